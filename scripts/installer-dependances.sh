@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the tests and the program need,
+# only those that are missing.
+set -euo pipefail
+
+paquets=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  libgtest-dev libbenchmark-dev
+  qt6-base-dev fonts-dejavu-core locales-all
+  xvfb xauth imagemagick
+)
+
+manquants=()
+for p in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+
+if ((${#manquants[@]})); then
+  echo "Installation de : ${manquants[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y "${manquants[@]}"
+fi

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/installer-dependances.sh
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Construction et tests =="
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
+
+echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+echo "== Fuzzing (30 s) =="
+cmake --preset fuzz
+cmake --build --preset fuzz
+nouveaux=$(mktemp -d)
+trap 'rm -rf "$nouveaux"' EXIT
+./build/fuzz/fuzz/fuzz_couple -max_total_time=30 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$nouveaux" fuzz/corpus 2>&1 | tail -n 12
+echo "Fuzzing terminé sans plantage."

@@ -1,0 +1,105 @@
+#include "cli/options.h"
+
+#include <array>
+#include <utility>
+
+namespace bilobe::cli {
+
+namespace {
+
+struct OptionChamp {
+  const char *nom;
+  std::string ChampsCouple::*champ;
+  const char *libelle;
+};
+
+// One option per field of the main window, with the window's label.
+const std::array<OptionChamp, 10> OPTIONS_CHAMPS{{
+    {"--xtot", &ChampsCouple::xtot, "Largeur totale (mm)"},
+    {"--ytot", &ChampsCouple::ytot, "Hauteur totale dos (mm)"},
+    {"--xa", &ChampsCouple::xa, "Larg. point de jonction (mm)"},
+    {"--ya", &ChampsCouple::ya, "Haut. point de jonction (mm)"},
+    {"--yinf", &ChampsCouple::yinf, "Hauteur partie inférieure (mm)"},
+    {"--segh", &ChampsCouple::segh, "Segment horizontal (mm)"},
+    {"--segv", &ChampsCouple::segv, "Segment vertical (mm)"},
+    {"--ep", &ChampsCouple::ep, "Epaisseur de paroi (mm)"},
+    {"--nbptel", &ChampsCouple::nbptel, "Nb pts arcs d'ellipses"},
+    {"--nbptseg", &ChampsCouple::nbptseg, "Nb pts segments"},
+}};
+
+const OptionChamp *chercher(const std::string &nom) {
+  for (const auto &o : OPTIONS_CHAMPS)
+    if (nom == o.nom) return &o;
+  return nullptr;
+}
+
+} // namespace
+
+std::optional<Options> analyser(const std::vector<std::string> &arguments, std::string &erreur) {
+  Options options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string nom = arguments[i];
+    std::optional<std::string> valeur;
+    if (const auto egal = nom.find('='); nom.rfind("--", 0) == 0 && egal != std::string::npos) {
+      valeur = nom.substr(egal + 1);
+      nom = nom.substr(0, egal);
+    }
+    auto prendre_valeur = [&]() -> std::optional<std::string> {
+      if (valeur) return valeur;
+      if (i + 1 >= arguments.size()) return std::nullopt;
+      return arguments[++i];
+    };
+
+    if (nom == "--help" || nom == "-h") {
+      options.aide = true;
+    } else if ((nom == "--ch" || nom == "--cv") && !valeur) {
+      (nom == "--ch" ? options.champs.ch : options.champs.cv) = 1;
+    } else if (nom == "-o" || nom == "--sortie") {
+      options.sortie = prendre_valeur();
+      if (!options.sortie) {
+        erreur = "l'option " + nom + " attend un chemin";
+        return std::nullopt;
+      }
+    } else if (const OptionChamp *o = chercher(nom)) {
+      auto texte = prendre_valeur();
+      if (!texte) {
+        erreur = "l'option " + nom + " attend une valeur";
+        return std::nullopt;
+      }
+      options.champs.*(o->champ) = std::move(*texte);
+    } else {
+      erreur = "option inconnue : " + arguments[i];
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+std::string texte_usage() {
+  return "Usage : bilobe-dat [--xtot T] [--ytot T] [--xa T] [--ya T] [--yinf T] [--segh T]\n"
+         "                   [--segv T] [--ep T] [--nbptel T] [--nbptseg T] [--ch] [--cv] [-o CHEMIN]\n"
+         "Essayez « bilobe-dat --help » pour plus d'informations.\n";
+}
+
+std::string texte_aide() {
+  std::string aide = "bilobe-dat : écrit le fichier .DAT d'un couple bi-lobé, octet pour octet comme\n"
+                     "le bouton « Sauver le fichier » du programme.\n\n"
+                     "Chaque T est le texte du champ du même nom, lu comme la fenêtre le lit : le séparateur\n"
+                     "décimal est le point (« 2,5 » se lit 2), un texte sans nombre se lit 0.\n\n"
+                     "Options (valeur par défaut entre crochets) :\n";
+  const ChampsCouple defauts;
+  for (const auto &o : OPTIONS_CHAMPS) {
+    std::string ligne = std::string("  ") + o.nom + " T";
+    ligne.resize(16, ' ');
+    aide += ligne + o.libelle + " [" + defauts.*(o.champ) + "]\n";
+  }
+  aide += "  --ch          coche « Segment horizontal » (fond plat) [non coché]\n"
+          "  --cv          coche « Segment vertical » (flanc droit) [non coché]\n"
+          "  -o CHEMIN     écrit le fichier à ce chemin ; « -o - » écrit sur la sortie standard ;\n"
+          "                sans -o : le nom par défaut (« Bi-lobe 140 x 50.dat ») dans le dossier courant\n"
+          "  --help        affiche cette aide\n\n"
+          "Codes de sortie : 0 réussite, 1 erreur d'exécution (rien n'est écrit), 2 mauvais usage.\n";
+  return aide;
+}
+
+} // namespace bilobe::cli

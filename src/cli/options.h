@@ -1,0 +1,24 @@
+#pragma once
+
+#include "geometry/parametres.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bilobe::cli {
+
+struct Options {
+  ChampsCouple champs;
+  std::optional<std::string> sortie; // "-" for standard output
+  bool aide = false;
+};
+
+// Parses the arguments (without the program name). A usage error returns
+// nullopt and sets `erreur` to a French sentence.
+std::optional<Options> analyser(const std::vector<std::string> &arguments, std::string &erreur);
+
+std::string texte_usage();
+std::string texte_aide();
+
+} // namespace bilobe::cli

@@ -1,0 +1,42 @@
+#include "common/erreurs.h"
+
+namespace bilobe {
+
+namespace {
+std::string composer(GenreErreur genre, const std::string &lieu, const std::string &detail) {
+  std::string texte = nom_erreur(genre);
+  if (!lieu.empty()) texte += " (" + lieu + ")";
+  if (!detail.empty()) texte += " : " + detail;
+  return texte;
+}
+} // namespace
+
+ErreurExecution::ErreurExecution(GenreErreur genre, std::string lieu, std::string detail)
+    : std::runtime_error(composer(genre, lieu, detail)), genre_(genre), lieu_(std::move(lieu)),
+      detail_(std::move(detail)) {}
+
+ErreurExecution ErreurExecution::dans(const std::string &etape) const {
+  return ErreurExecution(genre_, etape + " : " + lieu_, detail_);
+}
+
+std::string nom_erreur(GenreErreur genre) {
+  switch (genre) {
+  case GenreErreur::DivisionParZero:
+    return "Division par zéro";
+  case GenreErreur::OperationInvalide:
+    return "Argument ou opération invalide";
+  case GenreErreur::IndiceHorsLimites:
+    return "Indice hors limites";
+  case GenreErreur::Depassement:
+    return "Dépassement de capacité";
+  case GenreErreur::Fichier:
+    return "Erreur de fichier";
+  }
+  return "Erreur";
+}
+
+void lever(GenreErreur genre, const std::string &lieu, const std::string &detail) {
+  throw ErreurExecution(genre, lieu, detail);
+}
+
+} // namespace bilobe

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace bilobe {
+
+// The kinds of run-time error that end an event handler. Each handler
+// catches them at its boundary and shows the message in French.
+enum class GenreErreur {
+  DivisionParZero,
+  OperationInvalide, // 0 / 0, square root of a negative number
+  IndiceHorsLimites,
+  Depassement, // beyond the double or single range
+  Fichier,
+};
+
+class ErreurExecution : public std::runtime_error {
+public:
+  ErreurExecution(GenreErreur genre, std::string lieu, std::string detail = {});
+
+  GenreErreur genre() const { return genre_; }
+  // Where the computation stopped, e.g. "xa / xtot" or "ArcCos".
+  const std::string &lieu() const { return lieu_; }
+  const std::string &detail() const { return detail_; }
+
+  // The same error, its place prefixed with the stage it happened in.
+  ErreurExecution dans(const std::string &etape) const;
+
+private:
+  GenreErreur genre_;
+  std::string lieu_;
+  std::string detail_;
+};
+
+// "Division par zéro", "Dépassement de capacité"…
+std::string nom_erreur(GenreErreur genre);
+
+[[noreturn]] void lever(GenreErreur genre, const std::string &lieu, const std::string &detail = {});
+
+} // namespace bilobe

@@ -1,0 +1,66 @@
+#include "common/texte_nombre.h"
+
+#include "common/erreurs.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace bilobe {
+
+std::string chiffres_significatifs(double valeur, int chiffres, int &exposant10) {
+  // 767 digits hold the exact expansion of any double, so the rounding below
+  // works on the true value, not on an already rounded one.
+  std::array<char, 800> tampon{};
+  auto [fin, ec] = std::to_chars(tampon.data(), tampon.data() + tampon.size(), std::fabs(valeur),
+                                 std::chars_format::scientific, 770);
+  if (ec != std::errc()) lever(GenreErreur::Depassement, "texte d'un nombre");
+  const std::string texte(tampon.data(), fin);
+  const auto e = texte.find('e');
+  std::string exact = texte.substr(0, 1) + texte.substr(2, e - 2); // mantissa digits without the point
+  int exposant = std::atoi(texte.c_str() + e + 1) + 1;
+
+  std::string resultat = exact.substr(0, static_cast<std::size_t>(chiffres));
+  if (exact[static_cast<std::size_t>(chiffres)] >= '5') {
+    int i = chiffres - 1;
+    while (i >= 0 && resultat[static_cast<std::size_t>(i)] == '9') resultat[static_cast<std::size_t>(i--)] = '0';
+    if (i >= 0) {
+      ++resultat[static_cast<std::size_t>(i)];
+    } else {
+      resultat.insert(resultat.begin(), '1');
+      resultat.pop_back();
+      ++exposant;
+    }
+  }
+  exposant10 = exposant;
+  return resultat;
+}
+
+std::string texte_nombre(double valeur) {
+  if (std::isnan(valeur)) lever(GenreErreur::OperationInvalide, "texte d'un nombre");
+  if (std::isinf(valeur)) lever(GenreErreur::Depassement, "texte d'un nombre");
+  if (valeur == 0) return " 0";
+
+  int exposant = 0;
+  std::string chiffres = chiffres_significatifs(valeur, 15, exposant);
+  while (chiffres.size() > 1 && chiffres.back() == '0') chiffres.pop_back();
+
+  std::string texte(1, valeur < 0 ? '-' : ' ');
+  const int n = static_cast<int>(chiffres.size());
+  if (exposant <= 0) {
+    texte += '.';
+    texte.append(static_cast<std::size_t>(-exposant), '0');
+    texte += chiffres;
+  } else if (exposant >= n) {
+    texte += chiffres;
+    texte.append(static_cast<std::size_t>(exposant - n), '0');
+  } else {
+    texte += chiffres.substr(0, static_cast<std::size_t>(exposant));
+    texte += '.';
+    texte += chiffres.substr(static_cast<std::size_t>(exposant));
+  }
+  return texte;
+}
+
+} // namespace bilobe

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace bilobe {
+
+// The number as the comment, the file name and the captions show it: a sign
+// position (" " or "-"), then the shortest decimal form with at most 15
+// significant digits, "." as separator, no zero before the point of a value
+// below 1, never an exponent. 549 gives " 549", 0.5 gives " .5", -3 gives "-3".
+std::string texte_nombre(double valeur);
+
+// Exact decimal digits of a finite double, rounded to `chiffres` significant
+// digits with ties away from zero. Returns the digits (no trailing zeros
+// stripped) and sets `exposant10` so that the value is 0.d1d2d3… × 10^exposant10.
+std::string chiffres_significatifs(double valeur, int chiffres, int &exposant10);
+
+} // namespace bilobe

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "common/liste_points.h"
+#include "geometry/parametres.h"
+
+#include <cstdint>
+#include <string>
+
+namespace bilobe {
+
+// The state of one trace while it builds the outline in millimetres: the
+// fields it reads, a fresh point list and the running point count.
+class Construction {
+public:
+  static constexpr int CAPACITE = 1000;
+
+  explicit Construction(const ChampsCouple &champs) : champs_(champs) {}
+
+  // Reads a field by the number reading rule, each time the trace needs it.
+  double lire(std::string ChampsCouple::*champ) const;
+  int ch() const { return champs_.ch; }
+  int cv() const { return champs_.cv; }
+
+  void remettre_a_zero() { compte_ = 0; }
+  // Appends a point; a 1001st point is an index-out-of-range error.
+  void ajouter(double x, double y);
+  void ajouter_exact(double x, float y);
+
+  std::int16_t compte() const { return compte_; }
+  ListePoints &liste() { return liste_; }
+
+private:
+  const ChampsCouple &champs_;
+  ListePoints liste_{CAPACITE};
+  std::int16_t compte_ = 0;
+};
+
+// The values that the reduction by the wall thickness replaces.
+struct DimensionsHautes {
+  double xtot = 0;
+  double ytot = 0;
+  double xa = 0;
+  double ya = 0;
+};
+
+// Steps 1 to 9 of the trace: reads and derives, appends pieces 1 to 6.
+// Returns the upper dimensions with their ellipses, for the reduction.
+struct ResultatExterieur {
+  DimensionsHautes dimensions;
+  EllipsesHautes ellipses;
+  float ep = 0;
+};
+ResultatExterieur construire_contour_exterieur(Construction &c);
+
+// The reduction by the wall thickness, in its four steps.
+DimensionsHautes reduire(const ResultatExterieur &exterieur);
+
+// Appends pieces 7 to 12 from the reduced dimensions.
+void construire_contour_interieur(Construction &c, const DimensionsHautes &reduites, float ep);
+
+} // namespace bilobe

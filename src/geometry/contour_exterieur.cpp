@@ -1,0 +1,95 @@
+#include "common/calcul.h"
+#include "geometry/construction.h"
+
+#include <cmath>
+
+namespace bilobe {
+
+using namespace calcul;
+
+ResultatExterieur construire_contour_exterieur(Construction &c) {
+  using C = ChampsCouple;
+  // 1. The upper ellipses through the junction point.
+  const double xtot = c.lire(&C::xtot);
+  const double ytot = c.lire(&C::ytot);
+  const double xa = c.lire(&C::xa);
+  const double ya = c.lire(&C::ya);
+  const EllipsesHautes e = deriver_ellipses_hautes(xtot, ytot, xa, ya);
+
+  // 2. The wall thickness, held in single precision from here on.
+  const float ep = simple(c.lire(&C::ep), "ep en simple précision");
+
+  // 3.
+  c.remettre_a_zero();
+
+  // 4. Piece 1, the flat bottom segment.
+  if (c.ch() == 1) {
+    const double nbptseg = c.lire(&C::nbptseg);
+    const double segh = c.lire(&C::segh);
+    const double yinf = c.lire(&C::yinf);
+    const double dh = div(segh, nbptseg, "dh = segh / nbptseg");
+    for (double i = 0; i <= nbptseg - 1; i += 1) c.ajouter(mul(i, dh, "i · dh"), -yinf);
+  }
+
+  // 5. Piece 2, the lower arc: a quarter of the lower ellipse.
+  const double nbptel = c.lire(&C::nbptel);
+  const double dt0 = div(QUART_DE_TOUR, nbptel, "dt0 = (π / 2) / nbptel");
+  {
+    const double segh = c.lire(&C::segh);
+    const double segv = c.lire(&C::segv);
+    const double yinf = c.lire(&C::yinf);
+    const double ch = c.ch();
+    const double cv = c.cv();
+    const double cx0 = mul(segh, ch, "cx0");
+    const double cy0 = mul(-segv, cv, "cy0");
+    const double a0 = sub(xtot, mul(ch, segh, "a0"), "a0");
+    const double b0 = sub(yinf, mul(cv, segv, "b0"), "b0");
+    for (double i = 0; i <= nbptel - 1; i += 1) {
+      const double t = add(-QUART_DE_TOUR, mul(dt0, i, "θ"), "θ");
+      c.ajouter(add(cx0, mul(a0, std::cos(t), "x"), "x"), add(cy0, mul(b0, std::sin(t), "y"), "y"));
+    }
+  }
+
+  // 6. Piece 3, the vertical side segment.
+  if (c.cv() == 1) {
+    const double nbptseg = c.lire(&C::nbptseg);
+    const double segv = c.lire(&C::segv);
+    const double dv = div(segv, nbptseg, "dv = segv / nbptseg");
+    for (double i = 0; i <= nbptseg - 1; i += 1) c.ajouter(xtot, add(-segv, mul(i, dv, "i · dv"), "y"));
+  }
+
+  // 7. Piece 4, upper arc 1.
+  const double dt1 = div(e.t1, nbptel, "dt1 = t1 / nbptel");
+  for (double i = 0; i <= nbptel - 1; i += 1) {
+    const double t = mul(dt1, i, "θ");
+    c.ajouter(mul(xtot, std::cos(t), "x"), mul(e.b1, std::sin(t), "y"));
+  }
+
+  // 8. Piece 5, upper arc 2.
+  const double dt2 = div(QUART_DE_TOUR - e.t2, nbptel, "dt2 = (π / 2 - t2) / nbptel");
+  for (double i = 0; i <= nbptel - 1; i += 1) {
+    const double t = add(e.t2, mul(dt2, i, "θ"), "θ");
+    c.ajouter(mul(e.a2, std::cos(t), "x"), mul(ytot, std::sin(t), "y"));
+  }
+
+  // 9. Piece 6, the wall step down the centre line: i · ep / 4 in single precision.
+  for (int i = 0; i <= 3; ++i) {
+    const float pas = mulf(static_cast<float>(i), ep, "i · ep") / 4.0f;
+    c.ajouter(0.0, sub(ytot, pas, "y"));
+  }
+
+  return {{xtot, ytot, xa, ya}, e, ep};
+}
+
+DimensionsHautes reduire(const ResultatExterieur &ext) {
+  const double ep = ext.ep;
+  const double tm = add(ext.ellipses.t1, ext.ellipses.t2, "tm") / 2;
+  DimensionsHautes r;
+  r.xtot = sub(ext.dimensions.xtot, ep, "xtot - ep");
+  r.ytot = sub(ext.dimensions.ytot, ep, "ytot - ep");
+  r.xa = sub(ext.dimensions.xa, mul(ep, std::cos(tm), "ep · cos(tm)"), "xa - ep · cos(tm)");
+  r.ya = sub(ext.dimensions.ya, mul(ep, std::sin(tm), "ep · sin(tm)"), "ya - ep · sin(tm)");
+  return r;
+}
+
+} // namespace bilobe

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "common/liste_points.h"
+#include "geometry/apercu.h"
+#include "geometry/parametres.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace bilobe {
+
+// The outcome of a successful trace: the outline in coordinates relative to
+// the former's height (the form the export reads), its count, the caption of
+// the count and the preview to draw.
+struct ResultatTrace {
+  ListePoints liste{1000};
+  std::int16_t nbpts = 0;
+  std::string legende; // " 549 points)"
+  Apercu apercu;
+};
+
+// The outline in millimetres as the contours build it, before the conversion.
+struct ContourMm {
+  ListePoints liste{1000};
+  std::int16_t nbpts = 0;
+};
+ContourMm construire_contour(const ChampsCouple &champs);
+
+// Bt_Trace_Click without the widgets: reads the fields, builds the outer and
+// inner contours, converts to relative coordinates and prepares the preview.
+// The outline is built in a fresh list, so a failure (an ErreurExecution)
+// leaves whatever the caller published before untouched.
+ResultatTrace tracer(const ChampsCouple &champs);
+
+// The main window's outline as published: replaced only by a trace that
+// succeeded, so a failed trace leaves the last good outline everywhere.
+class CouplePublie {
+public:
+  // Runs the trace; on failure rethrows and keeps the previous outline.
+  const ResultatTrace &retracer(const ChampsCouple &champs);
+  bool existe() const { return courant_.has_value(); }
+  const ResultatTrace &courant() const { return *courant_; }
+
+private:
+  std::optional<ResultatTrace> courant_;
+};
+
+// " 549 points)": the caption of lbl_nbpts.
+std::string legende_nbpts(std::int16_t nbpts);
+
+} // namespace bilobe

@@ -1,0 +1,123 @@
+#include "cli/commande.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace bilobe::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Sortie {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Sortie lancer(const std::vector<std::string> &arguments) {
+  std::ostringstream out, err;
+  const int code = executer(arguments, out, err);
+  return {code, out.str(), err.str()};
+}
+
+std::size_t lignes(const std::string &octets) {
+  std::size_t n = 0;
+  for (std::size_t p = 0; (p = octets.find("\r\n", p)) != std::string::npos; p += 2) ++n;
+  return n;
+}
+
+class Commande : public testing::Test {
+protected:
+  void SetUp() override {
+    dossier_ = fs::temp_directory_path() / ("bilobe-cli-" + std::to_string(::getpid()));
+    fs::create_directories(dossier_);
+    ancien_ = fs::current_path();
+    fs::current_path(dossier_);
+  }
+  void TearDown() override {
+    fs::current_path(ancien_);
+    fs::remove_all(dossier_);
+  }
+  fs::path dossier_, ancien_;
+};
+
+TEST_F(Commande, DefautsDansLeDossierCourant) {
+  const Sortie s = lancer({});
+  ASSERT_EQ(s.code, 0) << s.err;
+  const fs::path attendu = dossier_ / "Bi-lobe 140 x 50.dat";
+  EXPECT_EQ(s.out, "Sauvegarde de  549 points effectuée\n" + attendu.string() + "\n");
+  std::ifstream f(attendu, std::ios::binary);
+  std::string octets((std::istreambuf_iterator<char>(f)), {});
+  EXPECT_EQ(lignes(octets), 550u);
+  EXPECT_EQ(octets.substr(0, octets.find("\r\n")), "Couple : 140 x 50 - bi-lob\xE9 - Orlenbrand - v1.0");
+  EXPECT_EQ(octets, lancer({"-o", "-"}).out);
+}
+
+TEST_F(Commande, OptionsDesChamps) {
+  struct Cas {
+    std::vector<std::string> arguments;
+    std::size_t lignes;
+    std::string premiere_ligne;
+  };
+  const Cas cas[] = {
+      {{"--ch", "--cv", "-o", "-"}, 630, "Couple : 140 x 50"},
+      {{"--ch", "-o", "-"}, 590, "Couple : 140 x 50"},
+      {{"--xtot", "2,5", "--xa", "1", "-o", "-"}, 550, "Couple : 140 x 2"},
+      {{"--yinf=40.5", "--nbptel", "165", "-o", "-"}, 1000, "Couple : 140.5 x 50"},
+      {{"--nbptel", "0.5", "--ytot", "90", "-o", "-"}, 10, "Couple : 130 x 50"},
+  };
+  for (const auto &k : cas) {
+    const Sortie s = lancer(k.arguments);
+    EXPECT_EQ(s.code, 0) << s.err;
+    EXPECT_EQ(lignes(s.out), k.lignes) << k.arguments[0];
+    EXPECT_EQ(s.out.rfind(k.premiere_ligne, 0), 0u) << s.out.substr(0, 40);
+  }
+}
+
+TEST_F(Commande, ErreurDExecutionNEcritRien) {
+  std::ofstream("existant.dat") << "garde";
+  struct Cas {
+    std::vector<std::string> arguments;
+    std::string message;
+  };
+  const Cas cas[] = {
+      {{"--xa", "50", "-o", "existant.dat"}, "Division par zéro (ArcCos)"},
+      {{"--nbptel", "166", "-o", "existant.dat"}, "Indice hors limites (entrée 1001)"},
+      {{"--xtot", "1e999"}, "Dépassement de capacité"},
+      {{"--xa", "51", "-o", "-"}, "Argument ou opération invalide (ArcCos)"},
+      {{"-o", "absent/a.dat"}, "Erreur de fichier (absent/a.dat)"},
+  };
+  for (const auto &k : cas) {
+    const Sortie s = lancer(k.arguments);
+    EXPECT_EQ(s.code, 1);
+    EXPECT_EQ(s.out, "");
+    EXPECT_EQ(s.err.rfind("bilobe-dat : " + k.message, 0), 0u) << s.err;
+    EXPECT_EQ(std::count(s.err.begin(), s.err.end(), '\n'), 1) << s.err;
+  }
+  std::ifstream f("existant.dat");
+  std::string contenu((std::istreambuf_iterator<char>(f)), {});
+  EXPECT_EQ(contenu, "garde");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()), 1);
+}
+
+TEST_F(Commande, MauvaisUsageEtAide) {
+  for (const std::vector<std::string> &arguments :
+       {std::vector<std::string>{"--inconnue"}, {"--xtot"}, {"-o"}, {"fichier.dat"}}) {
+    const Sortie s = lancer(arguments);
+    EXPECT_EQ(s.code, 2);
+    EXPECT_NE(s.err.find("Usage : bilobe-dat"), std::string::npos);
+  }
+  const Sortie aide = lancer({"--help"});
+  EXPECT_EQ(aide.code, 0);
+  for (const char *option : {"--xtot", "--ytot", "--xa", "--ya", "--yinf", "--segh", "--segv", "--ep", "--nbptel",
+                             "--nbptseg", "--ch", "--cv", "-o"})
+    EXPECT_NE(aide.out.find(option), std::string::npos) << option;
+  EXPECT_TRUE(fs::is_empty(dossier_));
+}
+
+} // namespace
+} // namespace bilobe::cli
