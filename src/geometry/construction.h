@@ -43,6 +43,19 @@ struct DimensionsHautes {
   double ya = 0;
 };
 
+// The lower ellipse: centre (cx0, cy0), semi-axes a0, b0, from the typed width
+// and the segments that are ticked.
+struct EllipseBasse {
+  double cx0 = 0;
+  double cy0 = 0;
+  double a0 = 0;
+  double b0 = 0;
+};
+EllipseBasse ellipse_basse(const Construction &c);
+
+// Appends the point of parameter angle t on the lower ellipse.
+void ajouter_point_ellipse(Construction &c, const EllipseBasse &e, double t);
+
 // Steps 1 to 9 of the trace: reads and derives, appends pieces 1 to 6.
 // Returns the upper dimensions with their ellipses, for the reduction.
 struct ResultatExterieur {

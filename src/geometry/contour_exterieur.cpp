@@ -34,21 +34,9 @@ ResultatExterieur construire_contour_exterieur(Construction &c) {
   // 5. Piece 2, the lower arc: a quarter of the lower ellipse.
   const double nbptel = c.lire(&C::nbptel);
   const double dt0 = div(QUART_DE_TOUR, nbptel, "dt0 = (π / 2) / nbptel");
-  {
-    const double segh = c.lire(&C::segh);
-    const double segv = c.lire(&C::segv);
-    const double yinf = c.lire(&C::yinf);
-    const double ch = c.ch();
-    const double cv = c.cv();
-    const double cx0 = mul(segh, ch, "cx0");
-    const double cy0 = mul(-segv, cv, "cy0");
-    const double a0 = sub(xtot, mul(ch, segh, "a0"), "a0");
-    const double b0 = sub(yinf, mul(cv, segv, "b0"), "b0");
-    for (double i = 0; i <= nbptel - 1; i += 1) {
-      const double t = add(-QUART_DE_TOUR, mul(dt0, i, "θ"), "θ");
-      c.ajouter(add(cx0, mul(a0, std::cos(t), "x"), "x"), add(cy0, mul(b0, std::sin(t), "y"), "y"));
-    }
-  }
+  const EllipseBasse basse = ellipse_basse(c);
+  for (double i = 0; i <= nbptel - 1; i += 1)
+    ajouter_point_ellipse(c, basse, add(-QUART_DE_TOUR, mul(dt0, i, "θ"), "θ"));
 
   // 6. Piece 3, the vertical side segment.
   if (c.cv() == 1) {

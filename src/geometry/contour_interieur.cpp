@@ -42,24 +42,12 @@ void construire_contour_interieur(Construction &c, const DimensionsHautes &r, fl
     for (double i = 0; i <= nbptseg - 1; i += 1) c.ajouter(r.xtot, mul(-i, dv, "-i · dv"));
   }
 
-  // 5. Piece 10, the inner lower arc; its semi-axes start from the typed width.
+  // 5. Piece 10, the inner lower arc: the outer one's semi-axes less ep, from the typed width.
   const double dt0 = div(QUART_DE_TOUR, nbptel, "dt0 = (π / 2) / nbptel");
-  {
-    const double largeur = c.lire(&C::xtot);
-    const double segh = c.lire(&C::segh);
-    const double segv = c.lire(&C::segv);
-    const double yinf = c.lire(&C::yinf);
-    const double ch = c.ch();
-    const double cv = c.cv();
-    const double cx0 = mul(segh, ch, "cx0");
-    const double cy0 = mul(-segv, cv, "cy0");
-    const double a0 = sub(sub(largeur, mul(ch, segh, "a0"), "a0"), ep, "a0");
-    const double b0 = sub(sub(yinf, mul(cv, segv, "b0"), "b0"), ep, "b0");
-    for (double i = 0; i <= nbptel - 1; i += 1) {
-      const double t = mul(-i, dt0, "θ");
-      c.ajouter(add(cx0, mul(a0, std::cos(t), "x"), "x"), add(cy0, mul(b0, std::sin(t), "y"), "y"));
-    }
-  }
+  EllipseBasse basse = ellipse_basse(c);
+  basse.a0 = sub(basse.a0, ep, "a0");
+  basse.b0 = sub(basse.b0, ep, "b0");
+  for (double i = 0; i <= nbptel - 1; i += 1) ajouter_point_ellipse(c, basse, mul(-i, dt0, "θ"));
 
   // 6. Piece 11, the inner flat bottom segment, back towards the centre line.
   if (c.ch() == 1) {
