@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+// Small helpers that build a control at its place in twips, so that the
+// windows' layout reads like the tables it was drawn from.
+namespace bilobe::ui {
+
+struct Place {
+  int left, top, width, height; // twips, 15 per pixel at 96 dpi
+};
+
+void placer(QWidget *w, Place p);
+
+// "MS Sans Serif" where the system has it, else its general sans-serif.
+QFont police(double points, bool gras = false, bool italique = false);
+
+QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, Place p);
+QLineEdit *champ(QWidget *parent, const char *nom, const QString &texte, Place p);
+QCheckBox *case_a_cocher(QWidget *parent, const char *nom, const QString &texte, Place p);
+QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, Place p);
+QGroupBox *cadre(QWidget *parent, const char *nom, const QString &titre, Place p);
+
+} // namespace bilobe::ui

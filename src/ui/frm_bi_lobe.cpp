@@ -1,0 +1,212 @@
+#include "ui/frm_bi_lobe.h"
+
+#include "ui/controles.h"
+#include "ui/gestion_erreurs.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <vector>
+
+namespace bilobe::ui {
+
+Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName("Frm_Bi_Lobe");
+  setWindowTitle(QStringLiteral("Génération de fichier .DAT pour des couples bi-lobés"));
+  setFont(police(8.25));
+  setFixedSize(6105 / 15, 5145 / 15);
+  construire();
+  ordre_tabulation();
+
+  for (QLineEdit *c : champs()) c->installEventFilter(this);
+  connect(Bt_Trace, &QPushButton::clicked, this, &Frm_Bi_Lobe::Bt_Trace_Click);
+  connect(chk_segh, &QCheckBox::clicked, this, &Frm_Bi_Lobe::chk_segh_Click);
+  connect(chk_segv, &QCheckBox::clicked, this, &Frm_Bi_Lobe::chk_segv_Click);
+}
+
+void Frm_Bi_Lobe::construire() {
+  // clang-format off
+  //                    parent   name           caption or default text                  Left  Top   Width Height
+  lbl_titre = etiquette(this,    "lbl_titre",   QStringLiteral("Tracé de couple bi-lobé"), {120,  0,    3135, 375});
+  Frame1    = cadre(this,        "Frame1",      QStringLiteral("Dos du fuselage"),         {120,  480,  3255, 1335});
+  Frame2    = cadre(this,        "Frame2",      QStringLiteral("Bas du fuselage"),         {120,  1920, 3255, 1095});
+  Frame3    = cadre(this,        "Frame3",      QStringLiteral("Divers"),                  {120,  3120, 3255, 1095});
+  Bt_Trace  = bouton(this,       "Bt_Trace",    QStringLiteral("Tracer le couple"),        {120,  4320, 1575, 375});
+  Bt_Sauve  = bouton(this,       "Bt_Sauve",    QStringLiteral("Sauver le fichier"),       {1920, 4320, 1455, 375});
+  Label1    = etiquette(this,    "Label1",      QStringLiteral("Orlenbrand - 06/2004 - v1.0"), {120, 4800, 3255, 255});
+
+  // Frame1 "Dos du fuselage"
+  Label2    = etiquette(Frame1,  "Label2",      QStringLiteral("Largeur totale :"),          {120,  240,  1815, 255});
+  txt_xtot  = champ(Frame1,      "txt_xtot",    QStringLiteral("50"),                        {1920, 240,  735,  285});
+  Label6    = etiquette(Frame1,  "Label6",      QStringLiteral("mm"),                        {2760, 240,  375,  255});
+  Label3    = etiquette(Frame1,  "Label3",      QStringLiteral("Hauteur totale dos :"),      {120,  480,  1815, 255});
+  txt_ytot  = champ(Frame1,      "txt_ytot",    QStringLiteral("100"),                       {1920, 480,  735,  285});
+  Label7    = etiquette(Frame1,  "Label7",      QStringLiteral("mm"),                        {2760, 480,  375,  255});
+  Label4    = etiquette(Frame1,  "Label4",      QStringLiteral("Larg. point de jonction :"), {120,  720,  1815, 255});
+  txt_xa    = champ(Frame1,      "txt_xa",      QStringLiteral("30"),                        {1920, 720,  735,  285});
+  Label8    = etiquette(Frame1,  "Label8",      QStringLiteral("mm"),                        {2760, 720,  375,  255});
+  Label5    = etiquette(Frame1,  "Label5",      QStringLiteral("Haut. point de jonction :"), {120,  960,  1815, 255});
+  txt_ya    = champ(Frame1,      "txt_ya",      QStringLiteral("60"),                        {1920, 960,  735,  285});
+  Label9    = etiquette(Frame1,  "Label9",      QStringLiteral("mm"),                        {2760, 960,  375,  255});
+
+  // Frame2 "Bas du fuselage"
+  chk_segv    = case_a_cocher(Frame2, "chk_segv",    QStringLiteral("Check1"),                      {120,  240, 255,  255});
+  lbl_segv    = etiquette(Frame2,     "lbl_segv",    QStringLiteral("Segment vertical :"),          {360,  240, 1455, 255});
+  txt_segv    = champ(Frame2,         "txt_segv",    QStringLiteral("20"),                          {1920, 240, 735,  285});
+  lbl_mm_segv = etiquette(Frame2,     "lbl_mm_segv", QStringLiteral("mm"),                          {2760, 240, 375,  255});
+  Label13     = etiquette(Frame2,     "Label13",     QStringLiteral("Hauteur partie inférieure :"), {120,  480, 1815, 255});
+  txt_yinf    = champ(Frame2,         "txt_yinf",    QStringLiteral("40"),                          {1920, 480, 735,  285});
+  Label12     = etiquette(Frame2,     "Label12",     QStringLiteral("mm"),                          {2760, 480, 375,  255});
+  chk_segh    = case_a_cocher(Frame2, "chk_segh",    QStringLiteral("Check1"),                      {120,  720, 255,  255});
+  lbl_segh    = etiquette(Frame2,     "lbl_segh",    QStringLiteral("Segment horizontal :"),        {360,  720, 1575, 255});
+  txt_segh    = champ(Frame2,         "txt_segh",    QStringLiteral("30"),                          {1920, 720, 735,  285});
+  lbl_mm_segh = etiquette(Frame2,     "lbl_mm_segh", QStringLiteral("mm"),                          {2760, 720, 375,  255});
+
+  // Frame3 "Divers"
+  Label10     = etiquette(Frame3,     "Label10",     QStringLiteral("Epaisseur de paroi :"),        {120,  240, 1815, 255});
+  txt_ep      = champ(Frame3,         "txt_ep",      QStringLiteral("10"),                          {1920, 240, 735,  285});
+  Label11     = etiquette(Frame3,     "Label11",     QStringLiteral("mm"),                          {2760, 240, 375,  255});
+  Label14     = etiquette(Frame3,     "Label14",     QStringLiteral("Nb pts arcs d'ellipses :"),    {120,  480, 1815, 255});
+  txt_nbptel  = champ(Frame3,         "txt_nbptel",  QStringLiteral("90"),                          {1920, 480, 735,  285});
+  Label15     = etiquette(Frame3,     "Label15",     QStringLiteral("Nb pts segments :"),           {120,  720, 1815, 255});
+  txt_nbptseg = champ(Frame3,         "txt_nbptseg", QStringLiteral("20"),                          {1920, 720, 735,  285});
+
+  // The preview; its labels are placed from the inside of its border.
+  Dessin = new SurfaceDessin(this);
+  placer(Dessin, {3480, 120, 2535, 4935});
+  auto* zone = Dessin;
+  const int b = SurfaceDessin::BORDURE * 15;
+  Label16   = etiquette(zone,     "Label16",     QStringLiteral("(ba)"),   {b + 0,    b + 0,    375,  255});
+  Label17   = etiquette(zone,     "Label17",     QStringLiteral("(bf)"),   {b + 0,    b + 4680, 495,  255});
+  lbl_nbpts = etiquette(zone,     "lbl_nbpts",   QStringLiteral("Label1"), {b + 1080, b + 0,    1335, 255});
+  // clang-format on
+
+  lbl_titre->setFont(police(12, true));
+  Label1->setFont(police(8.25, false, true));
+  Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  lbl_nbpts->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+  // Both boxes start unticked, so their rows start greyed.
+  for (QWidget *w :
+       {static_cast<QWidget *>(lbl_segv), static_cast<QWidget *>(txt_segv), static_cast<QWidget *>(lbl_mm_segv),
+        static_cast<QWidget *>(lbl_segh), static_cast<QWidget *>(txt_segh), static_cast<QWidget *>(lbl_mm_segh)})
+    w->setEnabled(false);
+}
+
+void Frm_Bi_Lobe::ordre_tabulation() {
+  // The focusable controls with their tab index; the preview takes no focus.
+  std::vector<std::pair<int, QWidget *>> ordre = {
+      {4, txt_xtot},  {6, txt_ytot},  {8, txt_xa},  {10, txt_ya},   {17, txt_segv}, {21, txt_yinf},   {22, chk_segv},
+      {23, chk_segh}, {25, txt_segh}, {29, txt_ep}, {31, Bt_Trace}, {32, Bt_Sauve}, {34, txt_nbptel}, {36, txt_nbptseg},
+  };
+  std::sort(ordre.begin(), ordre.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < ordre.size(); ++i) setTabOrder(ordre[i - 1].second, ordre[i].second);
+  txt_xtot->setFocus();
+}
+
+std::array<QLineEdit *, 10> Frm_Bi_Lobe::champs() const {
+  return {txt_xtot, txt_ytot, txt_xa, txt_ya, txt_segv, txt_yinf, txt_segh, txt_ep, txt_nbptel, txt_nbptseg};
+}
+
+ChampsCouple Frm_Bi_Lobe::lire_champs() const {
+  ChampsCouple c;
+  c.xtot = txt_xtot->text().toStdString();
+  c.ytot = txt_ytot->text().toStdString();
+  c.xa = txt_xa->text().toStdString();
+  c.ya = txt_ya->text().toStdString();
+  c.yinf = txt_yinf->text().toStdString();
+  c.segh = txt_segh->text().toStdString();
+  c.segv = txt_segv->text().toStdString();
+  c.ep = txt_ep->text().toStdString();
+  c.nbptel = txt_nbptel->text().toStdString();
+  c.nbptseg = txt_nbptseg->text().toStdString();
+  c.ch = chk_segh->isChecked() ? 1 : 0;
+  c.cv = chk_segv->isChecked() ? 1 : 0;
+  return c;
+}
+
+void Frm_Bi_Lobe::Bt_Trace_Click() {
+  ++traces_;
+  sans_exception(
+      [this] {
+        // Published only when the whole trace succeeded.
+        const ResultatTrace &r = couple_.retracer(lire_champs());
+        lbl_nbpts->setText(QString::fromStdString(r.legende));
+        Dessin->dessiner(r.apercu);
+      },
+      [this](const QString &texte) { montrer_erreur(texte); });
+}
+
+void Frm_Bi_Lobe::chk_segh_Click() {
+  const bool coche = chk_segh->isChecked();
+  lbl_segh->setEnabled(coche);
+  txt_segh->setEnabled(coche);
+  lbl_mm_segh->setEnabled(coche);
+  Bt_Trace_Click();
+}
+
+void Frm_Bi_Lobe::chk_segv_Click() {
+  const bool coche = chk_segv->isChecked();
+  lbl_segv->setEnabled(coche);
+  txt_segv->setEnabled(coche);
+  lbl_mm_segv->setEnabled(coche);
+  Bt_Trace_Click();
+}
+
+void Frm_Bi_Lobe::Form_Activate() { Bt_Trace_Click(); }
+
+// The rule of the ten fields' KeyPress handlers: Enter runs the trace; the
+// character itself is never changed, so every key reaches the field as typed.
+void Frm_Bi_Lobe::champ_KeyPress(short &KeyAscii) {
+  if (KeyAscii == 13) Bt_Trace_Click();
+}
+
+bool Frm_Bi_Lobe::eventFilter(QObject *objet, QEvent *e) {
+  if (e->type() == QEvent::KeyPress) {
+    const auto *touche = static_cast<QKeyEvent *>(e);
+    short KeyAscii = 0;
+    if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter)
+      KeyAscii = 13;
+    else if (!touche->text().isEmpty())
+      KeyAscii = static_cast<short>(touche->text().at(0).unicode());
+    if (KeyAscii != 0) champ_KeyPress(KeyAscii);
+  }
+  return QWidget::eventFilter(objet, e); // the key goes on to the field
+}
+
+bool Frm_Bi_Lobe::event(QEvent *e) {
+  if (e->type() == QEvent::WindowDeactivate) desactivee_par_message_ = message_ouvert_;
+  if (e->type() == QEvent::WindowActivate) {
+    // The window system hands the activation back as soon as the box closes;
+    // that return is not the user's, and a failed trace must not run again.
+    const bool retour_de_message = desactivee_par_message_ && fermeture_message_.isValid() &&
+                                   fermeture_message_.elapsed() < DELAI_RETOUR_MESSAGE_MS;
+    desactivee_par_message_ = false;
+    if (!retour_de_message) Form_Activate();
+  }
+  return QWidget::event(e);
+}
+
+void Frm_Bi_Lobe::showEvent(QShowEvent *e) {
+  QWidget::showEvent(e);
+  // Some window systems never activate a new window: draw the default former anyway.
+  if (premier_affichage_) {
+    premier_affichage_ = false;
+    Bt_Trace_Click();
+  }
+}
+
+void Frm_Bi_Lobe::montrer_erreur(const QString &texte) {
+  ++messages_;
+  message_ouvert_ = true;
+  QMessageBox boite(QMessageBox::Critical, QStringLiteral("Erreur d'exécution"), texte, QMessageBox::Ok, this);
+  boite.exec();
+  message_ouvert_ = false;
+  fermeture_message_.start();
+}
+
+} // namespace bilobe::ui

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "geometry/trace.h"
+#include "ui/dessin.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <array>
+
+namespace bilobe::ui {
+
+// The main window: the ten fields in three frames, the two segment boxes,
+// the two buttons and the preview. Every trigger runs the same trace.
+class Frm_Bi_Lobe : public QWidget {
+  Q_OBJECT
+public:
+  explicit Frm_Bi_Lobe(QWidget *parent = nullptr);
+
+  // The controls, under the names the code and the tests use.
+  QLabel *lbl_titre;
+  QGroupBox *Frame1, *Frame2, *Frame3;
+  QLabel *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
+  QLineEdit *txt_xtot, *txt_ytot, *txt_xa, *txt_ya;
+  QCheckBox *chk_segv, *chk_segh;
+  QLabel *lbl_segv, *lbl_mm_segv, *Label13, *Label12, *lbl_segh, *lbl_mm_segh;
+  QLineEdit *txt_segv, *txt_yinf, *txt_segh;
+  QLabel *Label10, *Label11, *Label14, *Label15;
+  QLineEdit *txt_ep, *txt_nbptel, *txt_nbptseg;
+  QPushButton *Bt_Trace, *Bt_Sauve;
+  QLabel *Label1;
+  SurfaceDessin *Dessin;
+  QLabel *Label16, *Label17, *lbl_nbpts;
+
+  // The ten fields, in the order of the frames.
+  std::array<QLineEdit *, 10> champs() const;
+  ChampsCouple lire_champs() const;
+
+  // The outline of the last trace that succeeded; the export reads it.
+  const CouplePublie &couple() const { return couple_; }
+
+  // How many traces ran and how many error messages were shown.
+  int traces_lancees() const { return traces_; }
+  int messages_montres() const { return messages_; }
+
+public slots:
+  void Bt_Trace_Click();
+  void chk_segh_Click();
+  void chk_segv_Click();
+
+protected:
+  bool event(QEvent *e) override;
+  bool eventFilter(QObject *objet, QEvent *e) override;
+  void showEvent(QShowEvent *e) override;
+
+  // Shows a run-time error in a modal message box over the window.
+  virtual void montrer_erreur(const QString &texte);
+
+private:
+  void construire();
+  void ordre_tabulation();
+  void Form_Activate();
+  void champ_KeyPress(short &KeyAscii);
+
+  CouplePublie couple_;
+  int traces_ = 0;
+  int messages_ = 0;
+  bool premier_affichage_ = true;
+  bool message_ouvert_ = false;
+  // The window lost the focus to one of its message boxes: getting it back
+  // right after the box closed is no activation of the user's.
+  static constexpr qint64 DELAI_RETOUR_MESSAGE_MS = 1000;
+  bool desactivee_par_message_ = false;
+  QElapsedTimer fermeture_message_;
+};
+
+} // namespace bilobe::ui

@@ -1,0 +1,21 @@
+#include "ui/gestion_erreurs.h"
+
+#include <new>
+
+namespace bilobe::ui {
+
+bool sans_exception(const std::function<void()> &corps, const std::function<void(const QString &)> &montrer) {
+  try {
+    corps();
+    return true;
+  } catch (const ErreurExecution &e) {
+    montrer(QString::fromStdString(e.what()));
+  } catch (const std::bad_alloc &) {
+    montrer(QStringLiteral("Mémoire insuffisante"));
+  } catch (const std::exception &e) {
+    montrer(QStringLiteral("Erreur inattendue : ") + QString::fromLocal8Bit(e.what()));
+  }
+  return false;
+}
+
+} // namespace bilobe::ui

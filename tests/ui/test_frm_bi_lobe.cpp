@@ -1,0 +1,190 @@
+#include "ui/frm_bi_lobe.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+using bilobe::ui::Frm_Bi_Lobe;
+
+namespace {
+
+// Closes every modal message box as soon as it shows, while it lives.
+class FermeBoites {
+public:
+  FermeBoites() {
+    QObject::connect(&minuterie_, &QTimer::timeout, [this] {
+      if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        textes.push_back(boite->text());
+        boite->accept();
+      }
+    });
+    minuterie_.start(10);
+  }
+  QStringList textes;
+
+private:
+  QTimer minuterie_;
+};
+
+QList<QWidget *> lignes_de_segment(Frm_Bi_Lobe &f, bool horizontal) {
+  if (horizontal) return {f.lbl_segh, f.txt_segh, f.lbl_mm_segh};
+  return {f.lbl_segv, f.txt_segv, f.lbl_mm_segv};
+}
+
+} // namespace
+
+class TestFrmBiLobe : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<Frm_Bi_Lobe> f;
+
+private slots:
+  void init() {
+    f = std::make_unique<Frm_Bi_Lobe>();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+  }
+  void cleanup() { f.reset(); }
+
+  void etatInitial() {
+    QCOMPARE(f->windowTitle(), QStringLiteral("Génération de fichier .DAT pour des couples bi-lobés"));
+    QCOMPARE(f->size(), QSize(407, 343));
+    QVERIFY(!(f->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
+    const QStringList defauts = {"50", "100", "30", "60", "20", "40", "30", "10", "90", "20"};
+    const auto champs = f->champs();
+    for (int i = 0; i < 10; ++i) QCOMPARE(champs[static_cast<std::size_t>(i)]->text(), defauts[i]);
+    QVERIFY(!f->chk_segh->isChecked());
+    QVERIFY(!f->chk_segv->isChecked());
+    for (QWidget *w : lignes_de_segment(*f, true) + lignes_de_segment(*f, false)) QVERIFY(!w->isEnabled());
+    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
+    QCOMPARE(f->Bt_Trace->isDefault() || f->Bt_Sauve->isDefault(), false);
+  }
+
+  void dispositionEnPixels() {
+    // Twips / 15: rows 240 apart with 285-high fields overlap by 45 twips.
+    QCOMPARE(f->txt_xtot->geometry(), QRect(128, 16, 49, 19));
+    QCOMPARE(f->txt_ytot->geometry().top() - f->txt_xtot->geometry().bottom() - 1, -3);
+    QCOMPARE(f->Frame2->geometry(), QRect(8, 128, 217, 73));
+    QCOMPARE(f->Dessin->geometry(), QRect(232, 8, 169, 329));
+    QCOMPARE(f->Dessin->contentsRect().size(), QSize(165, 325));
+    QCOMPARE(f->Label17->geometry(), QRect(2, 314, 33, 17));
+    QCOMPARE(f->Label1->font().italic(), true);
+    QCOMPARE(f->lbl_titre->font().bold(), true);
+    QCOMPARE(f->lbl_titre->font().pointSizeF(), 12.0);
+    QCOMPARE(f->Frame1->font().bold(), true);
+    QCOMPARE(f->Label2->font().bold(), false);
+  }
+
+  void ordreDeTabulation() {
+    f->activateWindow();
+    f->txt_xtot->setFocus();
+    const QList<QWidget *> attendu = {f->txt_ytot, f->txt_xa,   f->txt_ya,   f->txt_yinf,   f->chk_segv,   f->chk_segh,
+                                      f->txt_ep,   f->Bt_Trace, f->Bt_Sauve, f->txt_nbptel, f->txt_nbptseg};
+    QWidget *w = f->txt_xtot;
+    for (QWidget *suivant : attendu) {
+      w = w->nextInFocusChain();
+      while (!(w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))) w = w->nextInFocusChain();
+      QCOMPARE(w->objectName(), suivant->objectName());
+    }
+  }
+
+  void entreeEgaleBouton() {
+    const int avant = f->traces_lancees();
+    f->txt_ytot->setFocus();
+    f->txt_ytot->clear();
+    QTest::keyClicks(f->txt_ytot, "2,5");
+    QCOMPARE(f->traces_lancees(), avant); // ordinary characters run nothing
+    QCOMPARE(f->txt_ytot->text(), QStringLiteral("2,5"));
+    f->txt_ytot->setText("90");
+    QTest::keyClick(f->txt_ytot, Qt::Key_Return);
+    QCOMPARE(f->traces_lancees(), avant + 1);
+    QCOMPARE(f->txt_ytot->text(), QStringLiteral("90"));
+    const QImage apres_entree = f->Dessin->image();
+    QCOMPARE(f->couple().courant().liste.y(271), 1.0f);
+    QCOMPARE(f->couple().courant().liste.x(91), 50.0 / 130.0);
+
+    QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
+    QCOMPARE(f->traces_lancees(), avant + 2);
+    QCOMPARE(f->Dessin->image(), apres_entree);
+  }
+
+  void casesDeSegment() {
+    struct Cas {
+      QCheckBox *boite;
+      bool horizontal;
+      const char *points;
+    };
+    const Cas suite[] = {{f->chk_segh, true, " 589 points)"},
+                         {f->chk_segv, false, " 629 points)"},
+                         {f->chk_segh, true, " 589 points)"},
+                         {f->chk_segv, false, " 549 points)"}};
+    for (const auto &k : suite) {
+      QTest::mouseClick(k.boite, Qt::LeftButton, {}, QPoint(6, 8));
+      for (QWidget *w : lignes_de_segment(*f, k.horizontal)) QCOMPARE(w->isEnabled(), k.boite->isChecked());
+      QCOMPARE(f->lbl_nbpts->text(), QString::fromLatin1(k.points));
+    }
+    QCOMPARE(f->txt_segh->text(), QStringLiteral("30"));
+    // The space bar toggles a focused box like a click.
+    f->chk_segv->setFocus();
+    QTest::keyClick(f->chk_segv, Qt::Key_Space);
+    QVERIFY(f->chk_segv->isChecked());
+    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 589 points)"));
+  }
+
+  void echecGardeLeDernierCoupleEtUnSeulMessage() {
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    const QImage avant = f->Dessin->image();
+    const int traces = f->traces_lancees();
+    f->txt_xa->setText("50");
+    FermeBoites fermeture;
+    QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
+    // As a window manager does, give the activation back once the box has closed.
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QTest::qWait(50);
+    QCOMPARE(fermeture.textes, QStringList{QStringLiteral("Division par zéro (ArcCos)")});
+    QCOMPARE(f->messages_montres(), 1);
+    QCOMPARE(f->traces_lancees(), traces + 1); // closing the box is no activation
+    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
+    QCOMPARE(f->couple().courant().nbpts, 549);
+    QCOMPARE(f->Dessin->image(), avant);
+  }
+
+  void activationRetrace() {
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QWidget autre;
+    autre.show();
+    autre.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&autre));
+    const int traces = f->traces_lancees();
+    f->txt_nbptel->setText("30");
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QCOMPARE(f->traces_lancees(), traces + 1);
+    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 189 points)"));
+  }
+
+  void apercuEnCoordonneesLogiques() {
+    const QImage &image = f->Dessin->image();
+    const QColor noir(0, 0, 0), fond(255, 255, 192);
+    // Level line of the defaults at y = 40 / 140, 225.8 pixels down (row 225), from
+    // x = -0.03 (pixel 6) to beyond the right edge.
+    for (int x : {6, 40, 164}) QCOMPARE(image.pixelColor(x, 225), noir);
+    QCOMPARE(image.pixelColor(3, 225), fond);
+    QCOMPARE(image.pixelColor(100, 200), fond);
+    // Centre line at x = 0: column 15, from y = 1.03 to -0.03.
+    for (int y : {6, 100, 316}) QCOMPARE(image.pixelColor(15, y), noir);
+    QCOMPARE(image.pixelColor(15, 2), fond);
+    // The widest point (0.357, 0.286) lies at column 122 on the level line: blue
+    // lines cross it there.
+    int bleus = 0;
+    for (int x = 118; x <= 126; ++x)
+      for (int y = 215; y <= 235; ++y) bleus += image.pixelColor(x, y) == QColor(0, 0, 255);
+    QVERIFY(bleus > 5);
+  }
+};
+
+QTEST_MAIN(TestFrmBiLobe)
+#include "test_frm_bi_lobe.moc"
