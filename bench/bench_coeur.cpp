@@ -47,13 +47,13 @@ bilobe::DonneesExport export_999() {
   return d;
 }
 
-void BM_Trace999(benchmark::State &state) {
+void BM_Trace999(benchmark::State& state) {
   const bilobe::ChampsCouple c = champs_999();
   for (auto _ : state) benchmark::DoNotOptimize(bilobe::tracer(c));
 }
 BENCHMARK(BM_Trace999);
 
-void BM_Base_SinCos990(benchmark::State &state) {
+void BM_Base_SinCos990(benchmark::State& state) {
   const std::vector<double> angles = angles_du_trace();
   for (auto _ : state) {
     for (const double a : angles) {
@@ -64,13 +64,13 @@ void BM_Base_SinCos990(benchmark::State &state) {
 }
 BENCHMARK(BM_Base_SinCos990);
 
-void BM_OctetsDat999(benchmark::State &state) {
+void BM_OctetsDat999(benchmark::State& state) {
   const bilobe::DonneesExport d = export_999();
   for (auto _ : state) benchmark::DoNotOptimize(bilobe::contenu_dat(d));
 }
 BENCHMARK(BM_OctetsDat999);
 
-void BM_Base_ToChars1998(benchmark::State &state) {
+void BM_Base_ToChars1998(benchmark::State& state) {
   const bilobe::DonneesExport d = export_999();
   std::vector<double> nombres;
   for (int i = 1; i <= d.nbpts(); ++i) {

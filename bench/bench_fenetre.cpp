@@ -10,7 +10,7 @@
 
 namespace {
 
-void BM_EntreeJusquAuDessin(benchmark::State &state) {
+void BM_EntreeJusquAuDessin(benchmark::State& state) {
   bilobe::ui::Frm_Bi_Lobe f;
   f.show();
   QApplication::processEvents();
@@ -22,7 +22,7 @@ void BM_EntreeJusquAuDessin(benchmark::State &state) {
 }
 BENCHMARK(BM_EntreeJusquAuDessin)->Unit(benchmark::kMicrosecond);
 
-void BM_CreationJusquAuPremierCouple(benchmark::State &state) {
+void BM_CreationJusquAuPremierCouple(benchmark::State& state) {
   for (auto _ : state) {
     bilobe::ui::Frm_Bi_Lobe f;
     f.show();
@@ -35,7 +35,7 @@ BENCHMARK(BM_CreationJusquAuPremierCouple)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

@@ -14,12 +14,12 @@
 namespace {
 
 // First byte: the two tick states; then the ten texts separated by '|'.
-bilobe::ChampsCouple lire_entree(const std::uint8_t *donnees, std::size_t taille) {
+bilobe::ChampsCouple lire_entree(const std::uint8_t* donnees, std::size_t taille) {
   bilobe::ChampsCouple c;
   if (taille == 0) return c;
   c.ch = donnees[0] & 1;
   c.cv = (donnees[0] >> 1) & 1;
-  std::string *champs[] = {&c.xtot, &c.ytot, &c.xa, &c.ya, &c.yinf, &c.segh, &c.segv, &c.ep, &c.nbptel, &c.nbptseg};
+  std::string* champs[] = {&c.xtot, &c.ytot, &c.xa, &c.ya, &c.yinf, &c.segh, &c.segv, &c.ep, &c.nbptel, &c.nbptseg};
   std::size_t n = 0;
   std::string courant;
   bool ecrit = false;
@@ -40,7 +40,7 @@ bilobe::ChampsCouple lire_entree(const std::uint8_t *donnees, std::size_t taille
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t taille) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   const bilobe::ChampsCouple champs = lire_entree(donnees, taille);
   try {
     const bilobe::ResultatTrace trace = bilobe::tracer(champs);
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const std::string corps = octets.substr(octets.find('\n') + 1);
     if (corps.find("nan") != std::string::npos || corps.find("inf") != std::string::npos) std::abort();
     if (export_.nbpts() != trace.nbpts) std::abort();
-  } catch (const bilobe::ErreurExecution &) {
+  } catch (const bilobe::ErreurExecution&) {
     // A run-time error is an expected outcome for impossible dimensions.
   }
   return 0;

@@ -11,7 +11,7 @@
 
 namespace bilobe::cli {
 
-int executer(const std::vector<std::string> &arguments, std::ostream &sortie, std::ostream &erreurs) {
+int executer(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
   std::string erreur;
   const auto options = analyser(arguments, erreur);
   if (!options) {
@@ -38,7 +38,7 @@ int executer(const std::vector<std::string> &arguments, std::ostream &sortie, st
     sauvegarder(chemin, donnees);
     sortie << texte_confirmation(donnees.nbpts()) << "\n" << std::filesystem::absolute(chemin).string() << "\n";
     return 0;
-  } catch (const ErreurExecution &e) {
+  } catch (const ErreurExecution& e) {
     erreurs << "bilobe-dat : " << e.what() << "\n";
     return 1;
   }

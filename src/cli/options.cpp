@@ -8,9 +8,9 @@ namespace bilobe::cli {
 namespace {
 
 struct OptionChamp {
-  const char *nom;
+  const char* nom;
   std::string ChampsCouple::*champ;
-  const char *libelle;
+  const char* libelle;
 };
 
 // One option per field of the main window, with the window's label.
@@ -27,15 +27,15 @@ const std::array<OptionChamp, 10> OPTIONS_CHAMPS{{
     {"--nbptseg", &ChampsCouple::nbptseg, "Nb pts segments"},
 }};
 
-const OptionChamp *chercher(const std::string &nom) {
-  for (const auto &o : OPTIONS_CHAMPS)
+const OptionChamp* chercher(const std::string& nom) {
+  for (const auto& o : OPTIONS_CHAMPS)
     if (nom == o.nom) return &o;
   return nullptr;
 }
 
 } // namespace
 
-std::optional<Options> analyser(const std::vector<std::string> &arguments, std::string &erreur) {
+std::optional<Options> analyser(const std::vector<std::string>& arguments, std::string& erreur) {
   Options options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string nom = arguments[i];
@@ -60,7 +60,7 @@ std::optional<Options> analyser(const std::vector<std::string> &arguments, std::
         erreur = "l'option " + nom + " attend un chemin";
         return std::nullopt;
       }
-    } else if (const OptionChamp *o = chercher(nom)) {
+    } else if (const OptionChamp* o = chercher(nom)) {
       auto texte = prendre_valeur();
       if (!texte) {
         erreur = "l'option " + nom + " attend une valeur";
@@ -88,7 +88,7 @@ std::string texte_aide() {
                      "décimal est le point (« 2,5 » se lit 2), un texte sans nombre se lit 0.\n\n"
                      "Options (valeur par défaut entre crochets) :\n";
   const ChampsCouple defauts;
-  for (const auto &o : OPTIONS_CHAMPS) {
+  for (const auto& o : OPTIONS_CHAMPS) {
     std::string ligne = std::string("  ") + o.nom + " T";
     ligne.resize(16, ' ');
     aide += ligne + o.libelle + " [" + defauts.*(o.champ) + "]\n";

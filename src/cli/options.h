@@ -16,7 +16,7 @@ struct Options {
 
 // Parses the arguments (without the program name). A usage error returns
 // nullopt and sets `erreur` to a French sentence.
-std::optional<Options> analyser(const std::vector<std::string> &arguments, std::string &erreur);
+std::optional<Options> analyser(const std::vector<std::string>& arguments, std::string& erreur);
 
 std::string texte_usage();
 std::string texte_aide();

@@ -7,16 +7,16 @@
 
 namespace bilobe::calcul {
 
-double div(double a, double b, const char *lieu);
-double mul(double a, double b, const char *lieu);
-double add(double a, double b, const char *lieu);
-double sub(double a, double b, const char *lieu);
-double racine(double a, const char *lieu);
+double div(double a, double b, const char* lieu);
+double mul(double a, double b, const char* lieu);
+double add(double a, double b, const char* lieu);
+double sub(double a, double b, const char* lieu);
+double racine(double a, const char* lieu);
 
-float divf(float a, float b, const char *lieu);
-float mulf(float a, float b, const char *lieu);
+float divf(float a, float b, const char* lieu);
+float mulf(float a, float b, const char* lieu);
 
 // Rounds a double to single precision; beyond the single range is an overflow.
-float simple(double a, const char *lieu);
+float simple(double a, const char* lieu);
 
 } // namespace bilobe::calcul

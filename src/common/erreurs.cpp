@@ -3,7 +3,7 @@
 namespace bilobe {
 
 namespace {
-std::string composer(GenreErreur genre, const std::string &lieu, const std::string &detail) {
+std::string composer(GenreErreur genre, const std::string& lieu, const std::string& detail) {
   std::string texte = nom_erreur(genre);
   if (!lieu.empty()) texte += " (" + lieu + ")";
   if (!detail.empty()) texte += " : " + detail;
@@ -15,7 +15,7 @@ ErreurExecution::ErreurExecution(GenreErreur genre, std::string lieu, std::strin
     : std::runtime_error(composer(genre, lieu, detail)), genre_(genre), lieu_(std::move(lieu)),
       detail_(std::move(detail)) {}
 
-ErreurExecution ErreurExecution::dans(const std::string &etape) const {
+ErreurExecution ErreurExecution::dans(const std::string& etape) const {
   return ErreurExecution(genre_, etape + " : " + lieu_, detail_);
 }
 
@@ -35,7 +35,7 @@ std::string nom_erreur(GenreErreur genre) {
   return "Erreur";
 }
 
-void lever(GenreErreur genre, const std::string &lieu, const std::string &detail) {
+void lever(GenreErreur genre, const std::string& lieu, const std::string& detail) {
   throw ErreurExecution(genre, lieu, detail);
 }
 

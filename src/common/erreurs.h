@@ -21,11 +21,11 @@ public:
 
   GenreErreur genre() const { return genre_; }
   // Where the computation stopped, e.g. "xa / xtot" or "ArcCos".
-  const std::string &lieu() const { return lieu_; }
-  const std::string &detail() const { return detail_; }
+  const std::string& lieu() const { return lieu_; }
+  const std::string& detail() const { return detail_; }
 
   // The same error, its place prefixed with the stage it happened in.
-  ErreurExecution dans(const std::string &etape) const;
+  ErreurExecution dans(const std::string& etape) const;
 
 private:
   GenreErreur genre_;
@@ -36,6 +36,6 @@ private:
 // "Division par zéro", "Dépassement de capacité"…
 std::string nom_erreur(GenreErreur genre);
 
-[[noreturn]] void lever(GenreErreur genre, const std::string &lieu, const std::string &detail = {});
+[[noreturn]] void lever(GenreErreur genre, const std::string& lieu, const std::string& detail = {});
 
 } // namespace bilobe

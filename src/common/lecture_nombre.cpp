@@ -90,8 +90,8 @@ double lire_nombre(std::string_view texte) {
   }
 
   double valeur = 0.0;
-  const char *debut = nombre.data();
-  const char *fin = debut + nombre.size();
+  const char* debut = nombre.data();
+  const char* fin = debut + nombre.size();
   auto [ptr, ec] = std::from_chars(debut, fin, valeur, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     // Too small reads as zero; too large is an overflow. The order of

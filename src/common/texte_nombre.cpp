@@ -9,7 +9,7 @@
 
 namespace bilobe {
 
-std::string chiffres_significatifs(double valeur, int chiffres, int &exposant10) {
+std::string chiffres_significatifs(double valeur, int chiffres, int& exposant10) {
   // 767 digits hold the exact expansion of any double, so the rounding below
   // works on the true value, not on an already rounded one.
   std::array<char, 800> tampon{};

@@ -13,6 +13,6 @@ std::string texte_nombre(double valeur);
 // Exact decimal digits of a finite double, rounded to `chiffres` significant
 // digits with ties away from zero. Returns the digits (no trailing zeros
 // stripped) and sets `exposant10` so that the value is 0.d1d2d3… × 10^exposant10.
-std::string chiffres_significatifs(double valeur, int chiffres, int &exposant10);
+std::string chiffres_significatifs(double valeur, int chiffres, int& exposant10);
 
 } // namespace bilobe

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-[[noreturn]] void echec(const std::string &chemin, const std::string &raison) {
+[[noreturn]] void echec(const std::string& chemin, const std::string& raison) {
   lever(GenreErreur::Fichier, chemin, raison);
 }
 
@@ -45,7 +45,7 @@ std::string raison_systeme(int code) {
 // Closes and removes the temporary file unless the write went through.
 class FichierTemporaire {
 public:
-  FichierTemporaire(const fs::path &dossier, const std::string &nom, const std::string &cible) {
+  FichierTemporaire(const fs::path& dossier, const std::string& nom, const std::string& cible) {
     for (int essai = 0; essai < 100 && fd_ < 0; ++essai) {
       chemin_ = dossier / ("." + nom + "." + std::to_string(::getpid()) + "." + std::to_string(essai) + ".tmp");
       fd_ = ::open(chemin_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -53,15 +53,15 @@ public:
     }
     if (fd_ < 0) echec(cible, "impossible de créer un fichier temporaire");
   }
-  FichierTemporaire(const FichierTemporaire &) = delete;
-  FichierTemporaire &operator=(const FichierTemporaire &) = delete;
+  FichierTemporaire(const FichierTemporaire&) = delete;
+  FichierTemporaire& operator=(const FichierTemporaire&) = delete;
   ~FichierTemporaire() {
     if (fd_ >= 0) ::close(fd_);
     if (!garde_) ::unlink(chemin_.c_str());
   }
 
   int fd() const { return fd_; }
-  const fs::path &chemin() const { return chemin_; }
+  const fs::path& chemin() const { return chemin_; }
   int fermer() {
     const int r = ::close(fd_);
     fd_ = -1;
@@ -75,8 +75,8 @@ private:
   bool garde_ = false;
 };
 
-void ecrire_tout(int fd, const std::string &octets, const std::string &cible) {
-  const char *p = octets.data();
+void ecrire_tout(int fd, const std::string& octets, const std::string& cible) {
+  const char* p = octets.data();
   std::size_t reste = octets.size();
   while (reste > 0) {
     const ssize_t n = ::write(fd, p, reste);
@@ -91,7 +91,7 @@ void ecrire_tout(int fd, const std::string &octets, const std::string &cible) {
 
 } // namespace
 
-void ecrire_fichier(const std::string &chemin, const std::string &octets) {
+void ecrire_fichier(const std::string& chemin, const std::string& octets) {
   fs::path cible(chemin);
   if (cible.filename().empty()) echec(chemin, "nom de fichier vide");
 

@@ -9,6 +9,6 @@ namespace bilobe {
 // written and closed. On failure an existing file keeps its content and no
 // temporary file is left. A read-only target is refused, even for root.
 // Failures raise an ErreurExecution of kind Fichier naming the path.
-void ecrire_fichier(const std::string &chemin, const std::string &octets);
+void ecrire_fichier(const std::string& chemin, const std::string& octets);
 
 } // namespace bilobe

@@ -16,7 +16,7 @@ void DonneesExport::AjoutPoint(double x, double y) {
   liste_.fixer_nbpts(static_cast<std::int16_t>(k));
 }
 
-TextesRemise textes_remise(const ChampsCouple &champs) {
+TextesRemise textes_remise(const ChampsCouple& champs) {
   const double w = lire_nombre(champs.xtot);
   const double yinf = lire_nombre(champs.yinf);
   const double h = calcul::add(yinf, lire_nombre(champs.ytot), "H = yinf + ytot");
@@ -24,8 +24,8 @@ TextesRemise textes_remise(const ChampsCouple &champs) {
   return {"Couple :" + dimensions + " - bi-lobé - Orlenbrand - v1.0", "Bi-lobe" + dimensions + ".dat"};
 }
 
-std::string remettre(const ChampsCouple &champs, const ListePoints &principale, std::int16_t nbpts,
-                     DonneesExport &dialogue) {
+std::string remettre(const ChampsCouple& champs, const ListePoints& principale, std::int16_t nbpts,
+                     DonneesExport& dialogue) {
   TextesRemise textes = textes_remise(champs);
   dialogue.Commentaire = std::move(textes.commentaire);
   for (int i = nbpts; i >= 1; --i) {

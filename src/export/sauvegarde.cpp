@@ -8,7 +8,7 @@
 
 namespace bilobe {
 
-std::string chemin_complet(const std::string &dossier, const std::string &nom) {
+std::string chemin_complet(const std::string& dossier, const std::string& nom) {
   const char separateur = static_cast<char>(std::filesystem::path::preferred_separator);
   if (!dossier.empty() && (dossier.back() == separateur || dossier.back() == '/')) return dossier + nom;
   return dossier + separateur + nom;
@@ -18,7 +18,7 @@ std::string texte_confirmation(std::int16_t nbpts) {
   return "Sauvegarde de " + texte_nombre(nbpts) + " points effectuée";
 }
 
-std::string sauvegarder(const std::string &chemin, const DonneesExport &donnees) {
+std::string sauvegarder(const std::string& chemin, const DonneesExport& donnees) {
   ecrire_fichier(chemin, contenu_dat(donnees));
   return chemin;
 }

@@ -9,13 +9,13 @@ namespace bilobe {
 // The full path of the save: the folder of the file list, the platform's
 // separator, the name as typed. A folder that already ends in a separator
 // (a root) gets no second one.
-std::string chemin_complet(const std::string &dossier, const std::string &nom);
+std::string chemin_complet(const std::string& dossier, const std::string& nom);
 
 // "Sauvegarde de  549 points effectuée": the confirmation of a save.
 std::string texte_confirmation(std::int16_t nbpts);
 
 // Steps 1 to 5 of the save: formats every line first, then writes the file
 // all or nothing. Returns the full path written.
-std::string sauvegarder(const std::string &chemin, const DonneesExport &donnees);
+std::string sauvegarder(const std::string& chemin, const DonneesExport& donnees);
 
 } // namespace bilobe

@@ -26,10 +26,10 @@ std::string en_texte(double v, int decimales) {
 }
 
 // Adds one unit in the last place of a text of digits with a point.
-void arrondir_vers_le_haut(std::string &t) {
+void arrondir_vers_le_haut(std::string& t) {
   int i = static_cast<int>(t.size()) - 1;
   for (; i >= 0; --i) {
-    char &c = t[static_cast<std::size_t>(i)];
+    char& c = t[static_cast<std::size_t>(i)];
     if (c == '.' || c == '-') continue;
     if (c != '9') {
       ++c;
@@ -57,12 +57,12 @@ std::string texte_fixe(double valeur) {
   return remp_virg_point(t);
 }
 
-std::string remp_virg_point(const std::string &Nb) {
+std::string remp_virg_point(const std::string& Nb) {
   const std::size_t l = Nb.size();
   return Nb.substr(0, l - 6) + "." + Nb.substr(l - 5);
 }
 
-std::string vers_windows_1252(const std::string &utf8) {
+std::string vers_windows_1252(const std::string& utf8) {
   std::string sortie;
   sortie.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
@@ -85,10 +85,10 @@ std::string vers_windows_1252(const std::string &utf8) {
   return sortie;
 }
 
-std::string contenu_dat(const DonneesExport &donnees) {
+std::string contenu_dat(const DonneesExport& donnees) {
   const std::string fin_de_ligne = "\r\n";
   std::string contenu = vers_windows_1252(donnees.Commentaire) + fin_de_ligne;
-  const ListePoints &liste = donnees.liste();
+  const ListePoints& liste = donnees.liste();
   const int n = donnees.nbpts();
   contenu.reserve(contenu.size() + static_cast<std::size_t>(n > 0 ? n : 0) * 20);
   for (int i = 1; i <= n; ++i) {

@@ -13,14 +13,14 @@ std::string texte_fixe(double valeur);
 
 // Puts "." in place of the sixth character from the end, whatever it is: the
 // decimal separator of a number written with exactly five decimals.
-std::string remp_virg_point(const std::string &Nb);
+std::string remp_virg_point(const std::string& Nb);
 
 // UTF-8 to Windows-1252 for the comment line ("é" is the byte 0xE9); a
 // character that has no single byte there becomes "?".
-std::string vers_windows_1252(const std::string &utf8);
+std::string vers_windows_1252(const std::string& utf8);
 
 // The bytes of the .DAT file: the comment, then one line per point, every
 // line ended by CR LF.
-std::string contenu_dat(const DonneesExport &donnees);
+std::string contenu_dat(const DonneesExport& donnees);
 
 } // namespace bilobe

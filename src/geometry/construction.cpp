@@ -19,7 +19,7 @@ void Construction::ajouter_exact(double x, float y) {
   liste_.stocker_exact(compte_, x, y);
 }
 
-EllipseBasse ellipse_basse(const Construction &c) {
+EllipseBasse ellipse_basse(const Construction& c) {
   using C = ChampsCouple;
   using namespace calcul;
   const double segh = c.lire(&C::segh);
@@ -32,7 +32,7 @@ EllipseBasse ellipse_basse(const Construction &c) {
           sub(yinf, mul(cv, segv, "b0"), "b0")};
 }
 
-void ajouter_point_ellipse(Construction &c, const EllipseBasse &e, double t) {
+void ajouter_point_ellipse(Construction& c, const EllipseBasse& e, double t) {
   using namespace calcul;
   c.ajouter(add(e.cx0, mul(e.a0, std::cos(t), "x"), "x"), add(e.cy0, mul(e.b0, std::sin(t), "y"), "y"));
 }

@@ -14,7 +14,7 @@ class Construction {
 public:
   static constexpr int CAPACITE = 1000;
 
-  explicit Construction(const ChampsCouple &champs) : champs_(champs) {}
+  explicit Construction(const ChampsCouple& champs) : champs_(champs) {}
 
   // Reads a field by the number reading rule, each time the trace needs it.
   double lire(std::string ChampsCouple::*champ) const;
@@ -27,10 +27,10 @@ public:
   void ajouter_exact(double x, float y);
 
   std::int16_t compte() const { return compte_; }
-  ListePoints &liste() { return liste_; }
+  ListePoints& liste() { return liste_; }
 
 private:
-  const ChampsCouple &champs_;
+  const ChampsCouple& champs_;
   ListePoints liste_{CAPACITE};
   std::int16_t compte_ = 0;
 };
@@ -51,10 +51,10 @@ struct EllipseBasse {
   double a0 = 0;
   double b0 = 0;
 };
-EllipseBasse ellipse_basse(const Construction &c);
+EllipseBasse ellipse_basse(const Construction& c);
 
 // Appends the point of parameter angle t on the lower ellipse.
-void ajouter_point_ellipse(Construction &c, const EllipseBasse &e, double t);
+void ajouter_point_ellipse(Construction& c, const EllipseBasse& e, double t);
 
 // Steps 1 to 9 of the trace: reads and derives, appends pieces 1 to 6.
 // Returns the upper dimensions with their ellipses, for the reduction.
@@ -63,12 +63,12 @@ struct ResultatExterieur {
   EllipsesHautes ellipses;
   float ep = 0;
 };
-ResultatExterieur construire_contour_exterieur(Construction &c);
+ResultatExterieur construire_contour_exterieur(Construction& c);
 
 // The reduction by the wall thickness, in its four steps.
-DimensionsHautes reduire(const ResultatExterieur &exterieur);
+DimensionsHautes reduire(const ResultatExterieur& exterieur);
 
 // Appends pieces 7 to 12 from the reduced dimensions.
-void construire_contour_interieur(Construction &c, const DimensionsHautes &reduites, float ep);
+void construire_contour_interieur(Construction& c, const DimensionsHautes& reduites, float ep);
 
 } // namespace bilobe

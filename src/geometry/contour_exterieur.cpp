@@ -7,7 +7,7 @@ namespace bilobe {
 
 using namespace calcul;
 
-ResultatExterieur construire_contour_exterieur(Construction &c) {
+ResultatExterieur construire_contour_exterieur(Construction& c) {
   using C = ChampsCouple;
   // 1. The upper ellipses through the junction point.
   const double xtot = c.lire(&C::xtot);
@@ -69,7 +69,7 @@ ResultatExterieur construire_contour_exterieur(Construction &c) {
   return {{xtot, ytot, xa, ya}, e, ep};
 }
 
-DimensionsHautes reduire(const ResultatExterieur &ext) {
+DimensionsHautes reduire(const ResultatExterieur& ext) {
   const double ep = ext.ep;
   const double tm = add(ext.ellipses.t1, ext.ellipses.t2, "tm") / 2;
   DimensionsHautes r;

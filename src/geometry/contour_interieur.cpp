@@ -8,7 +8,7 @@ namespace bilobe {
 
 using namespace calcul;
 
-void construire_contour_interieur(Construction &c, const DimensionsHautes &r, float ep) {
+void construire_contour_interieur(Construction& c, const DimensionsHautes& r, float ep) {
   using C = ChampsCouple;
   const double nbptel = c.lire(&C::nbptel);
 
@@ -16,7 +16,7 @@ void construire_contour_interieur(Construction &c, const DimensionsHautes &r, fl
   EllipsesHautes e;
   try {
     e = deriver_ellipses_hautes(r.xtot, r.ytot, r.xa, r.ya);
-  } catch (const ErreurExecution &erreur) {
+  } catch (const ErreurExecution& erreur) {
     throw erreur.dans("contour intérieur");
   }
 

@@ -15,7 +15,7 @@ namespace {
 
 // The last stage: the list in place to coordinates relative to H, the
 // height typed (not reduced), and the preview that goes with it.
-void convertir(ListePoints &liste, std::int16_t nbpts, const ChampsCouple &champs, Apercu &apercu) {
+void convertir(ListePoints& liste, std::int16_t nbpts, const ChampsCouple& champs, Apercu& apercu) {
   const double h = add(lire_nombre(champs.yinf), lire_nombre(champs.ytot), "H = yinf + ytot");
   const double yinf = lire_nombre(champs.yinf);
   apercu.niveau = simple(div(yinf, h, "yinf / H"), "ligne de niveau");
@@ -30,14 +30,14 @@ void convertir(ListePoints &liste, std::int16_t nbpts, const ChampsCouple &champ
 
 } // namespace
 
-ContourMm construire_contour(const ChampsCouple &champs) {
+ContourMm construire_contour(const ChampsCouple& champs) {
   Construction c(champs);
   const ResultatExterieur exterieur = construire_contour_exterieur(c);
   construire_contour_interieur(c, reduire(exterieur), exterieur.ep);
   return {std::move(c.liste()), c.compte()};
 }
 
-ResultatTrace tracer(const ChampsCouple &champs) {
+ResultatTrace tracer(const ChampsCouple& champs) {
   ContourMm contour = construire_contour(champs);
   ResultatTrace r;
   r.nbpts = contour.nbpts;
@@ -47,7 +47,7 @@ ResultatTrace tracer(const ChampsCouple &champs) {
   return r;
 }
 
-const ResultatTrace &CouplePublie::retracer(const ChampsCouple &champs) {
+const ResultatTrace& CouplePublie::retracer(const ChampsCouple& champs) {
   ResultatTrace r = tracer(champs);
   courant_ = std::move(r);
   return *courant_;

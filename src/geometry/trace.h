@@ -25,22 +25,22 @@ struct ContourMm {
   ListePoints liste{1000};
   std::int16_t nbpts = 0;
 };
-ContourMm construire_contour(const ChampsCouple &champs);
+ContourMm construire_contour(const ChampsCouple& champs);
 
 // Bt_Trace_Click without the widgets: reads the fields, builds the outer and
 // inner contours, converts to relative coordinates and prepares the preview.
 // The outline is built in a fresh list, so a failure (an ErreurExecution)
 // leaves whatever the caller published before untouched.
-ResultatTrace tracer(const ChampsCouple &champs);
+ResultatTrace tracer(const ChampsCouple& champs);
 
 // The main window's outline as published: replaced only by a trace that
 // succeeded, so a failed trace leaves the last good outline everywhere.
 class CouplePublie {
 public:
   // Runs the trace; on failure rethrows and keeps the previous outline.
-  const ResultatTrace &retracer(const ChampsCouple &champs);
+  const ResultatTrace& retracer(const ChampsCouple& champs);
   bool existe() const { return courant_.has_value(); }
-  const ResultatTrace &courant() const { return *courant_; }
+  const ResultatTrace& courant() const { return *courant_; }
 
 private:
   std::optional<ResultatTrace> courant_;

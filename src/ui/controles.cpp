@@ -4,14 +4,14 @@
 
 namespace bilobe::ui {
 
-void placer(QWidget *w, Place p) { w->setGeometry(p.left / 15, p.top / 15, p.width / 15, p.height / 15); }
+void placer(QWidget* w, Place p) { w->setGeometry(p.left / 15, p.top / 15, p.width / 15, p.height / 15); }
 
 QFont police(double points, bool gras, bool italique) {
   // The original face first, then faces of the same width (Arial metrics),
   // then whatever sans-serif the platform uses for its dialogs.
   static const QString famille = [] {
     const QStringList installees = QFontDatabase::families();
-    for (const char *nom : {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"})
+    for (const char* nom : {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"})
       if (installees.contains(QString::fromLatin1(nom))) return QString::fromLatin1(nom);
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   }();
@@ -23,8 +23,8 @@ QFont police(double points, bool gras, bool italique) {
 }
 
 namespace {
-template <typename W> W *creer(QWidget *parent, const char *nom, Place p) {
-  auto *w = new W(parent);
+template <typename W> W* creer(QWidget* parent, const char* nom, Place p) {
+  auto* w = new W(parent);
   w->setObjectName(nom);
   w->setFont(police(8.25));
   placer(w, p);
@@ -32,36 +32,36 @@ template <typename W> W *creer(QWidget *parent, const char *nom, Place p) {
 }
 } // namespace
 
-QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, Place p) {
-  auto *l = creer<QLabel>(parent, nom, p);
+QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, Place p) {
+  auto* l = creer<QLabel>(parent, nom, p);
   l->setText(texte);
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return l;
 }
 
-QLineEdit *champ(QWidget *parent, const char *nom, const QString &texte, Place p) {
-  auto *e = creer<QLineEdit>(parent, nom, p);
+QLineEdit* champ(QWidget* parent, const char* nom, const QString& texte, Place p) {
+  auto* e = creer<QLineEdit>(parent, nom, p);
   e->setText(texte);
   e->setMaxLength(32767); // Qt's largest: no practical limit
   return e;
 }
 
-QCheckBox *case_a_cocher(QWidget *parent, const char *nom, const QString &texte, Place p) {
-  auto *c = creer<QCheckBox>(parent, nom, p);
+QCheckBox* case_a_cocher(QWidget* parent, const char* nom, const QString& texte, Place p) {
+  auto* c = creer<QCheckBox>(parent, nom, p);
   c->setText(texte); // clipped away: the box alone shows
   return c;
 }
 
-QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, Place p) {
-  auto *b = creer<QPushButton>(parent, nom, p);
+QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, Place p) {
+  auto* b = creer<QPushButton>(parent, nom, p);
   b->setText(texte);
   b->setAutoDefault(false);
   b->setDefault(false);
   return b;
 }
 
-QGroupBox *cadre(QWidget *parent, const char *nom, const QString &titre, Place p) {
-  auto *g = creer<QGroupBox>(parent, nom, p);
+QGroupBox* cadre(QWidget* parent, const char* nom, const QString& titre, Place p) {
+  auto* g = creer<QGroupBox>(parent, nom, p);
   g->setTitle(titre);
   g->setFont(police(8.25, true)); // the caption only: children set their own font
   return g;

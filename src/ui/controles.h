@@ -15,15 +15,15 @@ struct Place {
   int left, top, width, height; // twips, 15 per pixel at 96 dpi
 };
 
-void placer(QWidget *w, Place p);
+void placer(QWidget* w, Place p);
 
 // "MS Sans Serif" where the system has it, else its general sans-serif.
 QFont police(double points, bool gras = false, bool italique = false);
 
-QLabel *etiquette(QWidget *parent, const char *nom, const QString &texte, Place p);
-QLineEdit *champ(QWidget *parent, const char *nom, const QString &texte, Place p);
-QCheckBox *case_a_cocher(QWidget *parent, const char *nom, const QString &texte, Place p);
-QPushButton *bouton(QWidget *parent, const char *nom, const QString &texte, Place p);
-QGroupBox *cadre(QWidget *parent, const char *nom, const QString &titre, Place p);
+QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, Place p);
+QLineEdit* champ(QWidget* parent, const char* nom, const QString& texte, Place p);
+QCheckBox* case_a_cocher(QWidget* parent, const char* nom, const QString& texte, Place p);
+QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, Place p);
+QGroupBox* cadre(QWidget* parent, const char* nom, const QString& titre, Place p);
 
 } // namespace bilobe::ui

@@ -14,7 +14,7 @@ QPointF en_pixels(PointApercu p) {
 }
 } // namespace
 
-SurfaceDessin::SurfaceDessin(QWidget *parent) : QFrame(parent), image_(LARGEUR, HAUTEUR, QImage::Format_RGB32) {
+SurfaceDessin::SurfaceDessin(QWidget* parent) : QFrame(parent), image_(LARGEUR, HAUTEUR, QImage::Format_RGB32) {
   setObjectName("Dessin");
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(BORDURE);
@@ -27,14 +27,14 @@ void SurfaceDessin::effacer() {
   update();
 }
 
-void SurfaceDessin::ligne(PointApercu de, PointApercu a, const QColor &couleur) {
+void SurfaceDessin::ligne(PointApercu de, PointApercu a, const QColor& couleur) {
   QPainter p(&image_);
   p.setPen(QPen(couleur, 0)); // thin solid line, clipped at the image's edges
   p.drawLine(en_pixels(de), en_pixels(a));
   update();
 }
 
-void SurfaceDessin::dessiner(const Apercu &apercu) {
+void SurfaceDessin::dessiner(const Apercu& apercu) {
   using namespace fenetre_apercu;
   effacer();
   ligne(CENTRE_BAS, CENTRE_HAUT, Qt::black);
@@ -45,7 +45,7 @@ void SurfaceDessin::dessiner(const Apercu &apercu) {
     p.drawLine(en_pixels(apercu.polyligne[k - 1]), en_pixels(apercu.polyligne[k]));
 }
 
-void SurfaceDessin::paintEvent(QPaintEvent *event) {
+void SurfaceDessin::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event); // the sunken border
   QPainter p(this);
   p.drawImage(contentsRect().topLeft(), image_);

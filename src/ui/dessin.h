@@ -17,17 +17,17 @@ public:
   static inline const QColor FOND{255, 255, 192};
   static constexpr int BORDURE = 2; // pixels, each side
 
-  explicit SurfaceDessin(QWidget *parent = nullptr);
+  explicit SurfaceDessin(QWidget* parent = nullptr);
 
   void effacer();
-  void ligne(PointApercu de, PointApercu a, const QColor &couleur);
+  void ligne(PointApercu de, PointApercu a, const QColor& couleur);
   // Clears, then draws the centre line, the level line and the outline.
-  void dessiner(const Apercu &apercu);
+  void dessiner(const Apercu& apercu);
 
-  const QImage &image() const { return image_; }
+  const QImage& image() const { return image_; }
 
 protected:
-  void paintEvent(QPaintEvent *event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   QImage image_;

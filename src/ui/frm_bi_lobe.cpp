@@ -12,7 +12,7 @@
 
 namespace bilobe::ui {
 
-Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget *parent)
+Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName("Frm_Bi_Lobe");
@@ -22,8 +22,9 @@ Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget *parent)
   construire();
   ordre_tabulation();
 
-  for (QLineEdit *c : champs()) c->installEventFilter(this);
+  for (QLineEdit* c : champs()) c->installEventFilter(this);
   connect(Bt_Trace, &QPushButton::clicked, this, &Frm_Bi_Lobe::Bt_Trace_Click);
+  connect(Bt_Sauve, &QPushButton::clicked, this, &Frm_Bi_Lobe::Bt_Sauve_Click);
   connect(chk_segh, &QCheckBox::clicked, this, &Frm_Bi_Lobe::chk_segh_Click);
   connect(chk_segv, &QCheckBox::clicked, this, &Frm_Bi_Lobe::chk_segv_Click);
 }
@@ -91,24 +92,24 @@ void Frm_Bi_Lobe::construire() {
   lbl_nbpts->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
   // Both boxes start unticked, so their rows start greyed.
-  for (QWidget *w :
-       {static_cast<QWidget *>(lbl_segv), static_cast<QWidget *>(txt_segv), static_cast<QWidget *>(lbl_mm_segv),
-        static_cast<QWidget *>(lbl_segh), static_cast<QWidget *>(txt_segh), static_cast<QWidget *>(lbl_mm_segh)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(lbl_segv), static_cast<QWidget*>(txt_segv), static_cast<QWidget*>(lbl_mm_segv),
+        static_cast<QWidget*>(lbl_segh), static_cast<QWidget*>(txt_segh), static_cast<QWidget*>(lbl_mm_segh)})
     w->setEnabled(false);
 }
 
 void Frm_Bi_Lobe::ordre_tabulation() {
   // The focusable controls with their tab index; the preview takes no focus.
-  std::vector<std::pair<int, QWidget *>> ordre = {
+  std::vector<std::pair<int, QWidget*>> ordre = {
       {4, txt_xtot},  {6, txt_ytot},  {8, txt_xa},  {10, txt_ya},   {17, txt_segv}, {21, txt_yinf},   {22, chk_segv},
       {23, chk_segh}, {25, txt_segh}, {29, txt_ep}, {31, Bt_Trace}, {32, Bt_Sauve}, {34, txt_nbptel}, {36, txt_nbptseg},
   };
-  std::sort(ordre.begin(), ordre.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+  std::sort(ordre.begin(), ordre.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < ordre.size(); ++i) setTabOrder(ordre[i - 1].second, ordre[i].second);
   txt_xtot->setFocus();
 }
 
-std::array<QLineEdit *, 10> Frm_Bi_Lobe::champs() const {
+std::array<QLineEdit*, 10> Frm_Bi_Lobe::champs() const {
   return {txt_xtot, txt_ytot, txt_xa, txt_ya, txt_segv, txt_yinf, txt_segh, txt_ep, txt_nbptel, txt_nbptseg};
 }
 
@@ -129,16 +130,33 @@ ChampsCouple Frm_Bi_Lobe::lire_champs() const {
   return c;
 }
 
-void Frm_Bi_Lobe::Bt_Trace_Click() {
+void Frm_Bi_Lobe::Bt_Trace_Click() { tracer(); }
+
+bool Frm_Bi_Lobe::tracer() {
   ++traces_;
-  sans_exception(
+  return sans_exception(
       [this] {
         // Published only when the whole trace succeeded.
-        const ResultatTrace &r = couple_.retracer(lire_champs());
+        const ResultatTrace& r = couple_.retracer(lire_champs());
         lbl_nbpts->setText(QString::fromStdString(r.legende));
         Dessin->dessiner(r.apercu);
       },
-      [this](const QString &texte) { montrer_erreur(texte); });
+      [this](const QString& texte) { montrer_erreur(texte); });
+}
+
+// The hand-off. The comment and the name come from the fields as they are
+// now, so the points must too: trace first, and hand off only a success.
+void Frm_Bi_Lobe::Bt_Sauve_Click() {
+  if (!tracer()) return;
+  sans_exception(
+      [this] {
+        if (!sauve_) sauve_ = std::make_unique<Frm_Sauve>();
+        sauve_->montrer_et_activer();
+        const ResultatTrace& r = couple_.courant();
+        const std::string nom = remettre(lire_champs(), r.liste, r.nbpts, sauve_->donnees);
+        sauve_->txt_fichier->setText(QString::fromStdString(nom));
+      },
+      [this](const QString& texte) { montrer_erreur(texte); });
 }
 
 void Frm_Bi_Lobe::chk_segh_Click() {
@@ -161,13 +179,13 @@ void Frm_Bi_Lobe::Form_Activate() { Bt_Trace_Click(); }
 
 // The rule of the ten fields' KeyPress handlers: Enter runs the trace; the
 // character itself is never changed, so every key reaches the field as typed.
-void Frm_Bi_Lobe::champ_KeyPress(short &KeyAscii) {
+void Frm_Bi_Lobe::champ_KeyPress(short& KeyAscii) {
   if (KeyAscii == 13) Bt_Trace_Click();
 }
 
-bool Frm_Bi_Lobe::eventFilter(QObject *objet, QEvent *e) {
+bool Frm_Bi_Lobe::eventFilter(QObject* objet, QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
-    const auto *touche = static_cast<QKeyEvent *>(e);
+    const auto* touche = static_cast<QKeyEvent*>(e);
     short KeyAscii = 0;
     if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter)
       KeyAscii = 13;
@@ -178,7 +196,7 @@ bool Frm_Bi_Lobe::eventFilter(QObject *objet, QEvent *e) {
   return QWidget::eventFilter(objet, e); // the key goes on to the field
 }
 
-bool Frm_Bi_Lobe::event(QEvent *e) {
+bool Frm_Bi_Lobe::event(QEvent* e) {
   if (e->type() == QEvent::WindowDeactivate) desactivee_par_message_ = message_ouvert_;
   if (e->type() == QEvent::WindowActivate) {
     // The window system hands the activation back as soon as the box closes;
@@ -191,7 +209,7 @@ bool Frm_Bi_Lobe::event(QEvent *e) {
   return QWidget::event(e);
 }
 
-void Frm_Bi_Lobe::showEvent(QShowEvent *e) {
+void Frm_Bi_Lobe::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   // Some window systems never activate a new window: draw the default former anyway.
   if (premier_affichage_) {
@@ -200,7 +218,7 @@ void Frm_Bi_Lobe::showEvent(QShowEvent *e) {
   }
 }
 
-void Frm_Bi_Lobe::montrer_erreur(const QString &texte) {
+void Frm_Bi_Lobe::montrer_erreur(const QString& texte) {
   ++messages_;
   message_ouvert_ = true;
   QMessageBox boite(QMessageBox::Critical, QStringLiteral("Erreur d'exécution"), texte, QMessageBox::Ok, this);

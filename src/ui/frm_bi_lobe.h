@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/frm_sauve.h"
 #include "geometry/trace.h"
 #include "ui/dessin.h"
 
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 namespace bilobe::ui {
 
@@ -20,10 +22,10 @@ namespace bilobe::ui {
 class Frm_Bi_Lobe : public QWidget {
   Q_OBJECT
 public:
-  explicit Frm_Bi_Lobe(QWidget *parent = nullptr);
+  explicit Frm_Bi_Lobe(QWidget* parent = nullptr);
 
   // The controls, under the names the code and the tests use.
-  QLabel *lbl_titre;
+  QLabel* lbl_titre;
   QGroupBox *Frame1, *Frame2, *Frame3;
   QLabel *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
   QLineEdit *txt_xtot, *txt_ytot, *txt_xa, *txt_ya;
@@ -33,16 +35,19 @@ public:
   QLabel *Label10, *Label11, *Label14, *Label15;
   QLineEdit *txt_ep, *txt_nbptel, *txt_nbptseg;
   QPushButton *Bt_Trace, *Bt_Sauve;
-  QLabel *Label1;
-  SurfaceDessin *Dessin;
+  QLabel* Label1;
+  SurfaceDessin* Dessin;
   QLabel *Label16, *Label17, *lbl_nbpts;
 
   // The ten fields, in the order of the frames.
-  std::array<QLineEdit *, 10> champs() const;
+  std::array<QLineEdit*, 10> champs() const;
   ChampsCouple lire_champs() const;
 
   // The outline of the last trace that succeeded; the export reads it.
-  const CouplePublie &couple() const { return couple_; }
+  const CouplePublie& couple() const { return couple_; }
+
+  // The save dialog, once "Sauver le fichier" has created it.
+  Frm_Sauve* boite_sauvegarde() const { return sauve_.get(); }
 
   // How many traces ran and how many error messages were shown.
   int traces_lancees() const { return traces_; }
@@ -50,24 +55,29 @@ public:
 
 public slots:
   void Bt_Trace_Click();
+  void Bt_Sauve_Click();
   void chk_segh_Click();
   void chk_segv_Click();
 
 protected:
-  bool event(QEvent *e) override;
-  bool eventFilter(QObject *objet, QEvent *e) override;
-  void showEvent(QShowEvent *e) override;
+  bool event(QEvent* e) override;
+  bool eventFilter(QObject* objet, QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
 
   // Shows a run-time error in a modal message box over the window.
-  virtual void montrer_erreur(const QString &texte);
+  virtual void montrer_erreur(const QString& texte);
 
 private:
   void construire();
+  bool tracer(); // false when the trace failed (its message already shown)
   void ordre_tabulation();
   void Form_Activate();
-  void champ_KeyPress(short &KeyAscii);
+  void champ_KeyPress(short& KeyAscii);
 
   CouplePublie couple_;
+  // Top-level and parentless, so that it stays open and able to save when
+  // the main window is closed.
+  std::unique_ptr<Frm_Sauve> sauve_;
   int traces_ = 0;
   int messages_ = 0;
   bool premier_affichage_ = true;

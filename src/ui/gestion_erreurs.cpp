@@ -4,15 +4,15 @@
 
 namespace bilobe::ui {
 
-bool sans_exception(const std::function<void()> &corps, const std::function<void(const QString &)> &montrer) {
+bool sans_exception(const std::function<void()>& corps, const std::function<void(const QString&)>& montrer) {
   try {
     corps();
     return true;
-  } catch (const ErreurExecution &e) {
+  } catch (const ErreurExecution& e) {
     montrer(QString::fromStdString(e.what()));
-  } catch (const std::bad_alloc &) {
+  } catch (const std::bad_alloc&) {
     montrer(QStringLiteral("Mémoire insuffisante"));
-  } catch (const std::exception &e) {
+  } catch (const std::exception& e) {
     montrer(QStringLiteral("Erreur inattendue : ") + QString::fromLocal8Bit(e.what()));
   }
   return false;

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/couple-bilobe.xpm")));
   // The program ends when none of its windows is on screen.

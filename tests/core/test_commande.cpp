@@ -18,13 +18,13 @@ struct Sortie {
   std::string err;
 };
 
-Sortie lancer(const std::vector<std::string> &arguments) {
+Sortie lancer(const std::vector<std::string>& arguments) {
   std::ostringstream out, err;
   const int code = executer(arguments, out, err);
   return {code, out.str(), err.str()};
 }
 
-std::size_t lignes(const std::string &octets) {
+std::size_t lignes(const std::string& octets) {
   std::size_t n = 0;
   for (std::size_t p = 0; (p = octets.find("\r\n", p)) != std::string::npos; p += 2) ++n;
   return n;
@@ -70,7 +70,7 @@ TEST_F(Commande, OptionsDesChamps) {
       {{"--yinf=40.5", "--nbptel", "165", "-o", "-"}, 1000, "Couple : 140.5 x 50"},
       {{"--nbptel", "0.5", "--ytot", "90", "-o", "-"}, 10, "Couple : 130 x 50"},
   };
-  for (const auto &k : cas) {
+  for (const auto& k : cas) {
     const Sortie s = lancer(k.arguments);
     EXPECT_EQ(s.code, 0) << s.err;
     EXPECT_EQ(lignes(s.out), k.lignes) << k.arguments[0];
@@ -91,7 +91,7 @@ TEST_F(Commande, ErreurDExecutionNEcritRien) {
       {{"--xa", "51", "-o", "-"}, "Argument ou opération invalide (ArcCos)"},
       {{"-o", "absent/a.dat"}, "Erreur de fichier (absent/a.dat)"},
   };
-  for (const auto &k : cas) {
+  for (const auto& k : cas) {
     const Sortie s = lancer(k.arguments);
     EXPECT_EQ(s.code, 1);
     EXPECT_EQ(s.out, "");
@@ -105,7 +105,7 @@ TEST_F(Commande, ErreurDExecutionNEcritRien) {
 }
 
 TEST_F(Commande, MauvaisUsageEtAide) {
-  for (const std::vector<std::string> &arguments :
+  for (const std::vector<std::string>& arguments :
        {std::vector<std::string>{"--inconnue"}, {"--xtot"}, {"-o"}, {"fichier.dat"}}) {
     const Sortie s = lancer(arguments);
     EXPECT_EQ(s.code, 2);
@@ -113,7 +113,7 @@ TEST_F(Commande, MauvaisUsageEtAide) {
   }
   const Sortie aide = lancer({"--help"});
   EXPECT_EQ(aide.code, 0);
-  for (const char *option : {"--xtot", "--ytot", "--xa", "--ya", "--yinf", "--segh", "--segv", "--ep", "--nbptel",
+  for (const char* option : {"--xtot", "--ytot", "--xa", "--ya", "--yinf", "--segh", "--segv", "--ep", "--nbptel",
                              "--nbptseg", "--ch", "--cv", "-o"})
     EXPECT_NE(aide.out.find(option), std::string::npos) << option;
   EXPECT_TRUE(fs::is_empty(dossier_));

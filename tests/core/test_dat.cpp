@@ -12,7 +12,7 @@ namespace {
 TEST(TexteFixe, Motif) {
   struct Cas {
     double valeur;
-    const char *attendu;
+    const char* attendu;
   };
   const Cas cas[] = {
       {0, "0.00000"},
@@ -41,7 +41,7 @@ TEST(TexteFixe, Motif) {
       {0.984375, "0.98438"},
       {1.0 - 0.984375, "0.01563"},
   };
-  for (const auto &k : cas) EXPECT_EQ(texte_fixe(k.valeur), k.attendu) << k.valeur;
+  for (const auto& k : cas) EXPECT_EQ(texte_fixe(k.valeur), k.attendu) << k.valeur;
 }
 
 TEST(TexteFixe, RempVirgPoint) {
@@ -73,7 +73,7 @@ struct VirguleDecimale : std::numpunct<char> {
 
 TEST(ContenuDat, MemesOctetsSousUneLocaleFrancaise) {
   const std::locale avant = std::locale::global(std::locale(std::locale::classic(), new VirguleDecimale));
-  const char *c_francais = std::setlocale(LC_ALL, "fr_FR.UTF-8");
+  const char* c_francais = std::setlocale(LC_ALL, "fr_FR.UTF-8");
   const std::string octets = contenu_dat(exemple());
   const std::string texte = texte_confirmation(1234);
   std::setlocale(LC_ALL, "C");

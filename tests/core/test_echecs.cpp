@@ -7,16 +7,16 @@ namespace bilobe {
 namespace {
 
 struct CasEchec {
-  const char *nom;
-  std::vector<std::pair<std::string ChampsCouple::*, const char *>> champs;
+  const char* nom;
+  std::vector<std::pair<std::string ChampsCouple::*, const char*>> champs;
   int ch, cv;
   GenreErreur genre;
-  const char *lieu; // where the trace stops
+  const char* lieu; // where the trace stops
 };
 
-ChampsCouple appliquer(const CasEchec &k) {
+ChampsCouple appliquer(const CasEchec& k) {
   ChampsCouple c;
-  for (const auto &[champ, texte] : k.champs) c.*champ = texte;
+  for (const auto& [champ, texte] : k.champs) c.*champ = texte;
   c.ch = k.ch;
   c.cv = k.cv;
   return c;
@@ -60,11 +60,11 @@ const CasEchec CAS[] = {
 class Echecs : public testing::TestWithParam<CasEchec> {};
 
 TEST_P(Echecs, GenreEtLieuDeLArret) {
-  const CasEchec &k = GetParam();
+  const CasEchec& k = GetParam();
   try {
     tracer(appliquer(k));
     FAIL() << "le tracé aurait dû échouer";
-  } catch (const ErreurExecution &e) {
+  } catch (const ErreurExecution& e) {
     EXPECT_EQ(e.genre(), k.genre) << e.what();
     EXPECT_EQ(e.lieu(), k.lieu) << e.what();
   }
@@ -78,7 +78,7 @@ TEST_P(Echecs, LeCouplePublieResteLeDernierBon) {
   const ListePoints avant = publie.courant().liste;
 
   EXPECT_THROW(publie.retracer(appliquer(GetParam())), ErreurExecution);
-  const ResultatTrace &apres = publie.courant();
+  const ResultatTrace& apres = publie.courant();
   ASSERT_EQ(apres.nbpts, 589);
   EXPECT_EQ(apres.legende, " 589 points)");
   EXPECT_EQ(apres.apercu.polyligne.size(), 589u);
@@ -88,7 +88,7 @@ TEST_P(Echecs, LeCouplePublieResteLeDernierBon) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tableau, Echecs, testing::ValuesIn(CAS), [](const auto &info) {
+INSTANTIATE_TEST_SUITE_P(Tableau, Echecs, testing::ValuesIn(CAS), [](const auto& info) {
   std::string nom;
   for (const char c : std::string(info.param.nom)) nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   return nom;

@@ -25,7 +25,7 @@ protected:
     fs::permissions(dossier_, fs::perms::owner_all, fs::perm_options::add);
     fs::remove_all(dossier_);
   }
-  static std::string lire(const fs::path &p) {
+  static std::string lire(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
     std::ostringstream s;
     s << f.rdbuf();
@@ -33,15 +33,15 @@ protected:
   }
   std::vector<std::string> contenu_du_dossier() const {
     std::vector<std::string> noms;
-    for (const auto &e : fs::directory_iterator(dossier_)) noms.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dossier_)) noms.push_back(e.path().filename().string());
     std::sort(noms.begin(), noms.end());
     return noms;
   }
-  void attendre_echec(const std::string &chemin, const std::string &octets) {
+  void attendre_echec(const std::string& chemin, const std::string& octets) {
     try {
       ecrire_fichier(chemin, octets);
       ADD_FAILURE() << "l'écriture aurait dû échouer : " << chemin;
-    } catch (const ErreurExecution &e) {
+    } catch (const ErreurExecution& e) {
       EXPECT_EQ(e.genre(), GenreErreur::Fichier);
       EXPECT_NE(std::string(e.what()).find(chemin), std::string::npos) << e.what();
     }

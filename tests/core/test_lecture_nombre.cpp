@@ -10,7 +10,7 @@ namespace {
 
 TEST(LectureNombre, Regle) {
   struct Cas {
-    const char *texte;
+    const char* texte;
     double attendu;
   };
   const Cas cas[] = {
@@ -22,15 +22,15 @@ TEST(LectureNombre, Regle) {
       {"0.1", 0.1},   {"1e-400", 0},  {"0.0001e-320", 0}, {"1e308", 1e308},    {"١٢", 0},
       {"0e99999", 0}, {"3 , 7", 3},   {"\r5", 0},         {"1e2.5", 100},
   };
-  for (const auto &k : cas) EXPECT_EQ(lire_nombre(k.texte), k.attendu) << "« " << k.texte << " »";
+  for (const auto& k : cas) EXPECT_EQ(lire_nombre(k.texte), k.attendu) << "« " << k.texte << " »";
 }
 
 TEST(LectureNombre, HorsDesDoublesEstUnDepassement) {
-  for (const char *texte : {"1e309", "-1e400", "0.00001e400", "1e99999999999999999999"}) {
+  for (const char* texte : {"1e309", "-1e400", "0.00001e400", "1e99999999999999999999"}) {
     try {
       lire_nombre(texte);
       ADD_FAILURE() << texte;
-    } catch (const ErreurExecution &e) {
+    } catch (const ErreurExecution& e) {
       EXPECT_EQ(e.genre(), GenreErreur::Depassement) << texte;
     }
   }

@@ -11,11 +11,11 @@ namespace {
 
 TEST(Remise, CommentaireEtNomDeFichier) {
   struct Cas {
-    const char *yinf;
-    const char *ytot;
-    const char *xtot;
-    const char *commentaire;
-    const char *nom;
+    const char* yinf;
+    const char* ytot;
+    const char* xtot;
+    const char* commentaire;
+    const char* nom;
   };
   const Cas cas[] = {
       {"40", "100", "50", "Couple : 140 x 50 - bi-lobé - Orlenbrand - v1.0", "Bi-lobe 140 x 50.dat"},
@@ -24,7 +24,7 @@ TEST(Remise, CommentaireEtNomDeFichier) {
       {"40", "100", "-0,5", "Couple : 140 x 0 - bi-lobé - Orlenbrand - v1.0", "Bi-lobe 140 x 0.dat"},
       {"40", "100", "-.5", "Couple : 140 x-.5 - bi-lobé - Orlenbrand - v1.0", "Bi-lobe 140 x-.5.dat"},
   };
-  for (const auto &k : cas) {
+  for (const auto& k : cas) {
     ChampsCouple c;
     c.yinf = k.yinf;
     c.ytot = k.ytot;
@@ -86,7 +86,7 @@ TEST(Remise, ListePleineEtHauteurHorsDesDoubles) {
   try {
     d.AjoutPoint(0, 0);
     FAIL();
-  } catch (const ErreurExecution &e) {
+  } catch (const ErreurExecution& e) {
     EXPECT_EQ(e.genre(), GenreErreur::IndiceHorsLimites);
   }
   EXPECT_EQ(d.nbpts(), 3000);
@@ -98,7 +98,7 @@ TEST(Remise, ListePleineEtHauteurHorsDesDoubles) {
   try {
     remettre(c, ListePoints(1000), 0, d);
     FAIL();
-  } catch (const ErreurExecution &e) {
+  } catch (const ErreurExecution& e) {
     EXPECT_EQ(e.genre(), GenreErreur::Depassement);
   }
   EXPECT_EQ(d.Commentaire, "avant");

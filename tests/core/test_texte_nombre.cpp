@@ -11,7 +11,7 @@ namespace {
 TEST(TexteNombre, Regle) {
   struct Cas {
     double valeur;
-    const char *attendu;
+    const char* attendu;
   };
   const Cas cas[] = {
       {0, " 0"},
@@ -34,7 +34,7 @@ TEST(TexteNombre, Regle) {
       {1000000000000005.0, " 1000000000000010"}, // exact tie at the 16th digit: away from zero
       {-1000000000000005.0, "-1000000000000010"},
   };
-  for (const auto &k : cas) EXPECT_EQ(texte_nombre(k.valeur), k.attendu) << k.valeur;
+  for (const auto& k : cas) EXPECT_EQ(texte_nombre(k.valeur), k.attendu) << k.valeur;
 }
 
 TEST(TexteNombre, JamaisDExposant) {

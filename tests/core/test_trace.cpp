@@ -21,8 +21,8 @@ struct PointAttendu {
   float y;
 };
 
-void verifier_points(const ListePoints &liste, const std::vector<PointAttendu> &attendus) {
-  for (const auto &p : attendus) {
+void verifier_points(const ListePoints& liste, const std::vector<PointAttendu>& attendus) {
+  for (const auto& p : attendus) {
     SCOPED_TRACE("entrée " + std::to_string(p.entree));
     EXPECT_EQ(liste.x(p.entree), p.x);
     EXPECT_EQ(liste.y(p.entree), p.y);
@@ -124,8 +124,8 @@ TEST(ContourMm, DefautsAvecLesDeuxSegments) {
 
 TEST(ContourMm, NombreDePoints) {
   struct Cas {
-    const char *nbptel;
-    const char *nbptseg;
+    const char* nbptel;
+    const char* nbptseg;
     int ch, cv;
     int attendu;
   };
@@ -134,7 +134,7 @@ TEST(ContourMm, NombreDePoints) {
       {"165", "20", 0, 0, 999}, {"2.5", "20", 0, 0, 21}, {"0.5", "20", 0, 0, 9},   {"0.5", "20", 1, 1, 89},
       {"-3", "20", 0, 0, 9},    {"90", "-2", 1, 1, 549}, {"90", "2.5", 1, 0, 553}, {"90", "0", 0, 0, 549},
   };
-  for (const auto &k : cas) {
+  for (const auto& k : cas) {
     ChampsCouple c = defauts(k.ch, k.cv);
     c.nbptel = k.nbptel;
     c.nbptseg = k.nbptseg;
@@ -224,7 +224,7 @@ TEST(Apercu, PassageEnPixels) {
       {{0.0f, 1.0f}, 15, 14.77},
       {{0.0f, 40.0f / 140.0f}, 15, 225.81},
   };
-  for (const auto &k : cas) {
+  for (const auto& k : cas) {
     const PositionPixel p = vers_pixels(k.p);
     EXPECT_NEAR(p.x, k.px, 0.01) << k.p.x;
     EXPECT_NEAR(p.y, k.py, 0.01) << k.p.y;

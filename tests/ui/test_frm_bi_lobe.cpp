@@ -1,3 +1,4 @@
+#include "ferme_boites.h"
 #include "ui/frm_bi_lobe.h"
 
 #include <QApplication>
@@ -9,25 +10,7 @@ using bilobe::ui::Frm_Bi_Lobe;
 
 namespace {
 
-// Closes every modal message box as soon as it shows, while it lives.
-class FermeBoites {
-public:
-  FermeBoites() {
-    QObject::connect(&minuterie_, &QTimer::timeout, [this] {
-      if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-        textes.push_back(boite->text());
-        boite->accept();
-      }
-    });
-    minuterie_.start(10);
-  }
-  QStringList textes;
-
-private:
-  QTimer minuterie_;
-};
-
-QList<QWidget *> lignes_de_segment(Frm_Bi_Lobe &f, bool horizontal) {
+QList<QWidget*> lignes_de_segment(Frm_Bi_Lobe& f, bool horizontal) {
   if (horizontal) return {f.lbl_segh, f.txt_segh, f.lbl_mm_segh};
   return {f.lbl_segv, f.txt_segv, f.lbl_mm_segv};
 }
@@ -57,7 +40,7 @@ private slots:
     for (int i = 0; i < 10; ++i) QCOMPARE(champs[static_cast<std::size_t>(i)]->text(), defauts[i]);
     QVERIFY(!f->chk_segh->isChecked());
     QVERIFY(!f->chk_segv->isChecked());
-    for (QWidget *w : lignes_de_segment(*f, true) + lignes_de_segment(*f, false)) QVERIFY(!w->isEnabled());
+    for (QWidget* w : lignes_de_segment(*f, true) + lignes_de_segment(*f, false)) QVERIFY(!w->isEnabled());
     QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
     QCOMPARE(f->Bt_Trace->isDefault() || f->Bt_Sauve->isDefault(), false);
   }
@@ -80,10 +63,10 @@ private slots:
   void ordreDeTabulation() {
     f->activateWindow();
     f->txt_xtot->setFocus();
-    const QList<QWidget *> attendu = {f->txt_ytot, f->txt_xa,   f->txt_ya,   f->txt_yinf,   f->chk_segv,   f->chk_segh,
-                                      f->txt_ep,   f->Bt_Trace, f->Bt_Sauve, f->txt_nbptel, f->txt_nbptseg};
-    QWidget *w = f->txt_xtot;
-    for (QWidget *suivant : attendu) {
+    const QList<QWidget*> attendu = {f->txt_ytot, f->txt_xa,   f->txt_ya,   f->txt_yinf,   f->chk_segv,   f->chk_segh,
+                                     f->txt_ep,   f->Bt_Trace, f->Bt_Sauve, f->txt_nbptel, f->txt_nbptseg};
+    QWidget* w = f->txt_xtot;
+    for (QWidget* suivant : attendu) {
       w = w->nextInFocusChain();
       while (!(w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))) w = w->nextInFocusChain();
       QCOMPARE(w->objectName(), suivant->objectName());
@@ -112,17 +95,17 @@ private slots:
 
   void casesDeSegment() {
     struct Cas {
-      QCheckBox *boite;
+      QCheckBox* boite;
       bool horizontal;
-      const char *points;
+      const char* points;
     };
     const Cas suite[] = {{f->chk_segh, true, " 589 points)"},
                          {f->chk_segv, false, " 629 points)"},
                          {f->chk_segh, true, " 589 points)"},
                          {f->chk_segv, false, " 549 points)"}};
-    for (const auto &k : suite) {
+    for (const auto& k : suite) {
       QTest::mouseClick(k.boite, Qt::LeftButton, {}, QPoint(6, 8));
-      for (QWidget *w : lignes_de_segment(*f, k.horizontal)) QCOMPARE(w->isEnabled(), k.boite->isChecked());
+      for (QWidget* w : lignes_de_segment(*f, k.horizontal)) QCOMPARE(w->isEnabled(), k.boite->isChecked());
       QCOMPARE(f->lbl_nbpts->text(), QString::fromLatin1(k.points));
     }
     QCOMPARE(f->txt_segh->text(), QStringLiteral("30"));
@@ -167,7 +150,7 @@ private slots:
   }
 
   void apercuEnCoordonneesLogiques() {
-    const QImage &image = f->Dessin->image();
+    const QImage& image = f->Dessin->image();
     const QColor noir(0, 0, 0), fond(255, 255, 192);
     // Level line of the defaults at y = 40 / 140, 225.8 pixels down (row 225), from
     // x = -0.03 (pixel 6) to beyond the right edge.
