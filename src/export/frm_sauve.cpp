@@ -25,9 +25,7 @@ constexpr int CHEMIN_ROLE = Qt::UserRole;
 
 } // namespace
 
-Frm_Sauve::Frm_Sauve(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+Frm_Sauve::Frm_Sauve(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIXE) {
   setObjectName("Frm_Sauve");
   setWindowTitle(QStringLiteral("Sauvegarde du fichier .DAT"));
   setFont(police(8.25));

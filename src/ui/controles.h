@@ -17,6 +17,10 @@ struct Place {
 
 void placer(QWidget* w, Place p);
 
+// A top-level window with a caption and a close box only.
+inline constexpr Qt::WindowFlags DRAPEAUX_FENETRE_FIXE =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
 // "MS Sans Serif" where the system has it, else its general sans-serif.
 QFont police(double points, bool gras = false, bool italique = false);
 

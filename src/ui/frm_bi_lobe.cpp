@@ -12,9 +12,7 @@
 
 namespace bilobe::ui {
 
-Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIXE) {
   setObjectName("Frm_Bi_Lobe");
   setWindowTitle(QStringLiteral("Génération de fichier .DAT pour des couples bi-lobés"));
   setFont(police(8.25));
@@ -159,21 +157,14 @@ void Frm_Bi_Lobe::Bt_Sauve_Click() {
       [this](const QString& texte) { montrer_erreur(texte); });
 }
 
-void Frm_Bi_Lobe::chk_segh_Click() {
-  const bool coche = chk_segh->isChecked();
-  lbl_segh->setEnabled(coche);
-  txt_segh->setEnabled(coche);
-  lbl_mm_segh->setEnabled(coche);
+// A segment row follows its box, then the former is drawn again.
+void Frm_Bi_Lobe::basculer_segment(const QCheckBox* boite, std::initializer_list<QWidget*> ligne) {
+  for (QWidget* w : ligne) w->setEnabled(boite->isChecked());
   Bt_Trace_Click();
 }
 
-void Frm_Bi_Lobe::chk_segv_Click() {
-  const bool coche = chk_segv->isChecked();
-  lbl_segv->setEnabled(coche);
-  txt_segv->setEnabled(coche);
-  lbl_mm_segv->setEnabled(coche);
-  Bt_Trace_Click();
-}
+void Frm_Bi_Lobe::chk_segh_Click() { basculer_segment(chk_segh, {lbl_segh, txt_segh, lbl_mm_segh}); }
+void Frm_Bi_Lobe::chk_segv_Click() { basculer_segment(chk_segv, {lbl_segv, txt_segv, lbl_mm_segv}); }
 
 void Frm_Bi_Lobe::Form_Activate() { Bt_Trace_Click(); }
 

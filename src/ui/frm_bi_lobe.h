@@ -70,6 +70,7 @@ protected:
 private:
   void construire();
   bool tracer(); // false when the trace failed (its message already shown)
+  void basculer_segment(const QCheckBox* boite, std::initializer_list<QWidget*> ligne);
   void ordre_tabulation();
   void Form_Activate();
   void champ_KeyPress(short& KeyAscii);
