@@ -7,7 +7,6 @@ paquets=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
   qt6-base-dev fonts-dejavu-core fonts-liberation locales-all
-  xvfb xauth imagemagick
 )
 
 manquants=()

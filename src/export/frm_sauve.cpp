@@ -32,8 +32,9 @@ Frm_Sauve::Frm_Sauve(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIXE) {
   setFixedSize(4680 / 15, 3195 / 15);
   construire();
 
-  // Starts on the program's current folder and its drive.
-  const QString courant = QDir::currentPath();
+  // Starts on the program's current folder and its drive; on the home
+  // folder if the current one has gone.
+  const QString courant = QDir(QDir::currentPath()).exists() ? QDir::currentPath() : QDir::homePath();
   remplir_lecteurs();
   const QSignalBlocker bloque(Lecteur);
   Lecteur->setCurrentIndex(Lecteur->findData(QStorageInfo(courant).rootPath()));
@@ -144,9 +145,12 @@ void Frm_Sauve::Fichier_Click() {
 void Frm_Sauve::Fichier_DblClick() { Bt_Sauve_Click(); }
 
 void Frm_Sauve::Bt_Sauve_Click() {
-  const std::string chemin = chemin_complet(dossier_fichier_.toStdString(), txt_fichier->text().toStdString());
+  std::string chemin;
   const bool ecrit = sans_exception(
-      [&] { sauvegarder(chemin, donnees); },
+      [&] {
+        chemin = chemin_complet(dossier_fichier_.toStdString(), txt_fichier->text().toStdString());
+        sauvegarder(chemin, donnees);
+      },
       [this](const QString& texte) { montrer_message(QStringLiteral("Erreur d'exécution"), texte, true); });
   if (!ecrit) return; // the dialog stays, with all its data
   montrer_message(QString::fromStdString(chemin), QString::fromStdString(texte_confirmation(donnees.nbpts())), false);

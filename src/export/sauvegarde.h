@@ -8,7 +8,7 @@ namespace bilobe {
 
 // The full path of the save: the folder of the file list, the platform's
 // separator, the name as typed. A folder that already ends in a separator
-// (a root) gets no second one.
+// (a root) gets no second one. No folder at all is a file error.
 std::string chemin_complet(const std::string& dossier, const std::string& nom);
 
 // "Sauvegarde de  549 points effectuée": the confirmation of a save.

@@ -1,3 +1,4 @@
+#include "common/erreurs.h"
 #include "export/sauvegarde.h"
 #include "export/texte_dat.h"
 
@@ -104,6 +105,7 @@ TEST(Sauvegarde, CheminEtConfirmation) {
   EXPECT_EQ(chemin_complet("/home/u", "a.dat"), "/home/u/a.dat");
   EXPECT_EQ(chemin_complet("/", "a.dat"), "/a.dat");
   EXPECT_EQ(chemin_complet("/home/u", ""), "/home/u/");
+  EXPECT_THROW(chemin_complet("", "a.dat"), ErreurExecution);
   EXPECT_EQ(texte_confirmation(549), "Sauvegarde de  549 points effectuée");
   EXPECT_EQ(texte_confirmation(0), "Sauvegarde de  0 points effectuée");
 }
