@@ -7,21 +7,29 @@ cd "$(dirname "$0")/.."
 bash scripts/installer-dependances.sh
 export QT_QPA_PLATFORM=offscreen
 
+journal=$(mktemp)
+trap 'rm -f "$journal"' EXIT
+
 echo "== Construction et tests =="
 cmake --preset default
 cmake --build --preset default
-ctest --preset default
+ctest --preset default | tee -a "$journal"
 
 echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
 cmake --preset asan
 cmake --build --preset asan
-ctest --preset asan
+ctest --preset asan | tee -a "$journal"
 
 echo "== Fuzzing (30 s) =="
 cmake --preset fuzz
 cmake --build --preset fuzz
 nouveaux=$(mktemp -d)
-trap 'rm -rf "$nouveaux"' EXIT
+trap 'rm -f "$journal"; rm -rf "$nouveaux"' EXIT
 ./build/fuzz/fuzz/fuzz_couple -max_total_time=30 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   "$nouveaux" fuzz/corpus 2>&1 | tail -n 12
 echo "Fuzzing terminé sans plantage."
+
+# One closing line for the whole run: ctest's counts of both builds.
+total=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\)/\2 \1/p' "$journal" |
+  awk '{ n += $1; f += $2 } END { print n - f " passed, " f " failed" }')
+echo "tests: $total"
