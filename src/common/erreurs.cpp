@@ -15,9 +15,7 @@ ErreurExecution::ErreurExecution(GenreErreur genre, std::string lieu, std::strin
     : std::runtime_error(composer(genre, lieu, detail)), genre_(genre), lieu_(std::move(lieu)),
       detail_(std::move(detail)) {}
 
-ErreurExecution ErreurExecution::dans(const std::string& etape) const {
-  return ErreurExecution(genre_, etape + " : " + lieu_, detail_);
-}
+void ErreurExecution::relancer_dans(const std::string& etape) const { lever(genre_, etape + " : " + lieu_, detail_); }
 
 std::string nom_erreur(GenreErreur genre) {
   switch (genre) {
@@ -36,6 +34,18 @@ std::string nom_erreur(GenreErreur genre) {
 }
 
 void lever(GenreErreur genre, const std::string& lieu, const std::string& detail) {
+  switch (genre) {
+  case GenreErreur::DivisionParZero:
+    throw DivisionParZero(lieu, detail);
+  case GenreErreur::OperationInvalide:
+    throw OperationInvalide(lieu, detail);
+  case GenreErreur::IndiceHorsLimites:
+    throw IndiceHorsLimites(lieu, detail);
+  case GenreErreur::Depassement:
+    throw Depassement(lieu, detail);
+  case GenreErreur::Fichier:
+    throw ErreurFichier(lieu, detail);
+  }
   throw ErreurExecution(genre, lieu, detail);
 }
 

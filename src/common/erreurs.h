@@ -24,14 +24,26 @@ public:
   const std::string& lieu() const { return lieu_; }
   const std::string& detail() const { return detail_; }
 
-  // The same error, its place prefixed with the stage it happened in.
-  ErreurExecution dans(const std::string& etape) const;
+  // Throws the same error again, its place prefixed with the stage it
+  // happened in.
+  [[noreturn]] void relancer_dans(const std::string& etape) const;
 
 private:
   GenreErreur genre_;
   std::string lieu_;
   std::string detail_;
 };
+
+// One type per kind, for handlers and tests that catch a single kind.
+template <GenreErreur G> class Erreur : public ErreurExecution {
+public:
+  Erreur(std::string lieu, std::string detail) : ErreurExecution(G, std::move(lieu), std::move(detail)) {}
+};
+using DivisionParZero = Erreur<GenreErreur::DivisionParZero>;
+using OperationInvalide = Erreur<GenreErreur::OperationInvalide>;
+using IndiceHorsLimites = Erreur<GenreErreur::IndiceHorsLimites>;
+using Depassement = Erreur<GenreErreur::Depassement>;
+using ErreurFichier = Erreur<GenreErreur::Fichier>;
 
 // "Division par zéro", "Dépassement de capacité"…
 std::string nom_erreur(GenreErreur genre);

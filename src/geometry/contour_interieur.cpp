@@ -17,7 +17,7 @@ void construire_contour_interieur(Construction& c, const DimensionsHautes& r, fl
   try {
     e = deriver_ellipses_hautes(r.xtot, r.ytot, r.xa, r.ya);
   } catch (const ErreurExecution& erreur) {
-    throw erreur.dans("contour intérieur");
+    erreur.relancer_dans("contour intérieur");
   }
 
   // 2. Piece 7, inner upper arc 2, from the top down to the junction.

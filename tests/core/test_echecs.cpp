@@ -94,6 +94,20 @@ INSTANTIATE_TEST_SUITE_P(Tableau, Echecs, testing::ValuesIn(CAS), [](const auto&
   return nom;
 });
 
+TEST(Echecs, UnTypeParGenre) {
+  ChampsCouple c;
+  c.xa = "50";
+  EXPECT_THROW(tracer(c), DivisionParZero);
+  c.ep = "49";
+  c.xa = "30";
+  EXPECT_THROW(tracer(c), OperationInvalide); // rethrown from the inner contour, type kept
+  c.ep = "10";
+  c.nbptel = "400";
+  EXPECT_THROW(tracer(c), IndiceHorsLimites);
+  c.nbptel = "1e999";
+  EXPECT_THROW(tracer(c), Depassement);
+}
+
 TEST(Echecs, CompteNonLuSansSegment) {
   ChampsCouple c;
   c.nbptseg = "rien";
