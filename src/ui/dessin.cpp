@@ -14,41 +14,44 @@ QPointF en_pixels(PointApercu p) {
 }
 } // namespace
 
-SurfaceDessin::SurfaceDessin(QWidget* parent) : QFrame(parent), image_(LARGEUR, HAUTEUR, QImage::Format_RGB32) {
+SurfaceDessin::SurfaceDessin(QWidget* parent) : QFrame(parent) {
   setObjectName("Dessin");
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(BORDURE);
   setFocusPolicy(Qt::NoFocus);
-  effacer();
-}
-
-void SurfaceDessin::effacer() {
-  image_.fill(FOND);
-  update();
-}
-
-void SurfaceDessin::ligne(PointApercu de, PointApercu a, const QColor& couleur) {
-  QPainter p(&image_);
-  p.setPen(QPen(couleur, 0)); // thin solid line, clipped at the image's edges
-  p.drawLine(en_pixels(de), en_pixels(a));
-  update();
+  rendre(1.0);
 }
 
 void SurfaceDessin::dessiner(const Apercu& apercu) {
+  apercu_ = apercu;
+  rendre(devicePixelRatioF());
+  update();
+}
+
+const QImage& SurfaceDessin::image() {
+  if (image_.devicePixelRatio() != devicePixelRatioF()) rendre(devicePixelRatioF());
+  return image_;
+}
+
+void SurfaceDessin::rendre(qreal rapport_pixels) {
   using namespace fenetre_apercu;
-  effacer();
-  ligne(CENTRE_BAS, CENTRE_HAUT, Qt::black);
-  ligne({NIVEAU_GAUCHE, apercu.niveau}, {NIVEAU_DROITE, apercu.niveau}, Qt::black);
+  image_ = QImage(QSize(LARGEUR, HAUTEUR) * rapport_pixels, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(rapport_pixels);
+  image_.fill(FOND);
+  if (!apercu_) return;
   QPainter p(&image_);
+  p.setPen(QPen(Qt::black, 0)); // thin solid lines, clipped at the edges
+  p.drawLine(en_pixels(CENTRE_BAS), en_pixels(CENTRE_HAUT));
+  p.drawLine(en_pixels({NIVEAU_GAUCHE, apercu_->niveau}), en_pixels({NIVEAU_DROITE, apercu_->niveau}));
   p.setPen(QPen(QColor(0, 0, 255), 0));
-  for (std::size_t k = 1; k < apercu.polyligne.size(); ++k)
-    p.drawLine(en_pixels(apercu.polyligne[k - 1]), en_pixels(apercu.polyligne[k]));
+  const auto& points = apercu_->polyligne;
+  for (std::size_t k = 1; k < points.size(); ++k) p.drawLine(en_pixels(points[k - 1]), en_pixels(points[k]));
 }
 
 void SurfaceDessin::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event); // the sunken border
   QPainter p(this);
-  p.drawImage(contentsRect().topLeft(), image_);
+  p.drawImage(contentsRect().topLeft(), image());
 }
 
 } // namespace bilobe::ui

@@ -6,11 +6,14 @@
 #include <QFrame>
 #include <QImage>
 
+#include <optional>
+
 namespace bilobe::ui {
 
 // The preview surface: a light-yellow picture box with a sunken border whose
 // logical window runs from x -0.05 to 0.50 and y 1.05 down to -0.05. What is
-// drawn is kept in an image, so it survives being covered and uncovered.
+// drawn is kept, so it survives being covered and uncovered, and is drawn
+// again at the screen's own resolution when that changes.
 class SurfaceDessin : public QFrame {
   Q_OBJECT
 public:
@@ -19,17 +22,19 @@ public:
 
   explicit SurfaceDessin(QWidget* parent = nullptr);
 
-  void effacer();
-  void ligne(PointApercu de, PointApercu a, const QColor& couleur);
-  // Clears, then draws the centre line, the level line and the outline.
+  // Clears the surface, then draws the centre line, the level line and the outline.
   void dessiner(const Apercu& apercu);
 
-  const QImage& image() const { return image_; }
+  // The drawing area as it is on screen.
+  const QImage& image();
 
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
+  void rendre(qreal rapport_pixels);
+
+  std::optional<Apercu> apercu_;
   QImage image_;
 };
 
