@@ -3,6 +3,7 @@
 #include "ui/frm_bi_lobe.h"
 
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -199,8 +200,17 @@ private slots:
     QCOMPARE(d->dossier_fichier(), racine + "/sous");
     QCOMPARE(noms_listes(d->Fichier), QStringList{"s.dat"});
 
-    QVERIFY(d->Lecteur->count() >= 1);
     QVERIFY(d->Lecteur->findData(QStringLiteral("/")) >= 0);
+    // A drive that cannot be read: the drive list shows it, the other lists stay.
+    d->Lecteur->addItem(QStringLiteral("/lecteur-absent"), QStringLiteral("/lecteur-absent"));
+    d->Lecteur->setCurrentIndex(d->Lecteur->count() - 1);
+    QCOMPARE(boites.textes.size(), 2);
+    QCOMPARE(d->Lecteur->currentText(), QStringLiteral("/lecteur-absent"));
+    QCOMPARE(d->dossier_repertoire(), racine + "/sous");
+    QCOMPARE(d->dossier_fichier(), racine + "/sous");
+    // Back on the folder's own drive, the list opens where it was left there.
+    d->Lecteur->setCurrentIndex(d->Lecteur->findData(QStorageInfo(racine).rootPath()));
+    QCOMPARE(d->dossier_repertoire(), racine + "/sous");
   }
 
   void entreeNeSauvePasEchapNeFermePas() {
