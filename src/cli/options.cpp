@@ -42,7 +42,7 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
     std::optional<std::string> valeur;
     if (const auto egal = nom.find('='); nom.rfind("--", 0) == 0 && egal != std::string::npos) {
       valeur = nom.substr(egal + 1);
-      nom = nom.substr(0, egal);
+      nom.resize(egal);
     }
     auto prendre_valeur = [&]() -> std::optional<std::string> {
       if (valeur) return valeur;
