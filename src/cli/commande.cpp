@@ -2,6 +2,7 @@
 
 #include "cli/options.h"
 #include "common/erreurs.h"
+#include "export/ecriture_gabarit.h"
 #include "export/remise.h"
 #include "export/sauvegarde.h"
 #include "export/texte_dat.h"
@@ -10,6 +11,42 @@
 #include <filesystem>
 
 namespace bilobe::cli {
+
+namespace {
+
+void ecrire_octets(std::ostream& sortie, const std::string& octets) {
+  sortie.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+  sortie.flush();
+}
+
+int executer_dat(const Options& options, std::ostream& sortie) {
+  const ResultatTrace trace = tracer(options.champs);
+  DonneesExport donnees;
+  donnees.nouvelle_liste = true; // as the dialog's activation does
+  const std::string nom = remettre(options.champs, trace.liste, trace.nbpts, donnees);
+
+  if (options.sortie == "-") {
+    ecrire_octets(sortie, contenu_dat(donnees));
+    return sortie ? 0 : 1;
+  }
+  const std::string chemin = options.sortie.value_or(nom);
+  sauvegarder(chemin, donnees);
+  sortie << texte_confirmation(donnees.nbpts()) << "\n" << std::filesystem::absolute(chemin).string() << "\n";
+  return 0;
+}
+
+int executer_gabarit(const Options& options, std::ostream& sortie) {
+  if (options.sortie == "-") {
+    ecrire_octets(sortie, octets_gabarit(construire_gabarit(options.champs), options.format));
+    return sortie ? 0 : 1;
+  }
+  const std::string chemin = options.sortie.value_or(nom_par_defaut(options.champs, options.format));
+  const Gabarit gabarit = ecrire_gabarit(options.champs, options.format, chemin);
+  sortie << texte_resume(gabarit, options.format) << "\n" << std::filesystem::absolute(chemin).string() << "\n";
+  return 0;
+}
+
+} // namespace
 
 int executer(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
   std::string erreur;
@@ -23,21 +60,7 @@ int executer(const std::vector<std::string>& arguments, std::ostream& sortie, st
     return 0;
   }
   try {
-    const ResultatTrace trace = tracer(options->champs);
-    DonneesExport donnees;
-    donnees.nouvelle_liste = true; // as the dialog's activation does
-    const std::string nom = remettre(options->champs, trace.liste, trace.nbpts, donnees);
-
-    if (options->sortie == "-") {
-      const std::string octets = contenu_dat(donnees);
-      sortie.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-      sortie.flush();
-      return sortie ? 0 : 1;
-    }
-    const std::string chemin = options->sortie.value_or(nom);
-    sauvegarder(chemin, donnees);
-    sortie << texte_confirmation(donnees.nbpts()) << "\n" << std::filesystem::absolute(chemin).string() << "\n";
-    return 0;
+    return options->format == FormatGabarit::Dat ? executer_dat(*options, sortie) : executer_gabarit(*options, sortie);
   } catch (const ErreurExecution& e) {
     erreurs << "bilobe-dat : " << e.what() << "\n";
     return 1;

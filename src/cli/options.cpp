@@ -60,6 +60,14 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
         erreur = "l'option " + nom + " attend un chemin";
         return std::nullopt;
       }
+    } else if (nom == "--format") {
+      const auto texte = prendre_valeur();
+      const auto format = texte ? format_depuis_nom(*texte) : std::nullopt;
+      if (!format) {
+        erreur = "l'option --format attend dat, svg, dxf ou pdf";
+        return std::nullopt;
+      }
+      options.format = *format;
     } else if (const OptionChamp* o = chercher(nom)) {
       auto texte = prendre_valeur();
       if (!texte) {
@@ -77,13 +85,15 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
 
 std::string texte_usage() {
   return "Usage : bilobe-dat [--xtot T] [--ytot T] [--xa T] [--ya T] [--yinf T] [--segh T]\n"
-         "                   [--segv T] [--ep T] [--nbptel T] [--nbptseg T] [--ch] [--cv] [-o CHEMIN]\n"
+         "                   [--segv T] [--ep T] [--nbptel T] [--nbptseg T] [--ch] [--cv]\n"
+         "                   [--format dat|svg|dxf|pdf] [-o CHEMIN]\n"
          "Essayez « bilobe-dat --help » pour plus d'informations.\n";
 }
 
 std::string texte_aide() {
   std::string aide = "bilobe-dat : écrit le fichier .DAT d'un couple bi-lobé, octet pour octet comme\n"
-                     "le bouton « Sauver le fichier » du programme.\n\n"
+                     "le bouton « Sauver le fichier » du programme, ou le gabarit du couple entier en\n"
+                     "vraie grandeur (SVG, DXF, PDF 1:1), comme le menu de l'aperçu.\n\n"
                      "Chaque T est le texte du champ du même nom, lu comme la fenêtre le lit : le séparateur\n"
                      "décimal est le point (« 2,5 » se lit 2), un texte sans nombre se lit 0.\n\n"
                      "Options (valeur par défaut entre crochets) :\n";
@@ -95,8 +105,10 @@ std::string texte_aide() {
   }
   aide += "  --ch          coche « Segment horizontal » (fond plat) [non coché]\n"
           "  --cv          coche « Segment vertical » (flanc droit) [non coché]\n"
+          "  --format F    dat (points, par défaut), svg, dxf ou pdf (gabarit en millimètres)\n"
           "  -o CHEMIN     écrit le fichier à ce chemin ; « -o - » écrit sur la sortie standard ;\n"
-          "                sans -o : le nom par défaut (« Bi-lobe 140 x 50.dat ») dans le dossier courant\n"
+          "                sans -o : le nom par défaut (« Bi-lobe 140 x 50.dat », « .svg »…)\n"
+          "                dans le dossier courant\n"
           "  --help        affiche cette aide\n\n"
           "Codes de sortie : 0 réussite, 1 erreur d'exécution (rien n'est écrit), 2 mauvais usage.\n";
   return aide;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/format_gabarit.h"
 #include "geometry/parametres.h"
 
 #include <optional>
@@ -11,6 +12,7 @@ namespace bilobe::cli {
 struct Options {
   ChampsCouple champs;
   std::optional<std::string> sortie; // "-" for standard output
+  FormatGabarit format = FormatGabarit::Dat;
   bool aide = false;
 };
 

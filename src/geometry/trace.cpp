@@ -33,8 +33,9 @@ void convertir(ListePoints& liste, std::int16_t nbpts, const ChampsCouple& champ
 ContourMm construire_contour(const ChampsCouple& champs) {
   Construction c(champs);
   const ResultatExterieur exterieur = construire_contour_exterieur(c);
+  const std::int16_t nb_exterieur = c.compte();
   construire_contour_interieur(c, reduire(exterieur), exterieur.ep);
-  return {std::move(c.liste()), c.compte()};
+  return {std::move(c.liste()), c.compte(), nb_exterieur};
 }
 
 ResultatTrace tracer(const ChampsCouple& champs) {

@@ -21,9 +21,12 @@ struct ResultatTrace {
 };
 
 // The outline in millimetres as the contours build it, before the conversion.
+// `nb_exterieur` counts the entries of the outer contour, wall step included;
+// the inner contour follows from the next entry on.
 struct ContourMm {
   ListePoints liste{1000};
   std::int16_t nbpts = 0;
+  std::int16_t nb_exterieur = 0;
 };
 ContourMm construire_contour(const ChampsCouple& champs);
 

@@ -57,6 +57,36 @@ TEST_F(Commande, DefautsDansLeDossierCourant) {
   EXPECT_EQ(octets, lancer({"-o", "-"}).out);
 }
 
+TEST_F(Commande, GabaritsParFormat) {
+  struct Cas {
+    const char* format;
+    const char* titre;
+    const char* nom;
+    const char* debut;
+  };
+  const Cas cas[] = {
+      {"svg", "SVG", "Bi-lobe 140 x 50.svg", "<?xml"},
+      {"Dxf", "DXF", "Bi-lobe 140 x 50.dxf", "  0\r\nSECTION"},
+      {"pdf", "PDF", "Bi-lobe 140 x 50.pdf", "%PDF-"},
+  };
+  for (const auto& k : cas) {
+    const Sortie s = lancer({"--format", k.format});
+    ASSERT_EQ(s.code, 0) << s.err;
+    EXPECT_EQ(s.out, std::string("Gabarit ") + k.titre + " : 100 x 140 mm, surface 3326.1615 mm²\n" +
+                         (dossier_ / k.nom).string() + "\n");
+    std::ifstream f(dossier_ / k.nom, std::ios::binary);
+    const std::string octets((std::istreambuf_iterator<char>(f)), {});
+    EXPECT_EQ(octets.rfind(k.debut, 0), 0u) << k.nom;
+    const std::string sur_la_sortie = lancer({"--format", k.format, "-o", "-"}).out;
+    if (std::string(k.titre) == "PDF")
+      EXPECT_EQ(sur_la_sortie.rfind(k.debut, 0), 0u); // the PDF carries its time of creation
+    else
+      EXPECT_EQ(sur_la_sortie, octets) << k.nom;
+  }
+  // The point file stays the default, byte for byte.
+  EXPECT_EQ(lancer({"--format", "dat", "-o", "-"}).out, lancer({"-o", "-"}).out);
+}
+
 TEST_F(Commande, OptionsDesChamps) {
   struct Cas {
     std::vector<std::string> arguments;
@@ -90,6 +120,12 @@ TEST_F(Commande, ErreurDExecutionNEcritRien) {
       {{"--xtot", "1e999"}, "Dépassement de capacité"},
       {{"--xa", "51", "-o", "-"}, "Argument ou opération invalide (ArcCos)"},
       {{"-o", "absent/a.dat"}, "Erreur de fichier (absent/a.dat)"},
+      {{"--xa", "50", "--format", "dxf", "-o", "existant.dat"}, "Division par zéro (ArcCos)"},
+      {{"--nbptel", "0.5", "--format", "svg", "-o", "existant.dat"},
+       "Argument ou opération invalide (gabarit : contour extérieur)"},
+      {{"--xtot", "1e30", "--xa", "1e29", "--format", "pdf", "-o", "existant.dat"},
+       "Dépassement de capacité (gabarit PDF)"},
+      {{"--format", "svg", "-o", "absent/a.svg"}, "Erreur de fichier (absent/a.svg)"},
   };
   for (const auto& k : cas) {
     const Sortie s = lancer(k.arguments);
@@ -106,7 +142,7 @@ TEST_F(Commande, ErreurDExecutionNEcritRien) {
 
 TEST_F(Commande, MauvaisUsageEtAide) {
   for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--inconnue"}, {"--xtot"}, {"-o"}, {"fichier.dat"}}) {
+       {std::vector<std::string>{"--inconnue"}, {"--xtot"}, {"-o"}, {"fichier.dat"}, {"--format"}, {"--format=svgz"}}) {
     const Sortie s = lancer(arguments);
     EXPECT_EQ(s.code, 2);
     EXPECT_NE(s.err.find("Usage : bilobe-dat"), std::string::npos);
@@ -114,7 +150,7 @@ TEST_F(Commande, MauvaisUsageEtAide) {
   const Sortie aide = lancer({"--help"});
   EXPECT_EQ(aide.code, 0);
   for (const char* option : {"--xtot", "--ytot", "--xa", "--ya", "--yinf", "--segh", "--segv", "--ep", "--nbptel",
-                             "--nbptseg", "--ch", "--cv", "-o"})
+                             "--nbptseg", "--ch", "--cv", "-o", "--format"})
     EXPECT_NE(aide.out.find(option), std::string::npos) << option;
   EXPECT_TRUE(fs::is_empty(dossier_));
 }

@@ -1,0 +1,138 @@
+#include "export/gabarit_pdf.h"
+
+#include "common/erreurs.h"
+#include "export/pages_pdf.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace bilobe {
+
+namespace {
+
+using namespace page_a4;
+
+constexpr int RESOLUTION = 1200; // dots per inch of the drawing
+constexpr double POINTS_PAR_MM = RESOLUTION / 25.4;
+constexpr double POINTS_TEXTE = 8;
+
+void assurer_application_graphique() {
+  if (QGuiApplication::instance()) return;
+  // Qt keeps argc and argv for the life of the application.
+  static int argc = 3;
+  static char nom[] = "bilobe-dat", option[] = "-platform", plateforme[] = "offscreen";
+  static char* argv[] = {nom, option, plateforme, nullptr};
+  static QGuiApplication* application = new QGuiApplication(argc, argv);
+  (void)application;
+}
+
+QPointF vers_qt(PointMm p) { return {p.x, p.y}; }
+
+QPolygonF polygone(const Boucle& boucle, const PageGabarit& page) {
+  QPolygonF poly;
+  for (const PointMm& p : boucle) poly << vers_qt(sur_la_page(page, p));
+  return poly;
+}
+
+QPen stylo(QColor couleur, double largeur_mm, Qt::PenStyle style = Qt::SolidLine) {
+  QPen pen(couleur, largeur_mm, style);
+  pen.setCapStyle(Qt::FlatCap);
+  return pen;
+}
+
+// Text in points whatever the drawing's scale; (x, y) is the baseline's start, in mm.
+void texte(QPainter& p, double x, double y, const QString& ligne) {
+  p.save();
+  p.resetTransform();
+  QFont police("Liberation Sans");
+  police.setStyleHint(QFont::SansSerif);
+  police.setPointSizeF(POINTS_TEXTE);
+  p.setFont(police);
+  p.setPen(Qt::black);
+  p.drawText(QPointF(x * POINTS_PAR_MM, y * POINTS_PAR_MM), ligne);
+  p.restore();
+}
+
+void dessiner_zone(QPainter& p, const Gabarit& g, const PageGabarit& page, bool en_plusieurs) {
+  const QRectF zone(ZONE_GAUCHE, ZONE_HAUT, ZONE_LARGEUR, ZONE_HAUTEUR);
+  if (en_plusieurs) {
+    p.setPen(stylo(Qt::gray, 0.1, Qt::DashLine));
+    p.drawRect(zone);
+  }
+  p.save();
+  p.setClipRect(zone);
+  p.setBrush(Qt::NoBrush);
+  QPen tirets = stylo(Qt::blue, 0.15);
+  tirets.setDashPattern({20, 10}); // 3 mm dashes, in line widths
+  p.setPen(tirets);
+  for (const Repere* r : {&g.axe, &g.niveau})
+    p.drawLine(vers_qt(sur_la_page(page, r->debut)), vers_qt(sur_la_page(page, r->fin)));
+  p.setPen(stylo(Qt::red, 0.2));
+  p.drawPolygon(polygone(g.exterieur, page));
+  p.drawPolygon(polygone(g.interieur, page));
+  p.setPen(stylo(Qt::black, 0.2));
+  for (const PointMm& m : page.marques) {
+    const QPointF c = vers_qt(sur_la_page(page, m));
+    p.drawLine(c - QPointF(4, 0), c + QPointF(4, 0));
+    p.drawLine(c - QPointF(0, 4), c + QPointF(0, 4));
+    p.drawEllipse(c, 2, 2);
+  }
+  p.restore();
+}
+
+void dessiner_bande(QPainter& p, const Gabarit& g, const MiseEnPage& m, const PageGabarit& page) {
+  p.fillRect(QRectF(BARRE_GAUCHE, BARRE_HAUT, BARRE_LONGUEUR, BARRE_EPAISSEUR), Qt::black);
+  p.setPen(stylo(Qt::black, 0.2));
+  for (double x = 0; x <= BARRE_LONGUEUR; x += 10)
+    p.drawLine(QPointF(BARRE_GAUCHE + x, BARRE_HAUT), QPointF(BARRE_GAUCHE + x, BARRE_HAUT - 2));
+  texte(p, BARRE_GAUCHE, BARRE_HAUT + 7, QString::fromUtf8("Barre d'échelle : 50 mm"));
+  p.fillRect(QRectF(CARRE_GAUCHE, CARRE_HAUT, CARRE_COTE, CARRE_COTE), Qt::black);
+
+  const double x = CARRE_GAUCHE + CARRE_COTE + 5;
+  texte(p, x, CARRE_HAUT + 3, QString::fromStdString(g.legende));
+  texte(p, x, CARRE_HAUT + 8, QString::fromUtf8("Carré : 10 mm - imprimer à 100 % (taille réelle)"));
+  const int numero = page.ligne * m.colonnes + page.colonne + 1;
+  texte(p, x, CARRE_HAUT + 13,
+        QString::fromUtf8("Page %1/%2 (ligne %3, colonne %4)")
+            .arg(numero)
+            .arg(m.pages.size())
+            .arg(page.ligne + 1)
+            .arg(page.colonne + 1));
+}
+
+} // namespace
+
+std::string contenu_pdf(const Gabarit& g) {
+  // The sheets cover the former and its construction lines.
+  const MiseEnPage m = mettre_en_page({g.niveau.debut.x, g.niveau.fin.x, g.axe.debut.y, g.axe.fin.y});
+  assurer_application_graphique();
+
+  QByteArray octets;
+  QBuffer tampon(&octets);
+  tampon.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&tampon);
+  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  pdf.setResolution(RESOLUTION);
+  pdf.setTitle(QString::fromStdString(g.legende));
+  pdf.setCreator(QString::fromUtf8("Couple bi-lobé"));
+
+  QPainter p;
+  if (!p.begin(&pdf)) lever(GenreErreur::Fichier, "gabarit PDF", "le dessin du PDF n'a pas pu commencer");
+  p.setRenderHint(QPainter::Antialiasing);
+  for (std::size_t k = 0; k < m.pages.size(); ++k) {
+    if (k > 0) pdf.newPage();
+    p.save();
+    p.scale(POINTS_PAR_MM, POINTS_PAR_MM); // from here on, one unit is one millimetre
+    dessiner_zone(p, g, m.pages[k], m.pages.size() > 1);
+    dessiner_bande(p, g, m, m.pages[k]);
+    p.restore();
+  }
+  p.end();
+  return octets.toStdString();
+}
+
+} // namespace bilobe

@@ -1,0 +1,57 @@
+#include "export/gabarit_svg.h"
+
+#include "export/texte_mm.h"
+
+namespace bilobe {
+
+namespace {
+
+using namespace gabarit_svg;
+
+// From the former's frame (y up) to the page's (y down, origin top left).
+struct Page {
+  const Cadre& cadre;
+  std::string x(double mm) const { return texte_mm(MARGE + (mm - cadre.gauche)); }
+  std::string y(double mm) const { return texte_mm(MARGE + (cadre.haut - mm)); }
+};
+
+std::string chemin(const Boucle& boucle, const Page& page) {
+  std::string d;
+  for (std::size_t k = 0; k < boucle.size(); ++k)
+    d += (k == 0 ? "M " : " L ") + page.x(boucle[k].x) + "," + page.y(boucle[k].y);
+  return "    <path d=\"" + d + " Z\"/>\n";
+}
+
+std::string ligne(const Repere& r, const Page& page) {
+  return "    <line x1=\"" + page.x(r.debut.x) + "\" y1=\"" + page.y(r.debut.y) + "\" x2=\"" + page.x(r.fin.x) +
+         "\" y2=\"" + page.y(r.fin.y) + "\"/>\n";
+}
+
+} // namespace
+
+std::string contenu_svg(const Gabarit& g) {
+  const Page page{g.cadre};
+  const double largeur = g.cadre.largeur() + 2 * MARGE;
+  const double hauteur_legende = g.cadre.hauteur() + 2 * MARGE;
+  const double hauteur = hauteur_legende + BANDE_LEGENDE;
+  const std::string l = texte_mm(largeur);
+  const std::string h = texte_mm(hauteur);
+
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
+  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + l + "mm\" height=\"" + h +
+         "mm\" viewBox=\"0 0 " + l + " " + h + "\">\n";
+  svg += "  <title>" + g.legende + "</title>\n"; // digits and fixed words only: nothing to escape
+  svg += "  <g id=\"contour\" fill=\"none\" stroke=\"" + std::string(COUPE) + "\" stroke-width=\"0.1\">\n";
+  svg += chemin(g.exterieur, page) + chemin(g.interieur, page);
+  svg += "  </g>\n";
+  svg += "  <g id=\"reperes\" fill=\"none\" stroke=\"" + std::string(REPERE) +
+         "\" stroke-width=\"0.1\" stroke-dasharray=\"3 1.5\">\n";
+  svg += ligne(g.axe, page) + ligne(g.niveau, page);
+  svg += "  </g>\n";
+  svg += "  <text x=\"" + texte_mm(MARGE) + "\" y=\"" + texte_mm(hauteur_legende + BANDE_LEGENDE / 2) +
+         "\" font-family=\"sans-serif\" font-size=\"3.5\" fill=\"#000000\">" + g.legende + "</text>\n";
+  svg += "</svg>\n";
+  return svg;
+}
+
+} // namespace bilobe

@@ -1,0 +1,113 @@
+#include "geometry/gabarit.h"
+
+#include "common/calcul.h"
+#include "common/erreurs.h"
+#include "common/lecture_nombre.h"
+#include "common/texte_nombre.h"
+#include "geometry/trace.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace bilobe {
+
+namespace {
+
+// The trace leaves its centre-line points up to a0 · 2.05e-10 off the line
+// (the literal quarter turn); this bound catches them at any size.
+constexpr double TOLERANCE_RELATIVE_AXE = 1e-9;
+// How far the construction lines run past the former, in mm.
+constexpr double DEPASSEMENT_REPERES = 5;
+
+void sans_doublons(Boucle& points) { points.erase(std::unique(points.begin(), points.end()), points.end()); }
+
+std::vector<PointMm> entrees(const ContourMm& contour, int premiere, int derniere) {
+  std::vector<PointMm> points;
+  for (int k = premiere; k <= derniere; ++k) points.push_back({contour.liste.x(k), contour.liste.y(k)});
+  return points;
+}
+
+Boucle boucle_coupable(const std::vector<PointMm>& moitie, double tolerance, const char* lieu) {
+  Boucle boucle = boucle_symetrique(moitie, tolerance);
+  if (boucle.size() < 3) lever(GenreErreur::OperationInvalide, lieu, "moins de trois points distincts");
+  return boucle;
+}
+
+Cadre cadre_de(const Boucle& a, const Boucle& b) {
+  Cadre c{a.front().x, a.front().x, a.front().y, a.front().y};
+  for (const Boucle* boucle : {&a, &b})
+    for (const PointMm& p : *boucle) {
+      c.gauche = std::min(c.gauche, p.x);
+      c.droite = std::max(c.droite, p.x);
+      c.bas = std::min(c.bas, p.y);
+      c.haut = std::max(c.haut, p.y);
+    }
+  return c;
+}
+
+std::string legende_de(const ChampsCouple& champs) {
+  using namespace calcul;
+  const double h = add(lire_nombre(champs.yinf), lire_nombre(champs.ytot), "H = yinf + ytot");
+  const double largeur = mul(2, lire_nombre(champs.xtot), "2 x xtot");
+  return "Couple bi-lobé" + texte_nombre(h) + " x" + texte_nombre(largeur) + " mm - paroi" +
+         texte_nombre(lire_nombre(champs.ep)) + " mm";
+}
+
+} // namespace
+
+Boucle boucle_symetrique(const std::vector<PointMm>& moitie, double tolerance) {
+  Boucle boucle;
+  boucle.reserve(2 * moitie.size());
+  for (PointMm p : moitie) {
+    if (std::abs(p.x) <= tolerance) p.x = 0;
+    boucle.push_back(p);
+  }
+  sans_doublons(boucle);
+  // The way back is the mirror image; points on the centre line are their
+  // own image and are not repeated.
+  for (std::size_t k = boucle.size(); k-- > 0;)
+    if (boucle[k].x != 0) boucle.push_back({-boucle[k].x, boucle[k].y});
+  sans_doublons(boucle);
+  while (boucle.size() > 1 && boucle.back() == boucle.front()) boucle.pop_back();
+  return boucle;
+}
+
+double aire_signee(const Boucle& boucle) {
+  double somme = 0;
+  for (std::size_t k = 0; k < boucle.size(); ++k) {
+    const PointMm& a = boucle[k];
+    const PointMm& b = boucle[(k + 1) % boucle.size()];
+    somme += a.x * b.y - b.x * a.y;
+  }
+  return somme / 2;
+}
+
+Gabarit construire_gabarit(const ChampsCouple& champs) {
+  tracer(champs); // a former that the trace refuses is not exported either
+  const ContourMm contour = construire_contour(champs);
+
+  // Outer line: up to the top, before the wall step. Inner line: from its
+  // top to its bottom, before the step down through the wall.
+  const auto moitie_ext = entrees(contour, 1, contour.nb_exterieur - 3);
+  const auto moitie_int = entrees(contour, contour.nb_exterieur + 1, contour.nbpts - 4);
+  double etendue = 1;
+  for (const auto* moitie : {&moitie_ext, &moitie_int})
+    for (const PointMm& p : *moitie) etendue = std::max({etendue, std::abs(p.x), std::abs(p.y)});
+  const double tolerance = TOLERANCE_RELATIVE_AXE * etendue;
+
+  Gabarit g;
+  g.exterieur = boucle_coupable(moitie_ext, tolerance, "gabarit : contour extérieur");
+  g.interieur = boucle_coupable(moitie_int, tolerance, "gabarit : contour intérieur");
+  g.surface = std::abs(aire_signee(g.exterieur)) - std::abs(aire_signee(g.interieur));
+  if (!std::isfinite(g.surface)) lever(GenreErreur::Depassement, "gabarit : surface");
+  g.cadre = cadre_de(g.exterieur, g.interieur);
+  g.legende = legende_de(champs);
+
+  const Cadre& c = g.cadre;
+  const double d = DEPASSEMENT_REPERES;
+  g.axe = {{0, c.bas - d}, {0, c.haut + d}};
+  g.niveau = {{c.gauche - d, 0}, {c.droite + d, 0}};
+  return g;
+}
+
+} // namespace bilobe

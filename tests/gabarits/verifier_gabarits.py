@@ -1,0 +1,139 @@
+"""Reads the templates of bilobe-dat back with other programs' readers:
+ezdxf for the DXF, rsvg-convert and an XML parser for the SVG, pdfinfo and
+pdftoppm for the PDF, and checks their sizes in millimetres.
+
+Usage: verifier_gabarits.py CHEMIN_DE_BILOBE_DAT
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+import ezdxf
+
+BILOBE_DAT = sys.argv[1]
+
+# Same values as src/export/pages_pdf.h and gabarit_svg.h.
+MARGE_SVG, BANDE_SVG = 10, 8
+BARRE_GAUCHE, BARRE_HAUT, BARRE_EPAISSEUR = 10, 274, 2
+CARRE_GAUCHE, CARRE_HAUT = 70, 268
+PIXELS_PAR_MM = 10  # pdftoppm at 254 dpi
+
+FORMERS = {
+    "défaut": ([], 1),
+    "fond plat et flanc droit": (["--ch", "--cv"], 1),
+    "grand, sur plusieurs pages": (["--xtot", "120", "--xa", "80", "--ytot", "300", "--ya", "200",
+                                    "--yinf", "150", "--ep", "6", "--nbptel", "150"], 4),
+}
+
+echecs = []
+
+
+def verifier(condition, message):
+    if not condition:
+        echecs.append(message)
+        print("ÉCHEC :", message)
+
+
+def lancer(arguments, chemin):
+    sortie = subprocess.run([BILOBE_DAT, *arguments, "-o", chemin], capture_output=True, text=True, check=True)
+    m = re.match(r"Gabarit \w+ : ([\d.]+) x ([\d.]+) mm, surface ([\d.]+) mm²", sortie.stdout)
+    assert m, sortie.stdout
+    return tuple(float(v) for v in m.groups())
+
+
+def aire(points):
+    return abs(sum(a[0] * b[1] - b[0] * a[1] for a, b in zip(points, points[1:] + points[:1]))) / 2
+
+
+def verifier_dxf(nom, arguments, dossier):
+    chemin = os.path.join(dossier, "gabarit.dxf")
+    largeur, hauteur, surface = lancer([*arguments, "--format", "dxf"], chemin)
+    doc = ezdxf.readfile(chemin)
+    verifier(not doc.audit().has_errors, f"{nom} : le DXF a des erreurs")
+    verifier(doc.header.get("$INSUNITS") == 4, f"{nom} : unités du DXF")
+    contours = doc.modelspace().query('POLYLINE[layer=="CONTOUR"]')
+    verifier(len(contours) == 2 and all(p.is_closed for p in contours), f"{nom} : deux polylignes fermées")
+    aires = sorted(aire([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices]) for p in contours)
+    anneau = aires[1] - aires[0]
+    verifier(abs(anneau - surface) <= 1e-4 * surface, f"{nom} : surface DXF {anneau} contre {surface}")
+    xs = [v.dxf.location.x for p in contours for v in p.vertices]
+    ys = [v.dxf.location.y for p in contours for v in p.vertices]
+    verifier(abs(max(xs) - min(xs) - largeur) < 1e-3 and abs(max(ys) - min(ys) - hauteur) < 1e-3,
+             f"{nom} : dimensions du DXF")
+    verifier(len(doc.modelspace().query('LINE[layer=="REPERES"]')) == 2, f"{nom} : repères du DXF")
+    print(f"{nom} : DXF {largeur} x {hauteur} mm, anneau {anneau:.4f} mm² (cœur {surface})")
+
+
+def verifier_svg(nom, arguments, dossier):
+    chemin = os.path.join(dossier, "gabarit.svg")
+    largeur, hauteur, _ = lancer([*arguments, "--format", "svg"], chemin)
+    rendu = subprocess.run(["rsvg-convert", "-o", os.path.join(dossier, "svg.png"), chemin], capture_output=True)
+    verifier(rendu.returncode == 0, f"{nom} : rsvg-convert refuse le SVG : {rendu.stderr}")
+    racine = ET.parse(chemin).getroot()
+    l_attendue, h_attendue = largeur + 2 * MARGE_SVG, hauteur + 2 * MARGE_SVG + BANDE_SVG
+    verifier(racine.get("width") == f"{l_attendue:g}mm" and racine.get("height") == f"{h_attendue:g}mm",
+             f"{nom} : SVG {racine.get('width')} x {racine.get('height')}, attendu {l_attendue:g} x {h_attendue:g}")
+    verifier(racine.get("viewBox") == f"0 0 {l_attendue:g} {h_attendue:g}", f"{nom} : viewBox du SVG")
+    print(f"{nom} : SVG {racine.get('width')} x {racine.get('height')}")
+
+
+def lire_ppm(chemin):
+    with open(chemin, "rb") as f:
+        donnees = f.read()
+    entete = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", donnees)
+    largeur, hauteur = int(entete.group(1)), int(entete.group(2))
+    pixels = donnees[entete.end():]
+    return largeur, hauteur, lambda x, y: pixels[3 * (y * largeur + x): 3 * (y * largeur + x) + 3]
+
+
+def longueur_noire(pixel, x0, y):
+    """The length in mm of the dark run on row y that starts near x0."""
+    x = x0 - 20
+    while sum(pixel(x, y)) > 3 * 100:
+        x += 1
+    debut = x
+    while sum(pixel(x, y)) <= 3 * 100:
+        x += 1
+    return (x - debut) / PIXELS_PAR_MM
+
+
+def verifier_pdf(nom, arguments, pages, dossier):
+    chemin = os.path.join(dossier, "gabarit.pdf")
+    largeur, hauteur, _ = lancer([*arguments, "--format", "pdf"], chemin)
+    info = subprocess.run(["pdfinfo", chemin], capture_output=True, text=True, check=True).stdout
+    verifier(re.search(r"Page size:\s+595(\.\d+)? x 84[12](\.\d+)? pts \(A4\)", info), f"{nom} : page A4 ? {info}")
+    verifier(re.search(rf"Pages:\s+{pages}\n", info), f"{nom} : {pages} pages attendues")
+    image = os.path.join(dossier, "page")
+    subprocess.run(["pdftoppm", "-r", "254", "-f", "1", "-l", "1", chemin, image], check=True)
+    (ppm,) = [os.path.join(dossier, f) for f in os.listdir(dossier) if f.endswith(".ppm")]
+    l_px, h_px, pixel = lire_ppm(ppm)
+    # Qt rounds A4 to 595 x 842 points: 2970 or 2971 rows.
+    verifier(l_px == 2100 and h_px in (2970, 2971), f"{nom} : page de {l_px} x {h_px} pixels à 254 dpi")
+    barre = longueur_noire(pixel, BARRE_GAUCHE * PIXELS_PAR_MM, (BARRE_HAUT + BARRE_EPAISSEUR // 2) * PIXELS_PAR_MM)
+    carre = longueur_noire(pixel, CARRE_GAUCHE * PIXELS_PAR_MM, (CARRE_HAUT + 5) * PIXELS_PAR_MM)
+    verifier(abs(barre - 50) <= 0.15, f"{nom} : barre d'échelle de {barre} mm")
+    verifier(abs(carre - 10) <= 0.15, f"{nom} : carré de {carre} mm")
+    if pages == 1:
+        # The outer contour is the red drawing: its box is the former's, plus its line.
+        rouges = [(x, y) for y in range(0, h_px, 2) for x in range(0, l_px)
+                  if (lambda p: p[0] > 200 and p[1] < 120 and p[2] < 120)(pixel(x, y))]
+        l_mm = (max(x for x, _ in rouges) - min(x for x, _ in rouges)) / PIXELS_PAR_MM
+        h_mm = (max(y for _, y in rouges) - min(y for _, y in rouges)) / PIXELS_PAR_MM
+        verifier(abs(l_mm - largeur) <= 0.4 and abs(h_mm - hauteur) <= 0.4,
+                 f"{nom} : couple imprimé {l_mm} x {h_mm} mm, attendu {largeur} x {hauteur}")
+        print(f"{nom} : PDF couple imprimé {l_mm} x {h_mm} mm")
+    os.remove(ppm)
+    print(f"{nom} : PDF {pages} page(s), barre {barre} mm = {barre / 25.4 * 72:.2f} pt, carré {carre} mm")
+
+
+for nom, (arguments, pages) in FORMERS.items():
+    with tempfile.TemporaryDirectory() as dossier:
+        verifier_dxf(nom, arguments, dossier)
+        verifier_svg(nom, arguments, dossier)
+        verifier_pdf(nom, arguments, pages, dossier)
+
+print("échecs :", len(echecs))
+sys.exit(1 if echecs else 0)
