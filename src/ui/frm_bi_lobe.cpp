@@ -18,6 +18,7 @@ Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIX
   setFont(police(8.25));
   setFixedSize(6105 / 15, 5145 / 15);
   construire();
+  construire_menu_gabarit();
   ordre_tabulation();
 
   for (QLineEdit* c : champs()) c->installEventFilter(this);
@@ -211,8 +212,12 @@ void Frm_Bi_Lobe::showEvent(QShowEvent* e) {
 
 void Frm_Bi_Lobe::montrer_erreur(const QString& texte) {
   ++messages_;
+  montrer_boite(QMessageBox::Critical, QStringLiteral("Erreur d'exécution"), texte);
+}
+
+void Frm_Bi_Lobe::montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte) {
   message_ouvert_ = true;
-  QMessageBox boite(QMessageBox::Critical, QStringLiteral("Erreur d'exécution"), texte, QMessageBox::Ok, this);
+  QMessageBox boite(icone, titre, texte, QMessageBox::Ok, this);
   boite.exec();
   message_ouvert_ = false;
   fermeture_message_.start();

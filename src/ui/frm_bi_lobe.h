@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/format_gabarit.h"
 #include "export/frm_sauve.h"
 #include "geometry/trace.h"
 #include "ui/dessin.h"
@@ -9,10 +10,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace bilobe::ui {
@@ -38,6 +42,12 @@ public:
   QLabel* Label1;
   SurfaceDessin* Dessin;
   QLabel *Label16, *Label17, *lbl_nbpts;
+  // The preview's right-click menu: the full-size templates of the whole former.
+  QMenu* menu_gabarit;
+
+  // Asks where to write a template, starting from the proposed path; empty
+  // when the user cancels. The platform's save dialog unless replaced.
+  std::function<QString(const QString& titre, const QString& propose, const QString& filtre)> demander_chemin;
 
   // The ten fields, in the order of the frames.
   std::array<QLineEdit*, 10> champs() const;
@@ -58,6 +68,11 @@ public slots:
   void Bt_Sauve_Click();
   void chk_segh_Click();
   void chk_segv_Click();
+  void Dessin_ContextMenu(const QPoint& position);
+
+public:
+  // A menu entry: trace, ask for the file, write it all or nothing, confirm.
+  void exporter_gabarit(FormatGabarit format);
 
 protected:
   bool event(QEvent* e) override;
@@ -66,9 +81,12 @@ protected:
 
   // Shows a run-time error in a modal message box over the window.
   virtual void montrer_erreur(const QString& texte);
+  // A modal box over the window; its closing is not the user's activation.
+  void montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte);
 
 private:
   void construire();
+  void construire_menu_gabarit();
   bool tracer(); // false when the trace failed (its message already shown)
   void basculer_segment(const QCheckBox* boite, std::initializer_list<QWidget*> ligne);
   void ordre_tabulation();
@@ -79,6 +97,7 @@ private:
   // Top-level and parentless, so that it stays open and able to save when
   // the main window is closed.
   std::unique_ptr<Frm_Sauve> sauve_;
+  QString dossier_gabarits_; // the folder of the last template, for the next one
   int traces_ = 0;
   int messages_ = 0;
   bool premier_affichage_ = true;

@@ -1,0 +1,85 @@
+// The preview's menu of Frm_Bi_Lobe: the full-size templates.
+#include "export/ecriture_gabarit.h"
+#include "ui/frm_bi_lobe.h"
+#include "ui/gestion_erreurs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include <array>
+
+namespace bilobe::ui {
+
+namespace {
+
+struct EntreeMenu {
+  FormatGabarit format;
+  const char* texte;
+  const char* titre;
+  const char* filtre;
+};
+const std::array<EntreeMenu, 3> ENTREES{{
+    {FormatGabarit::Svg, "Exporter le gabarit SVG…", "Exporter le gabarit SVG", "Gabarit SVG (*.svg)"},
+    {FormatGabarit::Dxf, "Exporter le gabarit DXF…", "Exporter le gabarit DXF", "Gabarit DXF (*.dxf)"},
+    {FormatGabarit::Pdf, "Imprimer le gabarit (PDF 1:1)…", "Imprimer le gabarit (PDF 1:1)", "Gabarit PDF (*.pdf)"},
+}};
+
+const EntreeMenu& entree(FormatGabarit format) {
+  for (const EntreeMenu& e : ENTREES)
+    if (e.format == format) return e;
+  return ENTREES.front();
+}
+
+QString dialogue_enregistrer(QWidget* parent, const QString& titre, const QString& propose, const QString& filtre) {
+  QFileDialog dialogue(parent, titre);
+  dialogue.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
+  dialogue.setNameFilter(filtre);
+  dialogue.setDefaultSuffix(QFileInfo(propose).suffix());
+  dialogue.setDirectory(QFileInfo(propose).absolutePath());
+  dialogue.selectFile(QFileInfo(propose).fileName());
+  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return {};
+  return dialogue.selectedFiles().front();
+}
+
+} // namespace
+
+void Frm_Bi_Lobe::construire_menu_gabarit() {
+  menu_gabarit = new QMenu(this);
+  menu_gabarit->setObjectName("menu_gabarit");
+  for (const EntreeMenu& e : ENTREES) {
+    QAction* action = menu_gabarit->addAction(QString::fromUtf8(e.texte));
+    connect(action, &QAction::triggered, this, [this, format = e.format] { exporter_gabarit(format); });
+  }
+  Dessin->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Dessin, &QWidget::customContextMenuRequested, this, &Frm_Bi_Lobe::Dessin_ContextMenu);
+  demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {
+    return dialogue_enregistrer(this, titre, propose, filtre);
+  };
+}
+
+void Frm_Bi_Lobe::Dessin_ContextMenu(const QPoint& position) { menu_gabarit->popup(Dessin->mapToGlobal(position)); }
+
+// Like the save: the fields as they are now, traced first, and nothing asked
+// or written when the trace fails.
+void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
+  if (!tracer()) return;
+  const EntreeMenu& e = entree(format);
+  const ChampsCouple champs = lire_champs();
+  sans_exception(
+      [&] {
+        if (dossier_gabarits_.isEmpty() || !QFileInfo(dossier_gabarits_).isDir())
+          dossier_gabarits_ = QDir::current().exists() ? QDir::currentPath() : QDir::homePath();
+        const QString propose =
+            QDir(dossier_gabarits_).filePath(QString::fromStdString(nom_par_defaut(champs, format)));
+        const QString chemin = demander_chemin(QString::fromUtf8(e.titre), propose, QString::fromUtf8(e.filtre));
+        if (chemin.isEmpty()) return; // cancelled
+        const Gabarit gabarit = ecrire_gabarit(champs, format, chemin.toStdString());
+        dossier_gabarits_ = QFileInfo(chemin).absolutePath();
+        montrer_boite(QMessageBox::NoIcon, QFileInfo(chemin).absoluteFilePath(),
+                      QString::fromStdString(texte_resume(gabarit, format)));
+      },
+      [this](const QString& texte) { montrer_erreur(texte); });
+}
+
+} // namespace bilobe::ui

@@ -1,0 +1,169 @@
+#include "cli/commande.h"
+#include "ferme_boites.h"
+#include "ui/frm_bi_lobe.h"
+
+#include <QContextMenuEvent>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sstream>
+
+using bilobe::FormatGabarit;
+using bilobe::ui::Frm_Bi_Lobe;
+
+namespace {
+
+// What bilobe-dat writes for the same fields.
+QByteArray octets_de_la_commande(std::vector<std::string> arguments) {
+  arguments.insert(arguments.end(), {"-o", "-"});
+  std::ostringstream out, err;
+  if (bilobe::cli::executer(arguments, out, err) != 0) qWarning() << err.str().c_str();
+  const std::string s = out.str();
+  return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QByteArray lire(const QString& chemin) {
+  QFile f(chemin);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The file question, answered as a user would; records what it was asked.
+struct Reponse {
+  QString chemin; // empty: the user cancels
+  QStringList titres, proposes, filtres;
+};
+
+} // namespace
+
+class TestGabarit : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<QTemporaryDir> dossier;
+  QString ancien_dossier;
+  std::unique_ptr<Frm_Bi_Lobe> f;
+  Reponse reponse;
+
+  QString chemin(const QString& nom) const { return dossier->path() + "/" + nom; }
+
+private slots:
+  void init() {
+    dossier = std::make_unique<QTemporaryDir>();
+    ancien_dossier = QDir::currentPath();
+    QDir::setCurrent(dossier->path());
+    f = std::make_unique<Frm_Bi_Lobe>();
+    reponse = {};
+    f->demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {
+      reponse.titres << titre;
+      reponse.proposes << propose;
+      reponse.filtres << filtre;
+      return reponse.chemin;
+    };
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+  }
+  void cleanup() {
+    f.reset();
+    QDir::setCurrent(ancien_dossier);
+    dossier.reset();
+  }
+
+  void clicDroitOuvreLeMenu() {
+    const QStringList attendus{QStringLiteral("Exporter le gabarit SVG…"), QStringLiteral("Exporter le gabarit DXF…"),
+                               QStringLiteral("Imprimer le gabarit (PDF 1:1)…")};
+    QStringList textes;
+    for (const QAction* a : f->menu_gabarit->actions()) textes << a->text();
+    QCOMPARE(textes, attendus);
+
+    QWidget* ouvert = nullptr;
+    QTimer::singleShot(0, [&] {
+      ouvert = QApplication::activePopupWidget();
+      if (ouvert) ouvert->close();
+    });
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(40, 60), f->Dessin->mapToGlobal(QPoint(40, 60)));
+    QApplication::sendEvent(f->Dessin, &clic);
+    QTRY_VERIFY(ouvert != nullptr);
+    QCOMPARE(ouvert, f->menu_gabarit);
+  }
+
+  void chaqueFormatCommeLaCommande_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("filtre");
+    QTest::addColumn<QByteArray>("debut");
+    QTest::newRow("svg") << int(FormatGabarit::Svg) << "Bi-lobe 140 x 60.svg"
+                         << "Gabarit SVG (*.svg)" << QByteArray("<?xml");
+    QTest::newRow("dxf") << int(FormatGabarit::Dxf) << "Bi-lobe 140 x 60.dxf"
+                         << "Gabarit DXF (*.dxf)" << QByteArray("  0\r\nSECTION");
+    QTest::newRow("pdf") << int(FormatGabarit::Pdf) << "Bi-lobe 140 x 60.pdf"
+                         << "Gabarit PDF (*.pdf)" << QByteArray("%PDF-");
+  }
+  void chaqueFormatCommeLaCommande() {
+    QFETCH(int, format);
+    QFETCH(QString, nom);
+    QFETCH(QString, filtre);
+    QFETCH(QByteArray, debut);
+    f->txt_xtot->setText("60"); // no Enter: the menu traces first
+    reponse.chemin = chemin(nom);
+    const int traces = f->traces_lancees();
+    FermeBoites boites;
+    f->menu_gabarit->actions().at(format - 1)->trigger();
+
+    QVERIFY(f->traces_lancees() > traces);
+    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
+    QCOMPARE(reponse.proposes, QStringList{QDir(dossier->path()).filePath(nom)});
+    QCOMPARE(reponse.filtres, QStringList{filtre});
+    QCOMPARE(boites.titres, QStringList{QFileInfo(reponse.chemin).absoluteFilePath()});
+    bilobe::ChampsCouple champs;
+    champs.xtot = "60";
+    const auto resume = bilobe::texte_resume(bilobe::construire_gabarit(champs), FormatGabarit(format));
+    QVERIFY(resume.find(" : 120 x 140 mm, surface ") != std::string::npos);
+    QCOMPARE(boites.textes, QStringList{QString::fromStdString(resume)});
+    QCOMPARE(boites.icones, QList<QMessageBox::Icon>{QMessageBox::NoIcon});
+    const QByteArray octets = lire(reponse.chemin);
+    QVERIFY(octets.startsWith(debut));
+    if (format != int(FormatGabarit::Pdf)) // the PDF carries its time of creation
+      QCOMPARE(octets, octets_de_la_commande({"--xtot", "60", "--format", QFileInfo(nom).suffix().toStdString()}));
+  }
+
+  void echecsAnnulationEtDossierRetenu() {
+    // A failing trace: its one message, and no question asked.
+    f->txt_xa->setText("50");
+    {
+      FermeBoites boites;
+      f->exporter_gabarit(FormatGabarit::Svg);
+      QCOMPARE(boites.textes, QStringList{QStringLiteral("Division par zéro (ArcCos)")});
+    }
+    QVERIFY(reponse.titres.isEmpty());
+    f->txt_xa->setText("30");
+
+    // Cancelled: nothing written, nothing said.
+    {
+      FermeBoites boites;
+      f->exporter_gabarit(FormatGabarit::Dxf);
+      QCOMPARE(reponse.titres, QStringList{QStringLiteral("Exporter le gabarit DXF")});
+      QVERIFY(boites.textes.isEmpty());
+    }
+    QCOMPARE(QDir(dossier->path()).entryList(QDir::Files), QStringList{});
+
+    // A folder that does not exist: one file error, nothing written.
+    reponse.chemin = chemin("absent/g.pdf");
+    {
+      FermeBoites boites;
+      f->exporter_gabarit(FormatGabarit::Pdf);
+      QCOMPARE(boites.textes.size(), 1);
+      QVERIFY2(boites.textes[0].startsWith(QStringLiteral("Erreur de fichier")), qPrintable(boites.textes[0]));
+    }
+    QCOMPARE(QDir(dossier->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+
+    // The next question starts in the folder of the last template written.
+    QVERIFY(QDir(dossier->path()).mkdir("gabarits"));
+    reponse.chemin = chemin("gabarits/a.svg");
+    FermeBoites boites;
+    f->exporter_gabarit(FormatGabarit::Svg);
+    f->exporter_gabarit(FormatGabarit::Svg);
+    QCOMPARE(reponse.proposes.last(), chemin("gabarits/Bi-lobe 140 x 50.svg"));
+  }
+};
+
+QTEST_MAIN(TestGabarit)
+#include "test_gabarit.moc"
