@@ -1,7 +1,11 @@
 // Arbitrary field texts and tick states through the trace, the hand-off and
-// the writer, to memory. Must never crash or hang, and no line of the file
-// may hold "nan" or "inf".
+// the writer, to memory, and through the template, its SVG and DXF texts and
+// its A4 layout. Must never crash or hang, and no line of the file may hold
+// "nan" or "inf".
 #include "common/erreurs.h"
+#include "export/gabarit_dxf.h"
+#include "export/gabarit_svg.h"
+#include "export/pages_pdf.h"
 #include "export/remise.h"
 #include "export/texte_dat.h"
 #include "geometry/trace.h"
@@ -53,6 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (export_.nbpts() != trace.nbpts) std::abort();
   } catch (const bilobe::ErreurExecution&) {
     // A run-time error is an expected outcome for impossible dimensions.
+  }
+  try {
+    const bilobe::Gabarit gabarit = bilobe::construire_gabarit(champs);
+    if (gabarit.exterieur.size() < 3 || !(gabarit.surface == gabarit.surface)) std::abort();
+    const std::string svg = bilobe::contenu_svg(gabarit);
+    const std::string dxf = bilobe::contenu_dxf(gabarit);
+    if (svg.find("nan") != std::string::npos || dxf.find("inf") != std::string::npos) std::abort();
+    const bilobe::Repere& axe = gabarit.axe;
+    bilobe::mettre_en_page({gabarit.niveau.debut.x, gabarit.niveau.fin.x, axe.debut.y, axe.fin.y});
+  } catch (const bilobe::ErreurExecution&) {
   }
   return 0;
 }

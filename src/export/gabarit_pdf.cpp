@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <memory>
+
 namespace bilobe {
 
 namespace {
@@ -19,15 +21,21 @@ constexpr int RESOLUTION = 1200; // dots per inch of the drawing
 constexpr double POINTS_PAR_MM = RESOLUTION / 25.4;
 constexpr double POINTS_TEXTE = 8;
 
-void assurer_application_graphique() {
-  if (QGuiApplication::instance()) return;
-  // Qt keeps argc and argv for the life of the application.
-  static int argc = 3;
-  static char nom[] = "bilobe-dat", option[] = "-platform", plateforme[] = "offscreen";
-  static char* argv[] = {nom, option, plateforme, nullptr};
-  static QGuiApplication* application = new QGuiApplication(argc, argv);
-  (void)application;
-}
+// The writer needs Qt's fonts, which live in a Qt application. The command
+// line has none: it gets an off-screen one for the time of the drawing.
+class ApplicationGraphique {
+public:
+  ApplicationGraphique() {
+    if (!QGuiApplication::instance()) propre_ = std::make_unique<QGuiApplication>(argc_, argv_);
+  }
+
+private:
+  // Qt keeps references to argc and argv for the life of the application.
+  int argc_ = 3;
+  char nom_[11] = "bilobe-dat", option_[10] = "-platform", plateforme_[10] = "offscreen";
+  char* argv_[4] = {nom_, option_, plateforme_, nullptr};
+  std::unique_ptr<QGuiApplication> propre_;
+};
 
 QPointF vers_qt(PointMm p) { return {p.x, p.y}; }
 
@@ -108,7 +116,7 @@ void dessiner_bande(QPainter& p, const Gabarit& g, const MiseEnPage& m, const Pa
 std::string contenu_pdf(const Gabarit& g) {
   // The sheets cover the former and its construction lines.
   const MiseEnPage m = mettre_en_page({g.niveau.debut.x, g.niveau.fin.x, g.axe.debut.y, g.axe.fin.y});
-  assurer_application_graphique();
+  const ApplicationGraphique application;
 
   QByteArray octets;
   QBuffer tampon(&octets);

@@ -10,7 +10,7 @@ namespace bilobe {
 // tiled over as many sheets as it needs, each with the 50 mm scale bar, the
 // 10 mm square, the dimensions line and its place in the set. Needs Qt's
 // fonts: when the program has no Qt application (the command line), an
-// off-screen one is made for the rest of the run.
+// off-screen one lives for the time of the drawing.
 std::string contenu_pdf(const Gabarit& gabarit);
 
 } // namespace bilobe
