@@ -3,7 +3,7 @@
 #include "export/texte_dat.h"
 #include "export/texte_mm.h"
 
-#include <cstdio>
+#include <string_view>
 
 namespace bilobe {
 
@@ -16,10 +16,13 @@ constexpr double HAUTEUR_TEXTE = 3.5;
 // A DXF file is a sequence of pairs: a group code, then its value.
 class Dxf {
 public:
-  Dxf& operator()(int code, const std::string& valeur) {
-    char code_texte[8];
-    std::snprintf(code_texte, sizeof code_texte, "%3d", code);
-    texte_ += std::string(code_texte) + "\r\n" + valeur + "\r\n";
+  explicit Dxf(std::size_t taille_prevue) { texte_.reserve(taille_prevue); }
+
+  // Group codes are below 1000, right-aligned on three columns.
+  Dxf& operator()(int code, std::string_view valeur) {
+    const char code_texte[3] = {code >= 100 ? char('0' + code / 100) : ' ',
+                                code >= 10 ? char('0' + code / 10 % 10) : ' ', char('0' + code % 10)};
+    texte_.append(code_texte, 3).append("\r\n").append(valeur).append("\r\n");
     return *this;
   }
   Dxf& point(int code, PointMm p) { return (*this)(code, texte_mm(p.x))(code + 10, texte_mm(p.y))(code + 20, "0"); }
@@ -44,7 +47,7 @@ void ligne(Dxf& dxf, const Repere& r) { dxf(0, "LINE")(8, CALQUE_REPERES).point(
 } // namespace
 
 std::string contenu_dxf(const Gabarit& g) {
-  Dxf dxf;
+  Dxf dxf(64 * (g.exterieur.size() + g.interieur.size()) + 2048);
   const Cadre& c = g.cadre;
   dxf.section("HEADER")(9, "$ACADVER")(1, "AC1009")(9, "$DWGCODEPAGE")(3, "ANSI_1252");
   dxf(9, "$INSUNITS")(70, "4"); // millimetres

@@ -18,7 +18,7 @@ struct Page {
 std::string chemin(const Boucle& boucle, const Page& page) {
   std::string d;
   for (std::size_t k = 0; k < boucle.size(); ++k)
-    d += (k == 0 ? "M " : " L ") + page.x(boucle[k].x) + "," + page.y(boucle[k].y);
+    d.append(k == 0 ? "M " : " L ").append(page.x(boucle[k].x)).append(",").append(page.y(boucle[k].y));
   return "    <path d=\"" + d + " Z\"/>\n";
 }
 

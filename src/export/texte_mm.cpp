@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <vector>
 
 namespace bilobe {
 
@@ -15,9 +14,9 @@ constexpr int DECIMALES = 4;
 std::string texte_mm(double mm) {
   if (!std::isfinite(mm)) lever(GenreErreur::Depassement, "gabarit : coordonnée");
   // 309 integer digits at most, a sign, a point and the decimals.
-  std::vector<char> tampon(320);
-  const auto fin = std::to_chars(tampon.data(), tampon.data() + tampon.size(), mm, std::chars_format::fixed, DECIMALES);
-  std::string texte(tampon.data(), fin.ptr);
+  char tampon[320];
+  const auto fin = std::to_chars(tampon, tampon + sizeof tampon, mm, std::chars_format::fixed, DECIMALES);
+  std::string texte(tampon, fin.ptr);
   while (texte.back() == '0') texte.pop_back();
   if (texte.back() == '.') texte.pop_back();
   if (texte == "-0") texte = "0";

@@ -1,0 +1,52 @@
+// The full-size templates of a 999-point outline: the template itself (two
+// traces and the mirrored loops) beside one trace, and each file's bytes.
+// The PDF is measured inside a Qt application, as the window draws it.
+#include "export/gabarit_dxf.h"
+#include "export/gabarit_pdf.h"
+#include "export/gabarit_svg.h"
+#include "geometry/trace.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+bilobe::ChampsCouple champs_999() {
+  bilobe::ChampsCouple c;
+  c.nbptel = "165"; // 6 · 165 + 9 = 999 points
+  return c;
+}
+
+void BM_Base_Trace999(benchmark::State& state) {
+  const bilobe::ChampsCouple c = champs_999();
+  for (auto _ : state) benchmark::DoNotOptimize(bilobe::tracer(c));
+}
+BENCHMARK(BM_Base_Trace999)->Unit(benchmark::kMicrosecond);
+
+void BM_Gabarit999(benchmark::State& state) {
+  const bilobe::ChampsCouple c = champs_999();
+  for (auto _ : state) benchmark::DoNotOptimize(bilobe::construire_gabarit(c));
+}
+BENCHMARK(BM_Gabarit999)->Unit(benchmark::kMicrosecond);
+
+template <std::string (*ecrire)(const bilobe::Gabarit&)> void BM_Octets(benchmark::State& state) {
+  const bilobe::Gabarit g = bilobe::construire_gabarit(champs_999());
+  std::size_t taille = 0;
+  for (auto _ : state) taille = ecrire(g).size();
+  state.counters["octets"] = static_cast<double>(taille);
+}
+BENCHMARK(BM_Octets<bilobe::contenu_svg>)->Name("BM_OctetsSvg999")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Octets<bilobe::contenu_dxf>)->Name("BM_OctetsDxf999")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Octets<bilobe::contenu_pdf>)->Name("BM_OctetsPdf999")->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
