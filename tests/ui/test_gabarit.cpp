@@ -1,31 +1,11 @@
-#include "cli/commande.h"
+#include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
-#include "ui/frm_bi_lobe.h"
 
 #include <QContextMenuEvent>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <sstream>
 
 using bilobe::FormatGabarit;
-using bilobe::ui::Frm_Bi_Lobe;
 
 namespace {
-
-// What bilobe-dat writes for the same fields.
-QByteArray octets_de_la_commande(std::vector<std::string> arguments) {
-  arguments.insert(arguments.end(), {"-o", "-"});
-  std::ostringstream out, err;
-  if (bilobe::cli::executer(arguments, out, err) != 0) qWarning() << err.str().c_str();
-  const std::string s = out.str();
-  return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QByteArray lire(const QString& chemin) {
-  QFile f(chemin);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The file question, answered as a user would; records what it was asked.
 struct Reponse {
@@ -35,22 +15,14 @@ struct Reponse {
 
 } // namespace
 
-class TestGabarit : public QObject {
+class TestGabarit : public QObject, FenetreDansDossier {
   Q_OBJECT
 
-  std::unique_ptr<QTemporaryDir> dossier;
-  QString ancien_dossier;
-  std::unique_ptr<Frm_Bi_Lobe> f;
   Reponse reponse;
-
-  QString chemin(const QString& nom) const { return dossier->path() + "/" + nom; }
 
 private slots:
   void init() {
-    dossier = std::make_unique<QTemporaryDir>();
-    ancien_dossier = QDir::currentPath();
-    QDir::setCurrent(dossier->path());
-    f = std::make_unique<Frm_Bi_Lobe>();
+    QVERIFY(ouvrir());
     reponse = {};
     f->demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {
       reponse.titres << titre;
@@ -58,14 +30,8 @@ private slots:
       reponse.filtres << filtre;
       return reponse.chemin;
     };
-    f->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
   }
-  void cleanup() {
-    f.reset();
-    QDir::setCurrent(ancien_dossier);
-    dossier.reset();
-  }
+  void cleanup() { fermer(); }
 
   void clicDroitOuvreLeMenu() {
     const QStringList attendus{QStringLiteral("Exporter le gabarit SVG…"), QStringLiteral("Exporter le gabarit DXF…"),

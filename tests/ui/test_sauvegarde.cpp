@@ -1,6 +1,5 @@
-#include "cli/commande.h"
+#include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
-#include "ui/frm_bi_lobe.h"
 
 #include <QSignalSpy>
 #include <QStorageInfo>
@@ -13,20 +12,6 @@ using bilobe::ui::Frm_Bi_Lobe;
 using bilobe::ui::Frm_Sauve;
 
 namespace {
-
-// What bilobe-dat writes for the same fields.
-QByteArray octets_de_la_commande(std::vector<std::string> arguments) {
-  arguments.insert(arguments.end(), {"-o", "-"});
-  std::ostringstream out, err;
-  if (bilobe::cli::executer(arguments, out, err) != 0) qWarning() << err.str().c_str();
-  const std::string s = out.str();
-  return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QByteArray lire(const QString& chemin) {
-  QFile f(chemin);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void ecrire(const QString& chemin, const QByteArray& octets) {
   QFile f(chemin);
@@ -42,14 +27,8 @@ QStringList noms_listes(const QListWidget* liste) {
 
 } // namespace
 
-class TestSauvegarde : public QObject {
+class TestSauvegarde : public QObject, FenetreDansDossier {
   Q_OBJECT
-
-  std::unique_ptr<QTemporaryDir> dossier;
-  QString ancien_dossier;
-  std::unique_ptr<Frm_Bi_Lobe> f;
-
-  QString chemin(const QString& nom) const { return dossier->path() + "/" + nom; }
 
   Frm_Sauve* exporter() {
     QTest::mouseClick(f->Bt_Sauve, Qt::LeftButton);
@@ -57,19 +36,8 @@ class TestSauvegarde : public QObject {
   }
 
 private slots:
-  void init() {
-    dossier = std::make_unique<QTemporaryDir>();
-    ancien_dossier = QDir::currentPath();
-    QDir::setCurrent(dossier->path()); // the dialog opens on the program's current folder
-    f = std::make_unique<Frm_Bi_Lobe>();
-    f->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-  }
-  void cleanup() {
-    f.reset();
-    QDir::setCurrent(ancien_dossier);
-    dossier.reset();
-  }
+  void init() { QVERIFY(ouvrir()); }
+  void cleanup() { fermer(); }
 
   void exportParDefautCommeLaCommande() {
     QVERIFY(f->boite_sauvegarde() == nullptr); // created on first use
