@@ -23,6 +23,21 @@ constexpr int CHEMIN_ROLE = Qt::UserRole;
   lever(GenreErreur::Fichier, chemin.toStdString(), "dossier illisible ou introuvable");
 }
 
+// The file list. Qt makes the first file the current one when the focus
+// enters a list that has none; here the focus selects nothing, so that only
+// a click or an arrow key chooses a file (the first arrow key the first file).
+class ListeFichiers : public QListWidget {
+public:
+  using QListWidget::QListWidget;
+
+protected:
+  void focusInEvent(QFocusEvent* e) override {
+    const bool sans_courant = !currentIndex().isValid();
+    QListWidget::focusInEvent(e);
+    if (sans_courant && currentIndex().isValid()) selectionModel()->clearCurrentIndex();
+  }
+};
+
 } // namespace
 
 Frm_Sauve::Frm_Sauve(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIXE) {
@@ -41,9 +56,12 @@ Frm_Sauve::Frm_Sauve(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIXE) {
   ouvrir_dossier(courant);
 
   connect(Lecteur, &QComboBox::currentIndexChanged, this, &Frm_Sauve::Lecteur_Change);
-  connect(Repertoire, &QListWidget::itemActivated,
-          [this](QListWidgetItem* item) { ouvrir_dossier(item->data(CHEMIN_ROLE).toString()); });
-  connect(Fichier, &QListWidget::currentItemChanged, this, &Frm_Sauve::Fichier_Click);
+  connect(Repertoire, &QTreeWidget::itemActivated,
+          [this](QTreeWidgetItem* item) { ouvrir_dossier(item->data(0, CHEMIN_ROLE).toString()); });
+  // A click copies the name even of the file already selected; an arrow key
+  // changes the selection.
+  connect(Fichier, &QListWidget::itemSelectionChanged, this, &Frm_Sauve::Fichier_Click);
+  connect(Fichier, &QListWidget::itemClicked, this, &Frm_Sauve::Fichier_Click);
   connect(Fichier, &QListWidget::itemDoubleClicked, this, &Frm_Sauve::Fichier_DblClick);
   connect(Bt_Sauve, &QPushButton::clicked, this, &Frm_Sauve::Bt_Sauve_Click);
 }
@@ -52,8 +70,8 @@ void Frm_Sauve::construire() {
   // clang-format off
   //                                                                      Left  Top   Width Height  tab
   Lecteur     = new QComboBox(this);   placer(Lecteur,     {120,  120,  2055, 315});  // 0
-  Repertoire  = new QListWidget(this); placer(Repertoire,  {120,  600,  2055, 2115}); // 1
-  Fichier     = new QListWidget(this); placer(Fichier,     {2280, 120,  2295, 2625}); // 2
+  Repertoire  = new QTreeWidget(this);   placer(Repertoire,  {120,  600,  2055, 2115}); // 1
+  Fichier     = new ListeFichiers(this); placer(Fichier,     {2280, 120,  2295, 2625}); // 2
   txt_fichier = champ(this, "txt_fichier", QStringLiteral("Text1"), {2280, 2880, 2295, 285}); // 3
   Bt_Sauve    = bouton(this, "Bt_Sauve", QStringLiteral("Sauver le fichier .DAT"), {120, 2760, 2055, 375}); // 4
   // clang-format on
@@ -62,6 +80,12 @@ void Frm_Sauve::construire() {
   Fichier->setObjectName("Fichier");
   for (QWidget* w : {static_cast<QWidget*>(Lecteur), static_cast<QWidget*>(Repertoire), static_cast<QWidget*>(Fichier)})
     w->setFont(police(8.25));
+  // Every folder shown is open: no expanding, collapsing or branch marks.
+  Repertoire->setHeaderHidden(true);
+  Repertoire->setRootIsDecorated(false);
+  Repertoire->setItemsExpandable(false);
+  Repertoire->setExpandsOnDoubleClick(false);
+  Repertoire->setIndentation(8);
   setTabOrder(Lecteur, Repertoire);
   setTabOrder(Repertoire, Fichier);
   setTabOrder(Fichier, txt_fichier);
@@ -103,6 +127,8 @@ bool Frm_Sauve::ouvrir_dossier(const QString& chemin) {
       [this](const QString& texte) { montrer_message(QStringLiteral("Erreur d'exécution"), texte, true); });
 }
 
+// Each line hangs under the last line one level up: the open path from the
+// root down, its folders open, then the open folder's sub-folders, closed.
 void Frm_Sauve::remplir_repertoire() {
   std::vector<std::string> sous_dossiers;
   for (const QString& nom :
@@ -111,12 +137,22 @@ void Frm_Sauve::remplir_repertoire() {
   Repertoire->clear();
   const QIcon ouvert = style()->standardIcon(QStyle::SP_DirOpenIcon);
   const QIcon ferme = style()->standardIcon(QStyle::SP_DirClosedIcon);
+  std::vector<QTreeWidgetItem*> par_niveau;
+  QTreeWidgetItem* dossier_ouvert = nullptr;
   for (const EntreeDossier& e : arbre_dossiers(dossier_repertoire_.toStdString(), sous_dossiers)) {
-    auto* item = new QListWidgetItem(e.ouvert ? ouvert : ferme,
-                                     QString(e.niveau * 2, QLatin1Char(' ')) + QString::fromStdString(e.nom));
-    item->setData(CHEMIN_ROLE, QString::fromStdString(e.chemin));
-    Repertoire->addItem(item);
-    if (e.ouvert) Repertoire->setCurrentItem(item);
+    const auto niveau = static_cast<std::size_t>(e.niveau);
+    auto* item = niveau == 0 ? new QTreeWidgetItem(Repertoire) : new QTreeWidgetItem(par_niveau.at(niveau - 1));
+    item->setText(0, QString::fromStdString(e.nom));
+    item->setIcon(0, e.ouvert ? ouvert : ferme);
+    item->setData(0, CHEMIN_ROLE, QString::fromStdString(e.chemin));
+    par_niveau.resize(niveau);
+    par_niveau.push_back(item);
+    if (e.ouvert) dossier_ouvert = item;
+  }
+  Repertoire->expandAll();
+  if (dossier_ouvert) {
+    Repertoire->setCurrentItem(dossier_ouvert);
+    Repertoire->scrollToItem(dossier_ouvert);
   }
 }
 
@@ -139,10 +175,15 @@ void Frm_Sauve::fixer_dossier_fichier(const QString& chemin) {
 }
 
 void Frm_Sauve::Fichier_Click() {
-  if (QListWidgetItem* item = Fichier->currentItem()) txt_fichier->setText(item->text());
+  QListWidgetItem* item = Fichier->currentItem();
+  if (item && item->isSelected()) txt_fichier->setText(item->text());
 }
 
-void Frm_Sauve::Fichier_DblClick() { Bt_Sauve_Click(); }
+// The double-clicked file is the one written, whatever the name field held.
+void Frm_Sauve::Fichier_DblClick(QListWidgetItem* item) {
+  if (item) txt_fichier->setText(item->text());
+  Bt_Sauve_Click();
+}
 
 void Frm_Sauve::Bt_Sauve_Click() {
   std::string chemin;
@@ -158,7 +199,9 @@ void Frm_Sauve::Bt_Sauve_Click() {
 }
 
 void Frm_Sauve::montrer_et_activer() {
+  if (isMinimized()) showNormal();
   show();
+  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
   raise();
   activateWindow();
   donnees.nouvelle_liste = true;

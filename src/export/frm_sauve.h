@@ -3,11 +3,11 @@
 #include "export/remise.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QWidget>
 
 namespace bilobe::ui {
@@ -21,15 +21,16 @@ public:
   explicit Frm_Sauve(QWidget* parent = nullptr);
 
   QComboBox* Lecteur;
-  QListWidget* Repertoire;
+  QTreeWidget* Repertoire; // the folders of the open path as a tree
   QListWidget* Fichier;
   QLineEdit* txt_fichier;
   QPushButton* Bt_Sauve;
 
   DonneesExport donnees; // Commentaire, the point list, nouvelle_liste
 
-  // Shows the dialog in front and makes it the active window; the next
-  // point added starts a new list, whatever the window system does.
+  // Shows the dialog in front, restored if it was minimised, and makes it
+  // the active window; the next point added starts a new list, whatever the
+  // window system does.
   void montrer_et_activer();
 
   // The folder the file list shows: the folder of the save.
@@ -44,7 +45,7 @@ public slots:
   void Lecteur_Change(int index);
   void Repertoire_Change();
   void Fichier_Click();
-  void Fichier_DblClick();
+  void Fichier_DblClick(QListWidgetItem* item);
   void Bt_Sauve_Click();
 
 protected:

@@ -19,6 +19,8 @@ struct ChampsCouple {
   std::string nbptseg = "20";
   int ch = 0; // chk_segh: 1 when the flat bottom segment is present
   int cv = 0; // chk_segv: 1 when the vertical side segment is present
+
+  bool operator==(const ChampsCouple&) const = default;
 };
 
 // The literal π of the trace and its quarter turn (an exact half in double).

@@ -1,6 +1,7 @@
 #include "geometry/trace.h"
 
 #include "common/calcul.h"
+#include "common/erreurs.h"
 #include "common/lecture_nombre.h"
 #include "common/texte_nombre.h"
 #include "geometry/construction.h"
@@ -49,9 +50,15 @@ ResultatTrace tracer(const ChampsCouple& champs) {
 }
 
 const ResultatTrace& CouplePublie::retracer(const ChampsCouple& champs) {
-  ResultatTrace r = tracer(champs);
-  courant_ = std::move(r);
-  return *courant_;
+  try {
+    ResultatTrace r = tracer(champs);
+    courant_ = std::move(r);
+    echec_.reset();
+    return *courant_;
+  } catch (const ErreurExecution&) {
+    echec_ = champs;
+    throw;
+  }
 }
 
 } // namespace bilobe

@@ -45,8 +45,13 @@ public:
   bool existe() const { return courant_.has_value(); }
   const ResultatTrace& courant() const { return *courant_; }
 
+  // True when the last trace failed on exactly these inputs: tracing them
+  // again could only raise the same error. A success forgets the failure.
+  bool a_deja_echoue(const ChampsCouple& champs) const { return echec_ && *echec_ == champs; }
+
 private:
   std::optional<ResultatTrace> courant_;
+  std::optional<ChampsCouple> echec_;
 };
 
 // " 549 points)": the caption of lbl_nbpts.

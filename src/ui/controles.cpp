@@ -7,11 +7,16 @@ namespace bilobe::ui {
 void placer(QWidget* w, Place p) { w->setGeometry(p.left / 15, p.top / 15, p.width / 15, p.height / 15); }
 
 QFont police(double points, bool gras, bool italique) {
-  // The original face first, then faces of the same width (Arial metrics),
-  // then whatever sans-serif the platform uses for its dialogs.
+  // The original face first; then Wine's copy of it, which has its widths,
+  // so that every caption fits its control as laid out; then faces close to
+  // it, then whatever sans-serif the platform uses for its dialogs.
   static const QString famille = [] {
+    const QString originale = QStringLiteral("MS Sans Serif");
+    if (QFontDatabase::families().contains(originale)) return originale;
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+    if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(originale)) return originale;
     const QStringList installees = QFontDatabase::families();
-    for (const char* nom : {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"})
+    for (const char* nom : {"Microsoft Sans Serif", "Arial", "Liberation Sans"})
       if (installees.contains(QString::fromLatin1(nom))) return QString::fromLatin1(nom);
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   }();

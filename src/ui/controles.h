@@ -21,7 +21,7 @@ void placer(QWidget* w, Place p);
 inline constexpr Qt::WindowFlags DRAPEAUX_FENETRE_FIXE =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
-// "MS Sans Serif" where the system has it, else its general sans-serif.
+// "MS Sans Serif", from the system or from Wine's fonts; else a face close to it.
 QFont police(double points, bool gras = false, bool italique = false);
 
 QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, Place p);

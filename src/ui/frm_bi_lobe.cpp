@@ -167,7 +167,13 @@ void Frm_Bi_Lobe::basculer_segment(const QCheckBox* boite, std::initializer_list
 void Frm_Bi_Lobe::chk_segh_Click() { basculer_segment(chk_segh, {lbl_segh, txt_segh, lbl_mm_segh}); }
 void Frm_Bi_Lobe::chk_segv_Click() { basculer_segment(chk_segv, {lbl_segv, txt_segv, lbl_mm_segv}); }
 
-void Frm_Bi_Lobe::Form_Activate() { Bt_Trace_Click(); }
+// The window system hands the activation back when an error box closes, at
+// a time of its own choosing; tracing the same inputs again would only show
+// the same error, box after box. A change to any input traces again.
+void Frm_Bi_Lobe::Form_Activate() {
+  if (couple_.a_deja_echoue(lire_champs())) return;
+  Bt_Trace_Click();
+}
 
 // The rule of the ten fields' KeyPress handlers: Enter runs the trace; the
 // character itself is never changed, so every key reaches the field as typed.
@@ -189,15 +195,7 @@ bool Frm_Bi_Lobe::eventFilter(QObject* objet, QEvent* e) {
 }
 
 bool Frm_Bi_Lobe::event(QEvent* e) {
-  if (e->type() == QEvent::WindowDeactivate) desactivee_par_message_ = message_ouvert_;
-  if (e->type() == QEvent::WindowActivate) {
-    // The window system hands the activation back as soon as the box closes;
-    // that return is not the user's, and a failed trace must not run again.
-    const bool retour_de_message = desactivee_par_message_ && fermeture_message_.isValid() &&
-                                   fermeture_message_.elapsed() < DELAI_RETOUR_MESSAGE_MS;
-    desactivee_par_message_ = false;
-    if (!retour_de_message) Form_Activate();
-  }
+  if (e->type() == QEvent::WindowActivate) Form_Activate();
   return QWidget::event(e);
 }
 
@@ -216,11 +214,8 @@ void Frm_Bi_Lobe::montrer_erreur(const QString& texte) {
 }
 
 void Frm_Bi_Lobe::montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte) {
-  message_ouvert_ = true;
   QMessageBox boite(icone, titre, texte, QMessageBox::Ok, this);
   boite.exec();
-  message_ouvert_ = false;
-  fermeture_message_.start();
 }
 
 } // namespace bilobe::ui

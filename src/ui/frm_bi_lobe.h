@@ -6,7 +6,6 @@
 #include "ui/dessin.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,7 +80,7 @@ protected:
 
   // Shows a run-time error in a modal message box over the window.
   virtual void montrer_erreur(const QString& texte);
-  // A modal box over the window; its closing is not the user's activation.
+  // A modal box over the window.
   void montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte);
 
 private:
@@ -101,12 +100,6 @@ private:
   int traces_ = 0;
   int messages_ = 0;
   bool premier_affichage_ = true;
-  bool message_ouvert_ = false;
-  // The window lost the focus to one of its message boxes: getting it back
-  // right after the box closed is no activation of the user's.
-  static constexpr qint64 DELAI_RETOUR_MESSAGE_MS = 1000;
-  bool desactivee_par_message_ = false;
-  QElapsedTimer fermeture_message_;
 };
 
 } // namespace bilobe::ui

@@ -77,7 +77,10 @@ TEST_P(Echecs, LeCouplePublieResteLeDernierBon) {
   publie.retracer(bon);
   const ListePoints avant = publie.courant().liste;
 
+  EXPECT_FALSE(publie.a_deja_echoue(appliquer(GetParam())));
   EXPECT_THROW(publie.retracer(appliquer(GetParam())), ErreurExecution);
+  EXPECT_TRUE(publie.a_deja_echoue(appliquer(GetParam())));
+  EXPECT_FALSE(publie.a_deja_echoue(bon));
   const ResultatTrace& apres = publie.courant();
   ASSERT_EQ(apres.nbpts, 589);
   EXPECT_EQ(apres.legende, " 589 points)");
@@ -93,6 +96,38 @@ INSTANTIATE_TEST_SUITE_P(Tableau, Echecs, testing::ValuesIn(CAS), [](const auto&
   for (const char c : std::string(info.param.nom)) nom += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   return nom;
 });
+
+// Only the inputs of the last trace, when it failed, count as already failed:
+// the same texts exactly, ticks included; a success forgets the failure.
+TEST(Echecs, DejaEchoueSeulementSurLesMemesEntrees) {
+  struct Etape {
+    const char* xa;
+    int ch;
+    bool echoue;          // this trace fails
+    const char* question; // xa asked about afterwards, with ch 0
+    bool deja_echoue;
+  };
+  const Etape etapes[] = {
+      {"50", 0, true, "50", true},   {"50", 0, true, "50 ", false}, // the texts as typed, spaces included
+      {"50", 1, true, "50", false},                                 // another tick state
+      {"51", 0, true, "50", false},                                 // only the last failure counts
+      {"30", 0, false, "51", false},                                // a success forgets it
+      {"30", 0, false, "30", false},
+  };
+  CouplePublie publie;
+  for (const Etape& e : etapes) {
+    ChampsCouple c;
+    c.xa = e.xa;
+    c.ch = e.ch;
+    if (e.echoue)
+      EXPECT_THROW(publie.retracer(c), ErreurExecution);
+    else
+      EXPECT_NO_THROW(publie.retracer(c));
+    ChampsCouple question;
+    question.xa = e.question;
+    EXPECT_EQ(publie.a_deja_echoue(question), e.deja_echoue) << e.xa << " puis " << e.question;
+  }
+}
 
 TEST(Echecs, UnTypeParGenre) {
   ChampsCouple c;

@@ -2,6 +2,8 @@
 #include "ui/frm_bi_lobe.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -123,16 +125,74 @@ private slots:
     f->txt_xa->setText("50");
     FermeBoites fermeture;
     QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
-    // As a window manager does, give the activation back once the box has closed.
+    QCOMPARE(fermeture.textes, QStringList{QStringLiteral("Division par zéro (ArcCos)")});
+
+    // A slow window manager gives the activation back long after the box
+    // closed: the same inputs are not traced again, so no second box.
+    QWidget autre;
+    autre.show();
+    autre.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&autre));
+    QTest::qWait(2000);
     f->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.get()));
     QTest::qWait(50);
-    QCOMPARE(fermeture.textes, QStringList{QStringLiteral("Division par zéro (ArcCos)")});
+    QCOMPARE(fermeture.textes.size(), 1);
     QCOMPARE(f->messages_montres(), 1);
-    QCOMPARE(f->traces_lancees(), traces + 1); // closing the box is no activation
+    QCOMPARE(f->traces_lancees(), traces + 1);
     QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
     QCOMPARE(f->couple().courant().nbpts, 549);
     QCOMPARE(f->Dessin->image(), avant);
+
+    // Any changed input is traced on the next activation, failing or not.
+    struct Cas {
+      const char* xa;
+      int traces; // by this activation
+      int messages;
+    };
+    for (const Cas& c : {Cas{"51", 1, 2}, Cas{"51", 0, 2}, Cas{"30", 1, 2}}) {
+      f->txt_xa->setText(c.xa);
+      autre.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&autre));
+      const int avant = f->traces_lancees();
+      f->activateWindow();
+      if (c.messages == f->messages_montres()) QVERIFY(QTest::qWaitForWindowActive(f.get())); // no box took it
+      QTest::qWait(50);
+      QCOMPARE(f->traces_lancees(), avant + c.traces);
+      QCOMPARE(f->messages_montres(), c.messages);
+    }
+    QVERIFY(fermeture.textes.last().startsWith(QStringLiteral("Argument ou opération invalide (ArcCos)")));
+    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
+    // The button still traces the inputs that failed, every time.
+    f->txt_xa->setText("50");
+    QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
+    QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
+    QCOMPARE(f->messages_montres(), 4);
+  }
+
+  // Every caption stands whole inside its control, in the font it is drawn with.
+  void legendesEntieres() {
+    bilobe::ui::Frm_Sauve boite;
+    for (QWidget* fenetre : {static_cast<QWidget*>(f.get()), static_cast<QWidget*>(&boite)}) {
+      for (const QLabel* l : fenetre->findChildren<QLabel*>()) {
+        if (l->objectName() == "lbl_nbpts") continue; // its text comes from the trace, checked below
+        const QFontMetrics m(l->font());
+        QVERIFY2(QFontInfo(l->font()).family() == QStringLiteral("MS Sans Serif"), qPrintable(l->objectName()));
+        QVERIFY2(m.horizontalAdvance(l->text()) <= l->contentsRect().width(), qPrintable(l->text()));
+        QVERIFY2(m.height() <= l->contentsRect().height(), qPrintable(l->text()));
+      }
+      for (const QGroupBox* g : fenetre->findChildren<QGroupBox*>())
+        QVERIFY2(QFontMetrics(g->font()).horizontalAdvance(g->title()) + 16 <= g->width(), qPrintable(g->title()));
+      for (const QPushButton* b : fenetre->findChildren<QPushButton*>()) {
+        const int marges = 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+        QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) + marges <= b->width(), qPrintable(b->text()));
+      }
+      // The check boxes show their box alone; it must not be cut.
+      for (const QCheckBox* c : fenetre->findChildren<QCheckBox*>())
+        QVERIFY(c->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, c) <= c->width());
+    }
+    const QFontMetrics m(f->lbl_nbpts->font());
+    QVERIFY(m.horizontalAdvance(QStringLiteral(" 999 points)")) <= f->lbl_nbpts->contentsRect().width());
   }
 
   void activationRetrace() {

@@ -152,10 +152,10 @@ private slots:
     ecrire(chemin("sous/s.dat"), "x");
     Frm_Sauve* d = exporter();
     const QString racine = d->dossier_fichier();
-    const int n = d->Repertoire->count();
-    QCOMPARE(d->Repertoire->item(n - 1)->text().trimmed(), QStringLiteral("sous"));
+    QTreeWidgetItem* sous = d->Repertoire->findItems("sous", Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    QVERIFY(sous);
 
-    d->Repertoire->setCurrentRow(n - 1); // highlighted, not opened
+    d->Repertoire->setCurrentItem(sous); // highlighted, not opened
     QCOMPARE(d->dossier_fichier(), racine);
     QTest::keyClick(d->Repertoire, Qt::Key_Return); // opened
     QCOMPARE(d->dossier_repertoire(), racine + "/sous");
@@ -179,6 +179,43 @@ private slots:
     // Back on the folder's own drive, the list opens where it was left there.
     d->Lecteur->setCurrentIndex(d->Lecteur->findData(QStorageInfo(racine).rootPath()));
     QCOMPARE(d->dossier_repertoire(), racine + "/sous");
+  }
+
+  // The folder list reads as a tree: each folder of the open path one step
+  // further in than its parent, icon and name together, drawn open; the
+  // open folder's sub-folders one step further still, drawn closed.
+  void arbreDesDossiers() {
+    QDir(dossier->path()).mkpath("a");
+    QDir(dossier->path()).mkpath("b");
+    Frm_Sauve* d = exporter();
+    const auto image = [d](const QIcon& icone) { return icone.pixmap(16).toImage(); };
+    const QImage ouvert = image(d->style()->standardIcon(QStyle::SP_DirOpenIcon));
+    const QImage ferme = image(d->style()->standardIcon(QStyle::SP_DirClosedIcon));
+    QVERIFY(ouvert != ferme);
+
+    const QStringList chemin_ouvert = d->dossier_repertoire().split('/', Qt::SkipEmptyParts);
+    QTreeWidgetItem* item = d->Repertoire->topLevelItem(0);
+    QCOMPARE(d->Repertoire->topLevelItemCount(), 1);
+    QCOMPARE(item->text(0), QStringLiteral("/"));
+    int gauche = -1;
+    for (int niveau = 0; niveau <= chemin_ouvert.size(); ++niveau) {
+      if (niveau > 0) {
+        QCOMPARE(item->childCount(), 1);
+        item = item->child(0);
+        QCOMPARE(item->text(0), chemin_ouvert[niveau - 1]);
+      }
+      QCOMPARE(image(item->icon(0)), ouvert);
+      const int x = d->Repertoire->visualItemRect(item).left();
+      QVERIFY2(x > gauche, qPrintable(item->text(0)));
+      gauche = x;
+    }
+    QCOMPARE(d->Repertoire->currentItem(), item); // the open folder
+    QCOMPARE(item->childCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+      QCOMPARE(item->child(i)->text(0), QString(QChar('a' + i)));
+      QCOMPARE(image(item->child(i)->icon(0)), ferme);
+      QVERIFY(d->Repertoire->visualItemRect(item->child(i)).left() > gauche);
+    }
   }
 
   void entreeNeSauvePasEchapNeFermePas() {
@@ -213,7 +250,11 @@ private slots:
     QCOMPARE(lire(chemin("Bi-lobe 140 x 50.dat")), octets_de_la_commande({}));
   }
 
+  // Keyboard only, in a folder that holds .dat files: the focus crossing the
+  // file list chooses none of them, so the default name is written.
   void auClavierSeul() {
+    const QStringList listes = {"a.dat", "exist.dat", "z.dat"};
+    for (const QString& nom : listes) ecrire(chemin(nom), nom.toLatin1());
     QVERIFY(QTest::qWaitForWindowActive(f.get()));
     f->Bt_Sauve->setFocus();
     QTest::keyClick(f->Bt_Sauve, Qt::Key_Space);
@@ -226,6 +267,97 @@ private slots:
     QTest::keyClick(d->Bt_Sauve, Qt::Key_Space);
     QCOMPARE(boites.textes.size(), 1);
     QCOMPARE(lire(chemin("Bi-lobe 140 x 50.dat")), octets_de_la_commande({}));
+    for (const QString& nom : listes) QCOMPARE(lire(chemin(nom)), nom.toLatin1());
+  }
+
+  // Tab or Shift+Tab into the file list changes neither the selection nor
+  // the name, with or without a file selected by an earlier save; an arrow
+  // key then does.
+  void focusDansLaListeSansChoix() {
+    struct Cas {
+      const char* nom;
+      bool deja_choisi; // a file chosen and saved by an earlier export
+      QWidget* (*depart)(Frm_Sauve*);
+      Qt::Key touche;
+      const char* apres_fleche;
+    };
+    const auto repertoire = [](Frm_Sauve* d) -> QWidget* { return d->Repertoire; };
+    const auto nom = [](Frm_Sauve* d) -> QWidget* { return d->txt_fichier; };
+    const Cas cas[] = {
+        {"Tab", false, repertoire, Qt::Key_Tab, "a.dat"},
+        {"Maj+Tab", false, nom, Qt::Key_Backtab, "a.dat"},
+        {"Tab, déjà choisi", true, repertoire, Qt::Key_Tab, "b.dat"}, // a.dat chosen before
+    };
+    for (const Cas& c : cas) {
+      fermer();
+      QVERIFY(ouvrir());
+      for (const char* nom : {"a.dat", "b.dat", "exist.dat"}) ecrire(chemin(nom), "x");
+      Frm_Sauve* d = exporter();
+      if (c.deja_choisi) {
+        d->Fichier->setCurrentRow(0);
+        FermeBoites boites;
+        QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+        d = exporter();
+        QCOMPARE(d->Fichier->selectedItems().value(0)->text(), QStringLiteral("a.dat"));
+      }
+      QVERIFY(QTest::qWaitForWindowActive(d));
+      const auto avant = d->Fichier->selectedItems();
+      QWidget* depart = c.depart(d);
+      depart->setFocus();
+      QTest::keyClick(depart, c.touche);
+      QVERIFY2(QApplication::focusWidget() == d->Fichier, c.nom);
+      QVERIFY2(d->Fichier->selectedItems() == avant, c.nom);
+      QCOMPARE(d->txt_fichier->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
+      QTest::keyClick(d->Fichier, Qt::Key_Down);
+      QCOMPARE(d->txt_fichier->text(), QString::fromLatin1(c.apres_fleche));
+    }
+  }
+
+  // A double-click writes the file double-clicked, be it the one already
+  // selected or another; nothing else is written.
+  void doubleClicEcritLeFichierDoubleClique() {
+    struct Cas {
+      const char* cible;
+    };
+    for (const Cas& c : {Cas{"exist.dat"}, Cas{"autre.dat"}}) {
+      fermer();
+      QVERIFY(ouvrir());
+      ecrire(chemin("autre.dat"), "autre");
+      ecrire(chemin("exist.dat"), "");
+      Frm_Sauve* d = exporter();
+      d->Fichier->setCurrentRow(1); // exist.dat
+      {
+        FermeBoites boites;
+        QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+      }
+      const QByteArray premier = octets_de_la_commande({});
+      QCOMPARE(lire(chemin("exist.dat")), premier);
+      f->txt_nbptel->setText("30");
+      exporter();
+      QCOMPARE(d->txt_fichier->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
+      QVERIFY(d->Fichier->item(1)->isSelected()); // still highlighted
+
+      QListWidgetItem* item = d->Fichier->findItems(c.cible, Qt::MatchExactly).value(0);
+      const QPoint centre = d->Fichier->visualItemRect(item).center();
+      FermeBoites boites;
+      QTest::mouseClick(d->Fichier->viewport(), Qt::LeftButton, {}, centre); // a double-click's first press
+      QTest::mouseDClick(d->Fichier->viewport(), Qt::LeftButton, {}, centre);
+      QCOMPARE(boites.titres, QStringList{d->dossier_fichier() + "/" + c.cible});
+      QCOMPARE(lire(chemin(c.cible)), octets_de_la_commande({"--nbptel", "30"}));
+      if (QString(c.cible) != "exist.dat") QCOMPARE(lire(chemin("exist.dat")), premier);
+      if (QString(c.cible) != "autre.dat") QCOMPARE(lire(chemin("autre.dat")), QByteArray("autre"));
+      QCOMPARE(QDir(dossier->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"autre.dat", "exist.dat"}));
+    }
+  }
+
+  void boiteReduiteRevientAuPremierPlan() {
+    Frm_Sauve* d = exporter();
+    d->showMinimized();
+    QVERIFY(d->isMinimized());
+    QCOMPARE(exporter(), d);
+    QVERIFY(d->isVisible());
+    QVERIFY(!d->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(d));
   }
 
   void fenetrePrincipaleFermeeLaBoiteResteUtilisable() {
