@@ -38,6 +38,15 @@ protected:
   }
 };
 
+// The folder tree: every folder shown is open, so no branch marks.
+class ArbreDossiers : public QTreeWidget {
+public:
+  using QTreeWidget::QTreeWidget;
+
+protected:
+  void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+};
+
 } // namespace
 
 Frm_Sauve::Frm_Sauve(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIXE) {
@@ -70,7 +79,7 @@ void Frm_Sauve::construire() {
   // clang-format off
   //                                                                      Left  Top   Width Height  tab
   Lecteur     = new QComboBox(this);   placer(Lecteur,     {120,  120,  2055, 315});  // 0
-  Repertoire  = new QTreeWidget(this);   placer(Repertoire,  {120,  600,  2055, 2115}); // 1
+  Repertoire  = new ArbreDossiers(this); placer(Repertoire,  {120,  600,  2055, 2115}); // 1
   Fichier     = new ListeFichiers(this); placer(Fichier,     {2280, 120,  2295, 2625}); // 2
   txt_fichier = champ(this, "txt_fichier", QStringLiteral("Text1"), {2280, 2880, 2295, 285}); // 3
   Bt_Sauve    = bouton(this, "Bt_Sauve", QStringLiteral("Sauver le fichier .DAT"), {120, 2760, 2055, 375}); // 4
@@ -80,7 +89,7 @@ void Frm_Sauve::construire() {
   Fichier->setObjectName("Fichier");
   for (QWidget* w : {static_cast<QWidget*>(Lecteur), static_cast<QWidget*>(Repertoire), static_cast<QWidget*>(Fichier)})
     w->setFont(police(8.25));
-  // Every folder shown is open: no expanding, collapsing or branch marks.
+  // Every folder shown is open: no expanding or collapsing.
   Repertoire->setHeaderHidden(true);
   Repertoire->setRootIsDecorated(false);
   Repertoire->setItemsExpandable(false);

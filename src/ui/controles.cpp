@@ -6,21 +6,43 @@ namespace bilobe::ui {
 
 void placer(QWidget* w, Place p) { w->setGeometry(p.left / 15, p.top / 15, p.width / 15, p.height / 15); }
 
+namespace {
+
+const char* const PROCHES[] = {"Microsoft Sans Serif", "Arial", "Liberation Sans"};
+
+bool a_le_style(const QString& famille, bool gras, bool italique) {
+  for (const QString& style : QFontDatabase::styles(famille))
+    if (QFontDatabase::bold(famille, style) == gras && QFontDatabase::italic(famille, style) == italique) return true;
+  return false;
+}
+
+// The original face first; then Wine's copy of it, which has its widths,
+// so that every caption fits its control as laid out; then faces close to
+// it, then whatever sans-serif the platform uses for its dialogs.
+QString famille_reguliere() {
+  const QString originale = QStringLiteral("MS Sans Serif");
+  if (QFontDatabase::families().contains(originale)) return originale;
+  const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+  if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(originale)) return originale;
+  for (const char* nom : PROCHES)
+    if (QFontDatabase::families().contains(QString::fromLatin1(nom))) return QString::fromLatin1(nom);
+  return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+// Wine's face has neither bold nor italic, and Qt does not embolden its
+// bitmaps: the bold and italic captions take the closest face that has them.
+QString famille(bool gras, bool italique) {
+  static const QString reguliere = famille_reguliere();
+  if (a_le_style(reguliere, gras, italique)) return reguliere;
+  for (const char* nom : PROCHES)
+    if (a_le_style(QString::fromLatin1(nom), gras, italique)) return QString::fromLatin1(nom);
+  return reguliere;
+}
+
+} // namespace
+
 QFont police(double points, bool gras, bool italique) {
-  // The original face first; then Wine's copy of it, which has its widths,
-  // so that every caption fits its control as laid out; then faces close to
-  // it, then whatever sans-serif the platform uses for its dialogs.
-  static const QString famille = [] {
-    const QString originale = QStringLiteral("MS Sans Serif");
-    if (QFontDatabase::families().contains(originale)) return originale;
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
-    if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(originale)) return originale;
-    const QStringList installees = QFontDatabase::families();
-    for (const char* nom : {"Microsoft Sans Serif", "Arial", "Liberation Sans"})
-      if (installees.contains(QString::fromLatin1(nom))) return QString::fromLatin1(nom);
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-  }();
-  QFont f(famille);
+  QFont f(famille(gras, italique));
   f.setPointSizeF(points);
   f.setBold(gras);
   f.setItalic(italique);

@@ -170,14 +170,26 @@ private slots:
     QCOMPARE(f->messages_montres(), 4);
   }
 
-  // Every caption stands whole inside its control, in the font it is drawn with.
+  // Every caption stands whole inside its control, in the font it is drawn
+  // with: MS Sans Serif's widths, and a face that really is bold or italic
+  // where the layout asks for it.
   void legendesEntieres() {
     bilobe::ui::Frm_Sauve boite;
     for (QWidget* fenetre : {static_cast<QWidget*>(f.get()), static_cast<QWidget*>(&boite)}) {
+      for (const QWidget* w : fenetre->findChildren<QWidget*>()) {
+        if (w->window() != fenetre) continue; // the preview's menu keeps the platform's menu font
+        const QFont& police = w->font();
+        const QFontInfo info(police);
+        if (police.bold() || police.italic()) {
+          QVERIFY2(!police.bold() || info.styleName().contains("Bold"), qPrintable(w->objectName()));
+          QVERIFY2(!police.italic() || info.styleName().contains("Italic"), qPrintable(w->objectName()));
+        } else {
+          QVERIFY2(info.family() == QStringLiteral("MS Sans Serif"), qPrintable(w->objectName()));
+        }
+      }
       for (const QLabel* l : fenetre->findChildren<QLabel*>()) {
         if (l->objectName() == "lbl_nbpts") continue; // its text comes from the trace, checked below
         const QFontMetrics m(l->font());
-        QVERIFY2(QFontInfo(l->font()).family() == QStringLiteral("MS Sans Serif"), qPrintable(l->objectName()));
         QVERIFY2(m.horizontalAdvance(l->text()) <= l->contentsRect().width(), qPrintable(l->text()));
         QVERIFY2(m.height() <= l->contentsRect().height(), qPrintable(l->text()));
       }
