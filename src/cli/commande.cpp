@@ -2,21 +2,28 @@
 
 #include "cli/options.h"
 #include "common/erreurs.h"
+#include "common/texte_affichable.h"
+#include "export/cible_fichier.h"
 #include "export/ecriture_gabarit.h"
 #include "export/remise.h"
 #include "export/sauvegarde.h"
 #include "export/texte_dat.h"
 #include "geometry/trace.h"
 
-#include <filesystem>
+#include <cerrno>
 
 namespace bilobe::cli {
 
 namespace {
 
+// "-o -": a failing standard output (a full disk, a closed pipe) is a file
+// error like any other.
 void ecrire_octets(std::ostream& sortie, const std::string& octets) {
+  errno = 0;
   sortie.write(octets.data(), static_cast<std::streamsize>(octets.size()));
   sortie.flush();
+  if (!sortie)
+    lever(GenreErreur::Fichier, "sortie standard", errno != 0 ? raison_systeme(errno) : "écriture impossible");
 }
 
 int executer_dat(const Options& options, std::ostream& sortie) {
@@ -27,22 +34,21 @@ int executer_dat(const Options& options, std::ostream& sortie) {
 
   if (options.sortie == "-") {
     ecrire_octets(sortie, contenu_dat(donnees));
-    return sortie ? 0 : 1;
+    return 0;
   }
-  const std::string chemin = options.sortie.value_or(nom);
-  sauvegarder(chemin, donnees);
-  sortie << texte_confirmation(donnees.nbpts()) << "\n" << std::filesystem::absolute(chemin).string() << "\n";
+  const std::string ecrit = sauvegarder(options.sortie.value_or(nom), donnees);
+  sortie << texte_confirmation(donnees.nbpts()) << "\n" << texte_affichable(ecrit) << "\n";
   return 0;
 }
 
 int executer_gabarit(const Options& options, std::ostream& sortie) {
   if (options.sortie == "-") {
     ecrire_octets(sortie, octets_gabarit(construire_gabarit(options.champs), options.format));
-    return sortie ? 0 : 1;
+    return 0;
   }
   const std::string chemin = options.sortie.value_or(nom_par_defaut(options.champs, options.format));
-  const Gabarit gabarit = ecrire_gabarit(options.champs, options.format, chemin);
-  sortie << texte_resume(gabarit, options.format) << "\n" << std::filesystem::absolute(chemin).string() << "\n";
+  const GabaritEcrit ecrit = ecrire_gabarit(options.champs, options.format, chemin);
+  sortie << texte_resume(ecrit.gabarit, options.format) << "\n" << texte_affichable(ecrit.chemin) << "\n";
   return 0;
 }
 

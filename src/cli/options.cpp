@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "common/texte_affichable.h"
+
 #include <array>
 #include <utility>
 
@@ -33,6 +35,15 @@ const OptionChamp* chercher(const std::string& nom) {
   return nullptr;
 }
 
+// A value that is itself one of the options is an option whose value was
+// forgotten ("--ep --ch"); a negative number such as "-10" is a value.
+bool est_nom_d_option(const std::string& texte) {
+  const std::string nom = texte.substr(0, texte.rfind("--", 0) == 0 ? texte.find('=') : std::string::npos);
+  for (const char* autre : {"--ch", "--cv", "-o", "--sortie", "--format", "--help", "-h"})
+    if (nom == autre) return true;
+  return chercher(nom) != nullptr;
+}
+
 } // namespace
 
 std::optional<Options> analyser(const std::vector<std::string>& arguments, std::string& erreur) {
@@ -46,7 +57,7 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
     }
     auto prendre_valeur = [&]() -> std::optional<std::string> {
       if (valeur) return valeur;
-      if (i + 1 >= arguments.size()) return std::nullopt;
+      if (i + 1 >= arguments.size() || est_nom_d_option(arguments[i + 1])) return std::nullopt;
       return arguments[++i];
     };
 
@@ -76,7 +87,7 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
       }
       options.champs.*(o->champ) = std::move(*texte);
     } else {
-      erreur = "option inconnue : " + arguments[i];
+      erreur = "option inconnue : " + texte_affichable(arguments[i], 40);
       return std::nullopt;
     }
   }

@@ -1,12 +1,16 @@
 #include "common/erreurs.h"
 
+#include "common/texte_affichable.h"
+
 namespace bilobe {
 
 namespace {
+// One line whatever the place and detail hold (a path or a typed value may
+// carry a line feed or an escape code).
 std::string composer(GenreErreur genre, const std::string& lieu, const std::string& detail) {
   std::string texte = nom_erreur(genre);
-  if (!lieu.empty()) texte += " (" + lieu + ")";
-  if (!detail.empty()) texte += " : " + detail;
+  if (!lieu.empty()) texte += " (" + texte_affichable(lieu) + ")";
+  if (!detail.empty()) texte += " : " + texte_affichable(detail);
   return texte;
 }
 } // namespace

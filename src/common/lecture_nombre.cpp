@@ -1,6 +1,7 @@
 #include "common/lecture_nombre.h"
 
 #include "common/erreurs.h"
+#include "common/texte_affichable.h"
 
 #include <charconv>
 #include <cstddef>
@@ -97,7 +98,7 @@ double lire_nombre(std::string_view texte) {
     // Too small reads as zero; too large is an overflow. The order of
     // magnitude tells which side of the range the number fell off.
     const long long ordre = (entiers_significatifs > 0 ? entiers_significatifs : -zeros_en_tete) + valeur_exposant;
-    if (ordre > 0) lever(GenreErreur::Depassement, "lecture de \"" + std::string(texte.substr(0, 40)) + "\"");
+    if (ordre > 0) lever(GenreErreur::Depassement, "lecture de \"" + texte_affichable(texte, 40) + "\"");
     return nombre[0] == '-' ? -0.0 : 0.0;
   }
   if (ec != std::errc() || ptr != fin) return 0.0; // cannot happen for a normalised text

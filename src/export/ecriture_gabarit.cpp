@@ -1,6 +1,7 @@
 #include "export/ecriture_gabarit.h"
 
 #include "common/erreurs.h"
+#include "export/cible_fichier.h"
 #include "export/fichier_dat.h"
 #include "export/gabarit_dxf.h"
 #include "export/gabarit_pdf.h"
@@ -22,10 +23,12 @@ std::string octets_gabarit(const Gabarit& gabarit, FormatGabarit format) {
   lever(GenreErreur::OperationInvalide, "gabarit", "le format DAT n'est pas un gabarit");
 }
 
-Gabarit ecrire_gabarit(const ChampsCouple& champs, FormatGabarit format, const std::string& chemin) {
+GabaritEcrit ecrire_gabarit(const ChampsCouple& champs, FormatGabarit format, const std::string& chemin) {
   Gabarit gabarit = construire_gabarit(champs);
-  ecrire_fichier(chemin, octets_gabarit(gabarit, format)); // every byte made before the file is touched
-  return gabarit;
+  resoudre_cible(chemin);
+  const std::string octets = octets_gabarit(gabarit, format); // every byte made before the file is touched
+  std::string ecrit = ecrire_fichier(chemin, octets);
+  return {std::move(gabarit), std::move(ecrit)};
 }
 
 } // namespace bilobe

@@ -1,67 +1,161 @@
 #include "export/fichier_dat.h"
 
 #include "common/erreurs.h"
+#include "export/cible_fichier.h"
 
 #include <cerrno>
-#include <cstring>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace bilobe {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-[[noreturn]] void echec(const std::string& chemin, const std::string& raison) {
-  lever(GenreErreur::Fichier, chemin, raison);
+[[noreturn]] void echec(const std::string& chemin, int code) { lever(GenreErreur::Fichier, chemin, raison_systeme(code)); }
+
+// Our temporary names: ".bilobe-PID-N.tmp", short, so that a target name of
+// the longest length still saves.
+std::string nom_temporaire(long pid, int n) {
+  return ".bilobe-" + std::to_string(pid) + "-" + std::to_string(n) + ".tmp";
 }
 
-std::string raison_systeme(int code) {
-  switch (code) {
-  case ENOENT:
-    return "dossier introuvable";
-  case EACCES:
-  case EPERM:
-    return "accès refusé";
-  case EROFS:
-    return "support protégé en écriture";
-  case ENOSPC:
-  case EDQUOT:
-    return "support plein";
-  case ENAMETOOLONG:
-    return "nom trop long";
-  case EISDIR:
-    return "c'est un dossier";
-  case ENOTDIR:
-    return "chemin invalide";
-  default:
-    return std::strerror(code);
+// The PID in one of our temporary names, or 0.
+long pid_du_temporaire(const std::string& nom) {
+  const std::string debut = ".bilobe-", fin = ".tmp";
+  if (nom.size() <= debut.size() + fin.size() || nom.rfind(debut, 0) != 0 ||
+      nom.compare(nom.size() - fin.size(), fin.size(), fin) != 0)
+    return 0;
+  const std::string milieu = nom.substr(debut.size(), nom.size() - debut.size() - fin.size());
+  const std::size_t tiret = milieu.find('-');
+  if (tiret == 0 || tiret == std::string::npos || tiret + 1 == milieu.size()) return 0;
+  for (std::size_t i = 0; i < milieu.size(); ++i)
+    if (i != tiret && (milieu[i] < '0' || milieu[i] > '9')) return 0;
+  if (tiret > 9) return 0;
+  return std::stol(milieu.substr(0, tiret));
+}
+
+// Removes the temporary files of ours that a killed run left: ours by name
+// and owner, and their process gone.
+void nettoyer_restes(int dossier) {
+  const int fd = ::openat(dossier, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  DIR* d = ::fdopendir(fd);
+  if (!d) {
+    ::close(fd);
+    return;
   }
+  while (const dirent* e = ::readdir(d)) {
+    const std::string nom = e->d_name;
+    const long pid = pid_du_temporaire(nom);
+    if (pid <= 0 || pid == ::getpid()) continue;
+    struct stat s {};
+    if (::fstatat(dossier, nom.c_str(), &s, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(s.st_mode) ||
+        s.st_uid != ::geteuid())
+      continue;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) ::unlinkat(dossier, nom.c_str(), 0);
+  }
+  ::closedir(d);
 }
 
-// Closes and removes the temporary file unless the write went through.
+// A file-size limit makes the kernel kill the writer with SIGXFSZ; ignored,
+// the write fails instead and the old file stays.
+class SansSignalTaille {
+public:
+  SansSignalTaille() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, &ancien_);
+  }
+  ~SansSignalTaille() { ::sigaction(SIGXFSZ, &ancien_, nullptr); }
+  SansSignalTaille(const SansSignalTaille&) = delete;
+  SansSignalTaille& operator=(const SansSignalTaille&) = delete;
+
+private:
+  struct sigaction ancien_ {};
+};
+
+// The signals that end a program politely wait while the new file takes the
+// target's name, so that they never leave the short temporary name behind.
+class SignauxRetenus {
+public:
+  SignauxRetenus() {
+    sigset_t s;
+    sigemptyset(&s);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&s, signal);
+    ::sigprocmask(SIG_BLOCK, &s, &ancien_);
+  }
+  ~SignauxRetenus() { ::sigprocmask(SIG_SETMASK, &ancien_, nullptr); }
+  SignauxRetenus(const SignauxRetenus&) = delete;
+  SignauxRetenus& operator=(const SignauxRetenus&) = delete;
+
+private:
+  sigset_t ancien_{};
+};
+
+class Descripteur {
+public:
+  explicit Descripteur(int fd = -1) : fd_(fd) {}
+  ~Descripteur() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descripteur(const Descripteur&) = delete;
+  Descripteur& operator=(const Descripteur&) = delete;
+  int get() const { return fd_; }
+  int fermer() {
+    const int r = ::close(fd_);
+    fd_ = -1;
+    return r;
+  }
+
+private:
+  int fd_;
+};
+
+// The temporary file: unnamed (O_TMPFILE) where the folder's file system
+// allows it, else named; removed unless it took the target's name.
 class FichierTemporaire {
 public:
-  FichierTemporaire(const fs::path& dossier, const std::string& nom, const std::string& cible) {
+  FichierTemporaire(int dossier, const std::string& chemin) : dossier_(dossier) {
+    fd_ = ::openat(dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd_ >= 0) return;
     for (int essai = 0; essai < 100 && fd_ < 0; ++essai) {
-      chemin_ = dossier / ("." + nom + "." + std::to_string(::getpid()) + "." + std::to_string(essai) + ".tmp");
-      fd_ = ::open(chemin_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (fd_ < 0 && errno != EEXIST) echec(cible, raison_systeme(errno));
+      nom_ = nom_temporaire(::getpid(), essai);
+      fd_ = ::openat(dossier, nom_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+      if (fd_ < 0 && errno != EEXIST) echec(chemin, errno);
     }
-    if (fd_ < 0) echec(cible, "impossible de créer un fichier temporaire");
+    if (fd_ < 0) lever(GenreErreur::Fichier, chemin, "impossible de créer un fichier temporaire");
+  }
+  ~FichierTemporaire() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!nom_.empty() && !garde_) ::unlinkat(dossier_, nom_.c_str(), 0);
   }
   FichierTemporaire(const FichierTemporaire&) = delete;
   FichierTemporaire& operator=(const FichierTemporaire&) = delete;
-  ~FichierTemporaire() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!garde_) ::unlink(chemin_.c_str());
-  }
 
   int fd() const { return fd_; }
-  const fs::path& chemin() const { return chemin_; }
+
+  // Gives the unnamed file a short name of ours, just before the rename.
+  void nommer(const std::string& chemin) {
+    if (!nom_.empty()) return;
+    const std::string source = "/proc/self/fd/" + std::to_string(fd_);
+    for (int essai = 0; essai < 100; ++essai) {
+      const std::string nom = nom_temporaire(::getpid(), essai);
+      // Root may link the descriptor itself; everyone may link through /proc.
+      if (::linkat(fd_, "", dossier_, nom.c_str(), AT_EMPTY_PATH) == 0 ||
+          ::linkat(AT_FDCWD, source.c_str(), dossier_, nom.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        nom_ = nom;
+        return;
+      }
+      if (errno != EEXIST) echec(chemin, errno);
+    }
+    lever(GenreErreur::Fichier, chemin, "impossible de nommer le fichier temporaire");
+  }
+  const std::string& nom() const { return nom_; }
   int fermer() {
     const int r = ::close(fd_);
     fd_ = -1;
@@ -70,53 +164,77 @@ public:
   void garder() { garde_ = true; }
 
 private:
-  fs::path chemin_;
+  int dossier_;
   int fd_ = -1;
+  std::string nom_;
   bool garde_ = false;
 };
 
-void ecrire_tout(int fd, const std::string& octets, const std::string& cible) {
+void ecrire_tout(int fd, const std::string& octets, const std::string& chemin) {
   const char* p = octets.data();
   std::size_t reste = octets.size();
   while (reste > 0) {
     const ssize_t n = ::write(fd, p, reste);
     if (n < 0) {
       if (errno == EINTR) continue;
-      echec(cible, raison_systeme(errno));
+      echec(chemin, errno);
     }
     p += n;
     reste -= static_cast<std::size_t>(n);
   }
 }
 
+mode_t masque_de_creation() {
+  const mode_t masque = ::umask(0);
+  ::umask(masque);
+  return masque;
+}
+
+// A replaced file keeps its owner, group and mode, without the set-ID bits;
+// a new one gets the mode any new file gets.
+void donner_droits(int fd, const CibleFichier& cible, const std::string& chemin) {
+  if (!cible.existe) {
+    if (::fchmod(fd, 0666 & ~masque_de_creation()) != 0) echec(chemin, errno);
+    return;
+  }
+  struct stat temporaire {};
+  if (::fstat(fd, &temporaire) != 0) echec(chemin, errno);
+  if (temporaire.st_uid != cible.etat.st_uid || temporaire.st_gid != cible.etat.st_gid) {
+    // Only root may give a file away; a user keeps at least the group if a member.
+    if (::fchown(fd, cible.etat.st_uid, cible.etat.st_gid) != 0 && errno == EPERM)
+      (void)::fchown(fd, static_cast<uid_t>(-1), cible.etat.st_gid);
+  }
+  if (::fchmod(fd, cible.etat.st_mode & 01777) != 0) echec(chemin, errno);
+}
+
 } // namespace
 
-void ecrire_fichier(const std::string& chemin, const std::string& octets) {
-  fs::path cible(chemin);
-  if (cible.filename().empty()) echec(chemin, "nom de fichier vide");
+std::string ecrire_fichier(const std::string& chemin, const std::string& octets) {
+  const SansSignalTaille sans_signal;
+  const CibleFichier cible = resoudre_cible(chemin);
+  const Descripteur dossier(::open(cible.dossier.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  if (dossier.get() < 0) echec(chemin, errno);
+  nettoyer_restes(dossier.get());
 
-  std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(cible, ec))) {
-    cible = fs::canonical(cible, ec); // replace the file, not the link
-    if (ec) echec(chemin, "lien symbolique sans cible");
-  }
-
-  struct stat existant {};
-  const bool existe = ::stat(cible.c_str(), &existant) == 0;
-  if (existe) {
-    if (S_ISDIR(existant.st_mode)) echec(chemin, "c'est un dossier");
-    // Root may write anywhere, so the write bits are checked rather than access().
-    if ((existant.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) echec(chemin, "fichier en lecture seule");
-  }
-
-  const fs::path dossier = cible.has_parent_path() ? cible.parent_path() : fs::path(".");
-  FichierTemporaire temporaire(dossier, cible.filename().string(), chemin);
+  std::optional<SignauxRetenus> retenus; // released after the temporary file is gone
+  FichierTemporaire temporaire(dossier.get(), chemin);
   ecrire_tout(temporaire.fd(), octets, chemin);
-  if (existe) ::fchmod(temporaire.fd(), existant.st_mode & 07777);
-  if (::fsync(temporaire.fd()) != 0) echec(chemin, raison_systeme(errno));
-  if (temporaire.fermer() != 0) echec(chemin, raison_systeme(errno));
-  if (::rename(temporaire.chemin().c_str(), cible.c_str()) != 0) echec(chemin, raison_systeme(errno));
+  donner_droits(temporaire.fd(), cible, chemin);
+  if (::fsync(temporaire.fd()) != 0) echec(chemin, errno);
+
+  retenus.emplace();
+  temporaire.nommer(chemin);
+  if (temporaire.fermer() != 0) echec(chemin, errno);
+  // Another program may have saved the same name meanwhile; anything but a
+  // regular file standing there now is refused as before.
+  struct stat maintenant {};
+  if (::fstatat(dossier.get(), cible.nom.c_str(), &maintenant, AT_SYMLINK_NOFOLLOW) == 0 &&
+      !S_ISREG(maintenant.st_mode))
+    lever(GenreErreur::Fichier, chemin, "le fichier a changé pendant l'écriture");
+  if (::renameat(dossier.get(), temporaire.nom().c_str(), dossier.get(), cible.nom.c_str()) != 0)
+    echec(chemin, errno);
   temporaire.garder();
+  return cible.chemin();
 }
 
 } // namespace bilobe

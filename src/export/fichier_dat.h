@@ -4,11 +4,20 @@
 
 namespace bilobe {
 
-// Writes the bytes to the file at `chemin`, all or nothing: into a temporary
-// file of the same folder, renamed over the target only once everything was
-// written and closed. On failure an existing file keeps its content and no
-// temporary file is left. A read-only target is refused, even for root.
-// Failures raise an ErreurExecution of kind Fichier naming the path.
-void ecrire_fichier(const std::string& chemin, const std::string& octets);
+// Writes the bytes to the file at `chemin`, all or nothing, and returns the
+// path of the file really written (a link is written through).
+//
+// The bytes go to a temporary file of the target's folder (unnamed where the
+// system offers it), which replaces the target by a rename only once
+// everything is written and on disk: an existing file is either wholly old or
+// wholly new, even if the program is killed. Only a regular file is ever
+// replaced; what `resoudre_cible` refuses is refused. A replaced file keeps
+// its owner, group and mode, less the set-user-ID and set-group-ID bits; a
+// new one gets the usual mode (0666 less the umask). Temporary files that an
+// earlier, killed run left in the folder are removed.
+//
+// Failures raise an ErreurExecution of kind Fichier naming the path; nothing
+// is then left behind and an existing file keeps its content.
+std::string ecrire_fichier(const std::string& chemin, const std::string& octets);
 
 } // namespace bilobe

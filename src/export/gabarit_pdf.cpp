@@ -21,19 +21,33 @@ constexpr int RESOLUTION = 1200; // dots per inch of the drawing
 constexpr double POINTS_PAR_MM = RESOLUTION / 25.4;
 constexpr double POINTS_TEXTE = 8;
 
+void taire(QtMsgType, const QMessageLogContext&, const QString&) {}
+
 // The writer needs Qt's fonts, which live in a Qt application. The command
-// line has none: it gets an off-screen one for the time of the drawing.
+// line has none: it gets an off-screen one for the time of the drawing, and
+// Qt's own remarks meanwhile (an unset XDG_RUNTIME_DIR…) are not the
+// command's words: they are kept off its standard error.
 class ApplicationGraphique {
 public:
   ApplicationGraphique() {
-    if (!QGuiApplication::instance()) propre_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    if (QGuiApplication::instance()) return;
+    ancien_ = qInstallMessageHandler(taire);
+    propre_ = std::make_unique<QGuiApplication>(argc_, argv_);
   }
+  ~ApplicationGraphique() {
+    if (!propre_) return;
+    propre_.reset();
+    qInstallMessageHandler(ancien_);
+  }
+  ApplicationGraphique(const ApplicationGraphique&) = delete;
+  ApplicationGraphique& operator=(const ApplicationGraphique&) = delete;
 
 private:
   // Qt keeps references to argc and argv for the life of the application.
   int argc_ = 3;
   char nom_[11] = "bilobe-dat", option_[10] = "-platform", plateforme_[10] = "offscreen";
   char* argv_[4] = {nom_, option_, plateforme_, nullptr};
+  QtMessageHandler ancien_ = nullptr;
   std::unique_ptr<QGuiApplication> propre_;
 };
 

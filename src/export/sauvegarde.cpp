@@ -22,8 +22,7 @@ std::string texte_confirmation(std::int16_t nbpts) {
 }
 
 std::string sauvegarder(const std::string& chemin, const DonneesExport& donnees) {
-  ecrire_fichier(chemin, contenu_dat(donnees));
-  return chemin;
+  return ecrire_fichier(chemin, contenu_dat(donnees));
 }
 
 } // namespace bilobe

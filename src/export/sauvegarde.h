@@ -15,7 +15,7 @@ std::string chemin_complet(const std::string& dossier, const std::string& nom);
 std::string texte_confirmation(std::int16_t nbpts);
 
 // Steps 1 to 5 of the save: formats every line first, then writes the file
-// all or nothing. Returns the full path written.
+// all or nothing. Returns the path of the file really written (through a link).
 std::string sauvegarder(const std::string& chemin, const DonneesExport& donnees);
 
 } // namespace bilobe

@@ -74,10 +74,10 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
             QDir(dossier_gabarits_).filePath(QString::fromStdString(nom_par_defaut(champs, format)));
         const QString chemin = demander_chemin(QString::fromUtf8(e.titre), propose, QString::fromUtf8(e.filtre));
         if (chemin.isEmpty()) return; // cancelled
-        const Gabarit gabarit = ecrire_gabarit(champs, format, chemin.toStdString());
+        const GabaritEcrit ecrit = ecrire_gabarit(champs, format, chemin.toStdString());
         dossier_gabarits_ = QFileInfo(chemin).absolutePath();
-        montrer_boite(QMessageBox::NoIcon, QFileInfo(chemin).absoluteFilePath(),
-                      QString::fromStdString(texte_resume(gabarit, format)));
+        montrer_boite(QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin),
+                      QString::fromStdString(texte_resume(ecrit.gabarit, format)));
       },
       [this](const QString& texte) { montrer_erreur(texte); });
 }

@@ -126,6 +126,12 @@ TEST_F(Commande, ErreurDExecutionNEcritRien) {
       {{"--xtot", "1e30", "--xa", "1e29", "--format", "pdf", "-o", "existant.dat"},
        "Dépassement de capacité (gabarit PDF)"},
       {{"--format", "svg", "-o", "absent/a.svg"}, "Erreur de fichier (absent/a.svg)"},
+      // The target is checked before the PDF is drawn.
+      {{"--format", "pdf", "-o", "absent/a.pdf"}, "Erreur de fichier (absent/a.pdf) : dossier introuvable"},
+      {{"--format", "pdf", "-o", "."}, "Erreur de fichier (.) : nom de fichier vide"},
+      // A typed value or a path repeated in the message cannot forge a line.
+      {{"--xtot", "1e999\nbilobe-dat : faux"}, "Dépassement de capacité (lecture de \"1e999\\nbilobe-dat : faux\")"},
+      {{"-o", "absent/\x1b[31m.dat"}, "Erreur de fichier (absent/\\x1b[31m.dat)"},
   };
   for (const auto& k : cas) {
     const Sortie s = lancer(k.arguments);
@@ -140,13 +146,48 @@ TEST_F(Commande, ErreurDExecutionNEcritRien) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()), 1);
 }
 
-TEST_F(Commande, MauvaisUsageEtAide) {
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--inconnue"}, {"--xtot"}, {"-o"}, {"fichier.dat"}, {"--format"}, {"--format=svgz"}}) {
-    const Sortie s = lancer(arguments);
-    EXPECT_EQ(s.code, 2);
-    EXPECT_NE(s.err.find("Usage : bilobe-dat"), std::string::npos);
+// "-o -" on a standard output that fails is said, in French, with code 1.
+TEST_F(Commande, SortieStandardEnEchec) {
+  for (const char* format : {"dat", "svg"}) {
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(executer({"--format", format, "-o", "-"}, out, err), 1);
+    const std::string message = err.str();
+    EXPECT_EQ(message.rfind("bilobe-dat : Erreur de fichier (sortie standard)", 0), 0u) << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
   }
+}
+
+TEST_F(Commande, MauvaisUsageEtAide) {
+  struct Cas {
+    std::vector<std::string> arguments;
+    std::string premiere_ligne;
+  };
+  const Cas cas[] = {
+      {{"--inconnue"}, "option inconnue : --inconnue"},
+      {{"--xtot"}, "l'option --xtot attend une valeur"},
+      {{"-o"}, "l'option -o attend un chemin"},
+      {{"fichier.dat"}, "option inconnue : fichier.dat"},
+      {{"--format"}, "l'option --format attend dat, svg, dxf ou pdf"},
+      {{"--format=svgz"}, "l'option --format attend dat, svg, dxf ou pdf"},
+      // A value forgotten: the next option is not taken for it.
+      {{"--ep", "--ch", "-o", "x.dat"}, "l'option --ep attend une valeur"},
+      {{"--xtot", "--ytot=3"}, "l'option --xtot attend une valeur"},
+      {{"-o", "--format", "svg"}, "l'option -o attend un chemin"},
+      {{"--format", "-o", "x.svg"}, "l'option --format attend dat, svg, dxf ou pdf"},
+      // Whatever the argument holds, the message stays one clean line.
+      {{"--x\ny"}, "option inconnue : --x\\ny"},
+      {{"--\x1b[2J"}, "option inconnue : --\\x1b[2J"},
+      {{"--" + std::string(37, 'a') + "é"}, "option inconnue : --" + std::string(37, 'a')},
+  };
+  for (const Cas& k : cas) {
+    const Sortie s = lancer(k.arguments);
+    EXPECT_EQ(s.code, 2) << k.premiere_ligne;
+    EXPECT_EQ(s.err.substr(0, s.err.find('\n')), "bilobe-dat : " + k.premiere_ligne);
+    EXPECT_NE(s.err.find("\nUsage : bilobe-dat"), std::string::npos);
+  }
+  // A negative number stays a value.
+  EXPECT_EQ(lancer({"--segh", "-10", "--xtot", "-50", "-o", "-"}).code, 0);
   const Sortie aide = lancer({"--help"});
   EXPECT_EQ(aide.code, 0);
   for (const char* option : {"--xtot", "--ytot", "--xa", "--ya", "--yinf", "--segh", "--segv", "--ep", "--nbptel",
