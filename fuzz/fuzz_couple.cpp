@@ -1,21 +1,110 @@
-// Arbitrary field texts and tick states through the trace, the hand-off and
-// the writer, to memory, and through the template, its SVG and DXF texts and
-// its A4 layout. Must never crash or hang, and no line of the file may hold
-// "nan" or "inf".
+// Arbitrary field texts and tick states through the trace, the hand-off, the
+// template and every file format; some inputs also draw the PDF, and some go
+// through the writer onto a scratch folder whose target is, by turns, a free
+// name, a regular file, a read-only file, a folder, a link and a dangling
+// link. Must never crash or hang; no file may hold "nan" or "inf"; the writer
+// must write exactly what it accepts and leave what it refuses untouched.
 #include "common/erreurs.h"
+#include "export/fichier_dat.h"
 #include "export/gabarit_dxf.h"
+#include "export/gabarit_pdf.h"
 #include "export/gabarit_svg.h"
 #include "export/pages_pdf.h"
 #include "export/remise.h"
 #include "export/texte_dat.h"
 #include "geometry/trace.h"
 
+#include <QGuiApplication>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
+#include <zlib.h>
 
 namespace {
+
+namespace fs = std::filesystem;
+
+bool non_fini(const std::string& texte) {
+  return texte.find("nan") != std::string::npos || texte.find("inf") != std::string::npos;
+}
+
+// The PDF's streams are compressed: its drawing streams, which are text, are
+// read back inflated (the embedded font is binary and is not looked at).
+bool pdf_non_fini(const std::string& pdf) {
+  for (std::size_t p = 0; (p = pdf.find("stream\n", p)) != std::string::npos;) {
+    const std::size_t debut = p + 7, fin = pdf.find("endstream", debut);
+    if (fin == std::string::npos) return false;
+    std::string texte(1 << 20, '\0');
+    uLongf taille = texte.size();
+    if (::uncompress(reinterpret_cast<Bytef*>(texte.data()), &taille,
+                     reinterpret_cast<const Bytef*>(pdf.data() + debut), fin - debut) == Z_OK) {
+      texte.resize(taille);
+      bool imprimable = true;
+      for (const char c : texte) imprimable &= (c >= 0x20 && c < 0x7F) || c == '\n' || c == '\r' || c == '\t';
+      if (imprimable && non_fini(texte)) return true;
+    }
+    p = fin;
+  }
+  return false;
+}
+
+std::string lire(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), {});
+}
+
+// One target of each kind in a scratch folder, made anew for each write.
+void ecrire_dans_le_brouillon(int genre, const std::string& octets) {
+  // BILOBE_FUZZ_BROUILLON names the folder (the test script removes it);
+  // else a new one, in memory where possible so that fsync costs nothing.
+  static const fs::path brouillon = [] {
+    if (const char* dossier = std::getenv("BILOBE_FUZZ_BROUILLON")) return fs::path(dossier);
+    std::string modele = fs::is_directory("/dev/shm") ? "/dev/shm/bilobe-fuzz-XXXXXX" : "/tmp/bilobe-fuzz-XXXXXX";
+    return fs::path(::mkdtemp(modele.data()));
+  }();
+  for (const auto& e : fs::directory_iterator(brouillon)) fs::remove_all(e.path());
+  const fs::path cible = brouillon / "cible.dat", ancien = brouillon / "ancien.dat";
+  std::ofstream(ancien) << "ancien";
+  bool accepte = true;
+  switch (genre) {
+  case 0: // a free name
+    break;
+  case 1:
+    std::ofstream(cible) << "ancien";
+    break;
+  case 2:
+    std::ofstream(cible) << "ancien";
+    fs::permissions(cible, fs::perms::owner_read);
+    accepte = false;
+    break;
+  case 3:
+    fs::create_directory(cible);
+    accepte = false;
+    break;
+  case 4:
+    fs::create_symlink(ancien, cible);
+    break;
+  default:
+    fs::create_symlink(brouillon / "absent.dat", cible);
+    accepte = false;
+  }
+  try {
+    const std::string ecrit = bilobe::ecrire_fichier(cible.string(), octets);
+    if (!accepte || lire(ecrit) != octets) std::abort();
+    if (genre == 4 && (!fs::is_symlink(cible) || lire(ancien) != octets)) std::abort();
+  } catch (const bilobe::ErreurExecution&) {
+    if (accepte) std::abort();
+    if (lire(ancien) != "ancien" || (genre == 2 && lire(cible) != "ancien")) std::abort();
+  }
+  if (genre != 4 && lire(ancien) != "ancien") std::abort();
+  for (const auto& e : fs::directory_iterator(brouillon))
+    if (e.path().filename().string().rfind(".bilobe-", 0) == 0) std::abort(); // nothing left behind
+}
 
 // First byte: the two tick states; then the ten texts separated by '|'.
 bilobe::ChampsCouple lire_entree(const std::uint8_t* donnees, std::size_t taille) {
@@ -44,8 +133,24 @@ bilobe::ChampsCouple lire_entree(const std::uint8_t* donnees, std::size_t taille
 
 } // namespace
 
+// One Qt application for the whole run: the PDF's fonts live in it, and
+// making one per drawing would cost more than the drawing.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  static int argc = 3;
+  static char nom[] = "fuzz_couple", option[] = "-platform", plateforme[] = "offscreen";
+  static char* argv[] = {nom, option, plateforme, nullptr};
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  static QGuiApplication application(argc, argv);
+  return 0;
+}
+
+// First byte: bits 0-1 the ticks; bits 2-4 the writer's target (6 and 7: no
+// write), written only when bit 5 is set; bits 5-7 all set draw the PDF.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   const bilobe::ChampsCouple champs = lire_entree(donnees, taille);
+  const int options = taille > 0 ? donnees[0] : 0;
+  const int cible = (options & 0x20) ? (options >> 2) & 7 : 7;
+  const bool pdf = (options & 0xE0) == 0xE0;
   try {
     const bilobe::ResultatTrace trace = bilobe::tracer(champs);
     bilobe::DonneesExport export_;
@@ -53,8 +158,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     bilobe::remettre(champs, trace.liste, trace.nbpts, export_);
     const std::string octets = bilobe::contenu_dat(export_);
     const std::string corps = octets.substr(octets.find('\n') + 1);
-    if (corps.find("nan") != std::string::npos || corps.find("inf") != std::string::npos) std::abort();
+    if (non_fini(corps)) std::abort();
     if (export_.nbpts() != trace.nbpts) std::abort();
+    if (cible < 6) ecrire_dans_le_brouillon(cible, octets);
   } catch (const bilobe::ErreurExecution&) {
     // A run-time error is an expected outcome for impossible dimensions.
   }
@@ -63,7 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (gabarit.exterieur.size() < 3 || !(gabarit.surface == gabarit.surface)) std::abort();
     const std::string svg = bilobe::contenu_svg(gabarit);
     const std::string dxf = bilobe::contenu_dxf(gabarit);
-    if (svg.find("nan") != std::string::npos || dxf.find("inf") != std::string::npos) std::abort();
+    if (non_fini(svg) || non_fini(dxf)) std::abort();
+    if (pdf && pdf_non_fini(bilobe::contenu_pdf(gabarit))) std::abort();
     const bilobe::Repere& axe = gabarit.axe;
     bilobe::mettre_en_page({gabarit.niveau.debut.x, gabarit.niveau.fin.x, axe.debut.y, axe.fin.y});
   } catch (const bilobe::ErreurExecution&) {

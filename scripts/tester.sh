@@ -24,8 +24,9 @@ echo "== Fuzzing (30 s) =="
 cmake --preset fuzz
 cmake --build --preset fuzz
 nouveaux=$(mktemp -d)
-trap 'rm -f "$journal"; rm -rf "$nouveaux"' EXIT
-./build/fuzz/fuzz/fuzz_couple -max_total_time=30 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+brouillon=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d) # the writer's targets, in memory
+trap 'rm -f "$journal"; rm -rf "$nouveaux" "$brouillon"' EXIT
+BILOBE_FUZZ_BROUILLON=$brouillon ./build/fuzz/fuzz/fuzz_couple -max_total_time=30 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   "$nouveaux" fuzz/corpus 2>&1 | tail -n 12
 echo "Fuzzing terminé sans plantage."
 
