@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the normal build, the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz target.
+# Builds and runs every test: the normal build, the core alone without Qt,
+# the tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,11 @@ echo "== Construction et tests =="
 cmake --preset default
 cmake --build --preset default
 ctest --preset default | tee -a "$journal"
+
+echo "== Le cœur seul, sans chercher Qt =="
+cmake --preset coeur
+cmake --build --preset coeur
+ctest --preset coeur | tee -a "$journal"
 
 echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
 cmake --preset asan
@@ -30,7 +36,7 @@ BILOBE_FUZZ_BROUILLON=$brouillon ./build/fuzz/fuzz/fuzz_couple -max_total_time=3
   "$nouveaux" fuzz/corpus 2>&1 | tail -n 12
 echo "Fuzzing terminé sans plantage."
 
-# One closing line for the whole run: ctest's counts of both builds.
+# One closing line for the whole run: ctest's counts of every build.
 total=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\)/\2 \1/p' "$journal" |
   awk '{ n += $1; f += $2 } END { print n - f " passed, " f " failed" }')
 echo "tests: $total"

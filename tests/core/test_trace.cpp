@@ -170,7 +170,7 @@ TEST(ContourMm, EpaisseurQuiRetourneLArcInferieur) {
 
 TEST(ContourMm, SegmentHorizontalNul) {
   ChampsCouple c = defauts(1, 0);
-  c.segh = "0";
+  c.segh.assign(1, '0'); // not "= \"0\"": GCC 12 warns wrongly (-Wrestrict) on it
   const ContourMm r = construire_contour(c);
   ASSERT_EQ(r.nbpts, 589);
   for (int k = 1; k <= 20; ++k) {
