@@ -15,7 +15,9 @@ namespace bilobe {
 
 namespace {
 
-[[noreturn]] void echec(const std::string& chemin, int code) { lever(GenreErreur::Fichier, chemin, raison_systeme(code)); }
+[[noreturn]] void echec(const std::string& chemin, int code) {
+  lever(GenreErreur::Fichier, chemin, raison_systeme(code));
+}
 
 // Our temporary names: ".bilobe-PID-N.tmp", short, so that a target name of
 // the longest length still saves.
@@ -53,8 +55,7 @@ void nettoyer_restes(int dossier) {
     const long pid = pid_du_temporaire(nom);
     if (pid <= 0 || pid == ::getpid()) continue;
     struct stat s {};
-    if (::fstatat(dossier, nom.c_str(), &s, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(s.st_mode) ||
-        s.st_uid != ::geteuid())
+    if (::fstatat(dossier, nom.c_str(), &s, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(s.st_mode) || s.st_uid != ::geteuid())
       continue;
     if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) ::unlinkat(dossier, nom.c_str(), 0);
   }
@@ -231,8 +232,7 @@ std::string ecrire_fichier(const std::string& chemin, const std::string& octets)
   if (::fstatat(dossier.get(), cible.nom.c_str(), &maintenant, AT_SYMLINK_NOFOLLOW) == 0 &&
       !S_ISREG(maintenant.st_mode))
     lever(GenreErreur::Fichier, chemin, "le fichier a changé pendant l'écriture");
-  if (::renameat(dossier.get(), temporaire.nom().c_str(), dossier.get(), cible.nom.c_str()) != 0)
-    echec(chemin, errno);
+  if (::renameat(dossier.get(), temporaire.nom().c_str(), dossier.get(), cible.nom.c_str()) != 0) echec(chemin, errno);
   temporaire.garder();
   return cible.chemin();
 }

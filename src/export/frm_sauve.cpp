@@ -198,7 +198,8 @@ void Frm_Sauve::Bt_Sauve_Click() {
   std::string chemin;
   const bool ecrit = sans_exception(
       [&] {
-        chemin = sauvegarder(chemin_complet(dossier_fichier_.toStdString(), txt_fichier->text().toStdString()), donnees);
+        chemin =
+            sauvegarder(chemin_complet(dossier_fichier_.toStdString(), txt_fichier->text().toStdString()), donnees);
       },
       [this](const QString& texte) { montrer_message(QStringLiteral("Erreur d'exécution"), texte, true); });
   if (!ecrit) return; // the dialog stays, with all its data
