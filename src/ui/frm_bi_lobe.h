@@ -1,7 +1,7 @@
 #pragma once
 
 #include "export/format_gabarit.h"
-#include "export/frm_sauve.h"
+#include "ui/frm_sauve.h"
 #include "geometry/trace.h"
 #include "ui/dessin.h"
 

@@ -1,4 +1,4 @@
-#include "export/frm_sauve.h"
+#include "ui/frm_sauve.h"
 
 #include "common/erreurs.h"
 #include "export/navigation.h"
