@@ -42,8 +42,7 @@ bilobe::DonneesExport export_999() {
   const bilobe::ChampsCouple c = champs_999();
   const bilobe::ResultatTrace trace = bilobe::tracer(c);
   bilobe::DonneesExport d;
-  d.nouvelle_liste = true;
-  bilobe::remettre(c, trace.liste, trace.nbpts, d);
+  bilobe::remettre(trace.valeurs, trace.liste, d);
   return d;
 }
 

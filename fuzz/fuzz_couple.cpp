@@ -5,22 +5,23 @@
 // link. Must never crash or hang; no file may hold "nan" or "inf"; the writer
 // must write exactly what it accepts and leave what it refuses untouched.
 #include "common/erreurs.h"
+#include "export/ecriture_export.h"
 #include "export/fichier_dat.h"
 #include "export/gabarit_dxf.h"
 #include "export/gabarit_pdf.h"
 #include "export/gabarit_svg.h"
 #include "export/pages_pdf.h"
-#include "export/remise.h"
-#include "export/texte_dat.h"
 #include "geometry/trace.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <zlib.h>
@@ -151,21 +152,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
   const int options = taille > 0 ? donnees[0] : 0;
   const int cible = (options & 0x20) ? (options >> 2) & 7 : 7;
   const bool pdf = (options & 0xE0) == 0xE0;
+  std::optional<bilobe::ResultatTrace> trace;
   try {
-    const bilobe::ResultatTrace trace = bilobe::tracer(champs);
-    bilobe::DonneesExport export_;
-    export_.nouvelle_liste = true;
-    bilobe::remettre(champs, trace.liste, trace.nbpts, export_);
-    const std::string octets = bilobe::contenu_dat(export_);
-    const std::string corps = octets.substr(octets.find('\n') + 1);
-    if (non_fini(corps)) std::abort();
-    if (export_.nbpts() != trace.nbpts) std::abort();
-    if (cible < 6) ecrire_dans_le_brouillon(cible, octets);
+    trace.emplace(bilobe::tracer(champs));
   } catch (const bilobe::ErreurExecution&) {
-    // A run-time error is an expected outcome for impossible dimensions.
+    return 0; // a run-time error is an expected outcome for impossible dimensions
   }
+  const std::string octets = bilobe::contenu_export(*trace, bilobe::FormatGabarit::Dat).octets;
+  if (non_fini(octets.substr(octets.find('\n') + 1))) std::abort();
+  if (std::count(octets.begin(), octets.end(), '\n') != trace->nbpts() + 1) std::abort();
+  if (cible < 6) ecrire_dans_le_brouillon(cible, octets);
   try {
-    const bilobe::Gabarit gabarit = bilobe::construire_gabarit(champs);
+    const bilobe::Gabarit gabarit = bilobe::construire_gabarit(*trace);
     if (gabarit.exterieur.size() < 3 || !(gabarit.surface == gabarit.surface)) std::abort();
     const std::string svg = bilobe::contenu_svg(gabarit);
     const std::string dxf = bilobe::contenu_dxf(gabarit);

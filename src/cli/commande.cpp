@@ -4,10 +4,7 @@
 #include "common/erreurs.h"
 #include "common/texte_affichable.h"
 #include "export/cible_fichier.h"
-#include "export/ecriture_gabarit.h"
-#include "export/remise.h"
-#include "export/sauvegarde.h"
-#include "export/texte_dat.h"
+#include "export/ecriture_export.h"
 #include "geometry/trace.h"
 
 #include <cerrno>
@@ -26,29 +23,23 @@ void ecrire_octets(std::ostream& sortie, const std::string& octets) {
     lever(GenreErreur::Fichier, "sortie standard", errno != 0 ? raison_systeme(errno) : "écriture impossible");
 }
 
-int executer_dat(const Options& options, std::ostream& sortie) {
+// One trace, then the one export entry: to standard output or to a file.
+int executer_export(const Options& options, std::ostream& sortie) {
+  const bool sur_la_sortie = options.sortie == "-";
+  std::string chemin;
+  // A template's default name is made before the trace, the .DAT's after it,
+  // so that an impossible former is reported as it always was.
+  if (!sur_la_sortie && options.format != FormatGabarit::Dat)
+    chemin = options.sortie.value_or(nom_par_defaut(options.champs, options.format));
   const ResultatTrace trace = tracer(options.champs);
-  DonneesExport donnees;
-  donnees.nouvelle_liste = true; // as the dialog's activation does
-  const std::string nom = remettre(options.champs, trace.liste, trace.nbpts, donnees);
-
-  if (options.sortie == "-") {
-    ecrire_octets(sortie, contenu_dat(donnees));
+  if (sur_la_sortie) {
+    ecrire_octets(sortie, contenu_export(trace, options.format).octets);
     return 0;
   }
-  const std::string ecrit = sauvegarder(options.sortie.value_or(nom), donnees);
-  sortie << texte_confirmation(donnees.nbpts()) << "\n" << texte_affichable(ecrit) << "\n";
-  return 0;
-}
-
-int executer_gabarit(const Options& options, std::ostream& sortie) {
-  if (options.sortie == "-") {
-    ecrire_octets(sortie, octets_gabarit(construire_gabarit(options.champs), options.format));
-    return 0;
-  }
-  const std::string chemin = options.sortie.value_or(nom_par_defaut(options.champs, options.format));
-  const GabaritEcrit ecrit = ecrire_gabarit(options.champs, options.format, chemin);
-  sortie << texte_resume(ecrit.gabarit, options.format) << "\n" << texte_affichable(ecrit.chemin) << "\n";
+  if (options.format == FormatGabarit::Dat)
+    chemin = options.sortie.value_or(nom_par_defaut(options.champs, options.format));
+  const ExportEcrit ecrit = ecrire_export(trace, options.format, chemin);
+  sortie << ecrit.resume << "\n" << texte_affichable(ecrit.chemin) << "\n";
   return 0;
 }
 
@@ -66,7 +57,7 @@ int executer(const std::vector<std::string>& arguments, std::ostream& sortie, st
     return 0;
   }
   try {
-    return options->format == FormatGabarit::Dat ? executer_dat(*options, sortie) : executer_gabarit(*options, sortie);
+    return executer_export(*options, sortie);
   } catch (const ErreurExecution& e) {
     erreurs << "bilobe-dat : " << e.what() << "\n";
     return 1;

@@ -2,38 +2,17 @@
 
 #include "common/erreurs.h"
 
-#include <cmath>
+namespace bilobe::calcul::echec {
 
-namespace bilobe::calcul {
+void depassement(const char* lieu) { lever(GenreErreur::Depassement, lieu); }
 
-namespace {
-template <typename T> T verifie(T r, const char* lieu) {
-  if (std::isinf(r)) lever(GenreErreur::Depassement, lieu);
-  return r;
+void division(bool zero_sur_zero, const char* lieu) {
+  if (zero_sur_zero) lever(GenreErreur::OperationInvalide, lieu, "0 / 0");
+  lever(GenreErreur::DivisionParZero, lieu);
 }
 
-template <typename T> T diviser(T a, T b, const char* lieu) {
-  if (b == 0) {
-    if (a == 0) lever(GenreErreur::OperationInvalide, lieu, "0 / 0");
-    lever(GenreErreur::DivisionParZero, lieu);
-  }
-  return verifie(a / b, lieu);
-}
-} // namespace
-
-double div(double a, double b, const char* lieu) { return diviser(a, b, lieu); }
-float divf(float a, float b, const char* lieu) { return diviser(a, b, lieu); }
-
-double mul(double a, double b, const char* lieu) { return verifie(a * b, lieu); }
-float mulf(float a, float b, const char* lieu) { return verifie(a * b, lieu); }
-double add(double a, double b, const char* lieu) { return verifie(a + b, lieu); }
-double sub(double a, double b, const char* lieu) { return verifie(a - b, lieu); }
-
-double racine(double a, const char* lieu) {
-  if (a < 0) lever(GenreErreur::OperationInvalide, lieu, "racine carrée d'un nombre négatif");
-  return std::sqrt(a);
+void racine_negative(const char* lieu) {
+  lever(GenreErreur::OperationInvalide, lieu, "racine carrée d'un nombre négatif");
 }
 
-float simple(double a, const char* lieu) { return verifie(static_cast<float>(a), lieu); }
-
-} // namespace bilobe::calcul
+} // namespace bilobe::calcul::echec

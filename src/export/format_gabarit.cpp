@@ -46,7 +46,7 @@ std::string nom_format(FormatGabarit format) {
 std::string extension(FormatGabarit format) { return std::string(".") + nom_minuscule(format); }
 
 std::string nom_par_defaut(const ChampsCouple& champs, FormatGabarit format) {
-  std::string nom = textes_remise(champs).nom_fichier;
+  std::string nom = textes_remise(ValeursCouple(champs)).nom_fichier;
   nom.resize(nom.size() - extension(FormatGabarit::Dat).size());
   return nom + extension(format);
 }

@@ -1,34 +1,30 @@
 #include "export/remise.h"
 
 #include "common/calcul.h"
-#include "common/lecture_nombre.h"
 #include "common/texte_nombre.h"
 
 namespace bilobe {
 
 void DonneesExport::AjoutPoint(double x, double y) {
   if (nouvelle_liste) {
-    liste_.fixer_nbpts(0);
+    liste_.vider();
     nouvelle_liste = false;
   }
-  const int k = liste_.nbpts() + 1;
-  liste_.stocker(k, x, y); // beyond 3000: index out of range, nothing stored
-  liste_.fixer_nbpts(static_cast<std::int16_t>(k));
+  liste_.ajouter(x, y); // beyond 3000: index out of range, nothing stored
 }
 
-TextesRemise textes_remise(const ChampsCouple& champs) {
-  const double w = lire_nombre(champs.xtot);
-  const double yinf = lire_nombre(champs.yinf);
-  const double h = calcul::add(yinf, lire_nombre(champs.ytot), "H = yinf + ytot");
+TextesRemise textes_remise(const ValeursCouple& v) {
+  const double w = v.xtot();
+  const double yinf = v.yinf();
+  const double h = calcul::add(yinf, v.ytot(), "H = yinf + ytot");
   const std::string dimensions = texte_nombre(h) + " x" + texte_nombre(w);
   return {"Couple :" + dimensions + " - bi-lobé - Orlenbrand - v1.0", "Bi-lobe" + dimensions + ".dat"};
 }
 
-std::string remettre(const ChampsCouple& champs, const ListePoints& principale, std::int16_t nbpts,
-                     DonneesExport& dialogue) {
-  TextesRemise textes = textes_remise(champs);
+std::string remettre(const ValeursCouple& valeurs, const ListePoints& principale, DonneesExport& dialogue) {
+  TextesRemise textes = textes_remise(valeurs);
   dialogue.Commentaire = std::move(textes.commentaire);
-  for (int i = nbpts; i >= 1; --i) {
+  for (int i = principale.nbpts(); i >= 1; --i) {
     const float x = 1.0f - principale.y(i); // in single precision
     dialogue.AjoutPoint(x, -principale.x(i));
   }

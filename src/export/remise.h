@@ -34,13 +34,13 @@ struct TextesRemise {
   std::string commentaire;
   std::string nom_fichier;
 };
-TextesRemise textes_remise(const ChampsCouple& champs);
+TextesRemise textes_remise(const ValeursCouple& valeurs);
 
 // The hand-off of "Sauver le fichier" once the dialog is active: sets the
-// comment and copies the outline last point first, each (X, Y) becoming
-// (1 - Y, -X). Returns the default file name for the dialog's name field.
-// An overflow of H raises before anything of the dialog is changed.
-std::string remettre(const ChampsCouple& champs, const ListePoints& principale, std::int16_t nbpts,
-                     DonneesExport& dialogue);
+// comment from the fields' values and copies the outline last point first,
+// each (X, Y) becoming (1 - Y, -X). Returns the default file name for the
+// dialog's name field. An overflow of H raises before anything of the dialog
+// is changed.
+std::string remettre(const ValeursCouple& valeurs, const ListePoints& principale, DonneesExport& dialogue);
 
 } // namespace bilobe

@@ -2,37 +2,31 @@
 
 #include "common/liste_points.h"
 #include "geometry/parametres.h"
-
-#include <cstdint>
-#include <string>
+#include "geometry/trace.h"
 
 namespace bilobe {
 
 // The state of one trace while it builds the outline in millimetres: the
-// fields it reads, a fresh point list and the running point count.
+// values it reads and the outline, with the pieces marked as they end.
 class Construction {
 public:
-  static constexpr int CAPACITE = 1000;
+  explicit Construction(const ValeursCouple& valeurs) : v(valeurs) {}
 
-  explicit Construction(const ChampsCouple& champs) : champs_(champs) {}
+  const ValeursCouple& v;
 
-  // Reads a field by the number reading rule, each time the trace needs it.
-  double lire(std::string ChampsCouple::*champ) const;
-  int ch() const { return champs_.ch; }
-  int cv() const { return champs_.cv; }
-
-  void remettre_a_zero() { compte_ = 0; }
   // Appends a point; a 1001st point is an index-out-of-range error.
-  void ajouter(double x, double y);
-  void ajouter_exact(double x, float y);
+  void ajouter(double x, double y) { contour_.liste.ajouter(x, y); }
+  // The pieces appended since the last mark form `plage`.
+  void marquer(Plage& plage) {
+    plage = {debut_, contour_.nbpts()};
+    debut_ = contour_.nbpts() + 1;
+  }
 
-  std::int16_t compte() const { return compte_; }
-  ListePoints& liste() { return liste_; }
+  ContourMm& contour() { return contour_; }
 
 private:
-  const ChampsCouple& champs_;
-  ListePoints liste_{CAPACITE};
-  std::int16_t compte_ = 0;
+  ContourMm contour_;
+  int debut_ = 1;
 };
 
 // The values that the reduction by the wall thickness replaces.
@@ -51,7 +45,7 @@ struct EllipseBasse {
   double a0 = 0;
   double b0 = 0;
 };
-EllipseBasse ellipse_basse(const Construction& c);
+EllipseBasse ellipse_basse(const ValeursCouple& v);
 
 // Appends the point of parameter angle t on the lower ellipse.
 void ajouter_point_ellipse(Construction& c, const EllipseBasse& e, double t);

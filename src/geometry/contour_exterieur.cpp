@@ -8,40 +8,39 @@ namespace bilobe {
 using namespace calcul;
 
 ResultatExterieur construire_contour_exterieur(Construction& c) {
-  using C = ChampsCouple;
+  const ValeursCouple& v = c.v;
   // 1. The upper ellipses through the junction point.
-  const double xtot = c.lire(&C::xtot);
-  const double ytot = c.lire(&C::ytot);
-  const double xa = c.lire(&C::xa);
-  const double ya = c.lire(&C::ya);
+  const double xtot = v.xtot();
+  const double ytot = v.ytot();
+  const double xa = v.xa();
+  const double ya = v.ya();
   const EllipsesHautes e = deriver_ellipses_hautes(xtot, ytot, xa, ya);
 
   // 2. The wall thickness, held in single precision from here on.
-  const float ep = simple(c.lire(&C::ep), "ep en simple précision");
+  const float ep = simple(v.ep(), "ep en simple précision");
 
-  // 3.
-  c.remettre_a_zero();
+  // 3. The running count starts at 0: the construction is new.
 
   // 4. Piece 1, the flat bottom segment.
-  if (c.ch() == 1) {
-    const double nbptseg = c.lire(&C::nbptseg);
-    const double segh = c.lire(&C::segh);
-    const double yinf = c.lire(&C::yinf);
+  if (v.ch == 1) {
+    const double nbptseg = v.nbptseg();
+    const double segh = v.segh();
+    const double yinf = v.yinf();
     const double dh = div(segh, nbptseg, "dh = segh / nbptseg");
     for (double i = 0; i <= nbptseg - 1; i += 1) c.ajouter(mul(i, dh, "i · dh"), -yinf);
   }
 
   // 5. Piece 2, the lower arc: a quarter of the lower ellipse.
-  const double nbptel = c.lire(&C::nbptel);
+  const double nbptel = v.nbptel();
   const double dt0 = div(QUART_DE_TOUR, nbptel, "dt0 = (π / 2) / nbptel");
-  const EllipseBasse basse = ellipse_basse(c);
+  const EllipseBasse basse = ellipse_basse(v);
   for (double i = 0; i <= nbptel - 1; i += 1)
     ajouter_point_ellipse(c, basse, add(-QUART_DE_TOUR, mul(dt0, i, "θ"), "θ"));
 
   // 6. Piece 3, the vertical side segment.
-  if (c.cv() == 1) {
-    const double nbptseg = c.lire(&C::nbptseg);
-    const double segv = c.lire(&C::segv);
+  if (v.cv == 1) {
+    const double nbptseg = v.nbptseg();
+    const double segv = v.segv();
     const double dv = div(segv, nbptseg, "dv = segv / nbptseg");
     for (double i = 0; i <= nbptseg - 1; i += 1) c.ajouter(xtot, add(-segv, mul(i, dv, "i · dv"), "y"));
   }
@@ -59,12 +58,14 @@ ResultatExterieur construire_contour_exterieur(Construction& c) {
     const double t = add(e.t2, mul(dt2, i, "θ"), "θ");
     c.ajouter(mul(e.a2, std::cos(t), "x"), mul(ytot, std::sin(t), "y"));
   }
+  c.marquer(c.contour().exterieur);
 
   // 9. Piece 6, the wall step down the centre line: i · ep / 4 in single precision.
   for (int i = 0; i <= 3; ++i) {
     const float pas = mulf(static_cast<float>(i), ep, "i · ep") / 4.0f;
     c.ajouter(0.0, sub(ytot, pas, "y"));
   }
+  c.marquer(c.contour().marche_haut);
 
   return {{xtot, ytot, xa, ya}, e, ep};
 }

@@ -2,7 +2,6 @@
 
 #include "common/calcul.h"
 #include "common/erreurs.h"
-#include "common/lecture_nombre.h"
 #include "common/texte_nombre.h"
 #include "geometry/trace.h"
 
@@ -21,9 +20,9 @@ constexpr double DEPASSEMENT_REPERES = 5;
 
 void sans_doublons(Boucle& points) { points.erase(std::unique(points.begin(), points.end()), points.end()); }
 
-std::vector<PointMm> entrees(const ContourMm& contour, int premiere, int derniere) {
+std::vector<PointMm> entrees(const ContourMm& contour, Plage plage) {
   std::vector<PointMm> points;
-  for (int k = premiere; k <= derniere; ++k) points.push_back({contour.liste.x(k), contour.liste.y(k)});
+  for (int k = plage.premiere; k <= plage.derniere; ++k) points.push_back({contour.liste.x(k), contour.liste.y(k)});
   return points;
 }
 
@@ -45,12 +44,12 @@ Cadre cadre_de(const Boucle& a, const Boucle& b) {
   return c;
 }
 
-std::string legende_de(const ChampsCouple& champs) {
+std::string legende_de(const ValeursCouple& v) {
   using namespace calcul;
-  const double h = add(lire_nombre(champs.yinf), lire_nombre(champs.ytot), "H = yinf + ytot");
-  const double largeur = mul(2, lire_nombre(champs.xtot), "2 x xtot");
-  return "Couple bi-lobé" + texte_nombre(h) + " x" + texte_nombre(largeur) + " mm - paroi" +
-         texte_nombre(lire_nombre(champs.ep)) + " mm";
+  const double h = add(v.yinf(), v.ytot(), "H = yinf + ytot");
+  const double largeur = mul(2, v.xtot(), "2 x xtot");
+  return "Couple bi-lobé" + texte_nombre(h) + " x" + texte_nombre(largeur) + " mm - paroi" + texte_nombre(v.ep()) +
+         " mm";
 }
 
 } // namespace
@@ -82,14 +81,10 @@ double aire_signee(const Boucle& boucle) {
   return somme / 2;
 }
 
-Gabarit construire_gabarit(const ChampsCouple& champs) {
-  tracer(champs); // a former that the trace refuses is not exported either
-  const ContourMm contour = construire_contour(champs);
-
-  // Outer line: up to the top, before the wall step. Inner line: from its
-  // top to its bottom, before the step down through the wall.
-  const auto moitie_ext = entrees(contour, 1, contour.nb_exterieur - 3);
-  const auto moitie_int = entrees(contour, contour.nb_exterieur + 1, contour.nbpts - 4);
+Gabarit construire_gabarit(const ResultatTrace& trace) {
+  const ContourMm& contour = trace.contour;
+  const auto moitie_ext = entrees(contour, contour.ligne_exterieure());
+  const auto moitie_int = entrees(contour, contour.ligne_interieure());
   double etendue = 1;
   for (const auto* moitie : {&moitie_ext, &moitie_int})
     for (const PointMm& p : *moitie) etendue = std::max({etendue, std::abs(p.x), std::abs(p.y)});
@@ -101,7 +96,7 @@ Gabarit construire_gabarit(const ChampsCouple& champs) {
   g.surface = std::abs(aire_signee(g.exterieur)) - std::abs(aire_signee(g.interieur));
   if (!std::isfinite(g.surface)) lever(GenreErreur::Depassement, "gabarit : surface");
   g.cadre = cadre_de(g.exterieur, g.interieur);
-  g.legende = legende_de(champs);
+  g.legende = legende_de(trace.valeurs);
 
   const Cadre& c = g.cadre;
   const double d = DEPASSEMENT_REPERES;

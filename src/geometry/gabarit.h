@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/parametres.h"
+#include "geometry/trace.h"
 
 #include <string>
 #include <vector>
@@ -46,10 +46,9 @@ struct Gabarit {
   Repere niveau;       // the level line of the widest point (y = 0)
 };
 
-// Traces the former (failing where the trace fails) and builds its template.
-// A line that is left with fewer than three distinct points cannot be cut:
-// that is an invalid-operation error.
-Gabarit construire_gabarit(const ChampsCouple& champs);
+// The template of a traced former. A line that is left with fewer than three
+// distinct points cannot be cut: that is an invalid-operation error.
+Gabarit construire_gabarit(const ResultatTrace& trace);
 
 // The half line (x >= 0, from one end on the centre line to the other) and
 // its mirror image as one closed loop. Points within `tolerance` of the

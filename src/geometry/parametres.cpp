@@ -1,12 +1,27 @@
 #include "geometry/parametres.h"
 
 #include "common/calcul.h"
+#include "common/lecture_nombre.h"
 
 #include <cmath>
 
 namespace bilobe {
 
 using namespace calcul;
+
+NombreLu::NombreLu(std::string_view texte) {
+  try {
+    valeur_ = lire_nombre(texte);
+  } catch (const ErreurExecution& e) {
+    erreur_ = e;
+  }
+}
+
+void NombreLu::relancer() const { lever(erreur_->genre(), erreur_->lieu(), erreur_->detail()); }
+
+ValeursCouple::ValeursCouple(const ChampsCouple& c)
+    : xtot(c.xtot), ytot(c.ytot), xa(c.xa), ya(c.ya), yinf(c.yinf), segh(c.segh), segv(c.segv), ep(c.ep),
+      nbptel(c.nbptel), nbptseg(c.nbptseg), ch(c.ch), cv(c.cv) {}
 
 double ArcCos(double x) {
   const double r = racine(-x * x + 1, "ArcCos");

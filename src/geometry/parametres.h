@@ -1,6 +1,10 @@
 #pragma once
 
+#include "common/erreurs.h"
+
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace bilobe {
 
@@ -21,6 +25,34 @@ struct ChampsCouple {
   int cv = 0; // chk_segv: 1 when the vertical side segment is present
 
   bool operator==(const ChampsCouple&) const = default;
+};
+
+// A field's text read once by the number reading rule. A reading that fails
+// keeps its error and raises it when the trace first uses the field, so that
+// errors come in the same order and from the same step as if the field were
+// read there.
+class NombreLu {
+public:
+  explicit NombreLu(std::string_view texte);
+  double operator()() const {
+    if (erreur_) relancer();
+    return valeur_;
+  }
+
+private:
+  [[noreturn]] void relancer() const;
+
+  double valeur_ = 0;
+  std::optional<ErreurExecution> erreur_;
+};
+
+// The ten fields as numbers and the two tick states: what the geometry works on.
+struct ValeursCouple {
+  explicit ValeursCouple(const ChampsCouple& champs);
+
+  NombreLu xtot, ytot, xa, ya, yinf, segh, segv, ep, nbptel, nbptseg;
+  int ch = 0;
+  int cv = 0;
 };
 
 // The literal π of the trace and its quarter turn (an exact half in double).

@@ -2,7 +2,6 @@
 
 #include "common/calcul.h"
 #include "common/erreurs.h"
-#include "common/lecture_nombre.h"
 #include "common/texte_nombre.h"
 #include "geometry/construction.h"
 
@@ -14,38 +13,35 @@ std::string legende_nbpts(std::int16_t nbpts) { return texte_nombre(nbpts) + " p
 
 namespace {
 
-// The last stage: the list in place to coordinates relative to H, the
-// height typed (not reduced), and the preview that goes with it.
-void convertir(ListePoints& liste, std::int16_t nbpts, const ChampsCouple& champs, Apercu& apercu) {
-  const double h = add(lire_nombre(champs.yinf), lire_nombre(champs.ytot), "H = yinf + ytot");
-  const double yinf = lire_nombre(champs.yinf);
+// The last stage: the outline relative to H, the height typed (not reduced),
+// and the preview that goes with it.
+void convertir(const ValeursCouple& v, const ListePoints& mm, ListePoints& relatif, Apercu& apercu) {
+  const double h = add(v.yinf(), v.ytot(), "H = yinf + ytot");
+  const double yinf = v.yinf();
   apercu.niveau = simple(div(yinf, h, "yinf / H"), "ligne de niveau");
-  apercu.polyligne.reserve(static_cast<std::size_t>(nbpts > 0 ? nbpts : 0));
-  for (int k = 1; k <= nbpts; ++k) {
-    const double x = div(liste.x(k), h, "x / H");
-    const float y = simple(div(add(liste.y(k), yinf, "y + yinf"), h, "(y + yinf) / H"), "y relatif");
-    liste.stocker_exact(k, x, y);
+  apercu.polyligne.reserve(static_cast<std::size_t>(mm.nbpts()));
+  for (int k = 1; k <= mm.nbpts(); ++k) {
+    const double x = div(mm.x(k), h, "x / H");
+    const float y = simple(div(add(mm.y(k), yinf, "y + yinf"), h, "(y + yinf) / H"), "y relatif");
+    relatif.ajouter_simple(x, y);
     apercu.polyligne.push_back({simple(x, "tracé de x / H"), y});
   }
 }
 
 } // namespace
 
-ContourMm construire_contour(const ChampsCouple& champs) {
-  Construction c(champs);
+ContourMm construire_contour(const ValeursCouple& valeurs) {
+  Construction c(valeurs);
   const ResultatExterieur exterieur = construire_contour_exterieur(c);
-  const std::int16_t nb_exterieur = c.compte();
   construire_contour_interieur(c, reduire(exterieur), exterieur.ep);
-  return {std::move(c.liste()), c.compte(), nb_exterieur};
+  return std::move(c.contour());
 }
 
 ResultatTrace tracer(const ChampsCouple& champs) {
-  ContourMm contour = construire_contour(champs);
-  ResultatTrace r;
-  r.nbpts = contour.nbpts;
-  r.legende = legende_nbpts(r.nbpts);
-  r.liste = std::move(contour.liste);
-  convertir(r.liste, r.nbpts, champs, r.apercu);
+  ResultatTrace r(champs);
+  r.contour = construire_contour(r.valeurs);
+  r.legende = legende_nbpts(r.contour.nbpts());
+  convertir(r.valeurs, r.contour.liste, r.liste, r.apercu);
   return r;
 }
 

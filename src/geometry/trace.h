@@ -10,30 +10,49 @@
 
 namespace bilobe {
 
-// The outcome of a successful trace: the outline in coordinates relative to
-// the former's height (the form the export reads), its count, the caption of
-// the count and the preview to draw.
+// Entries premiere to derniere of an outline, both included; empty when
+// derniere < premiere.
+struct Plage {
+  int premiere = 1;
+  int derniere = 0;
+};
+
+// The outline in millimetres as the contours build it, with its pieces.
+struct ContourMm {
+  ListePoints liste{1000}; // its nbpts is the point count
+  Plage exterieur;         // from the bottom on the centre line round to the top
+  Plage marche_haut;       // from the top down the centre line into the wall
+  Plage interieur;         // from the inner top round to the inner bottom
+  Plage marche_bas;        // from the inner bottom down through the wall to the first point
+
+  std::int16_t nbpts() const { return liste.nbpts(); }
+  // Each line of the former as the templates cut it: its contour, closed on
+  // the centre line by the first point of the wall step that follows.
+  Plage ligne_exterieure() const { return {exterieur.premiere, marche_haut.premiere}; }
+  Plage ligne_interieure() const { return {interieur.premiere, marche_bas.premiere}; }
+};
+ContourMm construire_contour(const ValeursCouple& valeurs);
+
+// The outcome of a successful trace: the values it read, the outline in
+// millimetres with its pieces, the same outline in coordinates relative to
+// the former's height (the form the export reads), the caption of the count
+// and the preview to draw.
 struct ResultatTrace {
+  explicit ResultatTrace(const ChampsCouple& champs) : valeurs(champs) {}
+
+  ValeursCouple valeurs;
+  ContourMm contour;
   ListePoints liste{1000};
-  std::int16_t nbpts = 0;
   std::string legende; // " 549 points)"
   Apercu apercu;
+
+  std::int16_t nbpts() const { return liste.nbpts(); }
 };
 
-// The outline in millimetres as the contours build it, before the conversion.
-// `nb_exterieur` counts the entries of the outer contour, wall step included;
-// the inner contour follows from the next entry on.
-struct ContourMm {
-  ListePoints liste{1000};
-  std::int16_t nbpts = 0;
-  std::int16_t nb_exterieur = 0;
-};
-ContourMm construire_contour(const ChampsCouple& champs);
-
-// Bt_Trace_Click without the widgets: reads the fields, builds the outer and
-// inner contours, converts to relative coordinates and prepares the preview.
-// The outline is built in a fresh list, so a failure (an ErreurExecution)
-// leaves whatever the caller published before untouched.
+// Bt_Trace_Click without the widgets: reads the fields once, builds the outer
+// and inner contours, converts to relative coordinates and prepares the
+// preview. A failure (an ErreurExecution) leaves whatever the caller
+// published before untouched.
 ResultatTrace tracer(const ChampsCouple& champs);
 
 // The main window's outline as published: replaced only by a trace that
@@ -42,7 +61,6 @@ class CouplePublie {
 public:
   // Runs the trace; on failure rethrows and keeps the previous outline.
   const ResultatTrace& retracer(const ChampsCouple& champs);
-  bool existe() const { return courant_.has_value(); }
   const ResultatTrace& courant() const { return *courant_; }
 
   // True when the last trace failed on exactly these inputs: tracing them

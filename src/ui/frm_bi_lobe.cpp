@@ -152,7 +152,7 @@ void Frm_Bi_Lobe::Bt_Sauve_Click() {
         if (!sauve_) sauve_ = std::make_unique<Frm_Sauve>();
         sauve_->montrer_et_activer();
         const ResultatTrace& r = couple_.courant();
-        const std::string nom = remettre(lire_champs(), r.liste, r.nbpts, sauve_->donnees);
+        const std::string nom = remettre(ValeursCouple(lire_champs()), r.liste, sauve_->donnees);
         sauve_->txt_fichier->setText(QString::fromStdString(nom));
       },
       [this](const QString& texte) { montrer_erreur(texte); });

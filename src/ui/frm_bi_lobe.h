@@ -1,9 +1,9 @@
 #pragma once
 
 #include "export/format_gabarit.h"
-#include "ui/frm_sauve.h"
 #include "geometry/trace.h"
 #include "ui/dessin.h"
+#include "ui/frm_sauve.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 // The preview's menu of Frm_Bi_Lobe: the full-size templates.
-#include "export/ecriture_gabarit.h"
+#include "export/ecriture_export.h"
 #include "ui/frm_bi_lobe.h"
 #include "ui/gestion_erreurs.h"
 
@@ -61,7 +61,7 @@ void Frm_Bi_Lobe::construire_menu_gabarit() {
 void Frm_Bi_Lobe::Dessin_ContextMenu(const QPoint& position) { menu_gabarit->popup(Dessin->mapToGlobal(position)); }
 
 // Like the save: the fields as they are now, traced first, and nothing asked
-// or written when the trace fails.
+// or written when the trace fails; the file is made from that trace.
 void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
   if (!tracer()) return;
   const EntreeMenu& e = entree(format);
@@ -74,10 +74,9 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
             QDir(dossier_gabarits_).filePath(QString::fromStdString(nom_par_defaut(champs, format)));
         const QString chemin = demander_chemin(QString::fromUtf8(e.titre), propose, QString::fromUtf8(e.filtre));
         if (chemin.isEmpty()) return; // cancelled
-        const GabaritEcrit ecrit = ecrire_gabarit(champs, format, chemin.toStdString());
+        const ExportEcrit ecrit = ecrire_export(couple_.courant(), format, chemin.toStdString());
         dossier_gabarits_ = QFileInfo(chemin).absolutePath();
-        montrer_boite(QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin),
-                      QString::fromStdString(texte_resume(ecrit.gabarit, format)));
+        montrer_boite(QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin), QString::fromStdString(ecrit.resume));
       },
       [this](const QString& texte) { montrer_erreur(texte); });
 }

@@ -82,7 +82,7 @@ TEST_P(Echecs, LeCouplePublieResteLeDernierBon) {
   EXPECT_TRUE(publie.a_deja_echoue(appliquer(GetParam())));
   EXPECT_FALSE(publie.a_deja_echoue(bon));
   const ResultatTrace& apres = publie.courant();
-  ASSERT_EQ(apres.nbpts, 589);
+  ASSERT_EQ(apres.nbpts(), 589);
   EXPECT_EQ(apres.legende, " 589 points)");
   EXPECT_EQ(apres.apercu.polyligne.size(), 589u);
   for (int k = 1; k <= 1000; ++k) {
@@ -146,7 +146,7 @@ TEST(Echecs, UnTypeParGenre) {
 TEST(Echecs, CompteNonLuSansSegment) {
   ChampsCouple c;
   c.nbptseg = "rien";
-  EXPECT_EQ(tracer(c).nbpts, 549);
+  EXPECT_EQ(tracer(c).nbpts(), 549);
 }
 
 } // namespace

@@ -50,7 +50,7 @@ TEST(FichiersGabarit, SvgEnMillimetres) {
       {large, "width=\"180mm\" height=\"168mm\" viewBox=\"0 0 180 168\""},
   };
   for (const auto& k : cas) {
-    const Gabarit g = construire_gabarit(k.champs);
+    const Gabarit g = construire_gabarit(tracer(k.champs));
     const std::string svg = contenu_svg(g);
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
     EXPECT_NE(svg.find(k.taille), std::string::npos) << svg.substr(0, 200);
@@ -63,7 +63,7 @@ TEST(FichiersGabarit, SvgEnMillimetres) {
 }
 
 TEST(FichiersGabarit, DxfR12) {
-  const Gabarit g = construire_gabarit({});
+  const Gabarit g = construire_gabarit(tracer({}));
   const std::string dxf = contenu_dxf(g);
   EXPECT_EQ(dxf.rfind("  0\r\nSECTION\r\n  2\r\nHEADER\r\n", 0), 0u);
   EXPECT_EQ(dxf.substr(dxf.size() - 10), "  0\r\nEOF\r\n");
@@ -88,7 +88,7 @@ TEST(FichiersGabarit, NomsEtFormats) {
   EXPECT_EQ(nom_par_defaut(c, FormatGabarit::Dat), "Bi-lobe 140 x 50.dat");
   c.yinf = "40.5";
   EXPECT_EQ(nom_par_defaut(c, FormatGabarit::Pdf), "Bi-lobe 140.5 x 50.pdf");
-  EXPECT_EQ(texte_resume(construire_gabarit({}), FormatGabarit::Dxf),
+  EXPECT_EQ(texte_resume(construire_gabarit(tracer({})), FormatGabarit::Dxf),
             "Gabarit DXF : 100 x 140 mm, surface 3326.1615 mm²");
 }
 

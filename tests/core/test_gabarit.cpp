@@ -53,7 +53,7 @@ TEST(Gabarit, ContoursFermesSymetriquesEtAireExacte) {
   };
   for (const auto& k : cas) {
     SCOPED_TRACE(k.champs.nbptel + " ch " + std::to_string(k.champs.ch) + " cv " + std::to_string(k.champs.cv));
-    const Gabarit g = construire_gabarit(k.champs);
+    const Gabarit g = construire_gabarit(tracer(k.champs));
     for (const Boucle* b : {&g.exterieur, &g.interieur}) {
       EXPECT_EQ(b->size(), k.points_par_boucle);
       std::set<std::pair<double, double>> points;
@@ -81,7 +81,7 @@ TEST(Gabarit, LegendeEtReperes) {
   ChampsCouple c;
   c.yinf = "40.5";
   c.ep = "2,5"; // read as 2, as in the window
-  const Gabarit g = construire_gabarit(c);
+  const Gabarit g = construire_gabarit(tracer(c));
   EXPECT_EQ(g.legende, "Couple bi-lobé 140.5 x 100 mm - paroi 2 mm");
   EXPECT_EQ(g.axe.debut, (PointMm{0, -45.5}));
   EXPECT_EQ(g.axe.fin, (PointMm{0, 105}));
@@ -128,14 +128,14 @@ TEST(Gabarit, EchecsDeLaTraceEtContoursDegeneres) {
   };
   for (const auto& k : cas) {
     try {
-      construire_gabarit(k.champs);
+      construire_gabarit(tracer(k.champs));
       ADD_FAILURE() << k.lieu << ": no error";
     } catch (const ErreurExecution& e) {
       EXPECT_EQ(e.genre(), k.genre) << e.what();
       EXPECT_NE(e.lieu().find(k.lieu), std::string::npos) << e.what();
     }
   }
-  EXPECT_GE(construire_gabarit(bas_seul).exterieur.size(), 3u);
+  EXPECT_GE(construire_gabarit(tracer(bas_seul)).exterieur.size(), 3u);
 }
 
 } // namespace

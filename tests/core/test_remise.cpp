@@ -29,7 +29,7 @@ TEST(Remise, CommentaireEtNomDeFichier) {
     c.yinf = k.yinf;
     c.ytot = k.ytot;
     c.xtot = k.xtot;
-    const TextesRemise t = textes_remise(c);
+    const TextesRemise t = textes_remise(ValeursCouple(c));
     EXPECT_EQ(t.commentaire, k.commentaire);
     EXPECT_EQ(t.nom_fichier, k.nom);
   }
@@ -37,12 +37,12 @@ TEST(Remise, CommentaireEtNomDeFichier) {
 
 TEST(Remise, PointsRenversesEtTransformes) {
   ListePoints principale(1000);
-  principale.stocker(1, 0, 1.0);
-  principale.stocker(2, 0.25, 0.0);
-  principale.stocker(3, 0.1, 0.3);
+  principale.ajouter(0, 1.0);
+  principale.ajouter(0.25, 0.0);
+  principale.ajouter(0.1, 0.3);
   DonneesExport d;
   d.nouvelle_liste = true;
-  EXPECT_EQ(remettre(ChampsCouple{}, principale, 3, d), "Bi-lobe 140 x 50.dat");
+  EXPECT_EQ(remettre(ValeursCouple(ChampsCouple{}), principale, d), "Bi-lobe 140 x 50.dat");
   ASSERT_EQ(d.nbpts(), 3);
   EXPECT_EQ(d.liste().x(1), 1.0f - 0.3f); // single-precision subtraction
   EXPECT_EQ(d.liste().y(1), -0.1f);
@@ -55,27 +55,30 @@ TEST(Remise, PointsRenversesEtTransformes) {
 
 TEST(Remise, NouvelleListeSeulementApresActivation) {
   const ResultatTrace trace = tracer(ChampsCouple{});
+  const ValeursCouple defauts(ChampsCouple{});
   DonneesExport d;
   d.nouvelle_liste = true;
-  remettre(ChampsCouple{}, trace.liste, trace.nbpts, d);
+  remettre(defauts, trace.liste, d);
   ASSERT_EQ(d.nbpts(), 549);
   EXPECT_EQ(d.liste().x(1), 1.0f - trace.liste.y(549));
   EXPECT_EQ(d.liste().y(549), static_cast<float>(-trace.liste.x(1)));
 
   // Two presses in a row: the second press's points only.
   d.nouvelle_liste = true;
-  remettre(ChampsCouple{}, trace.liste, trace.nbpts, d);
+  remettre(defauts, trace.liste, d);
   EXPECT_EQ(d.nbpts(), 549);
 
   // Without a new activation the points are appended to the list.
-  remettre(ChampsCouple{}, trace.liste, 9, d);
+  ListePoints neuf(1000);
+  for (int k = 1; k <= 9; ++k) neuf.ajouter_simple(trace.liste.x(k), trace.liste.y(k));
+  remettre(defauts, neuf, d);
   EXPECT_EQ(d.nbpts(), 558);
 
   // An empty main list adds nothing and so keeps the previous points.
   d.nouvelle_liste = true;
   ChampsCouple autre;
   autre.xtot = "60";
-  remettre(autre, trace.liste, 0, d);
+  remettre(ValeursCouple(autre), ListePoints(1000), d);
   EXPECT_EQ(d.nbpts(), 558);
   EXPECT_EQ(d.Commentaire, "Couple : 140 x 60 - bi-lobé - Orlenbrand - v1.0");
 }
@@ -96,7 +99,7 @@ TEST(Remise, ListePleineEtHauteurHorsDesDoubles) {
   c.ytot = "1.5e308";
   d.Commentaire = "avant";
   try {
-    remettre(c, ListePoints(1000), 0, d);
+    remettre(ValeursCouple(c), ListePoints(1000), d);
     FAIL();
   } catch (const ErreurExecution& e) {
     EXPECT_EQ(e.genre(), GenreErreur::Depassement);

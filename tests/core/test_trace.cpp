@@ -71,8 +71,8 @@ TEST(Parametres, EpaisseurEnSimplePrecision) {
 }
 
 TEST(ContourMm, DefautsSansSegments) {
-  const ContourMm c = construire_contour(defauts());
-  ASSERT_EQ(c.nbpts, 549);
+  const ContourMm c = construire_contour(ValeursCouple(defauts()));
+  ASSERT_EQ(c.nbpts(), 549);
   verifier_points(c.liste, {
                                {1, -1.0255171425766557e-8, -40.0f},
                                {90, 49.99238475781757, -0.6980962753295898f},
@@ -99,8 +99,8 @@ TEST(ContourMm, DefautsSansSegments) {
 }
 
 TEST(ContourMm, DefautsAvecLesDeuxSegments) {
-  const ContourMm c = construire_contour(defauts(1, 1));
-  ASSERT_EQ(c.nbpts, 629);
+  const ContourMm c = construire_contour(ValeursCouple(defauts(1, 1)));
+  ASSERT_EQ(c.nbpts(), 629);
   std::vector<PointAttendu> attendus = {
       {21, 29.99999999589793, -40.0f},
       {110, 49.99695390312703, -20.349048614501953f},
@@ -138,7 +138,7 @@ TEST(ContourMm, NombreDePoints) {
     ChampsCouple c = defauts(k.ch, k.cv);
     c.nbptel = k.nbptel;
     c.nbptseg = k.nbptseg;
-    EXPECT_EQ(construire_contour(c).nbpts, k.attendu)
+    EXPECT_EQ(construire_contour(ValeursCouple(c)).nbpts(), k.attendu)
         << k.nbptel << " / " << k.nbptseg << " ch=" << k.ch << " cv=" << k.cv;
   }
 }
@@ -146,8 +146,8 @@ TEST(ContourMm, NombreDePoints) {
 TEST(ContourMm, ArcsVidesPourUnDemiPoint) {
   ChampsCouple c = defauts();
   c.nbptel = "0.5";
-  const ContourMm r = construire_contour(c);
-  ASSERT_EQ(r.nbpts, 9);
+  const ContourMm r = construire_contour(ValeursCouple(c));
+  ASSERT_EQ(r.nbpts(), 9);
   const float ys[] = {100, 97.5f, 95, 92.5f, -30, -32.5f, -35, -37.5f, -40};
   for (int k = 1; k <= 9; ++k) {
     EXPECT_EQ(r.liste.x(k), 0) << k;
@@ -158,21 +158,21 @@ TEST(ContourMm, ArcsVidesPourUnDemiPoint) {
 TEST(ContourMm, EpaisseurQuiRetourneLArcInferieur) {
   ChampsCouple c = defauts(0, 1);
   c.ep = "35";
-  const ContourMm r = construire_contour(c);
+  const ContourMm r = construire_contour(ValeursCouple(c));
   // a0 = 15, b0 = -15: the inner lower arc rises from (15, -20) towards (0, -5).
   const int debut_arc = 3 * 90 + 20 + 4 + 2 * 90 + 20 + 1;
   EXPECT_EQ(r.liste.x(debut_arc), 15);
   EXPECT_EQ(r.liste.y(debut_arc), -20.0f);
   EXPECT_GT(r.liste.y(debut_arc + 89), -5.1f);
-  EXPECT_EQ(r.liste.y(r.nbpts - 4), -5.0f);
-  EXPECT_EQ(r.liste.y(r.nbpts), -40.0f);
+  EXPECT_EQ(r.liste.y(r.nbpts() - 4), -5.0f);
+  EXPECT_EQ(r.liste.y(r.nbpts()), -40.0f);
 }
 
 TEST(ContourMm, SegmentHorizontalNul) {
   ChampsCouple c = defauts(1, 0);
   c.segh.assign(1, '0'); // not "= \"0\"": GCC 12 warns wrongly (-Wrestrict) on it
-  const ContourMm r = construire_contour(c);
-  ASSERT_EQ(r.nbpts, 589);
+  const ContourMm r = construire_contour(ValeursCouple(c));
+  ASSERT_EQ(r.nbpts(), 589);
   for (int k = 1; k <= 20; ++k) {
     EXPECT_EQ(r.liste.x(k), 0) << k;
     EXPECT_EQ(r.liste.y(k), -40.0f) << k;
@@ -181,7 +181,7 @@ TEST(ContourMm, SegmentHorizontalNul) {
 
 TEST(Trace, CoordonneesRelativesEtApercu) {
   const ResultatTrace r = tracer(defauts());
-  ASSERT_EQ(r.nbpts, 549);
+  ASSERT_EQ(r.nbpts(), 549);
   EXPECT_EQ(r.legende, " 549 points)");
   EXPECT_EQ(r.apercu.niveau, 0.2857142984867096f);
   verifier_points(r.liste, {{1, -7.325122446976112e-11, 0.0f},
@@ -198,8 +198,8 @@ TEST(Trace, CoordonneesRelativesEtApercu) {
 TEST(Trace, DeuxTracesIdentiques) {
   const ResultatTrace a = tracer(defauts(1, 0));
   const ResultatTrace b = tracer(defauts(1, 0));
-  ASSERT_EQ(a.nbpts, b.nbpts);
-  for (int k = 1; k <= a.nbpts; ++k) {
+  ASSERT_EQ(a.nbpts(), b.nbpts());
+  for (int k = 1; k <= a.nbpts(); ++k) {
     EXPECT_EQ(a.liste.x(k), b.liste.x(k));
     EXPECT_EQ(a.liste.y(k), b.liste.y(k));
   }

@@ -141,7 +141,7 @@ private slots:
     QCOMPARE(f->messages_montres(), 1);
     QCOMPARE(f->traces_lancees(), traces + 1);
     QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
-    QCOMPARE(f->couple().courant().nbpts, 549);
+    QCOMPARE(f->couple().courant().nbpts(), 549);
     QCOMPARE(f->Dessin->image(), avant);
 
     // Any changed input is traced on the next activation, failing or not.

@@ -81,7 +81,7 @@ private slots:
     QCOMPARE(boites.titres, QStringList{QFileInfo(reponse.chemin).absoluteFilePath()});
     bilobe::ChampsCouple champs;
     champs.xtot = "60";
-    const auto resume = bilobe::texte_resume(bilobe::construire_gabarit(champs), FormatGabarit(format));
+    const auto resume = bilobe::texte_resume(bilobe::construire_gabarit(bilobe::tracer(champs)), FormatGabarit(format));
     QVERIFY(resume.find(" : 120 x 140 mm, surface ") != std::string::npos);
     QCOMPARE(boites.textes, QStringList{QString::fromStdString(resume)});
     QCOMPARE(boites.icones, QList<QMessageBox::Icon>{QMessageBox::NoIcon});

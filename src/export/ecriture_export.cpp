@@ -1,0 +1,59 @@
+#include "export/ecriture_export.h"
+
+#include "common/erreurs.h"
+#include "export/cible_fichier.h"
+#include "export/fichier_dat.h"
+#include "export/gabarit_dxf.h"
+#include "export/gabarit_pdf.h"
+#include "export/gabarit_svg.h"
+#include "export/remise.h"
+#include "export/sauvegarde.h"
+#include "export/texte_dat.h"
+
+#include <functional>
+
+namespace bilobe {
+
+namespace {
+
+// Everything that can fail on the former's side is done first (the hand-off,
+// the template's shape), then `avant_octets` (the target's check), then the
+// bytes.
+ContenuExport preparer(const ResultatTrace& trace, FormatGabarit format, const std::function<void()>& avant_octets) {
+  if (format == FormatGabarit::Dat) {
+    DonneesExport donnees; // new: its list starts empty
+    remettre(trace.valeurs, trace.liste, donnees);
+    avant_octets();
+    return {contenu_dat(donnees), texte_confirmation(donnees.nbpts())};
+  }
+  const Gabarit gabarit = construire_gabarit(trace);
+  avant_octets();
+  return {octets_gabarit(gabarit, format), texte_resume(gabarit, format)};
+}
+
+} // namespace
+
+std::string octets_gabarit(const Gabarit& gabarit, FormatGabarit format) {
+  switch (format) {
+  case FormatGabarit::Svg:
+    return contenu_svg(gabarit);
+  case FormatGabarit::Dxf:
+    return contenu_dxf(gabarit);
+  case FormatGabarit::Pdf:
+    return contenu_pdf(gabarit);
+  case FormatGabarit::Dat:
+    break;
+  }
+  lever(GenreErreur::OperationInvalide, "gabarit", "le format DAT n'est pas un gabarit");
+}
+
+ContenuExport contenu_export(const ResultatTrace& trace, FormatGabarit format) {
+  return preparer(trace, format, [] {});
+}
+
+ExportEcrit ecrire_export(const ResultatTrace& trace, FormatGabarit format, const std::string& chemin) {
+  ContenuExport contenu = preparer(trace, format, [&] { resoudre_cible(chemin); });
+  return {std::move(contenu.resume), ecrire_fichier(chemin, contenu.octets)};
+}
+
+} // namespace bilobe
