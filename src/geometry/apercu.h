@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/trace.h"
+
 #include <vector>
 
 namespace bilobe {
@@ -17,6 +19,9 @@ struct Apercu {
   float niveau = 0; // y of the level line, yinf / H
   std::vector<PointApercu> polyligne;
 };
+
+// The preview of a trace: its relative outline, x passed in single precision.
+Apercu apercu_de(const ResultatTrace& trace);
 
 // The logical window of the drawing surface: x from -0.05 to 0.50, y from
 // 1.05 down to -0.05, over a drawing area of 2475 × 4875 twips.

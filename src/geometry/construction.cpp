@@ -18,9 +18,4 @@ EllipseBasse ellipse_basse(const ValeursCouple& v) {
           sub(yinf, mul(cv, segv, "b0"), "b0")};
 }
 
-void ajouter_point_ellipse(Construction& c, const EllipseBasse& e, double t) {
-  using namespace calcul;
-  c.ajouter(add(e.cx0, mul(e.a0, std::cos(t), "x"), "x"), add(e.cy0, mul(e.b0, std::sin(t), "y"), "y"));
-}
-
 } // namespace bilobe

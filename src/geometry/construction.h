@@ -1,16 +1,20 @@
 #pragma once
 
+#include "common/calcul.h"
 #include "common/liste_points.h"
 #include "geometry/parametres.h"
 #include "geometry/trace.h"
 
+#include <cmath>
+
 namespace bilobe {
 
 // The state of one trace while it builds the outline in millimetres: the
-// values it reads and the outline, with the pieces marked as they end.
+// values it reads and the outline (new, empty), with the pieces marked as
+// they end.
 class Construction {
 public:
-  explicit Construction(const ValeursCouple& valeurs) : v(valeurs) {}
+  Construction(const ValeursCouple& valeurs, ContourMm& contour) : v(valeurs), contour_(contour) {}
 
   const ValeursCouple& v;
 
@@ -25,7 +29,7 @@ public:
   ContourMm& contour() { return contour_; }
 
 private:
-  ContourMm contour_;
+  ContourMm& contour_;
   int debut_ = 1;
 };
 
@@ -48,7 +52,10 @@ struct EllipseBasse {
 EllipseBasse ellipse_basse(const ValeursCouple& v);
 
 // Appends the point of parameter angle t on the lower ellipse.
-void ajouter_point_ellipse(Construction& c, const EllipseBasse& e, double t);
+inline void ajouter_point_ellipse(Construction& c, const EllipseBasse& e, double t) {
+  using namespace calcul;
+  c.ajouter(add(e.cx0, mul(e.a0, std::cos(t), "x"), "x"), add(e.cy0, mul(e.b0, std::sin(t), "y"), "y"));
+}
 
 // Steps 1 to 9 of the trace: reads and derives, appends pieces 1 to 6.
 // Returns the upper dimensions with their ellipses, for the reduction.

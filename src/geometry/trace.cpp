@@ -5,6 +5,8 @@
 #include "common/texte_nombre.h"
 #include "geometry/construction.h"
 
+#include <cmath>
+
 namespace bilobe {
 
 using namespace calcul;
@@ -15,33 +17,53 @@ namespace {
 
 // The last stage: the outline relative to H, the height typed (not reduced),
 // and the preview that goes with it.
-void convertir(const ValeursCouple& v, const ListePoints& mm, ListePoints& relatif, Apercu& apercu) {
+void convertir(const ValeursCouple& v, const ListePoints& mm, ResultatTrace& r) {
   const double h = add(v.yinf(), v.ytot(), "H = yinf + ytot");
   const double yinf = v.yinf();
-  apercu.niveau = simple(div(yinf, h, "yinf / H"), "ligne de niveau");
-  apercu.polyligne.reserve(static_cast<std::size_t>(mm.nbpts()));
-  for (int k = 1; k <= mm.nbpts(); ++k) {
-    const double x = div(mm.x(k), h, "x / H");
-    const float y = simple(div(add(mm.y(k), yinf, "y + yinf"), h, "(y + yinf) / H"), "y relatif");
-    relatif.ajouter_simple(x, y);
-    apercu.polyligne.push_back({simple(x, "tracé de x / H"), y});
-  }
+  r.niveau = simple(div(yinf, h, "yinf / H"), "ligne de niveau");
+  const auto xs = mm.xs();
+  const auto ys = mm.ys();
+  const std::size_t n = xs.size();
+  // H is not zero here (yinf / H went through), so only overflows can
+  // occur. Every value first, in a loop without branches where the
+  // divisions run side by side; then the checks, point by point in the same
+  // order as a point-by-point loop, so the same failure is raised first.
+  r.liste.ajouter_en_bloc(mm.nbpts(), [&](double* x, float* y) {
+    for (std::size_t k = 0; k < n; ++k) {
+      x[k] = xs[k] / h;
+      y[k] = static_cast<float>((ys[k] + yinf) / h);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+      verifie(x[k], "x / H");
+      if (std::isinf(y[k])) [[unlikely]] {
+        const double somme = add(ys[k], yinf, "y + yinf");
+        verifie(somme / h, "(y + yinf) / H");
+        verifie(y[k], "y relatif");
+      }
+      simple(x[k], "tracé de x / H"); // the preview draws it in single precision
+    }
+  });
+}
+
+void construire_dans(const ValeursCouple& valeurs, ContourMm& contour) {
+  Construction c(valeurs, contour);
+  const ResultatExterieur exterieur = construire_contour_exterieur(c);
+  construire_contour_interieur(c, reduire(exterieur), exterieur.ep);
 }
 
 } // namespace
 
 ContourMm construire_contour(const ValeursCouple& valeurs) {
-  Construction c(valeurs);
-  const ResultatExterieur exterieur = construire_contour_exterieur(c);
-  construire_contour_interieur(c, reduire(exterieur), exterieur.ep);
-  return std::move(c.contour());
+  ContourMm contour;
+  construire_dans(valeurs, contour);
+  return contour;
 }
 
 ResultatTrace tracer(const ChampsCouple& champs) {
   ResultatTrace r(champs);
-  r.contour = construire_contour(r.valeurs);
+  construire_dans(r.valeurs, r.contour);
   r.legende = legende_nbpts(r.contour.nbpts());
-  convertir(r.valeurs, r.contour.liste, r.liste, r.apercu);
+  convertir(r.valeurs, r.contour.liste, r);
   return r;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/liste_points.h"
-#include "geometry/apercu.h"
 #include "geometry/parametres.h"
 
 #include <cstdint>
@@ -35,16 +34,16 @@ ContourMm construire_contour(const ValeursCouple& valeurs);
 
 // The outcome of a successful trace: the values it read, the outline in
 // millimetres with its pieces, the same outline in coordinates relative to
-// the former's height (the form the export reads), the caption of the count
-// and the preview to draw.
+// the former's height (the form the export and the preview read), the level
+// line and the caption of the count.
 struct ResultatTrace {
   explicit ResultatTrace(const ChampsCouple& champs) : valeurs(champs) {}
 
   ValeursCouple valeurs;
   ContourMm contour;
   ListePoints liste{1000};
+  float niveau = 0;    // y of the level line, yinf / H
   std::string legende; // " 549 points)"
-  Apercu apercu;
 
   std::int16_t nbpts() const { return liste.nbpts(); }
 };

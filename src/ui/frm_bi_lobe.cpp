@@ -138,7 +138,7 @@ bool Frm_Bi_Lobe::tracer() {
         // Published only when the whole trace succeeded.
         const ResultatTrace& r = couple_.retracer(lire_champs());
         lbl_nbpts->setText(QString::fromStdString(r.legende));
-        Dessin->dessiner(r.apercu);
+        Dessin->dessiner(apercu_de(r));
       },
       [this](const QString& texte) { montrer_erreur(texte); });
 }

@@ -1,4 +1,5 @@
 #include "common/erreurs.h"
+#include "geometry/apercu.h"
 #include "geometry/trace.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +85,7 @@ TEST_P(Echecs, LeCouplePublieResteLeDernierBon) {
   const ResultatTrace& apres = publie.courant();
   ASSERT_EQ(apres.nbpts(), 589);
   EXPECT_EQ(apres.legende, " 589 points)");
-  EXPECT_EQ(apres.apercu.polyligne.size(), 589u);
+  EXPECT_EQ(apercu_de(apres).polyligne.size(), 589u);
   for (int k = 1; k <= 1000; ++k) {
     ASSERT_EQ(apres.liste.x(k), avant.x(k)) << k;
     ASSERT_EQ(apres.liste.y(k), avant.y(k)) << k;

@@ -1,3 +1,4 @@
+#include "geometry/apercu.h"
 #include "geometry/construction.h"
 #include "geometry/trace.h"
 
@@ -183,14 +184,14 @@ TEST(Trace, CoordonneesRelativesEtApercu) {
   const ResultatTrace r = tracer(defauts());
   ASSERT_EQ(r.nbpts(), 549);
   EXPECT_EQ(r.legende, " 549 points)");
-  EXPECT_EQ(r.apercu.niveau, 0.2857142984867096f);
+  EXPECT_EQ(r.niveau, 0.2857142984867096f);
   verifier_points(r.liste, {{1, -7.325122446976112e-11, 0.0f},
                             {91, 0.35714285714285715, 0.2857142984867096f},
                             {271, 0, 1.0f},
                             {549, 0, 0.0f}});
-  ASSERT_EQ(r.apercu.polyligne.size(), 549u);
-  EXPECT_EQ(r.apercu.polyligne[90].x, static_cast<float>(0.35714285714285715));
-  EXPECT_EQ(r.apercu.polyligne[90].y, 0.2857142984867096f);
+  ASSERT_EQ(apercu_de(r).polyligne.size(), 549u);
+  EXPECT_EQ(apercu_de(r).polyligne[90].x, static_cast<float>(0.35714285714285715));
+  EXPECT_EQ(apercu_de(r).polyligne[90].y, 0.2857142984867096f);
 
   EXPECT_EQ(tracer(defauts(1, 1)).legende, " 629 points)");
 }
@@ -210,7 +211,7 @@ TEST(Trace, LargeurQuiDepasseLApercuNEstPasRecadree) {
   c.xtot = "80";
   const ResultatTrace r = tracer(c);
   EXPECT_NEAR(r.liste.x(91), 80.0 / 140.0, 1e-15);
-  EXPECT_GT(r.apercu.polyligne[90].x, 0.5f);
+  EXPECT_GT(apercu_de(r).polyligne[90].x, 0.5f);
 }
 
 TEST(Apercu, PassageEnPixels) {
