@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace bilobe {
 
@@ -18,48 +19,68 @@ bool est_egalite_exacte(double v) {
          std::fmod(soixante_quatre, 2.0) != 0.0;
 }
 
-std::string en_texte(double v, int decimales) {
-  std::array<char, 400> tampon{};
-  auto [fin, ec] = std::to_chars(tampon.data(), tampon.data() + tampon.size(), v, std::chars_format::fixed, decimales);
+// The longest fixed text of a double: 309 integer digits, sign, point, decimals.
+constexpr std::size_t TEXTE_MAX = 400;
+
+std::size_t en_texte(double v, int decimales, char* tampon) {
+  auto [fin, ec] = std::to_chars(tampon, tampon + TEXTE_MAX, v, std::chars_format::fixed, decimales);
   if (ec != std::errc()) lever(GenreErreur::Depassement, "texte d'un point");
-  return {tampon.data(), fin};
+  return static_cast<std::size_t>(fin - tampon);
 }
 
-// Adds one unit in the last place of a text of digits with a point.
-void arrondir_vers_le_haut(std::string& t) {
-  int i = static_cast<int>(t.size()) - 1;
-  for (; i >= 0; --i) {
-    char& c = t[static_cast<std::size_t>(i)];
+// Adds one unit in the last place of a text of digits with a point; the
+// text may grow by one character (999.99999 becomes 1000.00000).
+std::size_t arrondir_vers_le_haut(char* t, std::size_t n) {
+  for (std::size_t i = n; i-- > 0;) {
+    char& c = t[i];
     if (c == '.' || c == '-') continue;
     if (c != '9') {
       ++c;
-      return;
+      return n;
     }
     c = '0';
   }
-  t.insert(t[0] == '-' ? 1 : 0, 1, '1');
+  const std::size_t debut = t[0] == '-' ? 1 : 0;
+  for (std::size_t i = n; i > debut; --i) t[i] = t[i - 1];
+  t[debut] = '1';
+  return n + 1;
+}
+
+// Appends the fixed text of the value to `sortie`, without a temporary string.
+void ajouter_fixe(std::string& sortie, double valeur) {
+  if (std::isnan(valeur)) lever(GenreErreur::OperationInvalide, "texte d'un point");
+  if (std::isinf(valeur)) lever(GenreErreur::Depassement, "texte d'un point");
+  std::array<char, TEXTE_MAX + 1> t;
+  std::size_t n;
+  if (est_egalite_exacte(valeur)) {
+    n = en_texte(valeur, 6, t.data()) - 1;  // exact: ends in 5, dropped
+    n = arrondir_vers_le_haut(t.data(), n); // away from zero, the sign standing apart
+  } else {
+    n = en_texte(valeur, 5, t.data()); // correctly rounded, no tie possible
+  }
+  const char* debut = t.data();
+  if (std::string_view(debut, n) == "-0.00000") {
+    ++debut;
+    --n;
+  }
+  sortie.append(debut, n);
+  remp_virg_point_en_place(sortie.data() + sortie.size() - n, n);
 }
 
 } // namespace
 
+void remp_virg_point_en_place(char* Nb, std::size_t longueur) { Nb[longueur - 6] = '.'; }
+
 std::string texte_fixe(double valeur) {
-  if (std::isnan(valeur)) lever(GenreErreur::OperationInvalide, "texte d'un point");
-  if (std::isinf(valeur)) lever(GenreErreur::Depassement, "texte d'un point");
   std::string t;
-  if (est_egalite_exacte(valeur)) {
-    t = en_texte(valeur, 6); // exact: ends in 5
-    t.pop_back();
-    arrondir_vers_le_haut(t); // away from zero, the sign standing apart
-  } else {
-    t = en_texte(valeur, 5); // correctly rounded, no tie possible
-  }
-  if (t == "-0.00000") t = "0.00000";
-  return remp_virg_point(t);
+  ajouter_fixe(t, valeur);
+  return t;
 }
 
 std::string remp_virg_point(const std::string& Nb) {
-  const std::size_t l = Nb.size();
-  return Nb.substr(0, l - 6) + "." + Nb.substr(l - 5);
+  std::string resultat = Nb;
+  remp_virg_point_en_place(resultat.data(), resultat.size());
+  return resultat;
 }
 
 std::string vers_windows_1252(const std::string& utf8) {
@@ -92,9 +113,9 @@ std::string contenu_dat(const DonneesExport& donnees) {
   const int n = donnees.nbpts();
   contenu.reserve(contenu.size() + static_cast<std::size_t>(n > 0 ? n : 0) * 20);
   for (int i = 1; i <= n; ++i) {
-    contenu += texte_fixe(liste.x(i));
+    ajouter_fixe(contenu, liste.x(i));
     contenu += ' ';
-    contenu += texte_fixe(liste.y(i));
+    ajouter_fixe(contenu, liste.y(i));
     contenu += fin_de_ligne;
   }
   return contenu;

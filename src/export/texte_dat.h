@@ -12,8 +12,10 @@ namespace bilobe {
 std::string texte_fixe(double valeur);
 
 // Puts "." in place of the sixth character from the end, whatever it is: the
-// decimal separator of a number written with exactly five decimals.
+// decimal separator of a number written with exactly five decimals. The
+// writer does it in place, in the file's text.
 std::string remp_virg_point(const std::string& Nb);
+void remp_virg_point_en_place(char* Nb, std::size_t longueur);
 
 // UTF-8 to Windows-1252 for the comment line ("é" is the byte 0xE9); a
 // character that has no single byte there becomes "?".
