@@ -73,9 +73,10 @@ Boucle boucle_symetrique(const std::vector<PointMm>& moitie, double tolerance) {
 
 double aire_signee(const Boucle& boucle) {
   double somme = 0;
-  for (std::size_t k = 0; k < boucle.size(); ++k) {
+  const std::size_t n = boucle.size();
+  for (std::size_t k = 0; k < n; ++k) {
     const PointMm& a = boucle[k];
-    const PointMm& b = boucle[(k + 1) % boucle.size()];
+    const PointMm& b = boucle[k + 1 < n ? k + 1 : 0];
     somme += a.x * b.y - b.x * a.y;
   }
   return somme / 2;
