@@ -1,5 +1,6 @@
 #include "export/gabarit_dxf.h"
 
+#include "export/style_gabarit.h"
 #include "export/texte_dat.h"
 #include "export/texte_mm.h"
 
@@ -9,9 +10,7 @@ namespace bilobe {
 
 namespace {
 
-constexpr const char* CALQUE_CONTOUR = "CONTOUR";
-constexpr const char* CALQUE_REPERES = "REPERES";
-constexpr double HAUTEUR_TEXTE = 3.5;
+using namespace style_gabarit;
 
 // A DXF file is a sequence of pairs: a group code, then its value.
 class Dxf {
@@ -27,8 +26,8 @@ public:
   }
   Dxf& point(int code, PointMm p) { return (*this)(code, texte_mm(p.x))(code + 10, texte_mm(p.y))(code + 20, "0"); }
   Dxf& section(const char* nom) { return (*this)(0, "SECTION")(2, nom); }
-  Dxf& calque(const char* nom, int couleur) {
-    return (*this)(0, "LAYER")(2, nom)(70, "0")(62, std::to_string(couleur))(6, "CONTINUOUS");
+  Dxf& calque(const Trait& trait) {
+    return (*this)(0, "LAYER")(2, trait.calque)(70, "0")(62, std::to_string(trait.couleur_dxf))(6, "CONTINUOUS");
   }
   std::string fin() { return std::move((*this)(0, "EOF").texte_); }
 
@@ -37,12 +36,12 @@ private:
 };
 
 void polyligne_fermee(Dxf& dxf, const Boucle& boucle) {
-  dxf(0, "POLYLINE")(8, CALQUE_CONTOUR)(66, "1").point(10, {})(70, "1");
-  for (const PointMm& p : boucle) dxf(0, "VERTEX")(8, CALQUE_CONTOUR).point(10, p);
-  dxf(0, "SEQEND")(8, CALQUE_CONTOUR);
+  dxf(0, "POLYLINE")(8, DECOUPE.calque)(66, "1").point(10, {})(70, "1");
+  for (const PointMm& p : boucle) dxf(0, "VERTEX")(8, DECOUPE.calque).point(10, p);
+  dxf(0, "SEQEND")(8, DECOUPE.calque);
 }
 
-void ligne(Dxf& dxf, const Repere& r) { dxf(0, "LINE")(8, CALQUE_REPERES).point(10, r.debut).point(11, r.fin); }
+void ligne(Dxf& dxf, const Repere& r) { dxf(0, "LINE")(8, REPERES.calque).point(10, r.debut).point(11, r.fin); }
 
 } // namespace
 
@@ -58,7 +57,7 @@ std::string contenu_dxf(const Gabarit& g) {
   dxf(0, "TABLE")(2, "LTYPE")(70, "1");
   dxf(0, "LTYPE")(2, "CONTINUOUS")(70, "0")(3, "Solid line")(72, "65")(73, "0")(40, "0");
   dxf(0, "ENDTAB");
-  dxf(0, "TABLE")(2, "LAYER")(70, "2").calque(CALQUE_CONTOUR, 1).calque(CALQUE_REPERES, 5)(0, "ENDTAB");
+  dxf(0, "TABLE")(2, "LAYER")(70, "2").calque(DECOUPE).calque(REPERES)(0, "ENDTAB");
   dxf(0, "ENDSEC");
 
   dxf.section("ENTITIES");
@@ -66,8 +65,8 @@ std::string contenu_dxf(const Gabarit& g) {
   polyligne_fermee(dxf, g.interieur);
   ligne(dxf, g.axe);
   ligne(dxf, g.niveau);
-  dxf(0, "TEXT")(8, CALQUE_REPERES).point(10, {c.gauche, g.axe.debut.y - 2 * HAUTEUR_TEXTE});
-  dxf(40, texte_mm(HAUTEUR_TEXTE))(1, vers_windows_1252(g.legende));
+  dxf(0, "TEXT")(8, REPERES.calque).point(10, {c.gauche, g.axe.debut.y - 2 * TEXTE.hauteur});
+  dxf(40, texte_mm(TEXTE.hauteur))(1, vers_windows_1252(g.legende));
   dxf(0, "ENDSEC");
   return dxf.fin();
 }

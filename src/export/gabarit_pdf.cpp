@@ -2,6 +2,7 @@
 
 #include "common/erreurs.h"
 #include "export/pages_pdf.h"
+#include "export/style_gabarit.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -19,7 +20,6 @@ using namespace page_a4;
 
 constexpr int RESOLUTION = 1200; // dots per inch of the drawing
 constexpr double POINTS_PAR_MM = RESOLUTION / 25.4;
-constexpr double POINTS_TEXTE = 8;
 
 void taire(QtMsgType, const QMessageLogContext&, const QString&) {}
 
@@ -59,9 +59,19 @@ QPolygonF polygone(const Boucle& boucle, const PageGabarit& page) {
   return poly;
 }
 
+QColor en_qt(style_gabarit::Couleur c) { return QColor(c.rouge, c.vert, c.bleu); }
+
 QPen stylo(QColor couleur, double largeur_mm, Qt::PenStyle style = Qt::SolidLine) {
   QPen pen(couleur, largeur_mm, style);
   pen.setCapStyle(Qt::FlatCap);
+  return pen;
+}
+
+// A line of the vocabulary on paper; Qt counts dashes in line widths.
+QPen stylo(const style_gabarit::Trait& trait) {
+  QPen pen = stylo(en_qt(trait.couleur), trait.largeur_imprimee);
+  if (trait.tiret > 0)
+    pen.setDashPattern({trait.tiret / trait.largeur_imprimee, trait.espace / trait.largeur_imprimee});
   return pen;
 }
 
@@ -71,9 +81,9 @@ void texte(QPainter& p, double x, double y, const QString& ligne) {
   p.resetTransform();
   QFont police("Liberation Sans");
   police.setStyleHint(QFont::SansSerif);
-  police.setPointSizeF(POINTS_TEXTE);
+  police.setPointSizeF(style_gabarit::TEXTE.points_imprimes);
   p.setFont(police);
-  p.setPen(Qt::black);
+  p.setPen(en_qt(style_gabarit::TEXTE.couleur));
   p.drawText(QPointF(x * POINTS_PAR_MM, y * POINTS_PAR_MM), ligne);
   p.restore();
 }
@@ -87,12 +97,10 @@ void dessiner_zone(QPainter& p, const Gabarit& g, const PageGabarit& page, bool 
   p.save();
   p.setClipRect(zone);
   p.setBrush(Qt::NoBrush);
-  QPen tirets = stylo(Qt::blue, 0.15);
-  tirets.setDashPattern({20, 10}); // 3 mm dashes, in line widths
-  p.setPen(tirets);
+  p.setPen(stylo(style_gabarit::REPERES));
   for (const Repere* r : {&g.axe, &g.niveau})
     p.drawLine(vers_qt(sur_la_page(page, r->debut)), vers_qt(sur_la_page(page, r->fin)));
-  p.setPen(stylo(Qt::red, 0.2));
+  p.setPen(stylo(style_gabarit::DECOUPE));
   p.drawPolygon(polygone(g.exterieur, page));
   p.drawPolygon(polygone(g.interieur, page));
   p.setPen(stylo(Qt::black, 0.2));

@@ -1,5 +1,6 @@
 #include "export/gabarit_svg.h"
 
+#include "export/style_gabarit.h"
 #include "export/texte_mm.h"
 
 namespace bilobe {
@@ -7,6 +8,7 @@ namespace bilobe {
 namespace {
 
 using namespace gabarit_svg;
+using namespace style_gabarit;
 
 // From the former's frame (y up) to the page's (y down, origin top left).
 struct Page {
@@ -41,15 +43,18 @@ std::string contenu_svg(const Gabarit& g) {
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + l + "mm\" height=\"" + h +
          "mm\" viewBox=\"0 0 " + l + " " + h + "\">\n";
   svg += "  <title>" + g.legende + "</title>\n"; // digits and fixed words only: nothing to escape
-  svg += "  <g id=\"contour\" fill=\"none\" stroke=\"" + std::string(COUPE) + "\" stroke-width=\"0.1\">\n";
+  const std::string largeur_trait = texte_mm(LARGEUR_FICHIER);
+  svg += "  <g id=\"contour\" fill=\"none\" stroke=\"" + hexa(DECOUPE.couleur) + "\" stroke-width=\"" + largeur_trait +
+         "\">\n";
   svg += chemin(g.exterieur, page) + chemin(g.interieur, page);
   svg += "  </g>\n";
-  svg += "  <g id=\"reperes\" fill=\"none\" stroke=\"" + std::string(REPERE) +
-         "\" stroke-width=\"0.1\" stroke-dasharray=\"3 1.5\">\n";
+  svg += "  <g id=\"reperes\" fill=\"none\" stroke=\"" + hexa(REPERES.couleur) + "\" stroke-width=\"" + largeur_trait +
+         "\" stroke-dasharray=\"" + texte_mm(REPERES.tiret) + " " + texte_mm(REPERES.espace) + "\">\n";
   svg += ligne(g.axe, page) + ligne(g.niveau, page);
   svg += "  </g>\n";
   svg += "  <text x=\"" + texte_mm(MARGE) + "\" y=\"" + texte_mm(hauteur_legende + BANDE_LEGENDE / 2) +
-         "\" font-family=\"sans-serif\" font-size=\"3.5\" fill=\"#000000\">" + g.legende + "</text>\n";
+         "\" font-family=\"sans-serif\" font-size=\"" + texte_mm(TEXTE.hauteur) + "\" fill=\"" + hexa(TEXTE.couleur) +
+         "\">" + g.legende + "</text>\n";
   svg += "</svg>\n";
   return svg;
 }

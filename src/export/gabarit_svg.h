@@ -7,10 +7,8 @@
 namespace bilobe {
 
 namespace gabarit_svg {
-inline constexpr double MARGE = 10;              // mm around the former
-inline constexpr double BANDE_LEGENDE = 8;       // mm under the bottom margin, for the dimensions line
-inline constexpr const char* COUPE = "#ff0000";  // the two contours: cut
-inline constexpr const char* REPERE = "#0000ff"; // centre and level lines
+inline constexpr double MARGE = 10;        // mm around the former
+inline constexpr double BANDE_LEGENDE = 8; // mm under the bottom margin, for the dimensions line
 } // namespace gabarit_svg
 
 // A standalone SVG 1.1 file at true size: width and height in mm, one user
