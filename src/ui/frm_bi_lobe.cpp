@@ -4,7 +4,6 @@
 #include "ui/gestion_erreurs.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -21,7 +20,7 @@ Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIX
   construire_menu_gabarit();
   ordre_tabulation();
 
-  for (QLineEdit* c : champs()) c->installEventFilter(this);
+  for (QLineEdit* c : champs()) connect(c, &QLineEdit::returnPressed, this, &Frm_Bi_Lobe::champ_KeyPress);
   connect(Bt_Trace, &QPushButton::clicked, this, &Frm_Bi_Lobe::Bt_Trace_Click);
   connect(Bt_Sauve, &QPushButton::clicked, this, &Frm_Bi_Lobe::Bt_Sauve_Click);
   connect(chk_segh, &QCheckBox::clicked, this, &Frm_Bi_Lobe::chk_segh_Click);
@@ -175,24 +174,9 @@ void Frm_Bi_Lobe::Form_Activate() {
   Bt_Trace_Click();
 }
 
-// The rule of the ten fields' KeyPress handlers: Enter runs the trace; the
-// character itself is never changed, so every key reaches the field as typed.
-void Frm_Bi_Lobe::champ_KeyPress(short& KeyAscii) {
-  if (KeyAscii == 13) Bt_Trace_Click();
-}
-
-bool Frm_Bi_Lobe::eventFilter(QObject* objet, QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    const auto* touche = static_cast<QKeyEvent*>(e);
-    short KeyAscii = 0;
-    if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter)
-      KeyAscii = 13;
-    else if (!touche->text().isEmpty())
-      KeyAscii = static_cast<short>(touche->text().at(0).unicode());
-    if (KeyAscii != 0) champ_KeyPress(KeyAscii);
-  }
-  return QWidget::eventFilter(objet, e); // the key goes on to the field
-}
+// The rule of the ten fields' KeyPress handlers: Enter (each press, held
+// down or not) runs the trace; every key still reaches the field as typed.
+void Frm_Bi_Lobe::champ_KeyPress() { Bt_Trace_Click(); }
 
 bool Frm_Bi_Lobe::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) Form_Activate();

@@ -75,7 +75,6 @@ public:
 
 protected:
   bool event(QEvent* e) override;
-  bool eventFilter(QObject* objet, QEvent* e) override;
   void showEvent(QShowEvent* e) override;
 
   // Shows a run-time error in a modal message box over the window.
@@ -90,7 +89,7 @@ private:
   void basculer_segment(const QCheckBox* boite, std::initializer_list<QWidget*> ligne);
   void ordre_tabulation();
   void Form_Activate();
-  void champ_KeyPress(short& KeyAscii);
+  void champ_KeyPress();
 
   CouplePublie couple_;
   // Top-level and parentless, so that it stays open and able to save when

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -93,6 +94,14 @@ private slots:
     QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
     QCOMPARE(f->traces_lancees(), avant + 2);
     QCOMPARE(f->Dessin->image(), apres_entree);
+
+    // Enter held down: one trace for every repeated key.
+    for (int i = 0; i < 3; ++i) {
+      QKeyEvent repetee(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+      QApplication::sendEvent(f->txt_ytot, &repetee);
+    }
+    QCOMPARE(f->traces_lancees(), avant + 5);
+    QCOMPARE(f->txt_ytot->text(), QStringLiteral("90"));
   }
 
   void casesDeSegment() {
