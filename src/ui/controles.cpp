@@ -31,12 +31,19 @@ QString famille_reguliere() {
 
 // Wine's face has neither bold nor italic, and Qt does not embolden its
 // bitmaps: the bold and italic captions take the closest face that has them.
-QString famille(bool gras, bool italique) {
+QString chercher_famille(bool gras, bool italique) {
   static const QString reguliere = famille_reguliere();
   if (a_le_style(reguliere, gras, italique)) return reguliere;
   for (const char* nom : PROCHES)
     if (a_le_style(QString::fromLatin1(nom), gras, italique)) return QString::fromLatin1(nom);
   return reguliere;
+}
+
+// Looked up once per style: every control asks.
+QString famille(bool gras, bool italique) {
+  static const QString familles[2][2] = {{chercher_famille(false, false), chercher_famille(false, true)},
+                                         {chercher_famille(true, false), chercher_famille(true, true)}};
+  return familles[gras][italique];
 }
 
 } // namespace
