@@ -169,8 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const std::string dxf = bilobe::contenu_dxf(gabarit);
     if (non_fini(svg) || non_fini(dxf)) std::abort();
     if (pdf && pdf_non_fini(bilobe::contenu_pdf(gabarit))) std::abort();
-    const bilobe::Repere& axe = gabarit.axe;
-    bilobe::mettre_en_page({gabarit.niveau.debut.x, gabarit.niveau.fin.x, axe.debut.y, axe.fin.y});
+    for (const bilobe::PageGabarit& page : bilobe::mettre_en_page(gabarit.cadre).pages)
+      bilobe::montre_le_contour(page, gabarit);
   } catch (const bilobe::ErreurExecution&) {
   }
   return 0;

@@ -4,6 +4,7 @@
 #include "export/texte_dat.h"
 #include "export/texte_mm.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace bilobe {
@@ -35,22 +36,59 @@ private:
   std::string texte_;
 };
 
-void polyligne_fermee(Dxf& dxf, const Boucle& boucle) {
+// The drawing is moved so that the lower left corner of everything it holds
+// (contours, marks, text) is at (0, 0): laser and CNC programs that keep
+// absolute coordinates then put the whole part on the bed.
+struct Placement {
+  double dx = 0, dy = 0;
+  PointMm operator()(PointMm p) const { return {p.x + dx, p.y + dy}; }
+};
+
+// The text's box as readers without its font estimate it: each character
+// as wide as the text is high, descenders a third of the height below the
+// baseline.
+Cadre boite_texte(PointMm base, const std::string& utf8) {
+  std::size_t caracteres = 0;
+  for (const char c : utf8) caracteres += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return {base.x, base.x + static_cast<double>(caracteres) * TEXTE.hauteur, base.y - TEXTE.hauteur / 3,
+          base.y + TEXTE.hauteur};
+}
+
+Cadre reunion(Cadre a, const Cadre& b) {
+  a.gauche = std::min(a.gauche, b.gauche);
+  a.droite = std::max(a.droite, b.droite);
+  a.bas = std::min(a.bas, b.bas);
+  a.haut = std::max(a.haut, b.haut);
+  return a;
+}
+
+Cadre cadre_repere(const Repere& r) {
+  return {std::min(r.debut.x, r.fin.x), std::max(r.debut.x, r.fin.x), std::min(r.debut.y, r.fin.y),
+          std::max(r.debut.y, r.fin.y)};
+}
+
+void polyligne_fermee(Dxf& dxf, const Boucle& boucle, const Placement& place) {
   dxf(0, "POLYLINE")(8, DECOUPE.calque)(66, "1").point(10, {})(70, "1");
-  for (const PointMm& p : boucle) dxf(0, "VERTEX")(8, DECOUPE.calque).point(10, p);
+  for (const PointMm& p : boucle) dxf(0, "VERTEX")(8, DECOUPE.calque).point(10, place(p));
   dxf(0, "SEQEND")(8, DECOUPE.calque);
 }
 
-void ligne(Dxf& dxf, const Repere& r) { dxf(0, "LINE")(8, REPERES.calque).point(10, r.debut).point(11, r.fin); }
+void ligne(Dxf& dxf, const Repere& r, const Placement& place) {
+  dxf(0, "LINE")(8, REPERES.calque).point(10, place(r.debut)).point(11, place(r.fin));
+}
 
 } // namespace
 
 std::string contenu_dxf(const Gabarit& g) {
   Dxf dxf(64 * (g.exterieur.size() + g.interieur.size()) + 2048);
-  const Cadre& c = g.cadre;
+  const PointMm base_texte{g.cadre.gauche, g.axe.debut.y - 2 * TEXTE.hauteur};
+  const Cadre tout = reunion(reunion(reunion(g.cadre, cadre_repere(g.axe)), cadre_repere(g.niveau)),
+                             boite_texte(base_texte, g.legende));
+  const Placement place{-tout.gauche, -tout.bas};
   dxf.section("HEADER")(9, "$ACADVER")(1, "AC1009")(9, "$DWGCODEPAGE")(3, "ANSI_1252");
-  dxf(9, "$INSUNITS")(70, "4"); // millimetres
-  dxf(9, "$EXTMIN").point(10, {c.gauche, c.bas})(9, "$EXTMAX").point(10, {c.droite, c.haut});
+  dxf(9, "$INSUNITS")(70, "4");    // millimetres, for the readers that look here
+  dxf(9, "$MEASUREMENT")(70, "1"); // metric, for those that look there (Inkscape)
+  dxf(9, "$EXTMIN").point(10, place({tout.gauche, tout.bas}))(9, "$EXTMAX").point(10, place({tout.droite, tout.haut}));
   dxf(0, "ENDSEC");
 
   dxf.section("TABLES");
@@ -60,12 +98,13 @@ std::string contenu_dxf(const Gabarit& g) {
   dxf(0, "TABLE")(2, "LAYER")(70, "2").calque(DECOUPE).calque(REPERES)(0, "ENDTAB");
   dxf(0, "ENDSEC");
 
+  // The inside first: programs that cut in drawing order free the part last.
   dxf.section("ENTITIES");
-  polyligne_fermee(dxf, g.exterieur);
-  polyligne_fermee(dxf, g.interieur);
-  ligne(dxf, g.axe);
-  ligne(dxf, g.niveau);
-  dxf(0, "TEXT")(8, REPERES.calque).point(10, {c.gauche, g.axe.debut.y - 2 * TEXTE.hauteur});
+  polyligne_fermee(dxf, g.interieur, place);
+  polyligne_fermee(dxf, g.exterieur, place);
+  ligne(dxf, g.axe, place);
+  ligne(dxf, g.niveau, place);
+  dxf(0, "TEXT")(8, REPERES.calque).point(10, place(base_texte));
   dxf(40, texte_mm(TEXTE.hauteur))(1, vers_windows_1252(g.legende));
   dxf(0, "ENDSEC");
   return dxf.fin();

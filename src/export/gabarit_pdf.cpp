@@ -113,7 +113,9 @@ void dessiner_zone(QPainter& p, const Gabarit& g, const PageGabarit& page, bool 
   p.restore();
 }
 
-void dessiner_bande(QPainter& p, const Gabarit& g, const MiseEnPage& m, const PageGabarit& page) {
+// `numero` of `total`: the sheets printed; the row and column still say
+// where the sheet goes in the whole grid.
+void dessiner_bande(QPainter& p, const Gabarit& g, const PageGabarit& page, std::size_t numero, std::size_t total) {
   p.fillRect(QRectF(BARRE_GAUCHE, BARRE_HAUT, BARRE_LONGUEUR, BARRE_EPAISSEUR), Qt::black);
   p.setPen(stylo(Qt::black, 0.2));
   for (double x = 0; x <= BARRE_LONGUEUR; x += 10)
@@ -124,11 +126,10 @@ void dessiner_bande(QPainter& p, const Gabarit& g, const MiseEnPage& m, const Pa
   const double x = CARRE_GAUCHE + CARRE_COTE + 5;
   texte(p, x, CARRE_HAUT + 3, QString::fromStdString(g.legende));
   texte(p, x, CARRE_HAUT + 8, QString::fromUtf8("Carré : 10 mm - imprimer à 100 % (taille réelle)"));
-  const int numero = page.ligne * m.colonnes + page.colonne + 1;
   texte(p, x, CARRE_HAUT + 13,
         QString::fromUtf8("Page %1/%2 (ligne %3, colonne %4)")
             .arg(numero)
-            .arg(m.pages.size())
+            .arg(total)
             .arg(page.ligne + 1)
             .arg(page.colonne + 1));
 }
@@ -136,8 +137,13 @@ void dessiner_bande(QPainter& p, const Gabarit& g, const MiseEnPage& m, const Pa
 } // namespace
 
 std::string contenu_pdf(const Gabarit& g) {
-  // The sheets cover the former and its construction lines.
-  const MiseEnPage m = mettre_en_page({g.niveau.debut.x, g.niveau.fin.x, g.axe.debut.y, g.axe.fin.y});
+  // The sheets cover the former; its construction lines are cut at the
+  // edge of the drawing area. A sheet that would hold alignment marks only
+  // is left out.
+  const MiseEnPage m = mettre_en_page(g.cadre);
+  std::vector<const PageGabarit*> a_imprimer;
+  for (const PageGabarit& page : m.pages)
+    if (montre_le_contour(page, g)) a_imprimer.push_back(&page);
   const ApplicationGraphique application;
 
   QByteArray octets;
@@ -153,12 +159,12 @@ std::string contenu_pdf(const Gabarit& g) {
   QPainter p;
   if (!p.begin(&pdf)) lever(GenreErreur::Fichier, "gabarit PDF", "le dessin du PDF n'a pas pu commencer");
   p.setRenderHint(QPainter::Antialiasing);
-  for (std::size_t k = 0; k < m.pages.size(); ++k) {
+  for (std::size_t k = 0; k < a_imprimer.size(); ++k) {
     if (k > 0) pdf.newPage();
     p.save();
     p.scale(POINTS_PAR_MM, POINTS_PAR_MM); // from here on, one unit is one millimetre
-    dessiner_zone(p, g, m.pages[k], m.pages.size() > 1);
-    dessiner_bande(p, g, m, m.pages[k]);
+    dessiner_zone(p, g, *a_imprimer[k], m.pages.size() > 1);
+    dessiner_bande(p, g, *a_imprimer[k], k + 1, a_imprimer.size());
     p.restore();
   }
   p.end();

@@ -40,21 +40,25 @@ std::string contenu_svg(const Gabarit& g) {
   const std::string h = texte_mm(hauteur);
 
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + l + "mm\" height=\"" + h +
-         "mm\" viewBox=\"0 0 " + l + " " + h + "\">\n";
+  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
+         "version=\"1.1\" width=\"" +
+         l + "mm\" height=\"" + h + "mm\" viewBox=\"0 0 " + l + " " + h + "\">\n";
   svg += "  <title>" + g.legende + "</title>\n"; // digits and fixed words only: nothing to escape
   const std::string largeur_trait = texte_mm(LARGEUR_FICHIER);
-  svg += "  <g id=\"contour\" fill=\"none\" stroke=\"" + hexa(DECOUPE.couleur) + "\" stroke-width=\"" + largeur_trait +
-         "\">\n";
-  svg += chemin(g.exterieur, page) + chemin(g.interieur, page);
+  // Two layers, so that a laser program can switch the marks off; the
+  // inside first, so that programs that cut in drawing order free the part last.
+  svg += "  <g id=\"contour\" inkscape:groupmode=\"layer\" inkscape:label=\"Découpe\" fill=\"none\" stroke=\"" +
+         hexa(DECOUPE.couleur) + "\" stroke-width=\"" + largeur_trait + "\">\n";
+  svg += chemin(g.interieur, page) + chemin(g.exterieur, page);
   svg += "  </g>\n";
-  svg += "  <g id=\"reperes\" fill=\"none\" stroke=\"" + hexa(REPERES.couleur) + "\" stroke-width=\"" + largeur_trait +
-         "\" stroke-dasharray=\"" + texte_mm(REPERES.tiret) + " " + texte_mm(REPERES.espace) + "\">\n";
+  svg += "  <g id=\"reperes\" inkscape:groupmode=\"layer\" inkscape:label=\"Repères\" fill=\"none\" stroke=\"" +
+         hexa(REPERES.couleur) + "\" stroke-width=\"" + largeur_trait + "\" stroke-dasharray=\"" +
+         texte_mm(REPERES.tiret) + " " + texte_mm(REPERES.espace) + "\">\n";
   svg += ligne(g.axe, page) + ligne(g.niveau, page);
-  svg += "  </g>\n";
-  svg += "  <text x=\"" + texte_mm(MARGE) + "\" y=\"" + texte_mm(hauteur_legende + BANDE_LEGENDE / 2) +
+  svg += "    <text x=\"" + texte_mm(MARGE) + "\" y=\"" + texte_mm(hauteur_legende + BANDE_LEGENDE / 2) +
          "\" font-family=\"sans-serif\" font-size=\"" + texte_mm(TEXTE.hauteur) + "\" fill=\"" + hexa(TEXTE.couleur) +
-         "\">" + g.legende + "</text>\n";
+         "\" stroke=\"none\">" + g.legende + "</text>\n";
+  svg += "  </g>\n";
   svg += "</svg>\n";
   return svg;
 }

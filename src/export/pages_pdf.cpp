@@ -3,6 +3,7 @@
 #include "common/erreurs.h"
 #include "common/texte_nombre.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace bilobe {
@@ -32,6 +33,27 @@ Bande decouper(double milieu, int n, double zone) {
 }
 
 bool dans(const Cadre& c, PointMm p) { return p.x >= c.gauche && p.x <= c.droite && p.y >= c.bas && p.y <= c.haut; }
+
+// Liang–Barsky: whether some part of the segment ab lies in the box.
+bool segment_dans(const Cadre& c, PointMm a, PointMm b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {a.x - c.gauche, c.droite - a.x, a.y - c.bas, c.haut - a.y};
+  double debut = 0, fin = 1;
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false; // parallel to this edge and outside it
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0)
+      debut = std::max(debut, t);
+    else
+      fin = std::min(fin, t);
+    if (debut > fin) return false;
+  }
+  return true;
+}
 
 } // namespace
 
@@ -74,6 +96,13 @@ MiseEnPage mettre_en_page(const Cadre& a_couvrir) {
       m.pages.push_back(std::move(p));
     }
   return m;
+}
+
+bool montre_le_contour(const PageGabarit& page, const Gabarit& g) {
+  for (const Boucle* boucle : {&g.exterieur, &g.interieur})
+    for (std::size_t k = 0; k < boucle->size(); ++k)
+      if (segment_dans(page.zone, (*boucle)[k], (*boucle)[k + 1 < boucle->size() ? k + 1 : 0])) return true;
+  return false;
 }
 
 PointMm sur_la_page(const PageGabarit& page, PointMm p) {

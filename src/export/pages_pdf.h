@@ -50,6 +50,10 @@ struct MiseEnPage {
 // PAGES_MAX is an overflow error.
 MiseEnPage mettre_en_page(const Cadre& a_couvrir);
 
+// True when some part of the former's outer or inner line crosses the
+// sheet's drawing area: a sheet with alignment marks only is not printed.
+bool montre_le_contour(const PageGabarit& page, const Gabarit& gabarit);
+
 // A point of the former's frame on a sheet, in mm from its top left corner.
 PointMm sur_la_page(const PageGabarit& page, PointMm p);
 

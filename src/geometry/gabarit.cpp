@@ -48,7 +48,7 @@ std::string legende_de(const ValeursCouple& v) {
   using namespace calcul;
   const double h = add(v.yinf(), v.ytot(), "H = yinf + ytot");
   const double largeur = mul(2, v.xtot(), "2 x xtot");
-  return "Couple bi-lobé" + texte_nombre(h) + " x" + texte_nombre(largeur) + " mm - paroi" + texte_nombre(v.ep()) +
+  return "Couple bi-lobé" + texte_nombre(largeur) + " x" + texte_nombre(h) + " mm - paroi" + texte_nombre(v.ep()) +
          " mm";
 }
 

@@ -41,7 +41,7 @@ struct Gabarit {
   Boucle interieur; // clockwise, as the half is traced
   double surface = 0;
   Cadre cadre;
-  std::string legende; // "Couple bi-lobé 140 x 100 mm - paroi 10 mm"
+  std::string legende; // "Couple bi-lobé 100 x 140 mm - paroi 10 mm": width, then height
   Repere axe;          // the centre line, a little past the former
   Repere niveau;       // the level line of the widest point (y = 0)
 };

@@ -4,9 +4,11 @@
 #include "export/gabarit_svg.h"
 #include "export/pages_pdf.h"
 #include "export/texte_mm.h"
+#include "geometry/trace.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -71,7 +73,7 @@ TEST(FichiersGabarit, DxfR12) {
   EXPECT_EQ(occurrences(dxf, "\r\n  0\r\nVERTEX\r\n"), g.exterieur.size() + g.interieur.size());
   EXPECT_EQ(occurrences(dxf, "\r\n  0\r\nLINE\r\n  8\r\nREPERES\r\n"), 2u);
   EXPECT_NE(dxf.find("$INSUNITS\r\n 70\r\n4\r\n"), std::string::npos);
-  EXPECT_NE(dxf.find("Couple bi-lob\xE9 140 x 100 mm"), std::string::npos); // Windows-1252
+  EXPECT_NE(dxf.find("Couple bi-lob\xE9 100 x 140 mm"), std::string::npos); // Windows-1252
   EXPECT_EQ(dxf.find('\n' + std::string("nan")), std::string::npos);
 }
 
@@ -142,6 +144,56 @@ TEST(FichiersGabarit, MiseEnPageA4) {
   for (const Cadre& trop :
        {Cadre{-910, 910, -1100, 1100}, Cadre{0, 1e300, 0, 1e300}, Cadre{0, inf, 0, 1}, Cadre{0, std::nan(""), 0, 1}})
     EXPECT_THROW(mettre_en_page(trop), Depassement) << trop.droite;
+}
+
+} // namespace
+} // namespace bilobe
+
+namespace bilobe {
+namespace {
+
+// Sheets that would hold alignment marks only are not printed, and every
+// part of the outline is still on a printed sheet.
+TEST(FichiersGabarit, FeuillesSansContour) {
+  struct Cas {
+    ChampsCouple champs;
+    std::size_t feuilles, imprimees;
+  };
+  ChampsCouple zone_entiere; // 190 x 252 mm: the drawing area of one sheet
+  zone_entiere.xtot = "95";
+  zone_entiere.ytot = "152";
+  zone_entiere.yinf = "100";
+  zone_entiere.xa = "60";
+  zone_entiere.ya = "90";
+  zone_entiere.ep = "5";
+  ChampsCouple creux; // 560 x 600 mm, a thin wall round a large hollow
+  creux.xtot = "280";
+  creux.ytot = "400";
+  creux.yinf = "200";
+  creux.xa = "170";
+  creux.ya = "260";
+  creux.ep = "6";
+  for (const Cas& k : {Cas{ChampsCouple{}, 1, 1}, Cas{zone_entiere, 1, 1}, Cas{creux, 12, 10}}) {
+    const Gabarit g = construire_gabarit(tracer(k.champs));
+    const MiseEnPage m = mettre_en_page(g.cadre);
+    ASSERT_EQ(m.pages.size(), k.feuilles);
+    std::vector<const PageGabarit*> imprimees;
+    for (const PageGabarit& p : m.pages)
+      if (montre_le_contour(p, g)) imprimees.push_back(&p);
+    EXPECT_EQ(imprimees.size(), k.imprimees);
+    for (const Boucle* b : {&g.exterieur, &g.interieur})
+      for (std::size_t i = 0; i < b->size(); ++i) {
+        const PointMm& a = (*b)[i];
+        const PointMm& c = (*b)[(i + 1) % b->size()];
+        const PointMm milieu{(a.x + c.x) / 2, (a.y + c.y) / 2};
+        EXPECT_TRUE(std::any_of(imprimees.begin(), imprimees.end(),
+                                [&](const PageGabarit* p) {
+                                  return milieu.x >= p->zone.gauche && milieu.x <= p->zone.droite &&
+                                         milieu.y >= p->zone.bas && milieu.y <= p->zone.haut;
+                                }))
+            << "segment " << i << " on no printed sheet";
+      }
+  }
 }
 
 } // namespace

@@ -82,7 +82,7 @@ TEST(Gabarit, LegendeEtReperes) {
   c.yinf = "40.5";
   c.ep = "2,5"; // read as 2, as in the window
   const Gabarit g = construire_gabarit(tracer(c));
-  EXPECT_EQ(g.legende, "Couple bi-lobé 140.5 x 100 mm - paroi 2 mm");
+  EXPECT_EQ(g.legende, "Couple bi-lobé 100 x 140.5 mm - paroi 2 mm"); // width, then height
   EXPECT_EQ(g.axe.debut, (PointMm{0, -45.5}));
   EXPECT_EQ(g.axe.fin, (PointMm{0, 105}));
   EXPECT_EQ(g.niveau.debut, (PointMm{-55, 0}));

@@ -12,6 +12,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 import ezdxf
+from ezdxf import bbox
 
 BILOBE_DAT = sys.argv[1]
 
@@ -26,6 +27,11 @@ FORMERS = {
     "fond plat et flanc droit": (["--ch", "--cv"], 1),
     "grand, sur plusieurs pages": (["--xtot", "120", "--xa", "80", "--ytot", "300", "--ya", "200",
                                     "--yinf", "150", "--ep", "6", "--nbptel", "150"], 4),
+    # Exactly the printable area: one sheet, the construction lines cut at its edge.
+    "190 x 252 mm": (["--xtot", "95", "--ytot", "152", "--yinf", "100", "--xa", "60", "--ya", "90", "--ep", "5"], 1),
+    # 4 x 3 sheets, of which the 2 in the hollow would hold alignment marks only.
+    "560 x 600 mm, creux": (["--xtot", "280", "--ytot", "400", "--yinf", "200", "--xa", "170", "--ya", "260",
+                             "--ep", "6"], 10),
 }
 
 echecs = []
@@ -54,9 +60,20 @@ def verifier_dxf(nom, arguments, dossier):
     doc = ezdxf.readfile(chemin)
     verifier(not doc.audit().has_errors, f"{nom} : le DXF a des erreurs")
     verifier(doc.header.get("$INSUNITS") == 4, f"{nom} : unités du DXF")
+    verifier(doc.header.get("$MEASUREMENT") == 1, f"{nom} : $MEASUREMENT du DXF (métrique)")
+    # The header's extents are those ezdxf finds for everything drawn (its
+    # text estimated without a font), and they start at (0, 0).
+    etendue = bbox.extents(doc.modelspace())
+    extmin, extmax = doc.header.get("$EXTMIN"), doc.header.get("$EXTMAX")
+    verifier(all(abs(extmin[i] - etendue.extmin[i]) < 0.01 and abs(extmax[i] - etendue.extmax[i]) < 0.01
+                 for i in (0, 1)),
+             f"{nom} : étendue du DXF {extmin} {extmax}, ezdxf trouve {etendue.extmin} {etendue.extmax}")
+    verifier(abs(extmin[0]) < 1e-9 and abs(extmin[1]) < 1e-9, f"{nom} : le DXF ne commence pas en (0, 0)")
     contours = doc.modelspace().query('POLYLINE[layer=="CONTOUR"]')
     verifier(len(contours) == 2 and all(p.is_closed for p in contours), f"{nom} : deux polylignes fermées")
-    aires = sorted(aire([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices]) for p in contours)
+    aires_dans_l_ordre = [aire([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices]) for p in contours]
+    verifier(aires_dans_l_ordre[0] < aires_dans_l_ordre[1], f"{nom} : le contour intérieur n'est pas écrit d'abord")
+    aires = sorted(aires_dans_l_ordre)
     anneau = aires[1] - aires[0]
     verifier(abs(anneau - surface) <= 1e-4 * surface, f"{nom} : surface DXF {anneau} contre {surface}")
     xs = [v.dxf.location.x for p in contours for v in p.vertices]
@@ -77,6 +94,17 @@ def verifier_svg(nom, arguments, dossier):
     verifier(racine.get("width") == f"{l_attendue:g}mm" and racine.get("height") == f"{h_attendue:g}mm",
              f"{nom} : SVG {racine.get('width')} x {racine.get('height')}, attendu {l_attendue:g} x {h_attendue:g}")
     verifier(racine.get("viewBox") == f"0 0 {l_attendue:g} {h_attendue:g}", f"{nom} : viewBox du SVG")
+    # The cut and the marks are Inkscape layers; the inner contour comes first.
+    inkscape = "{http://www.inkscape.org/namespaces/inkscape}"
+    calques = {g.get("id"): g for g in racine.findall("{http://www.w3.org/2000/svg}g")}
+    for ident, etiquette in (("contour", "Découpe"), ("reperes", "Repères")):
+        g = calques.get(ident)
+        verifier(g is not None and g.get(inkscape + "groupmode") == "layer" and g.get(inkscape + "label") == etiquette,
+                 f"{nom} : calque « {etiquette} » du SVG")
+    chemins = [p.get("d") for p in calques["contour"].findall("{http://www.w3.org/2000/svg}path")]
+    largeurs = [max(xs) - min(xs) for xs in ([float(c.split(",")[0]) for c in re.findall(r"[\d.]+,[\d.]+", d)]
+                                             for d in chemins)]
+    verifier(len(largeurs) == 2 and largeurs[0] < largeurs[1], f"{nom} : le contour intérieur n'est pas dessiné d'abord")
     print(f"{nom} : SVG {racine.get('width')} x {racine.get('height')}")
 
 
@@ -106,6 +134,14 @@ def verifier_pdf(nom, arguments, pages, dossier):
     info = subprocess.run(["pdfinfo", chemin], capture_output=True, text=True, check=True).stdout
     verifier(re.search(r"Page size:\s+595(\.\d+)? x 84[12](\.\d+)? pts \(A4\)", info), f"{nom} : page A4 ? {info}")
     verifier(re.search(rf"Pages:\s+{pages}\n", info), f"{nom} : {pages} pages attendues")
+    # Every sheet printed shows part of the outline (red), none only marks.
+    apercu = os.path.join(dossier, "apercu")
+    subprocess.run(["pdftoppm", "-r", "30", chemin, apercu], check=True)
+    for fichier in sorted(f for f in os.listdir(dossier) if f.startswith("apercu")):
+        l_px, h_px, px = lire_ppm(os.path.join(dossier, fichier))
+        rouge = any(p[0] > 200 and p[1] < 150 and p[2] < 150 for p in (px(x, y) for y in range(h_px) for x in range(l_px)))
+        verifier(rouge, f"{nom} : la feuille {fichier} n'a aucune partie du contour")
+        os.remove(os.path.join(dossier, fichier))
     image = os.path.join(dossier, "page")
     subprocess.run(["pdftoppm", "-r", "254", "-f", "1", "-l", "1", chemin, image], check=True)
     (ppm,) = [os.path.join(dossier, f) for f in os.listdir(dossier) if f.endswith(".ppm")]
