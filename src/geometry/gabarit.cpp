@@ -3,9 +3,12 @@
 #include "common/calcul.h"
 #include "common/erreurs.h"
 #include "common/texte_nombre.h"
+#include "geometry/decalage.h"
+#include "geometry/forme.h"
 #include "geometry/trace.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace bilobe {
@@ -26,9 +29,13 @@ std::vector<PointMm> entrees(const ContourMm& contour, Plage plage) {
   return points;
 }
 
-Boucle boucle_coupable(const std::vector<PointMm>& moitie, double tolerance, const char* lieu) {
-  Boucle boucle = boucle_symetrique(moitie, tolerance);
+void coupable(const Boucle& boucle, const char* lieu) {
   if (boucle.size() < 3) lever(GenreErreur::OperationInvalide, lieu, "moins de trois points distincts");
+}
+
+// The inner line turns clockwise, as the half is traced.
+Boucle a_rebours(Boucle boucle) {
+  if (aire_signee(boucle) > 0) std::reverse(boucle.begin(), boucle.end());
   return boucle;
 }
 
@@ -44,15 +51,26 @@ Cadre cadre_de(const Boucle& a, const Boucle& b) {
   return c;
 }
 
-std::string legende_de(const ValeursCouple& v) {
+// Whatever the locale: "." as separator.
+std::string deux_decimales(double mm) {
+  char texte[400];
+  const auto [fin, ec] = std::to_chars(texte, texte + sizeof texte, mm, std::chars_format::fixed, 2);
+  if (ec != std::errc()) lever(GenreErreur::Depassement, "gabarit : paroi");
+  return std::string(texte, fin);
+}
+
+std::string legende_de(const ValeursCouple& v, const Paroi& paroi) {
   using namespace calcul;
   const double h = add(v.yinf(), v.ytot(), "H = yinf + ytot");
   const double largeur = mul(2, v.xtot(), "2 x xtot");
-  return "Couple bi-lobé" + texte_nombre(largeur) + " x" + texte_nombre(h) + " mm - paroi" + texte_nombre(v.ep()) +
-         " mm";
+  return "Couple bi-lobé" + texte_nombre(largeur) + " x" + texte_nombre(h) + " mm - " + texte_paroi(paroi);
 }
 
 } // namespace
+
+std::string texte_paroi(const Paroi& paroi) {
+  return "paroi " + deux_decimales(paroi.mince) + " à " + deux_decimales(paroi.epaisse) + " mm";
+}
 
 Boucle boucle_symetrique(const std::vector<PointMm>& moitie, double tolerance) {
   Boucle boucle;
@@ -82,7 +100,7 @@ double aire_signee(const Boucle& boucle) {
   return somme / 2;
 }
 
-Gabarit construire_gabarit(const ResultatTrace& trace) {
+Lignes lignes_du_couple(const ResultatTrace& trace) {
   const ContourMm& contour = trace.contour;
   const auto moitie_ext = entrees(contour, contour.ligne_exterieure());
   const auto moitie_int = entrees(contour, contour.ligne_interieure());
@@ -90,14 +108,39 @@ Gabarit construire_gabarit(const ResultatTrace& trace) {
   for (const auto* moitie : {&moitie_ext, &moitie_int})
     for (const PointMm& p : *moitie) etendue = std::max({etendue, std::abs(p.x), std::abs(p.y)});
   const double tolerance = TOLERANCE_RELATIVE_AXE * etendue;
+  return {boucle_symetrique(moitie_ext, tolerance), boucle_symetrique(moitie_int, tolerance)};
+}
+
+Gabarit construire_gabarit(const ResultatTrace& trace, const OptionsGabarit& options) {
+  Lignes lignes = lignes_du_couple(trace);
+  coupable(lignes.exterieur, "gabarit : contour extérieur");
+  coupable(lignes.interieur, "gabarit : contour intérieur");
+  const VerificationForme forme = verifier_forme(trace, lignes.exterieur, lignes.interieur);
+  if (!forme.valide())
+    lever(GenreErreur::OperationInvalide, "gabarit", "forme impossible à découper : " + forme.defaut);
+  if (!(options.saignee >= 0 && std::isfinite(options.saignee)))
+    lever(GenreErreur::OperationInvalide, "gabarit", "saignée négative");
 
   Gabarit g;
-  g.exterieur = boucle_coupable(moitie_ext, tolerance, "gabarit : contour extérieur");
-  g.interieur = boucle_coupable(moitie_int, tolerance, "gabarit : contour intérieur");
+  g.exterieur = std::move(lignes.exterieur);
+  g.interieur = std::move(lignes.interieur);
+  if (options.paroi_constante) {
+    const double ep = static_cast<float>(trace.valeurs.ep());
+    g.interieur = a_rebours(decaler(g.exterieur, -ep, "gabarit : paroi constante"));
+  }
   g.surface = std::abs(aire_signee(g.exterieur)) - std::abs(aire_signee(g.interieur));
   if (!std::isfinite(g.surface)) lever(GenreErreur::Depassement, "gabarit : surface");
+  g.paroi = mesurer_paroi(g.exterieur, g.interieur);
+  g.piece = cadre_de(g.exterieur, g.interieur);
+  g.saignee = options.saignee;
+  if (options.saignee > 0) {
+    // The cutter's centre runs half the kerf outside the part and half
+    // inside its hollow, so that the part keeps the drawn size.
+    g.exterieur = decaler(g.exterieur, options.saignee / 2, "gabarit : saignée");
+    g.interieur = a_rebours(decaler(g.interieur, -options.saignee / 2, "gabarit : saignée"));
+  }
   g.cadre = cadre_de(g.exterieur, g.interieur);
-  g.legende = legende_de(trace.valeurs);
+  g.legende = legende_de(trace.valeurs, g.paroi);
 
   const Cadre& c = g.cadre;
   const double d = DEPASSEMENT_REPERES;

@@ -123,8 +123,12 @@ TEST_F(Commande, ErreurDExecutionNEcritRien) {
       {{"--xa", "50", "--format", "dxf", "-o", "existant.dat"}, "Division par zéro (ArcCos)"},
       {{"--nbptel", "0.5", "--format", "svg", "-o", "existant.dat"},
        "Argument ou opération invalide (gabarit : contour extérieur)"},
-      {{"--xtot", "1e30", "--xa", "1e29", "--format", "pdf", "-o", "existant.dat"},
+      {{"--xtot", "1e30", "--xa", "6e29", "--ytot", "1e30", "--ya", "6e29", "--yinf", "4e29", "--ep", "1e29",
+        "--format", "pdf", "-o", "existant.dat"},
        "Dépassement de capacité (gabarit PDF)"},
+      // A shape that cannot be cut: no template.
+      {{"--ch", "--cv", "--segh", "45", "--segv", "35", "--format", "dxf", "-o", "existant.dat"},
+       "Argument ou opération invalide (gabarit) : forme impossible à découper"},
       {{"--format", "svg", "-o", "absent/a.svg"}, "Erreur de fichier (absent/a.svg)"},
       // The target is checked before the PDF is drawn.
       {{"--format", "pdf", "-o", "absent/a.pdf"}, "Erreur de fichier (absent/a.pdf) : dossier introuvable"},
