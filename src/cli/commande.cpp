@@ -5,6 +5,7 @@
 #include "common/texte_affichable.h"
 #include "export/cible_fichier.h"
 #include "export/ecriture_export.h"
+#include "geometry/forme.h"
 #include "geometry/trace.h"
 
 #include <cerrno>
@@ -24,7 +25,7 @@ void ecrire_octets(std::ostream& sortie, const std::string& octets) {
 }
 
 // One trace, then the one export entry: to standard output or to a file.
-int executer_export(const Options& options, std::ostream& sortie) {
+int executer_export(const Options& options, std::ostream& sortie, std::ostream& erreurs) {
   const bool sur_la_sortie = options.sortie == "-";
   std::string chemin;
   // A template's default name is made before the trace, the .DAT's after it,
@@ -32,13 +33,17 @@ int executer_export(const Options& options, std::ostream& sortie) {
   if (!sur_la_sortie && options.format != FormatGabarit::Dat)
     chemin = options.sortie.value_or(nom_par_defaut(options.champs, options.format));
   const ResultatTrace trace = tracer(options.champs);
+  // The .DAT stays as it always was, whatever its shape; the user is told.
+  if (options.format == FormatGabarit::Dat)
+    if (const VerificationForme forme = verifier_forme(trace); !forme.valide())
+      erreurs << "bilobe-dat : attention, forme impossible à découper : " << forme.defaut << "\n";
   if (sur_la_sortie) {
-    ecrire_octets(sortie, contenu_export(trace, options.format).octets);
+    ecrire_octets(sortie, contenu_export(trace, options.format, options.gabarit).octets);
     return 0;
   }
   if (options.format == FormatGabarit::Dat)
     chemin = options.sortie.value_or(nom_par_defaut(options.champs, options.format));
-  const ExportEcrit ecrit = ecrire_export(trace, options.format, chemin);
+  const ExportEcrit ecrit = ecrire_export(trace, options.format, chemin, options.gabarit);
   sortie << ecrit.resume << "\n" << texte_affichable(ecrit.chemin) << "\n";
   return 0;
 }
@@ -57,7 +62,7 @@ int executer(const std::vector<std::string>& arguments, std::ostream& sortie, st
     return 0;
   }
   try {
-    return executer_export(*options, sortie);
+    return executer_export(*options, sortie, erreurs);
   } catch (const ErreurExecution& e) {
     erreurs << "bilobe-dat : " << e.what() << "\n";
     return 1;

@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "common/erreurs.h"
+#include "common/lecture_nombre.h"
 #include "common/texte_affichable.h"
 
 #include <array>
@@ -39,7 +41,8 @@ const OptionChamp* chercher(const std::string& nom) {
 // forgotten ("--ep --ch"); a negative number such as "-10" is a value.
 bool est_nom_d_option(const std::string& texte) {
   const std::string nom = texte.substr(0, texte.rfind("--", 0) == 0 ? texte.find('=') : std::string::npos);
-  for (const char* autre : {"--ch", "--cv", "-o", "--sortie", "--format", "--help", "-h"})
+  for (const char* autre :
+       {"--ch", "--cv", "-o", "--sortie", "--format", "--paroi-constante", "--saignee", "--help", "-h"})
     if (nom == autre) return true;
   return chercher(nom) != nullptr;
 }
@@ -65,6 +68,20 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
       options.aide = true;
     } else if ((nom == "--ch" || nom == "--cv") && !valeur) {
       (nom == "--ch" ? options.champs.ch : options.champs.cv) = 1;
+    } else if (nom == "--paroi-constante" && !valeur) {
+      options.gabarit.paroi_constante = true;
+    } else if (nom == "--saignee") {
+      const auto texte = prendre_valeur();
+      double mm = -1;
+      try {
+        if (texte) mm = lire_nombre(*texte);
+      } catch (const ErreurExecution&) {
+      }
+      if (!(mm >= 0 && mm < 1e6)) {
+        erreur = "l'option --saignee attend une largeur en mm, positive ou nulle";
+        return std::nullopt;
+      }
+      options.gabarit.saignee = mm;
     } else if (nom == "-o" || nom == "--sortie") {
       options.sortie = prendre_valeur();
       if (!options.sortie) {
@@ -97,7 +114,8 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
 std::string texte_usage() {
   return "Usage : bilobe-dat [--xtot T] [--ytot T] [--xa T] [--ya T] [--yinf T] [--segh T]\n"
          "                   [--segv T] [--ep T] [--nbptel T] [--nbptseg T] [--ch] [--cv]\n"
-         "                   [--format dat|svg|dxf|pdf] [-o CHEMIN]\n"
+         "                   [--format dat|svg|dxf|pdf] [--paroi-constante] [--saignee MM]\n"
+         "                   [-o CHEMIN]\n"
          "Essayez « bilobe-dat --help » pour plus d'informations.\n";
 }
 
@@ -117,6 +135,8 @@ std::string texte_aide() {
   aide += "  --ch          coche « Segment horizontal » (fond plat) [non coché]\n"
           "  --cv          coche « Segment vertical » (flanc droit) [non coché]\n"
           "  --format F    dat (points, par défaut), svg, dxf ou pdf (gabarit en millimètres)\n"
+          "  --paroi-constante  gabarit : contour intérieur à ep exactement du contour extérieur\n"
+          "  --saignee MM  gabarit : largeur du trait de coupe, moitié dehors, moitié dans le creux [0]\n"
           "  -o CHEMIN     écrit le fichier à ce chemin ; « -o - » écrit sur la sortie standard ;\n"
           "                sans -o : le nom par défaut (« Bi-lobe 140 x 50.dat », « .svg »…)\n"
           "                dans le dossier courant\n"

@@ -13,6 +13,7 @@ struct Options {
   ChampsCouple champs;
   std::optional<std::string> sortie; // "-" for standard output
   FormatGabarit format = FormatGabarit::Dat;
+  OptionsGabarit gabarit; // --paroi-constante, --saignee
   bool aide = false;
 };
 

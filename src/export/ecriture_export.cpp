@@ -19,14 +19,15 @@ namespace {
 // Everything that can fail on the former's side is done first (the hand-off,
 // the template's shape), then `avant_octets` (the target's check), then the
 // bytes.
-ContenuExport preparer(const ResultatTrace& trace, FormatGabarit format, const std::function<void()>& avant_octets) {
+ContenuExport preparer(const ResultatTrace& trace, FormatGabarit format, const OptionsGabarit& options,
+                       const std::function<void()>& avant_octets) {
   if (format == FormatGabarit::Dat) {
     DonneesExport donnees; // new: its list starts empty
     remettre(trace.valeurs, trace.liste, donnees);
     avant_octets();
     return {contenu_dat(donnees), texte_confirmation(donnees.nbpts())};
   }
-  const Gabarit gabarit = construire_gabarit(trace);
+  const Gabarit gabarit = construire_gabarit(trace, options);
   avant_octets();
   return {octets_gabarit(gabarit, format), texte_resume(gabarit, format)};
 }
@@ -47,12 +48,13 @@ std::string octets_gabarit(const Gabarit& gabarit, FormatGabarit format) {
   lever(GenreErreur::OperationInvalide, "gabarit", "le format DAT n'est pas un gabarit");
 }
 
-ContenuExport contenu_export(const ResultatTrace& trace, FormatGabarit format) {
-  return preparer(trace, format, [] {});
+ContenuExport contenu_export(const ResultatTrace& trace, FormatGabarit format, const OptionsGabarit& options) {
+  return preparer(trace, format, options, [] {});
 }
 
-ExportEcrit ecrire_export(const ResultatTrace& trace, FormatGabarit format, const std::string& chemin) {
-  ContenuExport contenu = preparer(trace, format, [&] { resoudre_cible(chemin); });
+ExportEcrit ecrire_export(const ResultatTrace& trace, FormatGabarit format, const std::string& chemin,
+                          const OptionsGabarit& options) {
+  ContenuExport contenu = preparer(trace, format, options, [&] { resoudre_cible(chemin); });
   return {std::move(contenu.resume), ecrire_fichier(chemin, contenu.octets)};
 }
 

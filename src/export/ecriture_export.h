@@ -19,7 +19,7 @@ struct ContenuExport {
   std::string octets;
   std::string resume;
 };
-ContenuExport contenu_export(const ResultatTrace& trace, FormatGabarit format);
+ContenuExport contenu_export(const ResultatTrace& trace, FormatGabarit format, const OptionsGabarit& options = {});
 
 // What the preview's menu and `bilobe-dat` do with a traced former: checks
 // the target before the bytes are made (so a bad path is said at once), then
@@ -28,6 +28,7 @@ struct ExportEcrit {
   std::string resume;
   std::string chemin;
 };
-ExportEcrit ecrire_export(const ResultatTrace& trace, FormatGabarit format, const std::string& chemin);
+ExportEcrit ecrire_export(const ResultatTrace& trace, FormatGabarit format, const std::string& chemin,
+                          const OptionsGabarit& options = {});
 
 } // namespace bilobe

@@ -52,8 +52,9 @@ std::string nom_par_defaut(const ChampsCouple& champs, FormatGabarit format) {
 }
 
 std::string texte_resume(const Gabarit& g, FormatGabarit format) {
-  return "Gabarit " + nom_format(format) + " : " + texte_mm(g.cadre.largeur()) + " x " + texte_mm(g.cadre.hauteur()) +
-         " mm, surface " + texte_mm(g.surface) + " mm²";
+  return "Gabarit " + nom_format(format) + " : " + texte_mm(g.piece.largeur()) + " x " + texte_mm(g.piece.hauteur()) +
+         " mm, surface " + texte_mm(g.surface) + " mm², " + texte_paroi(g.paroi) + ", saignée " + texte_mm(g.saignee) +
+         " mm";
 }
 
 } // namespace bilobe

@@ -23,7 +23,8 @@ std::string extension(FormatGabarit format);
 // "Bi-lobe 140 x 50.svg".
 std::string nom_par_defaut(const ChampsCouple& champs, FormatGabarit format);
 
-// "Gabarit SVG : 100 x 140 mm, surface 3512.3456 mm²" (width first, then height).
+// "Gabarit SVG : 100 x 140 mm, surface 3326.1615 mm², paroi 8.33 à 10.00 mm,
+// saignée 0 mm": the part (width first, then height), its ring, its wall, the kerf.
 std::string texte_resume(const Gabarit& gabarit, FormatGabarit format);
 
 } // namespace bilobe

@@ -1,5 +1,7 @@
 #include "geometry/apercu.h"
 
+#include "geometry/forme.h"
+
 namespace bilobe {
 
 Apercu apercu_de(const ResultatTrace& trace) {
@@ -9,6 +11,13 @@ Apercu apercu_de(const ResultatTrace& trace) {
   const auto ys = trace.liste.ys();
   a.polyligne.reserve(xs.size());
   for (std::size_t k = 0; k < xs.size(); ++k) a.polyligne.push_back({static_cast<float>(xs[k]), ys[k]});
+
+  const VerificationForme forme = verifier_forme(trace);
+  a.alerte = forme.defaut;
+  const double yinf = trace.valeurs.yinf();
+  const double h = yinf + trace.valeurs.ytot(); // traced already: finite and not zero
+  for (const PointMm& p : forme.croisements)
+    if (p.x >= 0) a.croisements.push_back({static_cast<float>(p.x / h), static_cast<float>((p.y + yinf) / h)});
   return a;
 }
 

@@ -2,6 +2,7 @@
 
 #include "geometry/trace.h"
 
+#include <string>
 #include <vector>
 
 namespace bilobe {
@@ -18,9 +19,14 @@ struct PointApercu {
 struct Apercu {
   float niveau = 0; // y of the level line, yinf / H
   std::vector<PointApercu> polyligne;
+  // A shape that cannot be cut: what is wrong, and where its lines cross
+  // on the half that is drawn.
+  std::string alerte;
+  std::vector<PointApercu> croisements;
 };
 
-// The preview of a trace: its relative outline, x passed in single precision.
+// The preview of a trace: its relative outline, x passed in single
+// precision, and the outcome of the shape check.
 Apercu apercu_de(const ResultatTrace& trace);
 
 // The logical window of the drawing surface: x from -0.05 to 0.50, y from

@@ -46,6 +46,20 @@ void SurfaceDessin::rendre(qreal rapport_pixels) {
   p.setPen(QPen(QColor(0, 0, 255), 0));
   const auto& points = apercu_->polyligne;
   for (std::size_t k = 1; k < points.size(); ++k) p.drawLine(en_pixels(points[k - 1]), en_pixels(points[k]));
+  if (apercu_->alerte.empty()) return;
+
+  // A shape that cannot be cut: its crossings ringed in red, and what is
+  // wrong in red at the foot of the drawing.
+  const QColor rouge(255, 0, 0);
+  p.setPen(QPen(rouge, 1.5));
+  p.setBrush(Qt::NoBrush);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (const PointApercu& c : apercu_->croisements) p.drawEllipse(en_pixels(c), 3.5, 3.5);
+  p.setPen(rouge);
+  p.setFont(font());
+  const QRect pied(2, HAUTEUR - 4 * fontMetrics().height(), LARGEUR - 4, 2 * fontMetrics().height());
+  p.drawText(pied, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
+             QStringLiteral("Forme impossible à découper :\n") + QString::fromStdString(apercu_->alerte));
 }
 
 void SurfaceDessin::paintEvent(QPaintEvent* event) {

@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace bilobe::ui {
 
@@ -47,6 +48,13 @@ public:
   // Asks where to write a template, starting from the proposed path; empty
   // when the user cancels. The platform's save dialog unless replaced.
   std::function<QString(const QString& titre, const QString& propose, const QString& filtre)> demander_chemin;
+  // Asks for the kerf in mm, starting from the current one; nothing when the
+  // user cancels. The platform's input dialog unless replaced.
+  std::function<std::optional<double>(double actuelle)> demander_saignee;
+  // The menu's two settings of the templates, kept while the program runs.
+  QAction* action_paroi_constante;
+  QAction* action_saignee;
+  const OptionsGabarit& options_gabarit() const { return options_gabarit_; }
 
   // The ten fields, in the order of the frames.
   std::array<QLineEdit*, 10> champs() const;
@@ -96,6 +104,7 @@ private:
   // the main window is closed.
   std::unique_ptr<Frm_Sauve> sauve_;
   QString dossier_gabarits_; // the folder of the last template, for the next one
+  OptionsGabarit options_gabarit_;
   int traces_ = 0;
   int messages_ = 0;
   bool premier_affichage_ = true;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 
 #include <array>
 
@@ -51,6 +52,23 @@ void Frm_Bi_Lobe::construire_menu_gabarit() {
     QAction* action = menu_gabarit->addAction(QString::fromUtf8(e.texte));
     connect(action, &QAction::triggered, this, [this, format = e.format] { exporter_gabarit(format); });
   }
+  menu_gabarit->addSeparator();
+  action_paroi_constante = menu_gabarit->addAction(QStringLiteral("Paroi d'épaisseur constante"));
+  action_paroi_constante->setCheckable(true);
+  connect(action_paroi_constante, &QAction::toggled, this,
+          [this](bool coche) { options_gabarit_.paroi_constante = coche; });
+  action_saignee = menu_gabarit->addAction(QStringLiteral("Saignée de découpe…"));
+  connect(action_saignee, &QAction::triggered, this, [this] {
+    if (const auto mm = demander_saignee(options_gabarit_.saignee)) options_gabarit_.saignee = *mm;
+  });
+  demander_saignee = [this](double actuelle) -> std::optional<double> {
+    bool accepte = false;
+    const double mm =
+        QInputDialog::getDouble(this, QStringLiteral("Saignée de découpe"),
+                                QStringLiteral("Largeur du trait de coupe (mm) :"), actuelle, 0, 10, 2, &accepte);
+    if (!accepte) return std::nullopt;
+    return mm;
+  };
   Dessin->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Dessin, &QWidget::customContextMenuRequested, this, &Frm_Bi_Lobe::Dessin_ContextMenu);
   demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {
@@ -74,7 +92,7 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
             QDir(dossier_gabarits_).filePath(QString::fromStdString(nom_par_defaut(champs, format)));
         const QString chemin = demander_chemin(QString::fromUtf8(e.titre), propose, QString::fromUtf8(e.filtre));
         if (chemin.isEmpty()) return; // cancelled
-        const ExportEcrit ecrit = ecrire_export(couple_.courant(), format, chemin.toStdString());
+        const ExportEcrit ecrit = ecrire_export(couple_.courant(), format, chemin.toStdString(), options_gabarit_);
         dossier_gabarits_ = QFileInfo(chemin).absolutePath();
         montrer_boite(QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin), QString::fromStdString(ecrit.resume));
       },

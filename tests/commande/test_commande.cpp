@@ -72,7 +72,8 @@ TEST_F(Commande, GabaritsParFormat) {
   for (const auto& k : cas) {
     const Sortie s = lancer({"--format", k.format});
     ASSERT_EQ(s.code, 0) << s.err;
-    EXPECT_EQ(s.out, std::string("Gabarit ") + k.titre + " : 100 x 140 mm, surface 3326.1615 mm²\n" +
+    EXPECT_EQ(s.out, std::string("Gabarit ") + k.titre +
+                         " : 100 x 140 mm, surface 3326.1615 mm², paroi 8.33 à 10.00 mm, saignée 0 mm\n" +
                          (dossier_ / k.nom).string() + "\n");
     std::ifstream f(dossier_ / k.nom, std::ios::binary);
     const std::string octets((std::istreambuf_iterator<char>(f)), {});

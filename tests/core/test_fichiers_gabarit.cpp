@@ -91,7 +91,7 @@ TEST(FichiersGabarit, NomsEtFormats) {
   c.yinf = "40.5";
   EXPECT_EQ(nom_par_defaut(c, FormatGabarit::Pdf), "Bi-lobe 140.5 x 50.pdf");
   EXPECT_EQ(texte_resume(construire_gabarit(tracer({})), FormatGabarit::Dxf),
-            "Gabarit DXF : 100 x 140 mm, surface 3326.1615 mm²");
+            "Gabarit DXF : 100 x 140 mm, surface 3326.1615 mm², paroi 8.33 à 10.00 mm, saignée 0 mm");
 }
 
 TEST(FichiersGabarit, MiseEnPageA4) {

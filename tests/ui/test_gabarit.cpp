@@ -3,6 +3,9 @@
 
 #include <QContextMenuEvent>
 
+#include <optional>
+#include <vector>
+
 using bilobe::FormatGabarit;
 
 namespace {
@@ -34,8 +37,12 @@ private slots:
   void cleanup() { fermer(); }
 
   void clicDroitOuvreLeMenu() {
-    const QStringList attendus{QStringLiteral("Exporter le gabarit SVG…"), QStringLiteral("Exporter le gabarit DXF…"),
-                               QStringLiteral("Imprimer le gabarit (PDF 1:1)…")};
+    const QStringList attendus{QStringLiteral("Exporter le gabarit SVG…"),
+                               QStringLiteral("Exporter le gabarit DXF…"),
+                               QStringLiteral("Imprimer le gabarit (PDF 1:1)…"),
+                               QString(), // the separator
+                               QStringLiteral("Paroi d'épaisseur constante"),
+                               QStringLiteral("Saignée de découpe…")};
     QStringList textes;
     for (const QAction* a : f->menu_gabarit->actions()) textes << a->text();
     QCOMPARE(textes, attendus);
@@ -89,6 +96,31 @@ private slots:
     QVERIFY(octets.startsWith(debut));
     if (format != int(FormatGabarit::Pdf)) // the PDF carries its time of creation
       QCOMPARE(octets, octets_de_la_commande({"--xtot", "60", "--format", QFileInfo(nom).suffix().toStdString()}));
+  }
+
+  // The constant wall and the kerf from the menu, kept from one template to
+  // the next: the same bytes as the command's options.
+  void paroiConstanteEtSaignee() {
+    QVERIFY(f->action_paroi_constante->isCheckable() && !f->action_paroi_constante->isChecked());
+    f->action_paroi_constante->trigger();
+    std::vector<double> proposees;
+    f->demander_saignee = [&](double actuelle) -> std::optional<double> {
+      proposees.push_back(actuelle);
+      return proposees.size() == 1 ? std::optional<double>(1.5) : std::nullopt; // then cancelled
+    };
+    f->action_saignee->trigger();
+    f->action_saignee->trigger();
+    QCOMPARE(proposees, (std::vector<double>{0, 1.5}));
+    QCOMPARE(f->options_gabarit().saignee, 1.5);
+
+    FermeBoites boites;
+    for (const char* nom : {"a.dxf", "b.dxf"}) {
+      reponse.chemin = chemin(nom);
+      f->exporter_gabarit(FormatGabarit::Dxf);
+      QCOMPARE(lire(reponse.chemin),
+               octets_de_la_commande({"--paroi-constante", "--saignee", "1.5", "--format", "dxf"}));
+    }
+    QVERIFY(boites.textes.last().endsWith(QStringLiteral("paroi 10.00 à 10.00 mm, saignée 1.5 mm")));
   }
 
   void echecsAnnulationEtDossierRetenu() {
