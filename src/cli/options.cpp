@@ -73,8 +73,9 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
     } else if (nom == "--saignee") {
       const auto texte = prendre_valeur();
       double mm = -1;
+      // Read as the fields are read, but a text without a digit is no width.
       try {
-        if (texte) mm = lire_nombre(*texte);
+        if (texte && texte->find_first_of("0123456789") != std::string::npos) mm = lire_nombre(*texte);
       } catch (const ErreurExecution&) {
       }
       if (!(mm >= 0 && mm < 1e6)) {

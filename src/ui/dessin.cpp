@@ -49,7 +49,7 @@ void SurfaceDessin::rendre(qreal rapport_pixels) {
   if (apercu_->alerte.empty()) return;
 
   // A shape that cannot be cut: its crossings ringed in red, and what is
-  // wrong in red at the foot of the drawing.
+  // wrong in red in the middle of the drawing, where the hollow usually is.
   const QColor rouge(255, 0, 0);
   p.setPen(QPen(rouge, 1.5));
   p.setBrush(Qt::NoBrush);
@@ -57,8 +57,8 @@ void SurfaceDessin::rendre(qreal rapport_pixels) {
   for (const PointApercu& c : apercu_->croisements) p.drawEllipse(en_pixels(c), 3.5, 3.5);
   p.setPen(rouge);
   p.setFont(font());
-  const QRect pied(2, HAUTEUR - 4 * fontMetrics().height(), LARGEUR - 4, 2 * fontMetrics().height());
-  p.drawText(pied, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
+  const QRect milieu(2, HAUTEUR / 2, LARGEUR - 4, 2 * fontMetrics().height());
+  p.drawText(milieu, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
              QStringLiteral("Forme impossible à découper :\n") + QString::fromStdString(apercu_->alerte));
 }
 

@@ -151,6 +151,55 @@ TEST_F(Commande, ErreurDExecutionNEcritRien) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()), 1);
 }
 
+// A shape that cannot be cut: the .DAT is written as always, with a warning
+// on standard error; a template is refused.
+TEST_F(Commande, FormeImpossibleADecouper) {
+  const std::vector<std::string> croise = {"--ch", "--cv", "--segh", "45", "--segv", "35"};
+  std::vector<std::string> dat = croise;
+  dat.insert(dat.end(), {"-o", "-"});
+  const Sortie s = lancer(dat);
+  EXPECT_EQ(s.code, 0);
+  EXPECT_EQ(lignes(s.out), 630u);
+  EXPECT_EQ(s.err, "bilobe-dat : attention, forme impossible à découper : contour croisé sur lui-même\n");
+  EXPECT_EQ(lancer({"--ch", "--cv", "-o", "-"}).err, ""); // a sound former: not a word
+
+  std::vector<std::string> svg = croise;
+  svg.insert(svg.end(), {"--format", "svg", "-o", "croise.svg"});
+  const Sortie refus = lancer(svg);
+  EXPECT_EQ(refus.code, 1);
+  EXPECT_NE(refus.err.find("forme impossible à découper : contour croisé sur lui-même"), std::string::npos);
+  EXPECT_FALSE(fs::exists("croise.svg"));
+}
+
+// The constant wall and the kerf: said in the summary.
+TEST_F(Commande, ParoiConstanteEtSaignee) {
+  struct Cas {
+    std::vector<std::string> options;
+    std::string resume;
+  };
+  const Cas cas[] = {
+      {{}, "paroi 8.33 à 10.00 mm, saignée 0 mm"},
+      {{"--paroi-constante"}, "paroi 10.00 à 10.00 mm, saignée 0 mm"},
+      {{"--saignee", "0.8"}, "paroi 8.33 à 10.00 mm, saignée 0.8 mm"},
+      {{"--paroi-constante", "--saignee=1"}, "paroi 10.00 à 10.00 mm, saignée 1 mm"},
+  };
+  for (const Cas& k : cas) {
+    std::vector<std::string> arguments = k.options;
+    arguments.insert(arguments.end(), {"--format", "dxf", "-o", "g.dxf"});
+    const Sortie s = lancer(arguments);
+    ASSERT_EQ(s.code, 0) << s.err;
+    EXPECT_EQ(s.out.substr(0, s.out.find('\n')),
+              "Gabarit DXF : 100 x 140 mm, surface " +
+                  std::string(k.options.empty() || k.options[0] != "--paroi-constante" ? "3326.1615" : "3455.4874") +
+                  " mm², " + k.resume);
+  }
+  for (const char* mauvais : {"-1", "abc", "1e400"}) {
+    const Sortie s = lancer({"--saignee", mauvais, "--format", "svg"});
+    EXPECT_EQ(s.code, 2) << mauvais;
+    EXPECT_EQ(s.err.rfind("bilobe-dat : l'option --saignee attend une largeur en mm", 0), 0u) << s.err;
+  }
+}
+
 // "-o -" on a standard output that fails is said, in French, with code 1.
 TEST_F(Commande, SortieStandardEnEchec) {
   for (const char* format : {"dat", "svg"}) {

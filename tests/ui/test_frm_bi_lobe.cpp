@@ -230,6 +230,33 @@ private slots:
     QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 189 points)"));
   }
 
+  // A shape that cannot be cut is drawn with its crossings and a red word;
+  // a sound one has no red at all.
+  void formeImpossibleEnRouge() {
+    const auto rouges = [this] {
+      const QImage& image = f->Dessin->image();
+      int n = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+          const QColor c = image.pixelColor(x, y);
+          n += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+        }
+      return n;
+    };
+    QCOMPARE(rouges(), 0);
+    f->chk_segh->click();
+    f->chk_segv->click();
+    f->txt_segh->setText("45");
+    f->txt_segv->setText("35");
+    QTest::keyClick(f->txt_segv, Qt::Key_Return);
+    QCOMPARE(f->messages_montres(), 0); // drawn, not refused: the .DAT stays possible
+    QVERIFY(rouges() > 50);
+    f->txt_segh->setText("30");
+    f->txt_segv->setText("20");
+    QTest::keyClick(f->txt_segv, Qt::Key_Return);
+    QCOMPARE(rouges(), 0);
+  }
+
   void apercuEnCoordonneesLogiques() {
     const QImage& image = f->Dessin->image();
     const QColor noir(0, 0, 0), fond(255, 255, 192);
