@@ -49,13 +49,13 @@ bool croisement(const Segment& s, const Segment& t, PointMm& ou) {
 
 bool voisins(const Segment& s, const Segment& t) {
   if (s.boucle != t.boucle) return false;
-  const std::size_t n = s.n;
-  return (s.k + 1) % n == t.k || (t.k + 1) % n == s.k;
+  const std::size_t ecart = s.k > t.k ? s.k - t.k : t.k - s.k;
+  return ecart == 1 || ecart == s.n - 1; // one after the other, the last and the first included
 }
 
 void ajouter_segments(std::vector<Segment>& segments, const Boucle& boucle, int numero) {
   for (std::size_t k = 0; k < boucle.size(); ++k)
-    segments.push_back({boucle[k], boucle[(k + 1) % boucle.size()], numero, k, boucle.size()});
+    segments.push_back({boucle[k], boucle[k + 1 < boucle.size() ? k + 1 : 0], numero, k, boucle.size()});
 }
 
 // Ray casting: whether p lies inside the closed loop.
@@ -69,12 +69,84 @@ bool dedans(const Boucle& boucle, PointMm p) {
   return dedans;
 }
 
-double distance_au_segment(PointMm p, PointMm a, PointMm b) {
+double distance2_au_segment(PointMm p, PointMm a, PointMm b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double l2 = dx * dx + dy * dy;
   const double t = l2 == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0);
-  return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+  const double ex = p.x - a.x - t * dx, ey = p.y - a.y - t * dy;
+  return ex * ex + ey * ey;
 }
+
+// The segments of a loop filed in square cells, so that the nearest one to
+// a point is found among the cells around it, ring after ring.
+class GrilleSegments {
+public:
+  GrilleSegments(const Boucle& boucle, const Cadre& etendue) : boucle_(boucle), cadre_(etendue) {
+    const double cote = std::max(etendue.largeur(), etendue.hauteur());
+    n_ = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(boucle.size()))), 1, 256);
+    pas_ = cote > 0 ? cote / n_ : 1;
+    // Each segment in every cell its box covers, filed cell by cell.
+    debuts_.assign(static_cast<std::size_t>(n_ * n_) + 1, 0);
+    parcourir([&](std::size_t, std::size_t c) { ++debuts_[c + 1]; });
+    for (std::size_t c = 1; c < debuts_.size(); ++c) debuts_[c] += debuts_[c - 1];
+    segments_.resize(debuts_.back());
+    std::vector<std::size_t> rempli(debuts_.begin(), debuts_.end() - 1);
+    parcourir([&](std::size_t k, std::size_t c) { segments_[rempli[c]++] = k; });
+  }
+
+  double distance(PointMm p) const {
+    const int cx = colonne(p.x), cy = ligne(p.y);
+    double meilleure = std::numeric_limits<double>::infinity();
+    const auto voir = [&](int x, int y) {
+      if (x < 0 || y < 0 || x >= n_ || y >= n_) return;
+      // A cell farther than the best so far holds nothing nearer.
+      const double gauche = cadre_.gauche + x * pas_, bas = cadre_.bas + y * pas_;
+      const double ex = std::max({gauche - p.x, 0.0, p.x - gauche - pas_});
+      const double ey = std::max({bas - p.y, 0.0, p.y - bas - pas_});
+      if (ex * ex + ey * ey > meilleure) return;
+      const std::size_t c = static_cast<std::size_t>(y * n_ + x);
+      for (std::size_t i = debuts_[c]; i < debuts_[c + 1]; ++i) {
+        const std::size_t k = segments_[i];
+        meilleure = std::min(meilleure, distance2_au_segment(p, boucle_[k], boucle_[suivant(k)]));
+      }
+    };
+    for (int r = 0; r < n_; ++r) {
+      // Every cell of ring r is at least r - 1 cells away from p.
+      const double proche = (r - 1) * pas_;
+      if (r > 1 && proche * proche > meilleure) break;
+      for (int x = cx - r; x <= cx + r; ++x) {
+        voir(x, cy - r);
+        if (r > 0) voir(x, cy + r);
+      }
+      for (int y = cy - r + 1; y <= cy + r - 1; ++y) {
+        voir(cx - r, y);
+        voir(cx + r, y);
+      }
+    }
+    return std::sqrt(meilleure);
+  }
+
+private:
+  std::size_t suivant(std::size_t k) const { return k + 1 < boucle_.size() ? k + 1 : 0; }
+  int colonne(double x) const { return std::clamp(static_cast<int>((x - cadre_.gauche) / pas_), 0, n_ - 1); }
+  int ligne(double y) const { return std::clamp(static_cast<int>((y - cadre_.bas) / pas_), 0, n_ - 1); }
+  template <typename F> void parcourir(F&& ranger) const {
+    for (std::size_t k = 0; k < boucle_.size(); ++k) {
+      const PointMm a = boucle_[k], b = boucle_[suivant(k)];
+      const int x0 = colonne(std::min(a.x, b.x)), x1 = colonne(std::max(a.x, b.x));
+      const int y0 = ligne(std::min(a.y, b.y)), y1 = ligne(std::max(a.y, b.y));
+      for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) ranger(k, static_cast<std::size_t>(y * n_ + x));
+    }
+  }
+
+  const Boucle& boucle_;
+  Cadre cadre_;
+  int n_ = 1;
+  double pas_ = 1;
+  std::vector<std::size_t> debuts_;   // cell c holds segments_[debuts_[c]] to segments_[debuts_[c + 1] - 1]
+  std::vector<std::size_t> segments_; // indices of the segments' first points
+};
 
 } // namespace
 
@@ -94,6 +166,7 @@ VerificationForme verifier_forme(const ResultatTrace& trace, const Boucle& exter
   // The segments by their left end, so that each is compared only with those
   // that overlap it from left to right.
   std::vector<Segment> segments;
+  segments.reserve(exterieur.size() + interieur.size());
   ajouter_segments(segments, exterieur, 0);
   ajouter_segments(segments, interieur, 1);
   std::sort(segments.begin(), segments.end(),
@@ -118,11 +191,18 @@ VerificationForme verifier_forme(const ResultatTrace& trace, const Boucle& exter
 }
 
 Paroi mesurer_paroi(const Boucle& exterieur, const Boucle& interieur) {
+  Cadre etendue{exterieur.front().x, exterieur.front().x, exterieur.front().y, exterieur.front().y};
+  for (const Boucle* b : {&exterieur, &interieur})
+    for (const PointMm& p : *b) {
+      etendue.gauche = std::min(etendue.gauche, p.x);
+      etendue.droite = std::max(etendue.droite, p.x);
+      etendue.bas = std::min(etendue.bas, p.y);
+      etendue.haut = std::max(etendue.haut, p.y);
+    }
+  const GrilleSegments grille(exterieur, etendue);
   Paroi m{std::numeric_limits<double>::infinity(), 0};
   for (const PointMm& p : interieur) {
-    double d = std::numeric_limits<double>::infinity();
-    for (std::size_t k = 0; k < exterieur.size(); ++k)
-      d = std::min(d, distance_au_segment(p, exterieur[k], exterieur[(k + 1) % exterieur.size()]));
+    const double d = grille.distance(p);
     m.mince = std::min(m.mince, d);
     m.epaisse = std::max(m.epaisse, d);
   }
