@@ -122,7 +122,10 @@ private:
 class FichierTemporaire {
 public:
   FichierTemporaire(int dossier, const std::string& chemin) : dossier_(dossier) {
-    fd_ = ::openat(dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    // An unnamed file must be given a name at the end: root links the
+    // descriptor itself, anyone else through /proc.
+    const bool nommable = ::geteuid() == 0 || ::access("/proc/self/fd", X_OK) == 0;
+    if (nommable) fd_ = ::openat(dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd_ >= 0) return;
     for (int essai = 0; essai < 100 && fd_ < 0; ++essai) {
       nom_ = nom_temporaire(::getpid(), essai);
