@@ -37,6 +37,34 @@ std::string chiffres_significatifs(double valeur, int chiffres, int& exposant10)
   return resultat;
 }
 
+std::string texte_au_centieme(double valeur) {
+  if (!std::isfinite(valeur)) lever(GenreErreur::Depassement, "texte d'une cote");
+  // A double's exact expansion has at most 1074 decimals: with 1080 the
+  // digits below are the true value's, so the rounding sees a true tie.
+  static constexpr int DECIMALES_EXACTES = 1080;
+  std::array<char, 320 + DECIMALES_EXACTES> tampon{};
+  const auto [fin, ec] = std::to_chars(tampon.data(), tampon.data() + tampon.size(), std::fabs(valeur),
+                                       std::chars_format::fixed, DECIMALES_EXACTES);
+  if (ec != std::errc()) lever(GenreErreur::Depassement, "texte d'une cote");
+  const std::string exact(tampon.data(), fin);
+  const std::size_t point = exact.find('.');
+  std::string chiffres = exact.substr(0, point) + exact.substr(point + 1, 2); // hundredths
+  if (exact[point + 3] >= '5') {
+    std::size_t i = chiffres.size();
+    while (i > 0 && chiffres[i - 1] == '9') chiffres[--i] = '0';
+    if (i == 0)
+      chiffres.insert(chiffres.begin(), '1');
+    else
+      ++chiffres[i - 1];
+  }
+  std::string entier = chiffres.substr(0, chiffres.size() - 2);
+  std::string centiemes = chiffres.substr(chiffres.size() - 2);
+  while (!centiemes.empty() && centiemes.back() == '0') centiemes.pop_back();
+  std::string texte = centiemes.empty() ? entier : entier + "." + centiemes;
+  if (texte != "0" && valeur < 0) texte.insert(texte.begin(), '-');
+  return texte;
+}
+
 std::string texte_nombre(double valeur) {
   if (std::isnan(valeur)) lever(GenreErreur::OperationInvalide, "texte d'un nombre");
   if (std::isinf(valeur)) lever(GenreErreur::Depassement, "texte d'un nombre");

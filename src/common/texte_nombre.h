@@ -15,4 +15,10 @@ std::string texte_nombre(double valeur);
 // stripped) and sets `exposant10` so that the value is 0.d1d2d3… × 10^exposant10.
 std::string chiffres_significatifs(double valeur, int chiffres, int& exposant10);
 
+// A computed dimension as a field text: the exact value rounded to 0.01, a
+// tie away from zero, without trailing zeros and never "-0": 32.5 gives
+// "32.5", 40 gives "40", 33.333 gives "33.33", -0.004 gives "0". A value that
+// is not finite is an overflow.
+std::string texte_au_centieme(double valeur);
+
 } // namespace bilobe

@@ -1,40 +1,17 @@
 #include "export/gabarit_dxf.h"
 
+#include "export/ecrivain_dxf.h"
 #include "export/style_gabarit.h"
 #include "export/texte_dat.h"
 #include "export/texte_mm.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace bilobe {
 
 namespace {
 
 using namespace style_gabarit;
-
-// A DXF file is a sequence of pairs: a group code, then its value.
-class Dxf {
-public:
-  explicit Dxf(std::size_t taille_prevue) { texte_.reserve(taille_prevue); }
-
-  // Group codes are below 1000, right-aligned on three columns.
-  Dxf& operator()(int code, std::string_view valeur) {
-    const char code_texte[3] = {code >= 100 ? char('0' + code / 100) : ' ',
-                                code >= 10 ? char('0' + code / 10 % 10) : ' ', char('0' + code % 10)};
-    texte_.append(code_texte, 3).append("\r\n").append(valeur).append("\r\n");
-    return *this;
-  }
-  Dxf& point(int code, PointMm p) { return (*this)(code, texte_mm(p.x))(code + 10, texte_mm(p.y))(code + 20, "0"); }
-  Dxf& section(const char* nom) { return (*this)(0, "SECTION")(2, nom); }
-  Dxf& calque(const Trait& trait) {
-    return (*this)(0, "LAYER")(2, trait.calque)(70, "0")(62, std::to_string(trait.couleur_dxf))(6, "CONTINUOUS");
-  }
-  std::string fin() { return std::move((*this)(0, "EOF").texte_); }
-
-private:
-  std::string texte_;
-};
 
 // The drawing is moved so that the lower left corner of everything it holds
 // (contours, marks, text) is at (0, 0): laser and CNC programs that keep
@@ -67,12 +44,6 @@ Cadre cadre_repere(const Repere& r) {
           std::max(r.debut.y, r.fin.y)};
 }
 
-void polyligne_fermee(Dxf& dxf, const Boucle& boucle, const Placement& place) {
-  dxf(0, "POLYLINE")(8, DECOUPE.calque)(66, "1").point(10, {})(70, "1");
-  for (const PointMm& p : boucle) dxf(0, "VERTEX")(8, DECOUPE.calque).point(10, place(p));
-  dxf(0, "SEQEND")(8, DECOUPE.calque);
-}
-
 void ligne(Dxf& dxf, const Repere& r, const Placement& place) {
   dxf(0, "LINE")(8, REPERES.calque).point(10, place(r.debut)).point(11, place(r.fin));
 }
@@ -85,11 +56,7 @@ std::string contenu_dxf(const Gabarit& g) {
   const Cadre tout = reunion(reunion(reunion(g.cadre, cadre_repere(g.axe)), cadre_repere(g.niveau)),
                              boite_texte(base_texte, g.legende));
   const Placement place{-tout.gauche, -tout.bas};
-  dxf.section("HEADER")(9, "$ACADVER")(1, "AC1009")(9, "$DWGCODEPAGE")(3, "ANSI_1252");
-  dxf(9, "$INSUNITS")(70, "4");    // millimetres, for the readers that look here
-  dxf(9, "$MEASUREMENT")(70, "1"); // metric, for those that look there (Inkscape)
-  dxf(9, "$EXTMIN").point(10, place({tout.gauche, tout.bas}))(9, "$EXTMAX").point(10, place({tout.droite, tout.haut}));
-  dxf(0, "ENDSEC");
+  dxf.entete(place({tout.gauche, tout.bas}), place({tout.droite, tout.haut}));
 
   dxf.section("TABLES");
   dxf(0, "TABLE")(2, "LTYPE")(70, "1");
@@ -100,8 +67,8 @@ std::string contenu_dxf(const Gabarit& g) {
 
   // The inside first: programs that cut in drawing order free the part last.
   dxf.section("ENTITIES");
-  polyligne_fermee(dxf, g.interieur, place);
-  polyligne_fermee(dxf, g.exterieur, place);
+  dxf.polyligne_fermee(DECOUPE.calque, g.interieur, place);
+  dxf.polyligne_fermee(DECOUPE.calque, g.exterieur, place);
   ligne(dxf, g.axe, place);
   ligne(dxf, g.niveau, place);
   dxf(0, "TEXT")(8, REPERES.calque).point(10, place(base_texte));

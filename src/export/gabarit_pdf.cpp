@@ -114,8 +114,10 @@ void dessiner_zone(QPainter& p, const Gabarit& g, const PageGabarit& page, bool 
 }
 
 // `numero` of `total`: the sheets printed; the row and column still say
-// where the sheet goes in the whole grid.
-void dessiner_bande(QPainter& p, const Gabarit& g, const PageGabarit& page, std::size_t numero, std::size_t total) {
+// where the sheet goes in the whole grid. A named template says its name
+// on each of its sheets.
+void dessiner_bande(QPainter& p, const GabaritNomme& g, const PageGabarit& page, std::size_t numero,
+                    std::size_t total) {
   p.fillRect(QRectF(BARRE_GAUCHE, BARRE_HAUT, BARRE_LONGUEUR, BARRE_EPAISSEUR), Qt::black);
   p.setPen(stylo(Qt::black, 0.2));
   for (double x = 0; x <= BARRE_LONGUEUR; x += 10)
@@ -123,27 +125,39 @@ void dessiner_bande(QPainter& p, const Gabarit& g, const PageGabarit& page, std:
   texte(p, BARRE_GAUCHE, BARRE_HAUT + 7, QString::fromUtf8("Barre d'échelle : 50 mm"));
   p.fillRect(QRectF(CARRE_GAUCHE, CARRE_HAUT, CARRE_COTE, CARRE_COTE), Qt::black);
 
+  const QString nom = g.nom.empty() ? QString() : QString::fromStdString(g.nom) + QStringLiteral(" - ");
   const double x = CARRE_GAUCHE + CARRE_COTE + 5;
-  texte(p, x, CARRE_HAUT + 3, QString::fromStdString(g.legende));
+  texte(p, x, CARRE_HAUT + 3, nom + QString::fromStdString(g.gabarit->legende));
   texte(p, x, CARRE_HAUT + 8, QString::fromUtf8("Carré : 10 mm - imprimer à 100 % (taille réelle)"));
   texte(p, x, CARRE_HAUT + 13,
-        QString::fromUtf8("Page %1/%2 (ligne %3, colonne %4)")
-            .arg(numero)
-            .arg(total)
-            .arg(page.ligne + 1)
-            .arg(page.colonne + 1));
+        nom + QString::fromUtf8("Page %1/%2 (ligne %3, colonne %4)")
+                  .arg(numero)
+                  .arg(total)
+                  .arg(page.ligne + 1)
+                  .arg(page.colonne + 1));
+}
+
+// The sheets that cover a former; its construction lines are cut at the
+// edge of the drawing area. A sheet that would hold alignment marks only
+// is left out.
+struct Feuilles {
+  MiseEnPage mise_en_page;
+  std::vector<const PageGabarit*> a_imprimer;
+};
+Feuilles feuilles_de(const Gabarit& g) {
+  Feuilles f{mettre_en_page(g.cadre), {}};
+  for (const PageGabarit& page : f.mise_en_page.pages)
+    if (montre_le_contour(page, g)) f.a_imprimer.push_back(&page);
+  return f;
 }
 
 } // namespace
 
-std::string contenu_pdf(const Gabarit& g) {
-  // The sheets cover the former; its construction lines are cut at the
-  // edge of the drawing area. A sheet that would hold alignment marks only
-  // is left out.
-  const MiseEnPage m = mettre_en_page(g.cadre);
-  std::vector<const PageGabarit*> a_imprimer;
-  for (const PageGabarit& page : m.pages)
-    if (montre_le_contour(page, g)) a_imprimer.push_back(&page);
+std::string contenu_pdf(const Gabarit& g) { return contenu_pdf({{std::string(), &g}}, g.legende); }
+
+std::string contenu_pdf(const std::vector<GabaritNomme>& gabarits, const std::string& titre) {
+  std::vector<Feuilles> feuilles;
+  for (const GabaritNomme& g : gabarits) feuilles.push_back(feuilles_de(*g.gabarit));
   const ApplicationGraphique application;
 
   QByteArray octets;
@@ -153,19 +167,24 @@ std::string contenu_pdf(const Gabarit& g) {
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   pdf.setResolution(RESOLUTION);
-  pdf.setTitle(QString::fromStdString(g.legende));
+  pdf.setTitle(QString::fromStdString(titre));
   pdf.setCreator(QString::fromUtf8("Couple bi-lobé"));
 
   QPainter p;
   if (!p.begin(&pdf)) lever(GenreErreur::Fichier, "gabarit PDF", "le dessin du PDF n'a pas pu commencer");
   p.setRenderHint(QPainter::Antialiasing);
-  for (std::size_t k = 0; k < a_imprimer.size(); ++k) {
-    if (k > 0) pdf.newPage();
-    p.save();
-    p.scale(POINTS_PAR_MM, POINTS_PAR_MM); // from here on, one unit is one millimetre
-    dessiner_zone(p, g, *a_imprimer[k], m.pages.size() > 1);
-    dessiner_bande(p, g, *a_imprimer[k], k + 1, a_imprimer.size());
-    p.restore();
+  bool premiere = true;
+  for (std::size_t i = 0; i < gabarits.size(); ++i) {
+    const Feuilles& f = feuilles[i];
+    for (std::size_t k = 0; k < f.a_imprimer.size(); ++k) {
+      if (!premiere) pdf.newPage();
+      premiere = false;
+      p.save();
+      p.scale(POINTS_PAR_MM, POINTS_PAR_MM); // from here on, one unit is one millimetre
+      dessiner_zone(p, *gabarits[i].gabarit, *f.a_imprimer[k], f.mise_en_page.pages.size() > 1);
+      dessiner_bande(p, gabarits[i], *f.a_imprimer[k], k + 1, f.a_imprimer.size());
+      p.restore();
+    }
   }
   p.end();
   return octets.toStdString();

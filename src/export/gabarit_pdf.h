@@ -3,6 +3,7 @@
 #include "geometry/gabarit.h"
 
 #include <string>
+#include <vector>
 
 namespace bilobe {
 
@@ -12,5 +13,13 @@ namespace bilobe {
 // fonts: when the program has no Qt application (the command line), an
 // off-screen one lives for the time of the drawing.
 std::string contenu_pdf(const Gabarit& gabarit);
+
+// Several templates one after the other in one PDF, each tiled as above and
+// each sheet labelled with its template's name ("F3").
+struct GabaritNomme {
+  std::string nom;
+  const Gabarit* gabarit;
+};
+std::string contenu_pdf(const std::vector<GabaritNomme>& gabarits, const std::string& titre);
 
 } // namespace bilobe

@@ -1,5 +1,6 @@
 #include "export/gabarit_svg.h"
 
+#include "export/chemin_svg.h"
 #include "export/style_gabarit.h"
 #include "export/texte_mm.h"
 
@@ -13,16 +14,12 @@ using namespace style_gabarit;
 // From the former's frame (y up) to the page's (y down, origin top left).
 struct Page {
   const Cadre& cadre;
-  std::string x(double mm) const { return texte_mm(MARGE + (mm - cadre.gauche)); }
-  std::string y(double mm) const { return texte_mm(MARGE + (cadre.haut - mm)); }
+  double x_mm(double mm) const { return MARGE + (mm - cadre.gauche); }
+  double y_mm(double mm) const { return MARGE + (cadre.haut - mm); }
+  std::string x(double mm) const { return texte_mm(x_mm(mm)); }
+  std::string y(double mm) const { return texte_mm(y_mm(mm)); }
+  PointMm operator()(PointMm p) const { return {x_mm(p.x), y_mm(p.y)}; }
 };
-
-std::string chemin(const Boucle& boucle, const Page& page) {
-  std::string d;
-  for (std::size_t k = 0; k < boucle.size(); ++k)
-    d.append(k == 0 ? "M " : " L ").append(page.x(boucle[k].x)).append(",").append(page.y(boucle[k].y));
-  return "    <path d=\"" + d + " Z\"/>\n";
-}
 
 std::string ligne(const Repere& r, const Page& page) {
   return "    <line x1=\"" + page.x(r.debut.x) + "\" y1=\"" + page.y(r.debut.y) + "\" x2=\"" + page.x(r.fin.x) +
@@ -49,7 +46,7 @@ std::string contenu_svg(const Gabarit& g) {
   // inside first, so that programs that cut in drawing order free the part last.
   svg += "  <g id=\"contour\" inkscape:groupmode=\"layer\" inkscape:label=\"Découpe\" fill=\"none\" stroke=\"" +
          hexa(DECOUPE.couleur) + "\" stroke-width=\"" + largeur_trait + "\">\n";
-  svg += chemin(g.interieur, page) + chemin(g.exterieur, page);
+  svg += chemin_svg(g.interieur, page) + chemin_svg(g.exterieur, page);
   svg += "  </g>\n";
   svg += "  <g id=\"reperes\" inkscape:groupmode=\"layer\" inkscape:label=\"Repères\" fill=\"none\" stroke=\"" +
          hexa(REPERES.couleur) + "\" stroke-width=\"" + largeur_trait + "\" stroke-dasharray=\"" +

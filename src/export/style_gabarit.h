@@ -23,6 +23,8 @@ struct Trait {
 inline constexpr Trait DECOUPE{{255, 0, 0}, 1, "CONTOUR", 0.2, 0, 0};
 // The centre and level lines: for placing the part, never cut.
 inline constexpr Trait REPERES{{0, 0, 255}, 5, "REPERES", 0.15, 3, 1.5};
+// The edge of a material sheet: where the parts must stay, never cut.
+inline constexpr Trait PLANCHE{{128, 128, 128}, 8, "PLANCHE", 0.15, 0, 0};
 // Files for cutting programs draw every line as a hairline.
 inline constexpr double LARGEUR_FICHIER = 0.1; // mm
 

@@ -1,0 +1,107 @@
+#include "cli/options_serie.h"
+
+#include "common/texte_affichable.h"
+
+namespace bilobe::cli {
+
+namespace {
+
+// "dat,svg": the formats named, each once at most; nullopt for anything else.
+std::optional<FormatsSerie> formats_depuis(const std::string& liste) {
+  FormatsSerie formats{false, false, false, false};
+  std::size_t debut = 0;
+  for (;;) {
+    const std::size_t virgule = liste.find(',', debut);
+    const std::string nom = liste.substr(debut, virgule == std::string::npos ? std::string::npos : virgule - debut);
+    bool* choisi = nom == "dat"   ? &formats.dat
+                   : nom == "svg" ? &formats.svg
+                   : nom == "dxf" ? &formats.dxf
+                   : nom == "pdf" ? &formats.pdf
+                                  : nullptr;
+    if (!choisi) return std::nullopt;
+    *choisi = true;
+    if (virgule == std::string::npos) return formats;
+    debut = virgule + 1;
+  }
+}
+
+} // namespace
+
+std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& arguments, std::string& erreur) {
+  OptionsSerie options;
+  std::optional<std::string> fichier;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string nom = arguments[i];
+    std::optional<std::string> valeur;
+    if (const auto egal = nom.find('='); nom.rfind("--", 0) == 0 && egal != std::string::npos) {
+      valeur = nom.substr(egal + 1);
+      nom.resize(egal);
+    }
+    auto prendre_valeur = [&]() -> std::optional<std::string> {
+      if (valeur) return valeur;
+      if (i + 1 >= arguments.size() || arguments[i + 1].rfind("-", 0) == 0) return std::nullopt;
+      return arguments[++i];
+    };
+    if (nom == "--help" || nom == "-h") {
+      options.aide = true;
+    } else if (nom == "-o" || nom == "--sortie") {
+      const auto dossier = prendre_valeur();
+      if (!dossier || dossier->empty()) {
+        erreur = "l'option " + nom + " attend un dossier";
+        return std::nullopt;
+      }
+      options.dossier = *dossier;
+    } else if (nom == "--format") {
+      const auto texte = prendre_valeur();
+      const auto formats = texte ? formats_depuis(*texte) : std::nullopt;
+      if (!formats) {
+        erreur = "l'option --format attend une liste parmi dat, svg, dxf et pdf, séparés par des virgules";
+        return std::nullopt;
+      }
+      options.formats = *formats;
+    } else if (nom.size() > 1 && nom[0] == '-') {
+      erreur = "option inconnue : " + texte_affichable(arguments[i], 40);
+      return std::nullopt;
+    } else if (fichier) {
+      erreur = "un seul fichier de fuselage à la fois";
+      return std::nullopt;
+    } else {
+      fichier = arguments[i];
+    }
+  }
+  if (!fichier && !options.aide) {
+    erreur = "il manque le fichier de fuselage";
+    return std::nullopt;
+  }
+  options.fichier = fichier.value_or("");
+  return options;
+}
+
+std::string texte_usage_serie() {
+  return "Usage : bilobe-serie FICHIER.toml [-o DOSSIER] [--format dat,svg,dxf,pdf]\n"
+         "Essayez « bilobe-serie --help » pour plus d'informations.\n";
+}
+
+std::string texte_aide_serie() {
+  return "bilobe-serie : tous les couples d'un fuselage à partir de quelques stations.\n\n"
+         "Le fichier FICHIER.toml décrit les stations (position et les huit cotes du couple),\n"
+         "le nombre de couples ou leurs positions, l'interpolation (« lineaire » ou « lisse »)\n"
+         "et la planche de matériau. Chaque couple est tracé exactement comme la fenêtre le\n"
+         "trace à partir des mêmes textes de champs, cotes arrondies au centième de mm.\n\n"
+         "Fichiers écrits dans DOSSIER :\n"
+         "  F1.dat … FN.dat   les points de chaque couple, comme « Sauver le fichier »\n"
+         "  Planche 1.svg …   les couples imbriqués sur les planches, en vraie grandeur\n"
+         "  Planches.dxf      toutes les planches côte à côte (calques PLANCHE, CONTOUR, REPERES)\n"
+         "  Planches.pdf      le gabarit 1:1 de chaque couple sur A4\n"
+         "  Profil.svg        le fuselage vu de côté et de dessus, avec les couples\n\n"
+         "Options :\n"
+         "  -o DOSSIER     dossier de sortie, créé s'il manque [dossier courant]\n"
+         "  --format LISTE dat, svg, dxf, pdf séparés par des virgules [tous] ; Profil.svg\n"
+         "                 est toujours écrit\n"
+         "  --help         affiche cette aide\n\n"
+         "Rien n'est écrit si un couple échoue : tous sont tracés et imbriqués avant.\n"
+         "Codes de sortie : 0 réussite, 1 erreur d'exécution ou de fichier, 2 mauvais usage\n"
+         "ou fichier de fuselage invalide.\n";
+}
+
+} // namespace bilobe::cli

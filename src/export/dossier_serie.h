@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bilobe {
+
+// A file of a series, made in memory before anything is written.
+struct FichierPrepare {
+  std::string nom; // in the output folder: "F1.dat", "Planche 1.svg"…
+  std::string octets;
+};
+
+// Writes the files into `dossier`, creating it (and its parents) when it is
+// missing. Every target is checked before the first file is written, so that
+// a bad name is said with nothing written; each file is then written all or
+// nothing. Returns the paths really written, in order.
+std::vector<std::string> ecrire_dans_dossier(const std::string& dossier, const std::vector<FichierPrepare>& fichiers);
+
+} // namespace bilobe

@@ -1,0 +1,45 @@
+#include "export/resume_serie.h"
+
+#include "common/texte_nombre.h"
+#include "export/texte_mm.h"
+
+#include <cmath>
+
+namespace bilobe {
+
+namespace {
+
+// "23.4 %": a share to one decimal.
+std::string pourcentage(double part) {
+  const double dixiemes = std::round(part * 1000);
+  return texte_au_centieme(dixiemes / 10) + " %";
+}
+
+} // namespace
+
+std::string ligne_couple(const CoupleTrace& c) {
+  const Gabarit& g = c.gabarit;
+  return c.couple.nom + " à " + texte_mm(c.couple.position) + " mm : " + texte_au_centieme(g.piece.largeur()) + " x " +
+         texte_au_centieme(g.piece.hauteur()) + " mm, anneau " + texte_au_centieme(g.surface) + " mm², paroi mini " +
+         texte_au_centieme(g.paroi.mince) + " mm";
+}
+
+std::string texte_resume_serie(const SerieTracee& serie) {
+  const DescriptionSerie& d = serie.description;
+  std::string texte = (d.nom.empty() ? std::string("Fuselage") : d.nom) + " : " + std::to_string(serie.couples.size()) +
+                      " couples de " + texte_mm(d.stations.front().position) + " à " +
+                      texte_mm(d.stations.back().position) + " mm, interpolation " +
+                      (d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire") + "\n";
+  for (const CoupleTrace& c : serie.couples) texte += ligne_couple(c) + "\n";
+  const std::string format = texte_mm(d.planche.largeur) + " x " + texte_mm(d.planche.hauteur) + " mm";
+  for (int k = 0; k < serie.imbrication.planches; ++k) {
+    std::string noms;
+    for (std::size_t i = 0; i < serie.couples.size(); ++i)
+      if (serie.imbrication.pieces[i].planche == k) noms += (noms.empty() ? "" : ", ") + serie.couples[i].couple.nom;
+    texte += "Planche " + std::to_string(k + 1) + " (" + format + ") : " + noms + " - occupation " +
+             pourcentage(serie.occupation[static_cast<std::size_t>(k)]) + "\n";
+  }
+  return texte;
+}
+
+} // namespace bilobe

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "geometry/imbrication.h"
+#include "geometry/serie.h"
+
+#include <vector>
+
+namespace bilobe {
+
+// A series ready to write: every former traced with its template, then
+// nested on the sheets.
+struct SerieTracee {
+  DescriptionSerie description;
+  std::vector<CoupleTrace> couples;
+  Imbrication imbrication;        // one place per former
+  std::vector<double> occupation; // per sheet: the share of its area inside the formers' outer lines
+};
+
+// Traces every former and nests them. Any failure (an invalid description,
+// a former that cannot be traced or cut, a former too large for a sheet)
+// raises before anything is returned, so that nothing is written.
+SerieTracee preparer_serie(const DescriptionSerie& description);
+
+// A former's place on its sheet: from its own frame (mm, y up) to the
+// sheet's (mm from the top left corner, y down).
+struct SurLaPlanche {
+  const Cadre& cadre;
+  PiecePlacee place;
+  PointMm operator()(PointMm p) const { return {place.x + (p.x - cadre.gauche), place.y + (cadre.haut - p.y)}; }
+};
+
+// Where the former's name is written: inside its hollow, which is waste,
+// on the centre line halfway up, small enough to stay in it.
+struct Etiquette {
+  PointMm centre;     // in the former's frame
+  double hauteur = 0; // of the letters, mm
+};
+Etiquette etiquette(const Gabarit& gabarit, const std::string& nom);
+
+} // namespace bilobe
