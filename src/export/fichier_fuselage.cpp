@@ -34,9 +34,13 @@ public:
         echouer(cle.source(), "clé inconnue « " + texte_affichable(prefixe + std::string(cle.str()), 60) + " »");
   }
 
+  // `nom` is the key as messages write it, followed for a station's key by
+  // "#" and the station's index, so that each station's line is kept.
+  static std::string sans_indice(const std::string& nom) { return nom.substr(0, nom.find('#')); }
+
   const toml::node* noeud(const toml::table& table, std::string_view cle, const std::string& nom, bool requis) const {
     const toml::node* n = table.get(cle);
-    if (!n && requis) echouer(table.source(), "clé « " + nom + " » manquante");
+    if (!n && requis) echouer(table.source(), "clé « " + sans_indice(nom) + " » manquante");
     if (n) lignes_[nom] = n->source();
     return n;
   }
@@ -47,10 +51,11 @@ public:
     if (!n) return std::nullopt;
     if (const auto* entier = n->as_integer()) return static_cast<double>(entier->get());
     if (const auto* flottant = n->as_floating_point()) {
-      if (!std::isfinite(flottant->get())) echouer(n->source(), "« " + nom + " » doit être un nombre fini");
+      if (!std::isfinite(flottant->get()))
+        echouer(n->source(), "« " + sans_indice(nom) + " » doit être un nombre fini");
       return flottant->get();
     }
-    echouer(n->source(), "« " + nom + " » doit être un nombre");
+    echouer(n->source(), "« " + sans_indice(nom) + " » doit être un nombre");
   }
 
   std::optional<bool> booleen(const toml::table& table, std::string_view cle) const {

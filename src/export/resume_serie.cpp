@@ -1,5 +1,6 @@
 #include "export/resume_serie.h"
 
+#include "common/texte_affichable.h"
 #include "common/texte_nombre.h"
 #include "export/texte_mm.h"
 
@@ -26,9 +27,9 @@ std::string ligne_couple(const CoupleTrace& c) {
 
 std::string texte_resume_serie(const SerieTracee& serie) {
   const DescriptionSerie& d = serie.description;
-  std::string texte = (d.nom.empty() ? std::string("Fuselage") : d.nom) + " : " + std::to_string(serie.couples.size()) +
-                      " couples de " + texte_mm(d.stations.front().position) + " à " +
-                      texte_mm(d.stations.back().position) + " mm, interpolation " +
+  std::string texte = (d.nom.empty() ? std::string("Fuselage") : texte_affichable(d.nom, 200)) + " : " +
+                      std::to_string(serie.couples.size()) + " couples de " + texte_mm(d.stations.front().position) +
+                      " à " + texte_mm(d.stations.back().position) + " mm, interpolation " +
                       (d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire") + "\n";
   for (const CoupleTrace& c : serie.couples) texte += ligne_couple(c) + "\n";
   const std::string format = texte_mm(d.planche.largeur) + " x " + texte_mm(d.planche.hauteur) + " mm";

@@ -58,8 +58,10 @@ std::optional<DefautDescription> defaut_planche(const Planche& pl, const Options
   if (!longueur(pl.hauteur) || pl.hauteur == 0)
     return DefautDescription{"planche.hauteur", {}, "hauteur de planche invalide"};
   if (!longueur(pl.marge)) return DefautDescription{"planche.marge", {}, "marge invalide"};
-  if (!(pl.largeur > 2 * pl.marge && pl.hauteur > 2 * pl.marge))
-    return DefautDescription{"planche.marge", {}, "les marges couvrent toute la planche"};
+  if (!(pl.largeur > 2 * pl.marge))
+    return DefautDescription{"planche.largeur", {}, "largeur de planche plus petite que ses deux marges"};
+  if (!(pl.hauteur > 2 * pl.marge))
+    return DefautDescription{"planche.hauteur", {}, "hauteur de planche plus petite que ses deux marges"};
   if (!longueur(pl.espacement)) return DefautDescription{"planche.espacement", {}, "espacement invalide"};
   if (!longueur(g.saignee)) return DefautDescription{"planche.saignee", {}, "saignée invalide"};
   return std::nullopt;

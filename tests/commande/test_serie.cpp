@@ -1,0 +1,233 @@
+#include "cli/commande.h"
+#include "cli/commande_serie.h"
+#include "export/fichier_fuselage.h"
+#include "export/lecture_fichier.h"
+#include "geometry/serie.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <unistd.h>
+
+namespace bilobe::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string EXEMPLE = std::string(BILOBE_EXEMPLES) + "/planeur.toml";
+
+struct Sortie {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Sortie serie(const std::vector<std::string>& arguments) {
+  std::ostringstream out, err;
+  const int code = executer_serie(arguments, out, err);
+  return {code, out.str(), err.str()};
+}
+
+std::string octets(const fs::path& chemin) { return lire_fichier(chemin.string(), 1 << 26); }
+
+std::set<std::string> noms(const fs::path& dossier) {
+  std::set<std::string> n;
+  for (const auto& f : fs::directory_iterator(dossier)) n.insert(f.path().filename().string());
+  return n;
+}
+
+class Serie : public testing::Test {
+protected:
+  void SetUp() override {
+    dossier_ = fs::temp_directory_path() / ("bilobe-serie-" + std::to_string(::getpid()));
+    fs::create_directories(dossier_);
+  }
+  void TearDown() override { fs::remove_all(dossier_); }
+  fs::path ecrire(const std::string& nom, const std::string& texte) {
+    std::ofstream(dossier_ / nom, std::ios::binary) << texte;
+    return dossier_ / nom;
+  }
+  fs::path dossier_;
+};
+
+TEST_F(Serie, ResumeDeLExemple) {
+  const fs::path sortie = dossier_ / "couples";
+  const Sortie s = serie({EXEMPLE, "-o", sortie.string()});
+  ASSERT_EQ(s.code, 0) << s.err;
+  EXPECT_EQ(s.err, "");
+  std::string attendu = octets(fs::path(BILOBE_TESTS) / "commande/planeur.resume") + "Fichiers écrits :\n";
+  std::vector<std::string> fichiers;
+  for (int i = 1; i <= 10; ++i) fichiers.push_back("F" + std::to_string(i) + ".dat");
+  for (const char* f : {"Planche 1.svg", "Planche 2.svg", "Planches.dxf", "Planches.pdf", "Profil.svg"})
+    fichiers.push_back(f);
+  for (const std::string& f : fichiers) attendu += "  " + (sortie / f).string() + "\n";
+  EXPECT_EQ(s.out, attendu);
+  EXPECT_EQ(noms(sortie), std::set<std::string>(fichiers.begin(), fichiers.end()));
+}
+
+// Each former's .DAT against bilobe-dat given the same texts, ticks and counts.
+void comparer_a_bilobe_dat(const fs::path& fuselage, const fs::path& sortie) {
+  const Sortie s = serie({fuselage.string(), "-o", sortie.string(), "--format", "dat"});
+  ASSERT_EQ(s.code, 0) << s.err;
+  const std::vector<CoupleSerie> couples = couples_de(lire_description(octets(fuselage), "f"));
+  for (const CoupleSerie& c : couples) {
+    const ChampsCouple& t = c.champs;
+    std::vector<std::string> arguments{"--xtot",   t.xtot,   "--ytot",    t.ytot,    "--xa",   t.xa,   "--ya", t.ya,
+                                       "--yinf",   t.yinf,   "--segh",    t.segh,    "--segv", t.segv, "--ep", t.ep,
+                                       "--nbptel", t.nbptel, "--nbptseg", t.nbptseg, "-o",     "-"};
+    if (t.ch) arguments.push_back("--ch");
+    if (t.cv) arguments.push_back("--cv");
+    std::ostringstream out, err;
+    ASSERT_EQ(executer(arguments, out, err), 0) << c.nom << " : " << err.str();
+    EXPECT_EQ(octets(sortie / (c.nom + ".dat")), out.str()) << c.nom;
+  }
+}
+
+TEST_F(Serie, ChaqueDatEgalABilobeDat) {
+  comparer_a_bilobe_dat(EXEMPLE, dossier_ / "lisse");
+  // Straight, at given positions, with both ticks and other point counts.
+  const fs::path fuselage = ecrire("droit.toml", R"(positions = [0, 33.3, 77.77, 120]
+nbptel = "60"
+nbptseg = 12
+ch = true
+cv = true
+[planche]
+largeur = 600
+hauteur = 300
+[[station]]
+position = 0
+xtot = 40
+ytot = 80
+xa = 25
+ya = 50
+yinf = 30
+segh = 12.5
+segv = 10
+ep = 6
+[[station]]
+position = 120
+xtot = 30.3
+ytot = 70.1
+xa = 20.7
+ya = 40.2
+yinf = 22.9
+segh = 7.25
+segv = 4.75
+ep = 4.2
+)");
+  comparer_a_bilobe_dat(fuselage, dossier_ / "droit");
+}
+
+TEST_F(Serie, FormatsChoisis) {
+  struct Cas {
+    const char* formats;
+    std::set<std::string> attendus;
+  };
+  std::set<std::string> dat{"Profil.svg"};
+  for (int i = 1; i <= 10; ++i) dat.insert("F" + std::to_string(i) + ".dat");
+  const Cas cas[] = {
+      {"dat", dat},
+      {"svg,dxf", {"Planche 1.svg", "Planche 2.svg", "Planches.dxf", "Profil.svg"}},
+      {"pdf", {"Planches.pdf", "Profil.svg"}},
+  };
+  int n = 0;
+  for (const Cas& k : cas) {
+    const fs::path sortie = dossier_ / std::to_string(n++);
+    const Sortie s = serie({EXEMPLE, "-o", sortie.string(), "--format", k.formats});
+    ASSERT_EQ(s.code, 0) << k.formats << " : " << s.err;
+    EXPECT_EQ(noms(sortie), k.attendus) << k.formats;
+  }
+}
+
+TEST_F(Serie, MemesFichiersAChaqueFois) {
+  // The PDF carries its creation date; every other file is the same to the byte.
+  ASSERT_EQ(serie({EXEMPLE, "-o", (dossier_ / "a").string(), "--format", "dat,svg,dxf"}).code, 0);
+  ASSERT_EQ(serie({EXEMPLE, "-o", (dossier_ / "b").string(), "--format", "dat,svg,dxf"}).code, 0);
+  ASSERT_EQ(noms(dossier_ / "a"), noms(dossier_ / "b"));
+  for (const std::string& nom : noms(dossier_ / "a"))
+    EXPECT_EQ(octets(dossier_ / "a" / nom), octets(dossier_ / "b" / nom)) << nom;
+}
+
+TEST_F(Serie, ErreursSansRienEcrire) {
+  const std::string exemple = octets(EXEMPLE);
+  auto remplace = [&](const std::string& avant, const std::string& apres) {
+    std::string t = exemple;
+    const auto p = t.find(avant);
+    EXPECT_NE(p, std::string::npos) << avant;
+    return t.replace(p, avant.size(), apres);
+  };
+  struct Cas {
+    const char* nom;
+    std::string texte; // of the fuselage file; empty: the file is not written
+    std::vector<std::string> options;
+    int code;
+    const char* message;
+  };
+  const Cas cas[] = {
+      {"fichier absent", "", {}, 1, "fichier introuvable"},
+      {"TOML invalide", "nom = \"Planeur\n", {}, 2, ", ligne 1, colonne "},
+      {"clé manquante", remplace("ytot = 40\n", ""), {}, 2, "clé « station.ytot » manquante"},
+      {"positions hors des stations", remplace("nombre = 10 ", "positions = [0, 1200]"), {}, 2, "hors de la première"},
+      {"stations dans le désordre",
+       remplace("position = 250", "position = 1500"),
+       {},
+       2,
+       "non strictement croissantes"},
+      {"une seule station",
+       exemple.substr(0, exemple.find("[[station]]               # verrière")),
+       {},
+       2,
+       "il faut au moins deux stations"},
+      {"couple impossible à tracer",
+       remplace("xtot = 22\n", "xtot = 2\n"),
+       {},
+       1,
+       "F5 : Argument ou opération invalide (ArcCos)"},
+      {"forme impossible", remplace("ep = 2.5", "ep = -30"), {}, 1, "forme impossible à découper"},
+      {"couple plus grand que la planche",
+       remplace("hauteur = 150", "hauteur = 60"),
+       {},
+       1,
+       "F2 : Argument ou opération invalide (imbrication)"},
+      {"format inconnu", exemple, {"--format", "dat,png"}, 2, "l'option --format attend"},
+      {"option inconnue", exemple, {"--vite"}, 2, "option inconnue : --vite"},
+  };
+  for (const Cas& k : cas) {
+    const fs::path fuselage = dossier_ / "fuselage.toml";
+    fs::remove(fuselage);
+    if (!k.texte.empty()) ecrire("fuselage.toml", k.texte);
+    const fs::path sortie = dossier_ / "sortie";
+    std::vector<std::string> arguments{fuselage.string(), "-o", sortie.string()};
+    arguments.insert(arguments.end(), k.options.begin(), k.options.end());
+    const Sortie s = serie(arguments);
+    EXPECT_EQ(s.code, k.code) << k.nom << " : " << s.err;
+    EXPECT_EQ(s.out, "") << k.nom;
+    EXPECT_EQ(s.err.rfind("bilobe-serie : ", 0), 0u) << k.nom << " : " << s.err;
+    EXPECT_NE(s.err.find(k.message), std::string::npos) << k.nom << " : " << s.err;
+    if (k.code == 1) {
+      EXPECT_EQ(std::count(s.err.begin(), s.err.end(), '\n'), 1) << k.nom << " : " << s.err;
+    }
+    EXPECT_FALSE(fs::exists(sortie)) << k.nom << " : le dossier de sortie a été créé";
+  }
+  EXPECT_EQ(serie({}).code, 2);
+  EXPECT_EQ(serie({"a.toml", "b.toml"}).code, 2);
+}
+
+TEST_F(Serie, CiblesVerifieesAvantLePremierFichier) {
+  // F7.dat is a folder: the series is refused before F1.dat is written.
+  const fs::path sortie = dossier_ / "sortie";
+  fs::create_directories(sortie / "F7.dat");
+  const Sortie s = serie({EXEMPLE, "-o", sortie.string()});
+  EXPECT_EQ(s.code, 1);
+  EXPECT_NE(s.err.find("F7.dat"), std::string::npos) << s.err;
+  EXPECT_EQ(noms(sortie), std::set<std::string>{"F7.dat"});
+  // A file where the folder should be.
+  ecrire("fichier", "x");
+  EXPECT_EQ(serie({EXEMPLE, "-o", (dossier_ / "fichier").string()}).code, 1);
+}
+
+} // namespace
+} // namespace bilobe::cli

@@ -1,0 +1,128 @@
+"""Reads the files of bilobe-serie back with other programs' readers: ezdxf
+and shapely for the sheets' DXF, rsvg-convert and an XML parser for the SVG
+files, pdfinfo and pdftotext for the templates' PDF.
+
+Usage: verifier_serie.py CHEMIN_DE_BILOBE_SERIE FICHIER.toml
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import tomllib
+import xml.etree.ElementTree as ET
+
+import ezdxf
+from shapely.geometry import Point, Polygon, box
+
+BILOBE_SERIE, FUSELAGE = sys.argv[1], sys.argv[2]
+SVG = "{http://www.w3.org/2000/svg}"
+ECART_PLANCHES = 20  # mm between two sheets in the DXF, as in src/export/planches.h
+
+echecs = []
+
+
+def verifier(condition, message):
+    if not condition:
+        echecs.append(message)
+        print("ÉCHEC :", message)
+
+
+def sheets_of_summary(texte):
+    """{"F1": 2, …}: each former's sheet, as the summary gives it."""
+    planches = {}
+    for ligne in texte.splitlines():
+        if ligne.startswith("Planche "):
+            numero = int(ligne.split()[1])
+            for nom in ligne.split(" : ", 1)[1].split(" - ")[0].split(", "):
+                planches[nom] = numero
+    return planches
+
+
+def verifier_dxf(chemin, description, planches):
+    doc = ezdxf.readfile(chemin)
+    auditeur = doc.audit()
+    verifier(not auditeur.has_errors, f"DXF : erreurs d'audit {auditeur.errors}")
+    verifier(doc.units == 4, "DXF : unités non millimétriques")
+    verifier({"PLANCHE", "CONTOUR", "REPERES"} <= {c.dxf.name for c in doc.layers}, "DXF : calques manquants")
+    msp = doc.modelspace()
+    bords = [Polygon([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices])
+             for p in msp.query('POLYLINE[layer=="PLANCHE"]')]
+    contours = [Polygon([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices])
+                for p in msp.query('POLYLINE[layer=="CONTOUR"]')]
+    noms = {t.dxf.text: Point(t.dxf.align_point.x, t.dxf.align_point.y)
+            for t in msp.query('TEXT[layer=="REPERES"]') if t.dxf.text.startswith("F")}
+    pl = description["planche"]
+    largeur, hauteur = pl["largeur"], pl["hauteur"]
+    marge, espacement = pl.get("marge", 5), pl.get("espacement", 4)
+    verifier(len(bords) == max(planches.values()), f"DXF : {len(bords)} planches")
+    verifier(len(contours) == 2 * len(planches), f"DXF : {len(contours)} contours")
+    verifier(set(noms) == set(planches), f"DXF : noms {sorted(noms)}")
+    exterieurs = {}
+    for k in range(0, len(contours), 2):
+        creux, dehors = contours[k], contours[k + 1]
+        verifier(dehors.is_valid and creux.is_valid, f"DXF : contour {k // 2} invalide")
+        verifier(dehors.contains(creux), f"DXF : creux {k // 2} hors du contour")
+        nom = [n for n, p in noms.items() if creux.contains(p)]
+        verifier(len(nom) == 1, f"DXF : contour {k // 2} sans nom dans son creux ({nom})")
+        if len(nom) == 1:
+            exterieurs[nom[0]] = dehors
+    bords.sort(key=lambda b: b.bounds[0])
+    for k, bord in enumerate(bords):
+        attendu = (k * (largeur + ECART_PLANCHES), 0, k * (largeur + ECART_PLANCHES) + largeur, hauteur)
+        verifier(all(abs(a - b) < 1e-6 for a, b in zip(bord.bounds, attendu)), f"DXF : planche {k + 1} {bord.bounds}")
+    for nom, dehors in exterieurs.items():
+        numero = planches[nom]
+        sur = [k + 1 for k, bord in enumerate(bords) if bord.intersects(dehors)]
+        verifier(sur == [numero], f"DXF : {nom} sur les planches {sur}, pas {numero}")
+        g, b, d, h = bords[numero - 1].bounds
+        utile = box(g + marge, b + marge, d - marge, h - marge).buffer(1e-6)
+        verifier(utile.contains(dehors), f"DXF : {nom} hors des marges de la planche {numero}")
+        for autre, son_dehors in exterieurs.items():
+            if autre < nom and planches[autre] == numero:
+                a, b = dehors.bounds, son_dehors.bounds
+                ecart = max(b[0] - a[2], a[0] - b[2], b[1] - a[3], a[1] - b[3])
+                verifier(ecart >= espacement - 1e-6, f"DXF : {nom} et {autre} à {ecart:.3f} mm")
+
+
+def verifier_svg(chemin, description, noms_attendus):
+    racine = ET.parse(chemin).getroot()
+    pl = description["planche"]
+    verifier(racine.get("width") == f"{pl['largeur']:g}mm", f"{chemin} : largeur {racine.get('width')}")
+    chemins = racine.findall(f".//{SVG}g[@id='contour']/{SVG}path")
+    noms = [t.text for t in racine.findall(f".//{SVG}g[@id='reperes']/{SVG}text")]
+    verifier(len(chemins) == 2 * len(noms_attendus), f"{chemin} : {len(chemins)} contours")
+    verifier(sorted(noms) == sorted(noms_attendus), f"{chemin} : noms {noms}")
+    png = chemin + ".png"
+    subprocess.run(["rsvg-convert", "-o", png, chemin], check=True)
+    verifier(os.path.getsize(png) > 0, f"{chemin} : rendu vide")
+
+
+def main():
+    with open(FUSELAGE, "rb") as f:
+        description = tomllib.load(f)
+    with tempfile.TemporaryDirectory() as dossier:
+        sortie = subprocess.run([BILOBE_SERIE, FUSELAGE, "-o", dossier], capture_output=True, text=True, check=True)
+        planches = sheets_of_summary(sortie.stdout)
+        verifier(len(planches) == description["nombre"], f"résumé : {len(planches)} couples placés")
+        verifier_dxf(os.path.join(dossier, "Planches.dxf"), description, planches)
+        for numero in sorted(set(planches.values())):
+            noms = [n for n, p in planches.items() if p == numero]
+            verifier_svg(os.path.join(dossier, f"Planche {numero}.svg"), description, noms)
+        profil = os.path.join(dossier, "Profil.svg")
+        subprocess.run(["rsvg-convert", "-o", profil + ".png", profil], check=True)
+        textes = [t.text for t in ET.parse(profil).getroot().iter(f"{SVG}text")]
+        for nom in planches:
+            verifier(textes.count(nom) == 2, f"profil : {nom} absent d'une vue")
+        pdf = os.path.join(dossier, "Planches.pdf")
+        infos = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+        pages = int([l for l in infos.splitlines() if l.startswith("Pages:")][0].split()[1])
+        verifier(pages >= len(planches), f"PDF : {pages} pages")
+        texte = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
+        for nom in planches:
+            verifier(f"{nom} - Couple bi-lobé" in texte, f"PDF : {nom} sans page à son nom")
+    if echecs:
+        sys.exit(f"{len(echecs)} échec(s)")
+    print("fichiers de la série relus : DXF, SVG, PDF")
+
+
+main()
