@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the core alone without Qt,
 # the tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# fuzz target.
+# fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,14 +26,18 @@ cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan | tee -a "$journal"
 
-echo "== Fuzzing (30 s) =="
+echo "== Fuzzing des champs (30 s) =="
 cmake --preset fuzz
 cmake --build --preset fuzz
 nouveaux=$(mktemp -d)
+nouveaux_fuselage=$(mktemp -d)
 brouillon=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d) # the writer's targets, in memory
-trap 'rm -f "$journal"; rm -rf "$nouveaux" "$brouillon"' EXIT
+trap 'rm -f "$journal"; rm -rf "$nouveaux" "$nouveaux_fuselage" "$brouillon"' EXIT
 BILOBE_FUZZ_BROUILLON=$brouillon ./build/fuzz/fuzz/fuzz_couple -max_total_time=30 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   "$nouveaux" fuzz/corpus 2>&1 | tail -n 12
+echo "== Fuzzing des fichiers de fuselage (20 s) =="
+./build/fuzz/fuzz/fuzz_fuselage -max_total_time=20 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$nouveaux_fuselage" fuzz/corpus_fuselage 2>&1 | tail -n 12
 echo "Fuzzing terminé sans plantage."
 
 # One closing line for the whole run: ctest's counts of every build.
