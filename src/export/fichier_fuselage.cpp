@@ -84,6 +84,14 @@ private:
   mutable std::map<std::string, toml::source_region> lignes_;
 };
 
+// "#2": a station's index after its key. Appended, not added: GCC 12 at -O3
+// warns wrongly about a literal string added to a temporary one.
+std::string indice(std::size_t station) {
+  std::string texte = "#";
+  texte += std::to_string(station);
+  return texte;
+}
+
 Interpolation interpolation_depuis(const Lecteur& lecteur, const std::string& nom) {
   if (nom == "lineaire" || nom == "linéaire") return Interpolation::Lineaire;
   if (nom == "lisse") return Interpolation::Lisse;
@@ -112,7 +120,7 @@ void lire_stations(const Lecteur& lecteur, const toml::table& racine, Descriptio
   for (std::size_t k = 0; k < stations->size(); ++k) {
     const toml::table& t = *stations->get(k)->as_table();
     lecteur.seulement(t, {"position", "xtot", "ytot", "xa", "ya", "yinf", "segh", "segv", "ep"}, "station.");
-    const std::string suffixe = "#" + std::to_string(k);
+    const std::string suffixe = indice(k);
     Station s;
     s.position = *lecteur.nombre(t, "position", "station.position" + suffixe, true);
     for (std::size_t c = 0; c < NB_COTES; ++c)
@@ -147,7 +155,7 @@ void verifier(const Lecteur& lecteur, const DescriptionSerie& d) {
   const auto defaut = defaut_description(d);
   if (!defaut) return;
   std::string nom = defaut->cle;
-  if (defaut->station) nom += "#" + std::to_string(*defaut->station);
+  if (defaut->station) nom += indice(*defaut->station);
   std::string message = defaut->message;
   if (defaut->station) message = "station " + std::to_string(*defaut->station + 1) + " : " + message;
   lecteur.echouer(lecteur.ou(nom), message);

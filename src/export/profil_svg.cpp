@@ -13,11 +13,20 @@ namespace {
 
 using namespace style_gabarit;
 
-constexpr double MARGE = 10;          // mm around each view
-constexpr double BANDE_TITRE = 12;    // mm above each view, for its title
-constexpr double PLACE_NOMS = 12;     // mm above a view's top line, for the formers' names
-constexpr int ECHANTILLONS = 48;      // points of a smooth line between two stations
-constexpr double RAYON_STATION = 1.2; // mm, the dot of a station
+// Sizes for a fuselage up to 400 mm long; a longer one is drawn at true
+// size too, but its words, margins and lines grow with it, so that the
+// whole picture stays readable on a screen.
+constexpr double LONGUEUR_DE_BASE = 400; // mm
+struct Tailles {
+  double k = 1;
+  double marge() const { return 10 * k; }       // around each view
+  double bande_titre() const { return 12 * k; } // above each view, for its title
+  double place_noms() const { return 12 * k; }  // above a view's top line, for the formers' names
+  double lettres() const { return TEXTE.hauteur * k; }
+  double rayon_station() const { return 1.2 * k; }
+  double trait(double mm) const { return mm * k; }
+};
+constexpr int ECHANTILLONS = 48; // points of a smooth line between two stations
 
 // Indices of the dimensions the views show, in the order of COTES.
 constexpr std::size_t XTOT = 0, YTOT = 1, YINF = 4;
@@ -52,10 +61,11 @@ Ligne ligne_de(const DescriptionSerie& d, std::size_t cote, double signe) {
 // One view: the positions across, its own vertical (mm, y up) placed so
 // that `haut` lands `origine` mm below the top of the picture.
 struct Vue {
+  double marge;
   double debut; // first station's position
   double origine;
   double haut;
-  PointMm operator()(double position, double v) const { return {MARGE + (position - debut), origine + (haut - v)}; }
+  PointMm operator()(double position, double v) const { return {marge + (position - debut), origine + (haut - v)}; }
 };
 
 std::string polyligne(const Ligne& ligne, const Vue& vue) {
@@ -83,37 +93,42 @@ struct Cotes {
 
 // One view: its title, the two lines of the fuselage with the stations'
 // dots, the reference line, and the formers, each with its name above.
-std::string dessiner_vue(const SerieTracee& serie, const Vue& vue, const std::string& titre, const Ligne& dessus,
-                         const Ligne& dessous, const std::vector<Cotes>& couples, const char* reference) {
+std::string dessiner_vue(const SerieTracee& serie, const Tailles& t, const Vue& vue, const std::string& titre,
+                         const Ligne& dessus, const Ligne& dessous, const std::vector<Cotes>& couples,
+                         const char* reference) {
   const DescriptionSerie& d = serie.description;
   const double fin = d.stations.back().position;
-  std::string svg = "  <g fill=\"none\" stroke=\"" + hexa(TEXTE.couleur) + "\" stroke-width=\"0.35\">\n";
+  std::string svg =
+      "  <g fill=\"none\" stroke=\"" + hexa(TEXTE.couleur) + "\" stroke-width=\"" + texte_mm(t.trait(0.35)) + "\">\n";
   svg += polyligne(dessus, vue) + polyligne(dessous, vue) + "  </g>\n";
-  svg += "  <g fill=\"none\" stroke=\"" + hexa(REPERES.couleur) + "\" stroke-width=\"" + texte_mm(LARGEUR_FICHIER) +
-         "\" stroke-dasharray=\"" + texte_mm(REPERES.tiret) + " " + texte_mm(REPERES.espace) + "\">\n";
-  svg += segment(vue(d.stations.front().position - MARGE / 2, 0), vue(fin + MARGE / 2, 0)) + "  </g>\n";
+  svg += "  <g fill=\"none\" stroke=\"" + hexa(REPERES.couleur) + "\" stroke-width=\"" +
+         texte_mm(t.trait(LARGEUR_FICHIER)) + "\" stroke-dasharray=\"" + texte_mm(t.trait(REPERES.tiret)) + " " +
+         texte_mm(t.trait(REPERES.espace)) + "\">\n";
+  svg += segment(vue(d.stations.front().position - t.marge() / 2, 0), vue(fin + t.marge() / 2, 0)) + "  </g>\n";
   svg += "  <g fill=\"" + hexa(REPERES.couleur) + "\" stroke=\"none\">\n";
   for (std::size_t k = 0; k < d.stations.size(); ++k)
     for (const Ligne* l : {&dessus, &dessous}) {
       const auto it = std::find(l->x.begin(), l->x.end(), d.stations[k].position);
       const PointMm c = vue(*it, l->y[static_cast<std::size_t>(it - l->x.begin())]);
-      svg += "    <circle cx=\"" + texte_mm(c.x) + "\" cy=\"" + texte_mm(c.y) + "\" r=\"" + texte_mm(RAYON_STATION) +
-             "\"/>\n";
+      svg += "    <circle cx=\"" + texte_mm(c.x) + "\" cy=\"" + texte_mm(c.y) + "\" r=\"" +
+             texte_mm(t.rayon_station()) + "\"/>\n";
     }
   svg += "  </g>\n";
-  svg += "  <g fill=\"none\" stroke=\"" + hexa(DECOUPE.couleur) + "\" stroke-width=\"0.25\">\n";
+  svg +=
+      "  <g fill=\"none\" stroke=\"" + hexa(DECOUPE.couleur) + "\" stroke-width=\"" + texte_mm(t.trait(0.25)) + "\">\n";
   for (std::size_t k = 0; k < couples.size(); ++k)
     svg += segment(vue(serie.couples[k].couple.position, couples[k].bas),
                    vue(serie.couples[k].couple.position, couples[k].haut));
   svg += "  </g>\n";
-  svg += "  <g font-family=\"sans-serif\" font-size=\"" + texte_mm(TEXTE.hauteur) + "\" fill=\"" + hexa(TEXTE.couleur) +
+  svg += "  <g font-family=\"sans-serif\" font-size=\"" + texte_mm(t.lettres()) + "\" fill=\"" + hexa(TEXTE.couleur) +
          "\" stroke=\"none\">\n";
-  svg += texte({MARGE, vue.origine - PLACE_NOMS - 4}, titre, " font-weight=\"bold\"");
-  svg += texte(vue(fin + MARGE / 2 + 1, 0), reference, " font-size=\"2.5\" dominant-baseline=\"middle\"");
+  svg += texte({t.marge(), vue.origine - t.place_noms() - t.trait(4)}, titre, " font-weight=\"bold\"");
+  svg += texte(vue(fin + t.marge() / 2 + t.trait(1), 0), reference,
+               " font-size=\"" + texte_mm(t.trait(2.5)) + "\" dominant-baseline=\"middle\"");
   // The names stand upright, reading upwards, just above the former.
   for (std::size_t k = 0; k < couples.size(); ++k) {
     const PointMm pied = vue(serie.couples[k].couple.position, couples[k].haut);
-    const PointMm base{pied.x + TEXTE.hauteur / 3, pied.y - 1.5};
+    const PointMm base{pied.x + t.lettres() / 3, pied.y - t.trait(1.5)};
     svg += texte(base, serie.couples[k].couple.nom,
                  " transform=\"rotate(-90 " + texte_mm(base.x) + " " + texte_mm(base.y) + ")\"");
   }
@@ -145,11 +160,13 @@ std::string contenu_profil_svg(const SerieTracee& serie) {
   }
 
   const double longueur = d.stations.back().position - d.stations.front().position;
-  const double largeur = longueur + 2 * MARGE + 20; // room for the reference line's word
-  const Vue vue_cote{d.stations.front().position, BANDE_TITRE + PLACE_NOMS + MARGE, haut_cote};
+  const Tailles t{std::max(1.0, longueur / LONGUEUR_DE_BASE)};
+  const double largeur = longueur + 2 * t.marge() + t.trait(20); // room for the reference line's word
+  const double debut = d.stations.front().position;
+  const Vue vue_cote{t.marge(), debut, t.bande_titre() + t.place_noms() + t.marge(), haut_cote};
   const double bas_vue_cote = vue_cote.origine + (haut_cote - bas_cote);
-  const Vue vue_dessus{d.stations.front().position, bas_vue_cote + MARGE + BANDE_TITRE + PLACE_NOMS, haut_dessus};
-  const double hauteur = vue_dessus.origine + 2 * haut_dessus + MARGE;
+  const Vue vue_dessus{t.marge(), debut, bas_vue_cote + t.marge() + t.bande_titre() + t.place_noms(), haut_dessus};
+  const double hauteur = vue_dessus.origine + 2 * haut_dessus + t.marge();
   const std::string l = texte_mm(largeur), h = texte_mm(hauteur);
   const std::string nom = d.nom.empty() ? "Fuselage" : texte_xml(d.nom);
 
@@ -160,8 +177,8 @@ std::string contenu_profil_svg(const SerieTracee& serie) {
   svg += "  <rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
   const std::string lissage = d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire";
   const std::string suite = " - " + std::to_string(serie.couples.size()) + " couples, interpolation " + lissage;
-  svg += dessiner_vue(serie, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
-  svg += dessiner_vue(serie, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
+  svg += dessiner_vue(serie, t, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
+  svg += dessiner_vue(serie, t, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
   svg += "</svg>\n";
   return svg;
 }
