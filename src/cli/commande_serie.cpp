@@ -2,11 +2,8 @@
 
 #include "cli/options_serie.h"
 #include "common/erreurs.h"
-#include "common/texte_affichable.h"
 #include "export/ecriture_serie.h"
 #include "export/fichier_fuselage.h"
-#include "export/lecture_fichier.h"
-#include "export/resume_serie.h"
 
 #include <new>
 
@@ -14,17 +11,8 @@ namespace bilobe::cli {
 
 namespace {
 
-constexpr std::size_t TAILLE_MAX_FUSELAGE = 1 << 20; // bytes: a fuselage file is a few hundred
-
 int executer_options(const OptionsSerie& options, std::ostream& sortie) {
-  const std::string texte = lire_fichier(options.fichier, TAILLE_MAX_FUSELAGE);
-  const DescriptionSerie description = lire_description(texte, options.fichier);
-  // Everything is traced, nested and drawn before the first file is written.
-  const SerieTracee serie = preparer_serie(description);
-  const std::vector<FichierPrepare> fichiers = fichiers_serie(serie, options.formats);
-  const std::vector<std::string> ecrits = ecrire_dans_dossier(options.dossier, fichiers);
-  sortie << texte_resume_serie(serie) << "Fichiers écrits :\n";
-  for (const std::string& chemin : ecrits) sortie << "  " << texte_affichable(chemin) << "\n";
+  sortie << exporter_serie(lire_fichier_fuselage(options.fichier), options.dossier, options.formats).resume;
   return 0;
 }
 

@@ -105,4 +105,21 @@ double lire_nombre(std::string_view texte) {
   return valeur;
 }
 
+bool est_un_nombre(std::string_view texte) {
+  Curseur c(texte);
+  if (c.courant() == '+' || c.courant() == '-') c.avancer();
+  bool chiffres = false;
+  for (; est_chiffre(c.courant()); c.avancer()) chiffres = true;
+  if (c.courant() == '.')
+    for (c.avancer(); est_chiffre(c.courant()); c.avancer()) chiffres = true;
+  if (!chiffres) return false;
+  if (c.courant() == 'E' || c.courant() == 'e') {
+    c.avancer();
+    if (c.courant() == '+' || c.courant() == '-') c.avancer();
+    if (!est_chiffre(c.courant())) return false;
+    while (est_chiffre(c.courant())) c.avancer();
+  }
+  return c.fini();
+}
+
 } // namespace bilobe

@@ -12,4 +12,9 @@ namespace bilobe {
 // A number beyond the double range raises an overflow error.
 double lire_nombre(std::string_view texte);
 
+// True when the whole text is one number as lire_nombre reads it (blanks
+// aside): nothing before it, nothing after it that the reading would skip.
+// "2.5", " -3 ", "1e3" are; "", "abc", "2,5", "1e" are not.
+bool est_un_nombre(std::string_view texte);
+
 } // namespace bilobe

@@ -65,6 +65,14 @@ std::string texte_au_centieme(double valeur) {
   return texte;
 }
 
+std::string texte_exact(double valeur) {
+  if (!std::isfinite(valeur)) lever(GenreErreur::Depassement, "texte d'un nombre");
+  std::array<char, 32> tampon{};
+  const auto [fin, ec] = std::to_chars(tampon.data(), tampon.data() + tampon.size(), valeur == 0 ? 0.0 : valeur);
+  if (ec != std::errc()) lever(GenreErreur::Depassement, "texte d'un nombre");
+  return std::string(tampon.data(), fin);
+}
+
 std::string texte_nombre(double valeur) {
   if (std::isnan(valeur)) lever(GenreErreur::OperationInvalide, "texte d'un nombre");
   if (std::isinf(valeur)) lever(GenreErreur::Depassement, "texte d'un nombre");

@@ -21,4 +21,9 @@ std::string chiffres_significatifs(double valeur, int chiffres, int& exposant10)
 // is not finite is an overflow.
 std::string texte_au_centieme(double valeur);
 
+// The shortest text that reads back to exactly this double ("20.5", "30",
+// "1e-05"), "." as separator whatever the locale; -0 is "0". A value that
+// is not finite is an overflow.
+std::string texte_exact(double valeur);
+
 } // namespace bilobe

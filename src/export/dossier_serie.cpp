@@ -19,7 +19,8 @@ std::string chemin_dans(const std::string& dossier, const std::string& nom) {
 
 } // namespace
 
-std::vector<std::string> ecrire_dans_dossier(const std::string& dossier, const std::vector<FichierPrepare>& fichiers) {
+std::vector<std::string> ecrire_dans_dossier(const std::string& dossier, const std::vector<FichierPrepare>& fichiers,
+                                             const std::function<void()>& apres_chaque) {
   if (dossier.empty()) lever(GenreErreur::Fichier, dossier, "nom de dossier vide");
   std::error_code erreur;
   const fs::file_status etat = fs::status(dossier, erreur);
@@ -30,7 +31,10 @@ std::vector<std::string> ecrire_dans_dossier(const std::string& dossier, const s
     lever(GenreErreur::Fichier, dossier, raison_systeme(erreur.value()));
 
   std::vector<std::string> ecrits;
-  for (const FichierPrepare& f : fichiers) ecrits.push_back(ecrire_fichier(chemin_dans(dossier, f.nom), f.octets));
+  for (const FichierPrepare& f : fichiers) {
+    ecrits.push_back(ecrire_fichier(chemin_dans(dossier, f.nom), f.octets));
+    if (apres_chaque) apres_chaque();
+  }
   return ecrits;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ struct FichierPrepare {
 // missing. Every target is checked before the first file is written, so that
 // a bad name is said with nothing written; each file is then written all or
 // nothing. Returns the paths really written, in order.
-std::vector<std::string> ecrire_dans_dossier(const std::string& dossier, const std::vector<FichierPrepare>& fichiers);
+// `apres_chaque`, when given, is called after each file written.
+std::vector<std::string> ecrire_dans_dossier(const std::string& dossier, const std::vector<FichierPrepare>& fichiers,
+                                             const std::function<void()>& apres_chaque = {});
 
 } // namespace bilobe

@@ -1,14 +1,36 @@
 #include "export/ecriture_serie.h"
 
+#include "common/texte_affichable.h"
 #include "export/ecriture_export.h"
 #include "export/gabarit_pdf.h"
 #include "export/planches.h"
 #include "export/profil_svg.h"
+#include "export/resume_serie.h"
 
 namespace bilobe {
 
-std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const FormatsSerie& formats) {
-  std::vector<FichierPrepare> fichiers;
+namespace {
+
+int nombre_de_fichiers(const SerieTracee& serie, const FormatsSerie& f) {
+  return (f.dat ? static_cast<int>(serie.couples.size()) : 0) + (f.svg ? serie.imbrication.planches : 0) + f.dxf +
+         f.pdf + 1;
+}
+
+// Files kept in the order they are made, with a word after each.
+struct Fichiers {
+  std::vector<FichierPrepare> liste;
+  const std::function<void()>& apres_chaque;
+  void push_back(FichierPrepare f) {
+    liste.push_back(std::move(f));
+    if (apres_chaque) apres_chaque();
+  }
+};
+
+} // namespace
+
+std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const FormatsSerie& formats,
+                                           const std::function<void()>& apres_chaque) {
+  Fichiers fichiers{{}, apres_chaque};
   if (formats.dat)
     for (const CoupleTrace& c : serie.couples)
       fichiers.push_back({c.couple.nom + ".dat", contenu_export(c.trace, FormatGabarit::Dat).octets});
@@ -24,7 +46,26 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
         {"Planches.pdf", contenu_pdf(gabarits, nom + " - " + std::to_string(serie.couples.size()) + " couples")});
   }
   fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
-  return fichiers;
+  return std::move(fichiers.liste);
+}
+
+SerieExportee exporter_serie(const DescriptionSerie& description, const std::string& dossier,
+                             const FormatsSerie& formats, const Progression& progression) {
+  // Everything is traced, nested and drawn before the first file is written.
+  const SerieTracee serie = preparer_serie(description);
+  const int total = 1 + 2 * nombre_de_fichiers(serie, formats);
+  int fait = 1; // the trace and the nesting
+  if (progression) progression(fait, total);
+  const std::function<void()> avancer = [&] {
+    ++fait;
+    if (progression) progression(fait, total);
+  };
+  const std::vector<FichierPrepare> fichiers = fichiers_serie(serie, formats, avancer);
+  SerieExportee exportee;
+  exportee.chemins = ecrire_dans_dossier(dossier, fichiers, avancer);
+  exportee.resume = texte_resume_serie(serie) + "Fichiers écrits :\n";
+  for (const std::string& chemin : exportee.chemins) exportee.resume += "  " + texte_affichable(chemin) + "\n";
+  return exportee;
 }
 
 } // namespace bilobe

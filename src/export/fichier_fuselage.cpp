@@ -1,11 +1,15 @@
 #include "export/fichier_fuselage.h"
 
 #include "common/texte_affichable.h"
+#include "common/texte_nombre.h"
+#include "export/lecture_fichier.h"
+#include "geometry/tableau_stations.h"
 
 #include <toml++/toml.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <initializer_list>
 #include <map>
 
@@ -187,6 +191,56 @@ DescriptionSerie lire_description(std::string_view texte, const std::string& nom
   lire_stations(lecteur, racine, d);
   verifier(lecteur, d);
   return d;
+}
+
+namespace {
+
+// A TOML basic string: quotes, backslashes and control characters escaped.
+std::string chaine_toml(const std::string& texte) {
+  std::string toml = "\"";
+  for (const char c : texte) {
+    const auto octet = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      toml += '\\';
+      toml += c;
+    } else if (octet < 0x20 || octet == 0x7f) {
+      char echappe[8];
+      std::snprintf(echappe, sizeof echappe, "\\u%04X", static_cast<unsigned>(octet));
+      toml += echappe;
+    } else {
+      toml += c;
+    }
+  }
+  return toml + "\"";
+}
+
+std::string ligne(const char* cle, const std::string& valeur) { return std::string(cle) + " = " + valeur + "\n"; }
+std::string booleen_toml(bool b) { return b ? "true" : "false"; }
+
+} // namespace
+
+DescriptionSerie lire_fichier_fuselage(const std::string& chemin) {
+  return lire_description(lire_fichier(chemin, TAILLE_MAX_FUSELAGE), chemin);
+}
+
+std::string texte_fuselage(const DescriptionSerie& d) {
+  std::string toml;
+  if (!d.nom.empty()) toml += ligne("nom", chaine_toml(d.nom));
+  toml += ligne("interpolation", d.interpolation == Interpolation::Lisse ? "\"lisse\"" : "\"lineaire\"");
+  if (d.nombre) toml += ligne("nombre", std::to_string(*d.nombre));
+  if (d.positions) toml += ligne("positions", std::string("[").append(texte_positions(*d.positions)).append("]"));
+  toml += ligne("nbptel", chaine_toml(d.nbptel)) + ligne("nbptseg", chaine_toml(d.nbptseg));
+  toml += ligne("ch", booleen_toml(d.ch != 0)) + ligne("cv", booleen_toml(d.cv != 0));
+  toml += "\n[planche]\n";
+  toml += ligne("largeur", texte_exact(d.planche.largeur)) + ligne("hauteur", texte_exact(d.planche.hauteur));
+  toml += ligne("marge", texte_exact(d.planche.marge)) + ligne("espacement", texte_exact(d.planche.espacement));
+  toml += ligne("saignee", texte_exact(d.gabarit.saignee));
+  toml += ligne("paroi_constante", booleen_toml(d.gabarit.paroi_constante));
+  for (const Station& s : d.stations) {
+    toml += "\n[[station]]\n" + ligne("position", texte_exact(s.position));
+    for (std::size_t c = 0; c < NB_COTES; ++c) toml += ligne(COTES[c].cle, texte_exact(s.cotes[c]));
+  }
+  return toml;
 }
 
 } // namespace bilobe

@@ -28,6 +28,16 @@ struct Tailles {
 };
 constexpr int ECHANTILLONS = 48; // points of a smooth line between two stations
 
+// A former as a line across the views: green when it can be made; one that
+// cannot is red.
+constexpr Couleur COULEUR_COUPLE{0, 128, 0};
+
+bool echoue(const SerieTracee& serie, const std::string& nom) {
+  for (const EchecCouple& e : serie.echecs)
+    if (e.nom == nom) return true;
+  return false;
+}
+
 // Indices of the dimensions the views show, in the order of COTES.
 constexpr std::size_t XTOT = 0, YTOT = 1, YINF = 4;
 
@@ -114,12 +124,15 @@ std::string dessiner_vue(const SerieTracee& serie, const Tailles& t, const Vue& 
              texte_mm(t.rayon_station()) + "\"/>\n";
     }
   svg += "  </g>\n";
-  svg +=
-      "  <g fill=\"none\" stroke=\"" + hexa(DECOUPE.couleur) + "\" stroke-width=\"" + texte_mm(t.trait(0.25)) + "\">\n";
-  for (std::size_t k = 0; k < couples.size(); ++k)
-    svg += segment(vue(serie.couples[k].couple.position, couples[k].bas),
-                   vue(serie.couples[k].couple.position, couples[k].haut));
-  svg += "  </g>\n";
+  // The formers that can be made in green, those that cannot in red.
+  for (const bool en_echec : {false, true}) {
+    svg += "  <g fill=\"none\" stroke=\"" + hexa(en_echec ? DECOUPE.couleur : COULEUR_COUPLE) + "\" stroke-width=\"" +
+           texte_mm(t.trait(en_echec ? 0.5 : 0.25)) + "\">\n";
+    for (std::size_t k = 0; k < couples.size(); ++k)
+      if (echoue(serie, serie.tous[k].nom) == en_echec)
+        svg += segment(vue(serie.tous[k].position, couples[k].bas), vue(serie.tous[k].position, couples[k].haut));
+    svg += "  </g>\n";
+  }
   svg += "  <g font-family=\"sans-serif\" font-size=\"" + texte_mm(t.lettres()) + "\" fill=\"" + hexa(TEXTE.couleur) +
          "\" stroke=\"none\">\n";
   svg += texte({t.marge(), vue.origine - t.place_noms() - t.trait(4)}, titre, " font-weight=\"bold\"");
@@ -127,10 +140,11 @@ std::string dessiner_vue(const SerieTracee& serie, const Tailles& t, const Vue& 
                " font-size=\"" + texte_mm(t.trait(2.5)) + "\" dominant-baseline=\"middle\"");
   // The names stand upright, reading upwards, just above the former.
   for (std::size_t k = 0; k < couples.size(); ++k) {
-    const PointMm pied = vue(serie.couples[k].couple.position, couples[k].haut);
+    const PointMm pied = vue(serie.tous[k].position, couples[k].haut);
     const PointMm base{pied.x + t.lettres() / 3, pied.y - t.trait(1.5)};
-    svg += texte(base, serie.couples[k].couple.nom,
-                 " transform=\"rotate(-90 " + texte_mm(base.x) + " " + texte_mm(base.y) + ")\"");
+    const std::string couleur = echoue(serie, serie.tous[k].nom) ? " fill=\"" + hexa(DECOUPE.couleur) + "\"" : "";
+    svg += texte(base, serie.tous[k].nom,
+                 " transform=\"rotate(-90 " + texte_mm(base.x) + " " + texte_mm(base.y) + ")\"" + couleur);
   }
   svg += "  </g>\n";
   return svg;
@@ -147,9 +161,9 @@ std::string contenu_profil_svg(const SerieTracee& serie) {
   const Ligne droite = ligne_de(d, XTOT, 1), gauche = ligne_de(d, XTOT, -1);
   // Each former as cut: the dimensions of its own field texts.
   std::vector<Cotes> cote, dessus;
-  for (const CoupleTrace& c : serie.couples) {
-    cote.push_back({lire_nombre(c.couple.champs.ytot), -lire_nombre(c.couple.champs.yinf)});
-    const double demi = lire_nombre(c.couple.champs.xtot);
+  for (const CoupleSerie& c : serie.tous) {
+    cote.push_back({lire_nombre(c.champs.ytot), -lire_nombre(c.champs.yinf)});
+    const double demi = lire_nombre(c.champs.xtot);
     dessus.push_back({demi, -demi});
   }
   double haut_cote = plus_haut(dos), bas_cote = plus_bas(ventre), haut_dessus = plus_haut(droite);
@@ -176,7 +190,7 @@ std::string contenu_profil_svg(const SerieTracee& serie) {
   svg += "  <title>" + nom + " - profil</title>\n";
   svg += "  <rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
   const std::string lissage = d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire";
-  const std::string suite = " - " + std::to_string(serie.couples.size()) + " couples, interpolation " + lissage;
+  const std::string suite = " - " + std::to_string(serie.tous.size()) + " couples, interpolation " + lissage;
   svg += dessiner_vue(serie, t, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
   svg += dessiner_vue(serie, t, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
   svg += "</svg>\n";

@@ -80,25 +80,44 @@ std::string texte_dimensions(double l, double h) { return texte_au_centieme(l) +
 
 } // namespace
 
+namespace {
+
+struct Utile {
+  Um largeur, hauteur; // between the margins
+};
+Utile utile(const Planche& planche) {
+  return {vers_le_bas(planche.largeur - 2 * planche.marge), vers_le_bas(planche.hauteur - 2 * planche.marge)};
+}
+
+// The part's box in whole micrometres; nothing when it is not a size at all.
+std::optional<std::pair<Um, Um>> taille(const PieceAImbriquer& piece) {
+  // Not NaN, and far within the micrometre count.
+  if (!(piece.largeur >= 0 && piece.hauteur >= 0 && piece.largeur < 1e9 && piece.hauteur < 1e9)) return std::nullopt;
+  return std::make_pair(vers_le_haut(piece.largeur), vers_le_haut(piece.hauteur));
+}
+
+} // namespace
+
+void verifier_taille(const PieceAImbriquer& piece, const Planche& planche) {
+  const Utile u = utile(planche);
+  const auto t = taille(piece);
+  if (t && t->first <= u.largeur && t->second <= u.hauteur) return;
+  const std::string dimensions = t ? texte_dimensions(piece.largeur, piece.hauteur) : "taille invalide";
+  throw ErreurCouple(
+      piece.nom, OperationInvalide("imbrication", dimensions + " ne tient pas sur une planche vide (" +
+                                                      texte_dimensions(u.largeur / UM_PAR_MM, u.hauteur / UM_PAR_MM) +
+                                                      " entre les marges)"));
+}
+
 Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche) {
   // Each part takes its box plus the spacing on its right and below; the
   // sheet gives the same spacing back beyond its far margins.
   const Um espacement = vers_le_haut(planche.espacement);
-  const Um utile_l = vers_le_bas(planche.largeur - 2 * planche.marge);
-  const Um utile_h = vers_le_bas(planche.hauteur - 2 * planche.marge);
+  const Um utile_l = utile(planche).largeur, utile_h = utile(planche).hauteur;
   std::vector<Um> l(pieces.size()), h(pieces.size());
   for (std::size_t k = 0; k < pieces.size(); ++k) {
-    const bool mesurable = pieces[k].largeur >= 0 && pieces[k].hauteur >= 0 && pieces[k].largeur < 1e9 &&
-                           pieces[k].hauteur < 1e9; // not NaN, and far within the micrometre count
-    l[k] = mesurable ? vers_le_haut(pieces[k].largeur) : utile_l + 1;
-    h[k] = mesurable ? vers_le_haut(pieces[k].hauteur) : utile_h + 1;
-    if (l[k] > utile_l || h[k] > utile_h)
-      throw ErreurCouple(
-          pieces[k].nom,
-          OperationInvalide("imbrication", texte_dimensions(pieces[k].largeur, pieces[k].hauteur) +
-                                               " ne tient pas sur une planche vide (" +
-                                               texte_dimensions(utile_l / UM_PAR_MM, utile_h / UM_PAR_MM) +
-                                               " entre les marges)"));
+    verifier_taille(pieces[k], planche);
+    std::tie(l[k], h[k]) = *taille(pieces[k]);
   }
 
   std::vector<std::size_t> ordre(pieces.size());

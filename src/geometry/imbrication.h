@@ -34,4 +34,7 @@ struct Imbrication {
 // empty sheet is an ErreurCouple naming it.
 Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche);
 
+// The ErreurCouple of a part larger than an empty sheet; nothing for one that fits.
+void verifier_taille(const PieceAImbriquer& piece, const Planche& planche);
+
 } // namespace bilobe

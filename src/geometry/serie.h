@@ -19,16 +19,17 @@ inline constexpr std::size_t NB_COTES = 8;
 struct Cote {
   const char* cle;
   std::string ChampsCouple::*champ;
+  const char* libelle; // the caption of its field in the main window
 };
 inline const std::array<Cote, NB_COTES> COTES{{
-    {"xtot", &ChampsCouple::xtot},
-    {"ytot", &ChampsCouple::ytot},
-    {"xa", &ChampsCouple::xa},
-    {"ya", &ChampsCouple::ya},
-    {"yinf", &ChampsCouple::yinf},
-    {"segh", &ChampsCouple::segh},
-    {"segv", &ChampsCouple::segv},
-    {"ep", &ChampsCouple::ep},
+    {"xtot", &ChampsCouple::xtot, "Largeur totale"},
+    {"ytot", &ChampsCouple::ytot, "Hauteur totale dos"},
+    {"xa", &ChampsCouple::xa, "Larg. point de jonction"},
+    {"ya", &ChampsCouple::ya, "Haut. point de jonction"},
+    {"yinf", &ChampsCouple::yinf, "Hauteur partie inférieure"},
+    {"segh", &ChampsCouple::segh, "Segment horizontal"},
+    {"segv", &ChampsCouple::segv, "Segment vertical"},
+    {"ep", &ChampsCouple::ep, "Epaisseur de paroi"},
 }};
 
 // A cross-section the builder knows: where it stands (mm from the nose) and

@@ -14,11 +14,23 @@ constexpr double LARGEUR_PAR_HAUTEUR = 0.7; // a character's width for its heigh
 
 } // namespace
 
-SerieTracee preparer_serie(const DescriptionSerie& description) {
-  SerieTracee serie{description, tracer_serie(description), {}, {}};
+namespace {
+
+SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
+  SerieTracee serie{description, couples_de(description), {}, {}, {}, {}};
   std::vector<PieceAImbriquer> pieces;
-  for (const CoupleTrace& c : serie.couples)
-    pieces.push_back({c.couple.nom, c.gabarit.cadre.largeur(), c.gabarit.cadre.hauteur()});
+  for (const CoupleSerie& couple : serie.tous) {
+    try {
+      CoupleTrace c = tracer_couple(couple, description.gabarit);
+      PieceAImbriquer piece{couple.nom, c.gabarit.cadre.largeur(), c.gabarit.cadre.hauteur()};
+      if (en_apercu) verifier_taille(piece, description.planche);
+      pieces.push_back(std::move(piece));
+      serie.couples.push_back(std::move(c));
+    } catch (const ErreurCouple& e) {
+      if (!en_apercu) throw;
+      serie.echecs.push_back({couple.nom, e.what()});
+    }
+  }
   serie.imbrication = imbriquer(pieces, description.planche);
   serie.occupation.assign(static_cast<std::size_t>(serie.imbrication.planches), 0);
   const double aire_planche = description.planche.largeur * description.planche.hauteur;
@@ -27,6 +39,12 @@ SerieTracee preparer_serie(const DescriptionSerie& description) {
         std::abs(aire_signee(serie.couples[k].gabarit.exterieur)) / aire_planche;
   return serie;
 }
+
+} // namespace
+
+SerieTracee preparer_serie(const DescriptionSerie& description) { return preparer(description, false); }
+
+SerieTracee apercu_serie(const DescriptionSerie& description) { return preparer(description, true); }
 
 Etiquette etiquette(const Gabarit& g, const std::string& nom) {
   // The hollow crosses the centre line at its top and bottom.

@@ -39,5 +39,12 @@ TEST(LectureNombre, HorsDesDoublesEstUnDepassement) {
   EXPECT_EQ(lire_nombre("0." + std::string(400, '0') + "1e10"), 0);
 }
 
+TEST(LectureNombre, TexteEntierementUnNombre) {
+  for (const char* oui : {"2.5", " -3 ", "+4", "1e3", "1 000", ".5", "5.", "-0", "2.5E-3", "1e+09"})
+    EXPECT_TRUE(est_un_nombre(oui)) << oui;
+  for (const char* non : {"", " ", "abc", "2,5", "1e", "1e+", "-", ".", "12mm", "x1", "1.2.3", "e5"})
+    EXPECT_FALSE(est_un_nombre(non)) << non;
+}
+
 } // namespace
 } // namespace bilobe
