@@ -18,11 +18,25 @@ std::string pourcentage(double part) {
 
 } // namespace
 
-std::string ligne_couple(const CoupleTrace& c) {
+std::string ligne_couple(const CoupleTrace& c, bool avec_anneau) {
   const Gabarit& g = c.gabarit;
-  return c.couple.nom + " à " + texte_mm(c.couple.position) + " mm : " + texte_au_centieme(g.piece.largeur()) + " x " +
-         texte_au_centieme(g.piece.hauteur()) + " mm, anneau " + texte_au_centieme(g.surface) + " mm², paroi mini " +
-         texte_au_centieme(g.paroi.mince) + " mm";
+  std::string ligne = c.couple.nom + " à " + texte_mm(c.couple.position) +
+                      " mm : " + texte_au_centieme(g.piece.largeur()) + " x " + texte_au_centieme(g.piece.hauteur()) +
+                      " mm, ";
+  if (avec_anneau) ligne += "anneau " + texte_au_centieme(g.surface) + " mm², ";
+  return ligne + "paroi mini " + texte_au_centieme(g.paroi.mince) + " mm";
+}
+
+std::string ligne_planche(const SerieTracee& serie, int planche) {
+  const Planche& pl = serie.description.planche;
+  std::string noms;
+  for (std::size_t i = 0; i < serie.couples.size(); ++i)
+    if (serie.imbrication.pieces[i].planche == planche) {
+      if (!noms.empty()) noms += ", ";
+      noms += serie.couples[i].couple.nom;
+    }
+  return "Planche " + std::to_string(planche + 1) + " (" + texte_mm(pl.largeur) + " x " + texte_mm(pl.hauteur) +
+         " mm) : " + noms + " - occupation " + pourcentage(serie.occupation[static_cast<std::size_t>(planche)]);
 }
 
 std::string texte_resume_serie(const SerieTracee& serie) {
@@ -32,14 +46,7 @@ std::string texte_resume_serie(const SerieTracee& serie) {
                       " à " + texte_mm(d.stations.back().position) + " mm, interpolation " +
                       (d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire") + "\n";
   for (const CoupleTrace& c : serie.couples) texte += ligne_couple(c) + "\n";
-  const std::string format = texte_mm(d.planche.largeur) + " x " + texte_mm(d.planche.hauteur) + " mm";
-  for (int k = 0; k < serie.imbrication.planches; ++k) {
-    std::string noms;
-    for (std::size_t i = 0; i < serie.couples.size(); ++i)
-      if (serie.imbrication.pieces[i].planche == k) noms += (noms.empty() ? "" : ", ") + serie.couples[i].couple.nom;
-    texte += "Planche " + std::to_string(k + 1) + " (" + format + ") : " + noms + " - occupation " +
-             pourcentage(serie.occupation[static_cast<std::size_t>(k)]) + "\n";
-  }
+  for (int k = 0; k < serie.imbrication.planches; ++k) texte += ligne_planche(serie, k) + "\n";
   return texte;
 }
 

@@ -11,7 +11,11 @@ namespace bilobe {
 // then every sheet with its formers and its use.
 std::string texte_resume_serie(const SerieTracee& serie);
 
-// "F2 à 140 mm : 64.5 x 70.25 mm, anneau 512.34 mm², paroi mini 3 mm"
-std::string ligne_couple(const CoupleTrace& couple);
+// "F2 à 140 mm : 64.5 x 70.25 mm, anneau 512.34 mm², paroi mini 3 mm";
+// without the ring's area for a short list.
+std::string ligne_couple(const CoupleTrace& couple, bool avec_anneau = true);
+
+// "Planche 1 (200 x 150 mm) : F2, F3, F4 - occupation 46.7 %"
+std::string ligne_planche(const SerieTracee& serie, int planche);
 
 } // namespace bilobe

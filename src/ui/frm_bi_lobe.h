@@ -4,6 +4,7 @@
 #include "geometry/trace.h"
 #include "ui/dessin.h"
 #include "ui/frm_sauve.h"
+#include "ui/frm_serie.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -65,6 +66,9 @@ public:
 
   // The save dialog, once "Sauver le fichier" has created it.
   Frm_Sauve* boite_sauvegarde() const { return sauve_.get(); }
+  // "Série de couples", once the preview's menu has opened it.
+  Frm_Serie* fenetre_serie() const { return serie_.get(); }
+  QAction* action_serie;
 
   // How many traces ran and how many error messages were shown.
   int traces_lancees() const { return traces_; }
@@ -80,6 +84,10 @@ public slots:
 public:
   // A menu entry: trace, ask for the file, write it all or nothing, confirm.
   void exporter_gabarit(FormatGabarit format);
+  // Opens "Série de couples", created on first use and kept.
+  void ouvrir_serie();
+  // Puts a former's texts and ticks in the fields, then traces it.
+  void appliquer_champs(const ChampsCouple& champs);
 
 protected:
   bool event(QEvent* e) override;
@@ -103,7 +111,8 @@ private:
   // Top-level and parentless, so that it stays open and able to save when
   // the main window is closed.
   std::unique_ptr<Frm_Sauve> sauve_;
-  QString dossier_gabarits_; // the folder of the last template, for the next one
+  std::unique_ptr<Frm_Serie> serie_; // top-level too, for the same reason
+  QString dossier_gabarits_;         // the folder of the last template, for the next one
   OptionsGabarit options_gabarit_;
   int traces_ = 0;
   int messages_ = 0;

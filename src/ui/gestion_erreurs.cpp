@@ -1,5 +1,7 @@
 #include "ui/gestion_erreurs.h"
 
+#include "geometry/serie.h"
+
 #include <new>
 
 namespace bilobe::ui {
@@ -9,6 +11,8 @@ bool sans_exception(const std::function<void()>& corps, const std::function<void
     corps();
     return true;
   } catch (const ErreurExecution& e) {
+    montrer(QString::fromStdString(e.what()));
+  } catch (const DescriptionInvalide& e) {
     montrer(QString::fromStdString(e.what()));
   } catch (const std::bad_alloc&) {
     montrer(QStringLiteral("Mémoire insuffisante"));

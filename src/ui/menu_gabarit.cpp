@@ -1,4 +1,5 @@
-// The preview's menu of Frm_Bi_Lobe: the full-size templates.
+// The preview's menu of Frm_Bi_Lobe: the full-size templates, and the
+// series window.
 #include "export/ecriture_export.h"
 #include "ui/frm_bi_lobe.h"
 #include "ui/gestion_erreurs.h"
@@ -69,6 +70,9 @@ void Frm_Bi_Lobe::construire_menu_gabarit() {
     if (!accepte) return std::nullopt;
     return mm;
   };
+  menu_gabarit->addSeparator();
+  action_serie = menu_gabarit->addAction(QStringLiteral("Série de couples…"));
+  connect(action_serie, &QAction::triggered, this, &Frm_Bi_Lobe::ouvrir_serie);
   Dessin->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Dessin, &QWidget::customContextMenuRequested, this, &Frm_Bi_Lobe::Dessin_ContextMenu);
   demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {
@@ -97,6 +101,42 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
         montrer_boite(QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin), QString::fromStdString(ecrit.resume));
       },
       [this](const QString& texte) { montrer_erreur(texte); });
+}
+
+void Frm_Bi_Lobe::ouvrir_serie() {
+  sans_exception(
+      [this] {
+        if (!serie_)
+          serie_ = std::make_unique<Frm_Serie>([this] { return lire_champs(); },
+                                               [this](const ChampsCouple& champs) { appliquer_champs(champs); });
+        serie_->montrer_et_activer();
+      },
+      [this](const QString& texte) { montrer_erreur(texte); });
+}
+
+void Frm_Bi_Lobe::appliquer_champs(const ChampsCouple& champs) {
+  txt_xtot->setText(QString::fromStdString(champs.xtot));
+  txt_ytot->setText(QString::fromStdString(champs.ytot));
+  txt_xa->setText(QString::fromStdString(champs.xa));
+  txt_ya->setText(QString::fromStdString(champs.ya));
+  txt_yinf->setText(QString::fromStdString(champs.yinf));
+  txt_segh->setText(QString::fromStdString(champs.segh));
+  txt_segv->setText(QString::fromStdString(champs.segv));
+  txt_ep->setText(QString::fromStdString(champs.ep));
+  txt_nbptel->setText(QString::fromStdString(champs.nbptel));
+  txt_nbptseg->setText(QString::fromStdString(champs.nbptseg));
+  chk_segh->setChecked(champs.ch != 0);
+  chk_segv->setChecked(champs.cv != 0);
+  // Each segment row follows its box, as after a click; one trace for all.
+  for (QWidget* w :
+       {static_cast<QWidget*>(lbl_segh), static_cast<QWidget*>(txt_segh), static_cast<QWidget*>(lbl_mm_segh)})
+    w->setEnabled(chk_segh->isChecked());
+  for (QWidget* w :
+       {static_cast<QWidget*>(lbl_segv), static_cast<QWidget*>(txt_segv), static_cast<QWidget*>(lbl_mm_segv)})
+    w->setEnabled(chk_segv->isChecked());
+  raise();
+  activateWindow();
+  Bt_Trace_Click();
 }
 
 } // namespace bilobe::ui

@@ -42,7 +42,9 @@ private slots:
                                QStringLiteral("Imprimer le gabarit (PDF 1:1)…"),
                                QString(), // the separator
                                QStringLiteral("Paroi d'épaisseur constante"),
-                               QStringLiteral("Saignée de découpe…")};
+                               QStringLiteral("Saignée de découpe…"),
+                               QString(),
+                               QStringLiteral("Série de couples…")};
     QStringList textes;
     for (const QAction* a : f->menu_gabarit->actions()) textes << a->text();
     QCOMPARE(textes, attendus);

@@ -1,0 +1,535 @@
+#include "ui/frm_serie.h"
+
+#include "common/lecture_nombre.h"
+#include "common/texte_nombre.h"
+#include "export/ecriture_serie.h"
+#include "export/fichier_dat.h"
+#include "export/fichier_fuselage.h"
+#include "export/planches.h"
+#include "export/profil_svg.h"
+#include "export/resume_serie.h"
+#include "ui/gestion_erreurs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <new>
+
+namespace bilobe::ui {
+
+namespace {
+
+const QColor ROUGE_CELLULE(255, 200, 200);
+constexpr double PAS_NOUVELLE_STATION = 100; // mm behind the last one
+constexpr int PROGRESSION_APRES_MS = 500;    // the progress shows only for a longer export
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QDoubleSpinBox* longueur(double min, double max, double valeur) {
+  auto* s = new QDoubleSpinBox;
+  s->setRange(min, max);
+  s->setDecimals(2);
+  s->setValue(valeur);
+  s->setSuffix(QStringLiteral(" mm"));
+  return s;
+}
+
+QPushButton* bouton(const QString& texte, const char* nom) {
+  auto* b = new QPushButton(texte);
+  b->setObjectName(nom);
+  b->setAutoDefault(false);
+  return b;
+}
+
+// "Station 2, Largeur totale : …"
+QString texte_defaut_cellule(const DefautCellule& d) {
+  const QString colonne = d.colonne == 0 ? QStringLiteral("Position") : QString::fromUtf8(COTES[d.colonne - 1].libelle);
+  return QStringLiteral("Station %1, %2 : %3").arg(d.ligne + 1).arg(colonne, qs(d.message));
+}
+
+QString texte_defaut(const DefautDescription& d) {
+  const QString texte = qs(d.message);
+  return d.station ? QStringLiteral("Station %1 : ").arg(*d.station + 1) + texte
+                   : texte.left(1).toUpper() + texte.mid(1);
+}
+
+} // namespace
+
+Frm_Serie::Frm_Serie(std::function<ChampsCouple()> lire_fenetre, std::function<void(const ChampsCouple&)> envoyer)
+    : lire_fenetre_(std::move(lire_fenetre)), envoyer_(std::move(envoyer)) {
+  construire();
+  brancher();
+  // The first station is the former in the main window, at the nose.
+  en_remplissage_ = true;
+  const ChampsCouple champs = lire_fenetre_();
+  ajouter_ligne(station_de_la_fenetre());
+  chk_segh->setChecked(champs.ch != 0);
+  chk_segv->setChecked(champs.cv != 0);
+  txt_nbptel->setText(qs(champs.nbptel));
+  txt_nbptseg->setText(qs(champs.nbptseg));
+  en_remplissage_ = false;
+  mettre_a_jour();
+
+  demander_fichier_a_ouvrir = [this] {
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir une série"), dossier_,
+                                        QStringLiteral("Fuselage (*.toml)"));
+  };
+  demander_fichier_a_enregistrer = [this](const QString& propose) {
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la série"), propose,
+                                        QStringLiteral("Fuselage (*.toml)"));
+  };
+  demander_dossier = [this] {
+    return QFileDialog::getExistingDirectory(this, QStringLiteral("Exporter les couples dans le dossier"), dossier_);
+  };
+}
+
+// Top: the name and the files; then the stations beside the settings; then
+// the views, as wide as the window, beside what cannot be made and the list
+// of the formers.
+void Frm_Serie::construire() {
+  setObjectName("Frm_Serie");
+  setWindowTitle(QStringLiteral("Série de couples"));
+  auto* principal = new QVBoxLayout(this);
+  auto* fichiers = new QHBoxLayout;
+  txt_nom = new QLineEdit;
+  txt_nom->setObjectName("txt_nom");
+  Bt_Ouvrir = bouton(QStringLiteral("Ouvrir…"), "Bt_Ouvrir");
+  Bt_Enregistrer = bouton(QStringLiteral("Enregistrer…"), "Bt_Enregistrer");
+  Bt_Exporter = bouton(QStringLiteral("Exporter…"), "Bt_Exporter");
+  fichiers->addWidget(new QLabel(QStringLiteral("Nom :")));
+  fichiers->addWidget(txt_nom, 1);
+  fichiers->addWidget(Bt_Ouvrir);
+  fichiers->addWidget(Bt_Enregistrer);
+  fichiers->addWidget(Bt_Exporter);
+  principal->addLayout(fichiers);
+  auto* haut = new QHBoxLayout;
+  haut->addWidget(construire_stations(), 1);
+  haut->addWidget(construire_reglages());
+  principal->addLayout(haut, 2);
+  principal->addWidget(construire_vues(), 3);
+  resize(1280, 860);
+}
+
+QWidget* Frm_Serie::construire_stations() {
+  auto* cadre = new QGroupBox(QStringLiteral("Stations"));
+  auto* disposition = new QVBoxLayout(cadre);
+  tab_stations = new QTableWidget(0, static_cast<int>(COLONNES_STATION));
+  tab_stations->setObjectName("tab_stations");
+  QStringList titres{QStringLiteral("Position")};
+  for (const Cote& c : COTES) titres << QString::fromUtf8(c.libelle);
+  tab_stations->setHorizontalHeaderLabels(titres);
+  tab_stations->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tab_stations->setSelectionBehavior(QAbstractItemView::SelectRows);
+  disposition->addWidget(tab_stations);
+  auto* boutons = new QHBoxLayout;
+  Bt_Ajouter = bouton(QStringLiteral("Ajouter une station"), "Bt_Ajouter");
+  Bt_Supprimer = bouton(QStringLiteral("Supprimer la station"), "Bt_Supprimer");
+  Bt_Trier = bouton(QStringLiteral("Trier par position"), "Bt_Trier");
+  boutons->addWidget(Bt_Ajouter);
+  boutons->addWidget(Bt_Supprimer);
+  boutons->addWidget(Bt_Trier);
+  boutons->addStretch();
+  disposition->addLayout(boutons);
+  return cadre;
+}
+
+QWidget* Frm_Serie::construire_reglages() {
+  auto* conteneur = new QWidget;
+  auto* disposition = new QVBoxLayout(conteneur);
+  disposition->setContentsMargins(0, 0, 0, 0);
+
+  // The formers: how many or where, how they follow the stations, the fields they share.
+  auto* couples = new QGroupBox(QStringLiteral("Couples"));
+  auto* formulaire = new QFormLayout(couples);
+  opt_nombre = new QRadioButton(QStringLiteral("Nombre :"));
+  opt_positions = new QRadioButton(QStringLiteral("Positions (mm) :"));
+  opt_nombre->setChecked(true);
+  txt_nombre = new QSpinBox;
+  txt_nombre->setRange(2, NOMBRE_MAX);
+  txt_nombre->setValue(8);
+  txt_positions = new QLineEdit;
+  txt_positions->setPlaceholderText(QStringLiteral("0, 40, 95, 160"));
+  cmb_interpolation = new QComboBox;
+  cmb_interpolation->addItems({QStringLiteral("linéaire"), QStringLiteral("lisse")});
+  chk_segh = new QCheckBox(QStringLiteral("Segment horizontal"));
+  chk_segv = new QCheckBox(QStringLiteral("Segment vertical"));
+  txt_nbptel = new QLineEdit;
+  txt_nbptseg = new QLineEdit;
+  formulaire->addRow(opt_nombre, txt_nombre);
+  formulaire->addRow(opt_positions, txt_positions);
+  formulaire->addRow(QStringLiteral("Interpolation :"), cmb_interpolation);
+  formulaire->addRow(chk_segh, chk_segv);
+  formulaire->addRow(QStringLiteral("Nb pts arcs d'ellipses :"), txt_nbptel);
+  formulaire->addRow(QStringLiteral("Nb pts segments :"), txt_nbptseg);
+  disposition->addWidget(couples);
+
+  // The material sheet the templates are nested on.
+  auto* planche = new QGroupBox(QStringLiteral("Planche"));
+  auto* feuille = new QGridLayout(planche);
+  txt_largeur = longueur(1, 100000, 600);
+  txt_hauteur = longueur(1, 100000, 300);
+  txt_marge = longueur(0, 1000, 5);
+  txt_espacement = longueur(0, 1000, 4);
+  txt_saignee = longueur(0, 10, 0);
+  chk_paroi_constante = new QCheckBox(QStringLiteral("Paroi d'épaisseur constante"));
+  const std::pair<const char*, QDoubleSpinBox*> lignes[] = {
+      {"Largeur :", txt_largeur},       {"Hauteur :", txt_hauteur}, {"Marge :", txt_marge},
+      {"Espacement :", txt_espacement}, {"Saignée :", txt_saignee},
+  };
+  int rang = 0;
+  for (const auto& [texte, boite] : lignes) {
+    feuille->addWidget(new QLabel(QString::fromUtf8(texte)), rang / 2, (rang % 2) * 2);
+    feuille->addWidget(boite, rang / 2, (rang % 2) * 2 + 1);
+    ++rang;
+  }
+  feuille->addWidget(chk_paroi_constante, rang / 2, (rang % 2) * 2, 1, 2);
+  disposition->addWidget(planche);
+  disposition->addStretch();
+  return conteneur;
+}
+
+// The views in tabs with, under them, what cannot be made; beside them
+// the list of the formers.
+QWidget* Frm_Serie::construire_vues() {
+  auto* conteneur = new QWidget;
+  auto* disposition = new QHBoxLayout(conteneur);
+  disposition->setContentsMargins(0, 0, 0, 0);
+  auto* gauche = new QVBoxLayout;
+  onglets = new QTabWidget;
+  vue_profil = new VueSvg;
+  vue_planches = new VueSvg;
+  onglets->addTab(vue_profil, QStringLiteral("Profil"));
+  onglets->addTab(vue_planches, QStringLiteral("Planches"));
+  gauche->addWidget(onglets, 1);
+  lbl_echecs = new QLabel;
+  lbl_echecs->setObjectName("lbl_echecs");
+  lbl_echecs->setStyleSheet(QStringLiteral("color: #c00000"));
+  lbl_echecs->setWordWrap(true);
+  lbl_echecs->setTextFormat(Qt::PlainText);
+  gauche->addWidget(lbl_echecs);
+  disposition->addLayout(gauche, 3);
+  auto* droite = new QVBoxLayout;
+  droite->addWidget(new QLabel(QStringLiteral("Couples (double-clic : dans la fenêtre principale) :")));
+  lst_couples = new QListWidget;
+  lst_couples->setObjectName("lst_couples");
+  droite->addWidget(lst_couples, 1);
+  barre_progression = new QProgressBar;
+  barre_progression->setFormat(QStringLiteral("Export : %p %"));
+  barre_progression->hide();
+  droite->addWidget(barre_progression);
+  disposition->addLayout(droite, 1);
+  return conteneur;
+}
+
+void Frm_Serie::brancher() {
+  const auto maj = [this] { mettre_a_jour(); };
+  connect(tab_stations, &QTableWidget::cellChanged, this, maj);
+  for (QLineEdit* e : {txt_nom, txt_positions, txt_nbptel, txt_nbptseg}) connect(e, &QLineEdit::textChanged, this, maj);
+  for (QAbstractButton* b :
+       std::initializer_list<QAbstractButton*>{opt_nombre, chk_segh, chk_segv, chk_paroi_constante})
+    connect(b, &QAbstractButton::toggled, this, maj);
+  connect(txt_nombre, &QSpinBox::valueChanged, this, maj);
+  for (QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_saignee})
+    connect(s, &QDoubleSpinBox::valueChanged, this, maj);
+  connect(cmb_interpolation, &QComboBox::currentIndexChanged, this, maj);
+  connect(Bt_Ajouter, &QPushButton::clicked, this, &Frm_Serie::Bt_Ajouter_Click);
+  connect(Bt_Supprimer, &QPushButton::clicked, this, &Frm_Serie::Bt_Supprimer_Click);
+  connect(Bt_Trier, &QPushButton::clicked, this, &Frm_Serie::Bt_Trier_Click);
+  connect(lst_couples, &QListWidget::itemDoubleClicked, this, &Frm_Serie::lst_couples_DblClick);
+  connect(Bt_Ouvrir, &QPushButton::clicked, this, [this] {
+    if (const QString chemin = demander_fichier_a_ouvrir(); !chemin.isEmpty()) ouvrir(chemin);
+  });
+  connect(Bt_Enregistrer, &QPushButton::clicked, this, [this] {
+    const QString nom = (txt_nom->text().isEmpty() ? QStringLiteral("Fuselage") : txt_nom->text()) + ".toml";
+    const QString propose = dossier_.isEmpty() ? nom : QDir(dossier_).filePath(nom);
+    if (const QString chemin = demander_fichier_a_enregistrer(propose); !chemin.isEmpty()) enregistrer(chemin);
+  });
+  connect(Bt_Exporter, &QPushButton::clicked, this, [this] {
+    if (const QString dossier = demander_dossier(); !dossier.isEmpty()) exporter(dossier);
+  });
+}
+
+// The main window's former as a station at the nose. (assign: GCC 12 at -O3
+// warns wrongly about a literal assigned to a string of an array.)
+LigneStation Frm_Serie::station_de_la_fenetre() const {
+  const ChampsCouple champs = lire_fenetre_();
+  LigneStation ligne;
+  ligne[0].assign(1, '0');
+  for (std::size_t c = 0; c < NB_COTES; ++c) ligne[c + 1] = champs.*(COTES[c].champ);
+  return ligne;
+}
+
+void Frm_Serie::ajouter_ligne(const LigneStation& ligne) {
+  const bool ancien = tab_stations->blockSignals(true);
+  const int r = tab_stations->rowCount();
+  tab_stations->insertRow(r);
+  for (std::size_t c = 0; c < COLONNES_STATION; ++c)
+    tab_stations->setItem(r, static_cast<int>(c), new QTableWidgetItem(qs(ligne[c])));
+  tab_stations->blockSignals(ancien);
+}
+
+std::vector<LigneStation> Frm_Serie::lignes() const {
+  std::vector<LigneStation> lignes;
+  for (int r = 0; r < tab_stations->rowCount(); ++r) {
+    LigneStation ligne;
+    for (std::size_t c = 0; c < COLONNES_STATION; ++c) {
+      const QTableWidgetItem* item = tab_stations->item(r, static_cast<int>(c));
+      ligne[c] = item ? item->text().toStdString() : std::string();
+    }
+    lignes.push_back(std::move(ligne));
+  }
+  return lignes;
+}
+
+// A faulty cell is red and says why in its tooltip; the others are plain.
+void Frm_Serie::montrer_defauts(const std::vector<DefautCellule>& defauts) {
+  const bool ancien = tab_stations->blockSignals(true);
+  for (int r = 0; r < tab_stations->rowCount(); ++r)
+    for (int c = 0; c < tab_stations->columnCount(); ++c) {
+      QTableWidgetItem* item = tab_stations->item(r, c);
+      if (!item) tab_stations->setItem(r, c, item = new QTableWidgetItem);
+      item->setData(Qt::BackgroundRole, QVariant());
+      item->setToolTip({});
+    }
+  for (const DefautCellule& d : defauts) {
+    QTableWidgetItem* item = tab_stations->item(static_cast<int>(d.ligne), static_cast<int>(d.colonne));
+    item->setBackground(ROUGE_CELLULE);
+    item->setToolTip(qs(d.message));
+  }
+  tab_stations->blockSignals(ancien);
+}
+
+std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
+  const StationsLues lues = lire_stations(lignes());
+  montrer_defauts(lues.defauts);
+  for (const DefautCellule& d : lues.defauts) defauts << texte_defaut_cellule(d);
+
+  DescriptionSerie d;
+  d.nom = txt_nom->text().toStdString();
+  d.interpolation = cmb_interpolation->currentIndex() == 1 ? Interpolation::Lisse : Interpolation::Lineaire;
+  txt_positions->setStyleSheet({});
+  txt_positions->setToolTip({});
+  if (opt_nombre->isChecked()) {
+    d.nombre = txt_nombre->value();
+  } else {
+    std::string defaut;
+    d.positions = lire_positions(txt_positions->text().toStdString(), defaut);
+    if (!d.positions) {
+      txt_positions->setStyleSheet(QStringLiteral("background: #ffc8c8"));
+      txt_positions->setToolTip(qs(defaut));
+      defauts << QStringLiteral("Positions : ") + qs(defaut);
+    }
+  }
+  d.nbptel = txt_nbptel->text().toStdString();
+  d.nbptseg = txt_nbptseg->text().toStdString();
+  d.ch = chk_segh->isChecked() ? 1 : 0;
+  d.cv = chk_segv->isChecked() ? 1 : 0;
+  d.planche = {txt_largeur->value(), txt_hauteur->value(), txt_marge->value(), txt_espacement->value()};
+  d.gabarit = {chk_paroi_constante->isChecked(), txt_saignee->value()};
+  if (!defauts.isEmpty()) return std::nullopt;
+  d.stations = lues.stations;
+  if (const auto defaut = defaut_description(d)) {
+    defauts << texte_defaut(*defaut);
+    return std::nullopt;
+  }
+  return d;
+}
+
+void Frm_Serie::mettre_a_jour() {
+  if (en_remplissage_) return;
+  QStringList defauts;
+  description_ = lire(defauts);
+  serie_.reset();
+  if (description_)
+    sans_exception([&] { serie_ = apercu_serie(*description_); }, [&](const QString& texte) { defauts << texte; });
+  montrer_serie(defauts);
+  ++redessins_;
+}
+
+void Frm_Serie::montrer_serie(const QStringList& defauts) {
+  QStringList rouges = defauts;
+  lst_couples->clear();
+  if (!serie_) {
+    vue_profil->montrer({});
+    vue_planches->montrer({});
+    lbl_echecs->setText(rouges.join('\n'));
+    return;
+  }
+  const SerieTracee& s = *serie_;
+  vue_profil->montrer({{QString(), contenu_profil_svg(s)}});
+  std::vector<VueSvg::Dessin> planches;
+  for (int k = 0; k < s.imbrication.planches; ++k)
+    planches.push_back({qs(ligne_planche(s, k)), contenu_planche_svg(s, k)});
+  vue_planches->montrer(std::move(planches));
+  std::size_t trace = 0;
+  for (std::size_t i = 0; i < s.tous.size(); ++i) {
+    const auto echec =
+        std::find_if(s.echecs.begin(), s.echecs.end(), [&](const EchecCouple& e) { return e.nom == s.tous[i].nom; });
+    auto* item =
+        new QListWidgetItem(echec == s.echecs.end() ? qs(ligne_couple(s.couples[trace++], false)) : qs(echec->message));
+    item->setData(Qt::UserRole, static_cast<int>(i));
+    if (echec != s.echecs.end()) {
+      item->setForeground(QColor(0xc0, 0, 0));
+      rouges << qs(echec->message);
+    }
+    lst_couples->addItem(item);
+  }
+  lbl_echecs->setText(rouges.join('\n'));
+}
+
+void Frm_Serie::remplir(const DescriptionSerie& d) {
+  en_remplissage_ = true;
+  txt_nom->setText(qs(d.nom));
+  tab_stations->setRowCount(0);
+  for (const LigneStation& ligne : lignes_de(d.stations)) ajouter_ligne(ligne);
+  opt_nombre->setChecked(d.nombre.has_value());
+  opt_positions->setChecked(!d.nombre.has_value());
+  if (d.nombre) txt_nombre->setValue(*d.nombre);
+  txt_positions->setText(d.positions ? qs(texte_positions(*d.positions)) : QString());
+  cmb_interpolation->setCurrentIndex(d.interpolation == Interpolation::Lisse ? 1 : 0);
+  chk_segh->setChecked(d.ch != 0);
+  chk_segv->setChecked(d.cv != 0);
+  txt_nbptel->setText(qs(d.nbptel));
+  txt_nbptseg->setText(qs(d.nbptseg));
+  txt_largeur->setValue(d.planche.largeur);
+  txt_hauteur->setValue(d.planche.hauteur);
+  txt_marge->setValue(d.planche.marge);
+  txt_espacement->setValue(d.planche.espacement);
+  txt_saignee->setValue(d.gabarit.saignee);
+  chk_paroi_constante->setChecked(d.gabarit.paroi_constante);
+  en_remplissage_ = false;
+  mettre_a_jour();
+}
+
+void Frm_Serie::Bt_Ajouter_Click() {
+  std::vector<LigneStation> actuelles = lignes();
+  LigneStation nouvelle;
+  if (actuelles.empty()) {
+    nouvelle = station_de_la_fenetre();
+  } else {
+    // The last station again, a little further back.
+    nouvelle = actuelles.back();
+    if (est_un_nombre(nouvelle[0]))
+      sans_exception([&] { nouvelle[0] = texte_exact(lire_nombre(nouvelle[0]) + PAS_NOUVELLE_STATION); },
+                     [&](const QString&) { nouvelle[0].clear(); });
+  }
+  ajouter_ligne(nouvelle);
+  mettre_a_jour();
+}
+
+void Frm_Serie::Bt_Supprimer_Click() {
+  const int r = tab_stations->currentRow() >= 0 ? tab_stations->currentRow() : tab_stations->rowCount() - 1;
+  if (r < 0) return;
+  tab_stations->removeRow(r);
+  mettre_a_jour();
+}
+
+// By position; a row whose position cannot be read goes to the end.
+void Frm_Serie::Bt_Trier_Click() {
+  std::vector<LigneStation> l = lignes();
+  const auto cle = [](const LigneStation& ligne) {
+    double p = 0;
+    const bool lisible = est_un_nombre(ligne[0]) && sans_exception([&] { p = lire_nombre(ligne[0]); }, [](auto&) {});
+    return std::make_pair(!lisible, p);
+  };
+  std::stable_sort(l.begin(), l.end(), [&](const LigneStation& a, const LigneStation& b) { return cle(a) < cle(b); });
+  tab_stations->setRowCount(0);
+  for (const LigneStation& ligne : l) ajouter_ligne(ligne);
+  mettre_a_jour();
+}
+
+void Frm_Serie::lst_couples_DblClick(QListWidgetItem* item) {
+  if (!item || !serie_) return;
+  const int i = item->data(Qt::UserRole).toInt();
+  if (i < 0 || static_cast<std::size_t>(i) >= serie_->tous.size()) return;
+  envoyer_(serie_->tous[static_cast<std::size_t>(i)].champs);
+}
+
+// Nothing changes unless the whole file reads well.
+void Frm_Serie::ouvrir(const QString& chemin) {
+  std::optional<DescriptionSerie> lue;
+  if (!sans_exception([&] { lue = lire_fichier_fuselage(chemin.toStdString()); },
+                      [this](const QString& texte) { erreur(texte); }))
+    return;
+  dossier_ = QFileInfo(chemin).absolutePath();
+  remplir(*lue);
+}
+
+void Frm_Serie::enregistrer(const QString& chemin) {
+  if (!description_) {
+    erreur(QStringLiteral("La série ne peut pas être enregistrée : ") + lbl_echecs->text().section('\n', 0, 0));
+    return;
+  }
+  sans_exception(
+      [&] {
+        const std::string ecrit = ecrire_fichier(chemin.toStdString(), texte_fuselage(*description_));
+        dossier_ = QFileInfo(chemin).absolutePath();
+        montrer_boite(QMessageBox::NoIcon, qs(ecrit), QStringLiteral("Série enregistrée"));
+      },
+      [this](const QString& texte) { erreur(texte); });
+}
+
+// The files of bilobe-serie, by its code; the progress shows in the window
+// when the export takes more than half a second.
+void Frm_Serie::exporter(const QString& dossier) {
+  if (!description_) {
+    erreur(QStringLiteral("La série ne peut pas être exportée : ") + lbl_echecs->text().section('\n', 0, 0));
+    return;
+  }
+  QElapsedTimer horloge;
+  horloge.start();
+  const auto progression = [&](int fait, int total) {
+    if (horloge.elapsed() < PROGRESSION_APRES_MS) return;
+    barre_progression->setRange(0, total);
+    barre_progression->setValue(fait);
+    barre_progression->show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+  setEnabled(false);
+  sans_exception(
+      [&] {
+        const SerieExportee exportee =
+            exporter_serie(*description_, dossier.toStdString(), FormatsSerie{}, progression);
+        dossier_ = dossier;
+        barre_progression->hide();
+        setEnabled(true);
+        montrer_boite(QMessageBox::NoIcon, dossier,
+                      QStringLiteral("%1 fichiers écrits dans %2").arg(exportee.chemins.size()).arg(dossier),
+                      qs(exportee.resume));
+      },
+      [this](const QString& texte) {
+        barre_progression->hide();
+        setEnabled(true);
+        erreur(texte);
+      });
+  setEnabled(true);
+}
+
+void Frm_Serie::erreur(const QString& texte) { montrer_boite(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }
+
+void Frm_Serie::montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte,
+                              const QString& details) {
+  ++messages_;
+  QMessageBox boite(icone, titre, texte, QMessageBox::Ok, this);
+  if (!details.isEmpty()) boite.setDetailedText(details);
+  boite.exec();
+}
+
+void Frm_Serie::montrer_et_activer() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+} // namespace bilobe::ui

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "geometry/serie_imbriquee.h"
+#include "geometry/tableau_stations.h"
+#include "ui/vue_svg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace bilobe::ui {
+
+// "Série de couples": a fuselage designed by looking at it. The stations in
+// a table, the settings of the series and of the sheet, the profile and the
+// sheets redrawn at each change, the list of the formers; the files of
+// bilobe-serie, by the same code.
+class Frm_Serie : public QWidget {
+  Q_OBJECT
+public:
+  // `lire_fenetre` gives the main window's fields now; `envoyer` sets them
+  // and traces.
+  Frm_Serie(std::function<ChampsCouple()> lire_fenetre, std::function<void(const ChampsCouple&)> envoyer);
+
+  QLineEdit* txt_nom;
+  QTableWidget* tab_stations; // position, then the eight dimensions
+  QPushButton *Bt_Ajouter, *Bt_Supprimer, *Bt_Trier;
+  QRadioButton *opt_nombre, *opt_positions;
+  QSpinBox* txt_nombre;
+  QLineEdit* txt_positions;
+  QComboBox* cmb_interpolation; // "linéaire", "lisse"
+  QCheckBox *chk_segh, *chk_segv;
+  QLineEdit *txt_nbptel, *txt_nbptseg;
+  QDoubleSpinBox *txt_largeur, *txt_hauteur, *txt_marge, *txt_espacement, *txt_saignee;
+  QCheckBox* chk_paroi_constante;
+  QTabWidget* onglets;
+  VueSvg *vue_profil, *vue_planches;
+  QLabel* lbl_echecs; // what cannot be made, in red
+  QListWidget* lst_couples;
+  QPushButton *Bt_Ouvrir, *Bt_Enregistrer, *Bt_Exporter;
+  QProgressBar* barre_progression;
+
+  // The file questions, Qt's dialogs unless replaced; empty when cancelled.
+  std::function<QString()> demander_fichier_a_ouvrir;
+  std::function<QString(const QString& propose)> demander_fichier_a_enregistrer;
+  std::function<QString()> demander_dossier;
+
+  // The series the widgets describe now; nothing while a cell or a setting
+  // is wrong (what is wrong is then shown in red).
+  const std::optional<DescriptionSerie>& description() const { return description_; }
+  // Its formers as last drawn.
+  const std::optional<SerieTracee>& serie() const { return serie_; }
+  int redessins() const { return redessins_; }
+  int messages_montres() const { return messages_; }
+
+  // Fills the widgets from a description, first row first.
+  void remplir(const DescriptionSerie& description);
+  void montrer_et_activer();
+
+public slots:
+  void Bt_Ajouter_Click();
+  void Bt_Supprimer_Click();
+  void Bt_Trier_Click();
+  void ouvrir(const QString& chemin);
+  void enregistrer(const QString& chemin);
+  void exporter(const QString& dossier);
+  void lst_couples_DblClick(QListWidgetItem* item);
+  // Reads everything again and redraws the views and the list.
+  void mettre_a_jour();
+
+protected:
+  virtual void montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte,
+                             const QString& details = {});
+
+private:
+  void construire();
+  QWidget* construire_stations();
+  QWidget* construire_reglages();
+  QWidget* construire_vues();
+  void brancher();
+  LigneStation station_de_la_fenetre() const;
+  void ajouter_ligne(const LigneStation& ligne);
+  std::vector<LigneStation> lignes() const;
+  void montrer_defauts(const std::vector<DefautCellule>& defauts);
+  std::optional<DescriptionSerie> lire(QStringList& defauts);
+  void montrer_serie(const QStringList& defauts);
+  void erreur(const QString& texte);
+
+  std::function<ChampsCouple()> lire_fenetre_;
+  std::function<void(const ChampsCouple&)> envoyer_;
+  std::optional<DescriptionSerie> description_;
+  std::optional<SerieTracee> serie_;
+  bool en_remplissage_ = false; // the widgets change by the program: one update at the end
+  int redessins_ = 0;
+  int messages_ = 0;
+  QString dossier_; // of the last file opened, saved or exported
+};
+
+} // namespace bilobe::ui

@@ -1,0 +1,57 @@
+#include "ui/vue_svg.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace bilobe::ui {
+
+namespace {
+constexpr int MARGE = 6;            // px around each drawing
+constexpr int HAUTEUR_LEGENDE = 18; // px for a caption
+} // namespace
+
+VueSvg::VueSvg(QWidget* parent) : QWidget(parent) {
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Qt::white);
+  setPalette(p);
+}
+
+void VueSvg::montrer(std::vector<Dessin> dessins) {
+  dessins_ = std::move(dessins);
+  rendus_.clear();
+  for (const Dessin& d : dessins_)
+    rendus_.push_back(std::make_unique<QSvgRenderer>(QByteArray(d.svg.data(), static_cast<qsizetype>(d.svg.size()))));
+  update();
+}
+
+void VueSvg::paintEvent(QPaintEvent*) {
+  if (rendus_.empty()) return;
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const int n = static_cast<int>(rendus_.size());
+  const int colonnes = static_cast<int>(std::ceil(std::sqrt(n)));
+  const int lignes = (n + colonnes - 1) / colonnes;
+  const double largeur = static_cast<double>(width()) / colonnes;
+  const double hauteur = static_cast<double>(height()) / lignes;
+  for (int k = 0; k < n; ++k) {
+    QRectF case_(largeur * (k % colonnes), hauteur * (k / colonnes), largeur, hauteur);
+    case_.adjust(MARGE, MARGE, -MARGE, -MARGE);
+    if (!dessins_[static_cast<std::size_t>(k)].legende.isEmpty()) {
+      p.setPen(Qt::black);
+      p.drawText(case_.adjusted(0, 0, 0, -(case_.height() - HAUTEUR_LEGENDE)), Qt::AlignLeft | Qt::AlignVCenter,
+                 dessins_[static_cast<std::size_t>(k)].legende);
+      case_.adjust(0, HAUTEUR_LEGENDE, 0, 0);
+    }
+    // The drawing's own proportions, centred in its share.
+    const QSizeF taille = rendus_[static_cast<std::size_t>(k)]->viewBoxF().size();
+    if (taille.isEmpty() || case_.isEmpty()) continue;
+    const double echelle = std::min(case_.width() / taille.width(), case_.height() / taille.height());
+    const QSizeF vue = taille * echelle;
+    const QRectF cible(case_.center() - QPointF(vue.width() / 2, vue.height() / 2), vue);
+    rendus_[static_cast<std::size_t>(k)]->render(&p, cible);
+  }
+}
+
+} // namespace bilobe::ui

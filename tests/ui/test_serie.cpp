@@ -1,0 +1,245 @@
+#include "cli/commande_serie.h"
+#include "export/ecriture_export.h"
+#include "export/fichier_fuselage.h"
+#include "fenetre_dans_dossier.h"
+#include "ferme_boites.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+
+using namespace bilobe;
+using bilobe::ui::Frm_Serie;
+
+namespace {
+
+const QString EXEMPLE = QStringLiteral(BILOBE_EXEMPLES "/planeur.toml");
+
+// Every text of the series window that makes the series (the count of
+// formers or their positions, whichever is chosen).
+QStringList etat(const Frm_Serie& s) {
+  QStringList textes{s.txt_nom->text(),
+                     s.opt_nombre->isChecked() ? s.txt_nombre->text() : s.txt_positions->text(),
+                     s.txt_nbptel->text(),
+                     s.txt_nbptseg->text(),
+                     s.cmb_interpolation->currentText(),
+                     s.txt_largeur->text(),
+                     s.txt_hauteur->text(),
+                     s.txt_marge->text(),
+                     s.txt_espacement->text(),
+                     s.txt_saignee->text()};
+  for (int r = 0; r < s.tab_stations->rowCount(); ++r)
+    for (int c = 0; c < s.tab_stations->columnCount(); ++c) textes << s.tab_stations->item(r, c)->text();
+  for (const QAbstractButton* b :
+       std::initializer_list<const QAbstractButton*>{s.opt_nombre, s.chk_segh, s.chk_segv, s.chk_paroi_constante})
+    textes << (b->isChecked() ? "1" : "0");
+  return textes;
+}
+
+// The PDF carries its creation date; the rest of its bytes must match.
+QByteArray sans_date(QByteArray pdf) {
+  return pdf.replace(
+      QRegularExpression("/CreationDate \\([^)]*\\)").match(QString::fromLatin1(pdf)).captured().toLatin1(), "");
+}
+
+} // namespace
+
+class TestSerie : public QObject, FenetreDansDossier {
+  Q_OBJECT
+
+  Frm_Serie* serie() {
+    f->action_serie->trigger();
+    return f->fenetre_serie();
+  }
+
+private slots:
+  void init() { QVERIFY(ouvrir()); }
+  void cleanup() { fermer(); }
+
+  void ouverteDepuisLeMenu() {
+    QVERIFY(f->menu_gabarit->actions().contains(f->action_serie));
+    QCOMPARE(f->action_serie->text(), QStringLiteral("Série de couples…"));
+    QVERIFY(f->fenetre_serie() == nullptr);
+    Frm_Serie* s = serie();
+    QVERIFY(s != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    QCOMPARE(s->windowTitle(), QStringLiteral("Série de couples"));
+    QVERIFY(s->isWindow());
+    QVERIFY(!s->isModal());
+    s->close();
+    QCOMPARE(serie(), s); // kept, shown again
+    QVERIFY(s->isVisible());
+  }
+
+  void premiereLigneDeLaFenetrePrincipale() {
+    f->txt_xtot->setText("42.5");
+    f->txt_ep->setText("3");
+    f->txt_nbptel->setText("60");
+    f->chk_segh->setChecked(true);
+    Frm_Serie* s = serie();
+    QCOMPARE(s->tab_stations->rowCount(), 1);
+    const QStringList attendus{"0", "42.5", "100", "30", "60", "40", "30", "20", "3"};
+    for (int c = 0; c < 9; ++c) QCOMPARE(s->tab_stations->item(0, c)->text(), attendus[c]);
+    QCOMPARE(s->tab_stations->horizontalHeaderItem(1)->text(), QStringLiteral("Largeur totale"));
+    QCOMPARE(s->tab_stations->horizontalHeaderItem(8)->text(), QStringLiteral("Epaisseur de paroi"));
+    QCOMPARE(s->txt_nbptel->text(), QStringLiteral("60"));
+    QVERIFY(s->chk_segh->isChecked());
+    // One station is not a series yet: said in red, not in a box.
+    QVERIFY(!s->description());
+    QVERIFY(s->lbl_echecs->text().contains("deux stations"));
+  }
+
+  void celluleFautiveSansBoite() {
+    FermeBoites boites;
+    Frm_Serie* s = serie();
+    s->Bt_Ajouter_Click();
+    QVERIFY(s->description());
+    QCOMPARE(s->tab_stations->item(1, 0)->text(), QStringLiteral("100"));
+    const int messages = s->messages_montres();
+    struct Cas {
+      int ligne, colonne;
+      const char* texte;
+      const char* faute;
+    };
+    for (const Cas& k : {Cas{1, 3, "abc", "« abc » n'est pas un nombre"}, Cas{0, 8, "2,5", "séparateur décimal"},
+                         Cas{1, 0, "-5", "pas après celle de la station précédente"}}) {
+      QTableWidgetItem* item = s->tab_stations->item(k.ligne, k.colonne);
+      const QString avant = item->text();
+      item->setText(QString::fromUtf8(k.texte));
+      QVERIFY(!s->description());
+      QCOMPARE(item->background().color(), QColor(255, 200, 200));
+      QVERIFY2(item->toolTip().contains(QString::fromUtf8(k.faute)), qPrintable(item->toolTip()));
+      QVERIFY(s->lbl_echecs->text().contains(QString::fromUtf8(k.faute)));
+      item->setText(avant);
+      QVERIFY(s->description());
+      QCOMPARE(item->background().style(), Qt::NoBrush);
+      QVERIFY(item->toolTip().isEmpty());
+    }
+    QTest::qWait(50);
+    QCOMPARE(s->messages_montres(), messages);
+    QVERIFY(boites.textes.isEmpty());
+  }
+
+  void vuesRedessineesApresUneModification() {
+    Frm_Serie* s = serie();
+    s->ouvrir(EXEMPLE);
+    QVERIFY(s->serie());
+    const int redessins = s->redessins();
+    const std::string profil = s->vue_profil->dessins().at(0).svg;
+    QCOMPARE(s->vue_planches->dessins().size(), std::size_t(2));
+    QCOMPARE(s->lst_couples->count(), 10);
+    s->tab_stations->item(1, 1)->setText("40"); // the widest station wider
+    QCOMPARE(s->redessins(), redessins + 1);
+    QVERIFY(s->vue_profil->dessins().at(0).svg != profil);
+    QVERIFY(s->lst_couples->item(2)->text().startsWith("F3 à 222.2222 mm : "));
+    // A former that cannot be traced: red in the views and named under them.
+    s->tab_stations->item(3, 1)->setText("2"); // narrower than its junction point
+    QVERIFY(s->serie());
+    QVERIFY(!s->serie()->echecs.empty());
+    const QString nom = QString::fromStdString(s->serie()->echecs.front().nom);
+    QVERIFY(s->lbl_echecs->text().startsWith(nom + " : "));
+    QVERIFY(QString::fromStdString(s->vue_profil->dessins().at(0).svg).contains("fill=\"#ff0000\">" + nom + "<"));
+  }
+
+  void enregistrerPuisRouvrir() {
+    Frm_Serie* s = serie();
+    s->ouvrir(EXEMPLE);
+    s->txt_nom->setText("Planeur \"modifié\"");
+    s->opt_positions->setChecked(true);
+    s->txt_positions->setText("0, 125.5, 600, 1000");
+    s->chk_segv->setChecked(true);
+    s->txt_saignee->setValue(0.15);
+    s->tab_stations->item(3, 8)->setText("1.75");
+    QVERIFY(s->description());
+    const QString fichier = chemin("fuselage.toml");
+    s->demander_fichier_a_enregistrer = [&](const QString&) { return fichier; };
+    FermeBoites boites;
+    s->Bt_Enregistrer->click();
+    QTRY_COMPARE(boites.textes.size(), 1);
+    QCOMPARE(boites.textes.front(), QStringLiteral("Série enregistrée"));
+
+    Frm_Serie autre([] { return ChampsCouple{}; }, [](const ChampsCouple&) {});
+    autre.ouvrir(fichier);
+    QCOMPARE(etat(autre), etat(*s));
+    QCOMPARE(texte_fuselage(*autre.description()), texte_fuselage(*s->description()));
+  }
+
+  void exportEgalABilobeSerie() {
+    Frm_Serie* s = serie();
+    s->ouvrir(EXEMPLE);
+    s->cmb_interpolation->setCurrentIndex(0);
+    s->txt_saignee->setValue(0.2);
+    FermeBoites boites;
+    const QString fuselage = chemin("fuselage.toml");
+    s->enregistrer(fuselage);
+    const QString par_fenetre = chemin("fenetre"), par_commande = chemin("commande");
+    s->demander_dossier = [&] { return par_fenetre; };
+    s->Bt_Exporter->click();
+    QTRY_COMPARE(boites.textes.size(), 2); // saved, then exported
+    QVERIFY2(boites.textes.back().startsWith("15 fichiers écrits"), qPrintable(boites.textes.back()));
+    std::ostringstream out, err;
+    QCOMPARE(bilobe::cli::executer_serie({fuselage.toStdString(), "-o", par_commande.toStdString()}, out, err), 0);
+    const QStringList noms = QDir(par_commande).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(noms.size(), 15);
+    QCOMPARE(QDir(par_fenetre).entryList(QDir::Files, QDir::Name), noms);
+    for (const QString& nom : noms) {
+      const QByteArray a = lire(par_fenetre + "/" + nom), b = lire(par_commande + "/" + nom);
+      QVERIFY(!a.isEmpty());
+      if (nom.endsWith(".pdf"))
+        QCOMPARE(sans_date(a), sans_date(b));
+      else
+        QVERIFY2(a == b, qPrintable(nom));
+    }
+  }
+
+  void doubleClicVersLaFenetrePrincipale() {
+    Frm_Serie* s = serie();
+    s->ouvrir(EXEMPLE);
+    s->chk_segh->setChecked(true);
+    s->tab_stations->item(1, 6)->setText("12.5"); // a flat bottom that varies
+    QListWidgetItem* item = s->lst_couples->item(3);
+    QVERIFY(item->text().startsWith("F4 "));
+    const ChampsCouple envoye = s->serie()->tous.at(3).champs;
+    const int traces = f->traces_lancees();
+    emit s->lst_couples->itemDoubleClicked(item);
+    QCOMPARE(f->lire_champs(), envoye);
+    QVERIFY(f->traces_lancees() > traces);
+    QVERIFY(f->txt_segh->isEnabled());
+    QCOMPARE(f->txt_xtot->text(), QString::fromStdString(envoye.xtot));
+    // The window's .DAT is bilobe-dat's for the same texts.
+    const ContenuExport dat = contenu_export(f->couple().courant(), FormatGabarit::Dat);
+    const QByteArray attendu = octets_de_la_commande(
+        {"--xtot",  envoye.xtot, "--ytot",    envoye.ytot,   "--xa",      envoye.xa,      "--ya",
+         envoye.ya, "--yinf",    envoye.yinf, "--segh",      envoye.segh, "--segv",       envoye.segv,
+         "--ep",    envoye.ep,   "--nbptel",  envoye.nbptel, "--nbptseg", envoye.nbptseg, "--ch"});
+    QCOMPARE(QByteArray::fromStdString(dat.octets), attendu);
+  }
+
+  void erreurALOuvertureSansRienChanger() {
+    Frm_Serie* s = serie();
+    s->ouvrir(EXEMPLE);
+    s->txt_nom->setText("en cours");
+    const QStringList avant = etat(*s);
+    const std::string description = texte_fuselage(*s->description());
+    QFile mauvais(chemin("mauvais.toml"));
+    QVERIFY(mauvais.open(QIODevice::WriteOnly));
+    mauvais.write(lire(EXEMPLE).replace("ytot = 40\n", ""));
+    mauvais.close();
+    struct Cas {
+      QString chemin;
+      const char* message;
+    };
+    for (const Cas& k : {Cas{chemin("mauvais.toml"), "clé « station.ytot » manquante"},
+                         Cas{chemin("absent.toml"), "fichier introuvable"}, Cas{dossier->path(), "c'est un dossier"}}) {
+      FermeBoites boites;
+      s->demander_fichier_a_ouvrir = [&] { return k.chemin; };
+      s->Bt_Ouvrir->click();
+      QTRY_COMPARE(boites.textes.size(), 1);
+      QVERIFY2(boites.textes.front().contains(QString::fromUtf8(k.message)), qPrintable(boites.textes.front()));
+      QCOMPARE(etat(*s), avant);
+      QCOMPARE(texte_fuselage(*s->description()), description);
+    }
+  }
+};
+
+QTEST_MAIN(TestSerie)
+#include "test_serie.moc"
