@@ -1,6 +1,8 @@
 // The main window's reaction times, on Qt's offscreen platform: from the
 // Enter key in a field to the repainted preview, and from the creation of
-// the window to the first former drawn on screen.
+// the window to the first former drawn on screen; in the series window, from
+// an edited cell to the views redrawn, for a 15-former series.
+#include "export/fichier_fuselage.h"
 #include "ui/frm_bi_lobe.h"
 
 #include <QApplication>
@@ -32,6 +34,25 @@ void BM_CreationJusquAuPremierCouple(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CreationJusquAuPremierCouple)->Unit(benchmark::kMicrosecond);
+
+// The example glider with 15 formers; each edit changes the widest station,
+// so that every former changes.
+void BM_SerieCelluleJusquAuxVues(benchmark::State& state) {
+  bilobe::DescriptionSerie d = bilobe::lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml");
+  d.nombre = 15;
+  bilobe::ui::Frm_Serie s([] { return bilobe::ChampsCouple{}; }, [](const bilobe::ChampsCouple&) {});
+  s.remplir(d);
+  s.onglets->setCurrentIndex(static_cast<int>(state.range(0)));
+  s.show();
+  QApplication::processEvents();
+  int k = 0;
+  for (auto _ : state) {
+    s.tab_stations->item(1, 1)->setText(++k % 2 ? QStringLiteral("33") : QStringLiteral("32"));
+    s.onglets->currentWidget()->repaint();
+  }
+  if (!s.serie() || s.serie()->couples.size() != 15) state.SkipWithError("série incomplète");
+}
+BENCHMARK(BM_SerieCelluleJusquAuxVues)->Arg(0)->Arg(1)->ArgName("onglet")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

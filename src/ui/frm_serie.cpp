@@ -217,7 +217,7 @@ QWidget* Frm_Serie::construire_vues() {
   lbl_echecs->setWordWrap(true);
   lbl_echecs->setTextFormat(Qt::PlainText);
   gauche->addWidget(lbl_echecs);
-  disposition->addLayout(gauche, 3);
+  disposition->addLayout(gauche, 5);
   auto* droite = new QVBoxLayout;
   droite->addWidget(new QLabel(QStringLiteral("Couples (double-clic : dans la fenêtre principale) :")));
   lst_couples = new QListWidget;
@@ -227,7 +227,7 @@ QWidget* Frm_Serie::construire_vues() {
   barre_progression->setFormat(QStringLiteral("Export : %p %"));
   barre_progression->hide();
   droite->addWidget(barre_progression);
-  disposition->addLayout(droite, 1);
+  disposition->addLayout(droite, 2);
   return conteneur;
 }
 
