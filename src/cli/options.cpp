@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/arguments.h"
+
 #include "common/erreurs.h"
 #include "common/lecture_nombre.h"
 #include "common/texte_affichable.h"
@@ -51,27 +53,18 @@ bool est_nom_d_option(const std::string& texte) {
 
 std::optional<Options> analyser(const std::vector<std::string>& arguments, std::string& erreur) {
   Options options;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string nom = arguments[i];
-    std::optional<std::string> valeur;
-    if (const auto egal = nom.find('='); nom.rfind("--", 0) == 0 && egal != std::string::npos) {
-      valeur = nom.substr(egal + 1);
-      nom.resize(egal);
-    }
-    auto prendre_valeur = [&]() -> std::optional<std::string> {
-      if (valeur) return valeur;
-      if (i + 1 >= arguments.size() || est_nom_d_option(arguments[i + 1])) return std::nullopt;
-      return arguments[++i];
-    };
-
+  Arguments a(arguments, est_nom_d_option);
+  while (a.suivant()) {
+    const std::string& nom = a.nom();
+    const bool attachee = a.a_une_valeur_attachee();
     if (nom == "--help" || nom == "-h") {
       options.aide = true;
-    } else if ((nom == "--ch" || nom == "--cv") && !valeur) {
+    } else if ((nom == "--ch" || nom == "--cv") && !attachee) {
       (nom == "--ch" ? options.champs.ch : options.champs.cv) = 1;
-    } else if (nom == "--paroi-constante" && !valeur) {
+    } else if (nom == "--paroi-constante" && !attachee) {
       options.gabarit.paroi_constante = true;
     } else if (nom == "--saignee") {
-      const auto texte = prendre_valeur();
+      const auto texte = a.valeur();
       double mm = -1;
       // Read as the fields are read, but a text without a digit is no width.
       try {
@@ -84,13 +77,13 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
       }
       options.gabarit.saignee = mm;
     } else if (nom == "-o" || nom == "--sortie") {
-      options.sortie = prendre_valeur();
+      options.sortie = a.valeur();
       if (!options.sortie) {
         erreur = "l'option " + nom + " attend un chemin";
         return std::nullopt;
       }
     } else if (nom == "--format") {
-      const auto texte = prendre_valeur();
+      const auto texte = a.valeur();
       const auto format = texte ? format_depuis_nom(*texte) : std::nullopt;
       if (!format) {
         erreur = "l'option --format attend dat, svg, dxf ou pdf";
@@ -98,14 +91,14 @@ std::optional<Options> analyser(const std::vector<std::string>& arguments, std::
       }
       options.format = *format;
     } else if (const OptionChamp* o = chercher(nom)) {
-      auto texte = prendre_valeur();
+      auto texte = a.valeur();
       if (!texte) {
         erreur = "l'option " + nom + " attend une valeur";
         return std::nullopt;
       }
       options.champs.*(o->champ) = std::move(*texte);
     } else {
-      erreur = "option inconnue : " + texte_affichable(arguments[i], 40);
+      erreur = "option inconnue : " + texte_affichable(a.brut(), 40);
       return std::nullopt;
     }
   }

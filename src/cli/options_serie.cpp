@@ -1,5 +1,7 @@
 #include "cli/options_serie.h"
 
+#include "cli/arguments.h"
+
 #include "common/texte_affichable.h"
 
 namespace bilobe::cli {
@@ -30,29 +32,21 @@ std::optional<FormatsSerie> formats_depuis(const std::string& liste) {
 std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& arguments, std::string& erreur) {
   OptionsSerie options;
   std::optional<std::string> fichier;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string nom = arguments[i];
-    std::optional<std::string> valeur;
-    if (const auto egal = nom.find('='); nom.rfind("--", 0) == 0 && egal != std::string::npos) {
-      valeur = nom.substr(egal + 1);
-      nom.resize(egal);
-    }
-    auto prendre_valeur = [&]() -> std::optional<std::string> {
-      if (valeur) return valeur;
-      if (i + 1 >= arguments.size() || arguments[i + 1].rfind("-", 0) == 0) return std::nullopt;
-      return arguments[++i];
-    };
+  // A value never starts with "-": it would be the next option.
+  Arguments a(arguments, [](const std::string& suivant) { return suivant.rfind('-', 0) == 0; });
+  while (a.suivant()) {
+    const std::string& nom = a.nom();
     if (nom == "--help" || nom == "-h") {
       options.aide = true;
     } else if (nom == "-o" || nom == "--sortie") {
-      const auto dossier = prendre_valeur();
+      const auto dossier = a.valeur();
       if (!dossier || dossier->empty()) {
         erreur = "l'option " + nom + " attend un dossier";
         return std::nullopt;
       }
       options.dossier = *dossier;
     } else if (nom == "--format") {
-      const auto texte = prendre_valeur();
+      const auto texte = a.valeur();
       const auto formats = texte ? formats_depuis(*texte) : std::nullopt;
       if (!formats) {
         erreur = "l'option --format attend une liste parmi dat, svg, dxf et pdf, séparés par des virgules";
@@ -60,13 +54,13 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
       }
       options.formats = *formats;
     } else if (nom.size() > 1 && nom[0] == '-') {
-      erreur = "option inconnue : " + texte_affichable(arguments[i], 40);
+      erreur = "option inconnue : " + texte_affichable(a.brut(), 40);
       return std::nullopt;
     } else if (fichier) {
       erreur = "un seul fichier de fuselage à la fois";
       return std::nullopt;
     } else {
-      fichier = arguments[i];
+      fichier = a.brut();
     }
   }
   if (!fichier && !options.aide) {
