@@ -38,7 +38,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 QDoubleSpinBox* longueur(double min, double max, double valeur) {
   auto* s = new QDoubleSpinBox;
   s->setRange(min, max);
-  s->setDecimals(2);
+  s->setDecimals(3); // to the micrometre, as the sheets are laid out
   s->setValue(valeur);
   s->setSuffix(QStringLiteral(" mm"));
   return s;

@@ -143,6 +143,8 @@ private slots:
   void enregistrerPuisRouvrir() {
     Frm_Serie* s = serie();
     s->ouvrir(EXEMPLE);
+    // Opened, the file's series is the window's.
+    QCOMPARE(texte_fuselage(*s->description()), texte_fuselage(lire_fichier_fuselage(EXEMPLE.toStdString())));
     s->txt_nom->setText("Planeur \"modifié\"");
     s->opt_positions->setChecked(true);
     s->txt_positions->setText("0, 125.5, 600, 1000");
