@@ -1,5 +1,6 @@
 #include "cli/commande.h"
 
+#include "cli/cadre_commande.h"
 #include "cli/options.h"
 #include "common/erreurs.h"
 #include "common/texte_affichable.h"
@@ -53,20 +54,9 @@ int executer_export(const Options& options, std::ostream& sortie, std::ostream& 
 int executer(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
   std::string erreur;
   const auto options = analyser(arguments, erreur);
-  if (!options) {
-    erreurs << "bilobe-dat : " << erreur << "\n" << texte_usage();
-    return 2;
-  }
-  if (options->aide) {
-    sortie << texte_aide();
-    return 0;
-  }
-  try {
-    return executer_export(*options, sortie, erreurs);
-  } catch (const ErreurExecution& e) {
-    erreurs << "bilobe-dat : " << e.what() << "\n";
-    return 1;
-  }
+  return executer_commande(
+      {"bilobe-dat", texte_usage, texte_aide}, options ? std::optional(options->aide) : std::nullopt, erreur,
+      [&] { return executer_export(*options, sortie, erreurs); }, sortie, erreurs);
 }
 
 } // namespace bilobe::cli

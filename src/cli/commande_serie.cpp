@@ -1,11 +1,9 @@
 #include "cli/commande_serie.h"
 
+#include "cli/cadre_commande.h"
 #include "cli/options_serie.h"
-#include "common/erreurs.h"
 #include "export/ecriture_serie.h"
 #include "export/fichier_fuselage.h"
-
-#include <new>
 
 namespace bilobe::cli {
 
@@ -21,26 +19,9 @@ int executer_options(const OptionsSerie& options, std::ostream& sortie) {
 int executer_serie(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
   std::string erreur;
   const auto options = analyser_serie(arguments, erreur);
-  if (!options) {
-    erreurs << "bilobe-serie : " << erreur << "\n" << texte_usage_serie();
-    return 2;
-  }
-  if (options->aide) {
-    sortie << texte_aide_serie();
-    return 0;
-  }
-  try {
-    return executer_options(*options, sortie);
-  } catch (const DescriptionInvalide& e) {
-    erreurs << "bilobe-serie : " << e.what() << "\n";
-    return 2;
-  } catch (const ErreurExecution& e) {
-    erreurs << "bilobe-serie : " << e.what() << "\n";
-    return 1;
-  } catch (const std::bad_alloc&) {
-    erreurs << "bilobe-serie : Mémoire insuffisante\n";
-    return 1;
-  }
+  return executer_commande(
+      {"bilobe-serie", texte_usage_serie, texte_aide_serie}, options ? std::optional(options->aide) : std::nullopt,
+      erreur, [&] { return executer_options(*options, sortie); }, sortie, erreurs);
 }
 
 } // namespace bilobe::cli

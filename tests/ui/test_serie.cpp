@@ -119,6 +119,29 @@ private slots:
     QVERIFY(boites.textes.isEmpty());
   }
 
+  void lignesAjouteesSupprimeesTriees() {
+    Frm_Serie* s = serie();
+    s->Bt_Ajouter->click();
+    s->Bt_Ajouter->click();
+    QCOMPARE(s->tab_stations->rowCount(), 3);
+    QCOMPARE(s->tab_stations->item(2, 0)->text(), QStringLiteral("200")); // 100 mm behind the one before
+    s->tab_stations->item(0, 0)->setText("300");
+    s->tab_stations->item(1, 1)->setText("44");
+    s->tab_stations->item(2, 0)->setText("x");
+    QVERIFY(!s->description());
+    s->Bt_Trier->click(); // by position; the unreadable one last
+    QCOMPARE(s->tab_stations->item(0, 0)->text(), QStringLiteral("100"));
+    QCOMPARE(s->tab_stations->item(0, 1)->text(), QStringLiteral("44"));
+    QCOMPARE(s->tab_stations->item(1, 0)->text(), QStringLiteral("300"));
+    QCOMPARE(s->tab_stations->item(2, 0)->text(), QStringLiteral("x"));
+    s->tab_stations->setCurrentCell(2, 0);
+    s->Bt_Supprimer->click();
+    QCOMPARE(s->tab_stations->rowCount(), 2);
+    QVERIFY(s->description());
+    QCOMPARE(s->description()->stations.at(0).position, 100.0);
+    QCOMPARE(s->description()->stations.at(0).cotes[0], 44.0);
+  }
+
   void vuesRedessineesApresUneModification() {
     Frm_Serie* s = serie();
     s->ouvrir(EXEMPLE);

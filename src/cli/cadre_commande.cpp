@@ -1,0 +1,35 @@
+#include "cli/cadre_commande.h"
+
+#include "common/erreurs.h"
+#include "geometry/serie.h"
+
+#include <new>
+
+namespace bilobe::cli {
+
+int executer_commande(const Commande& commande, std::optional<bool> aide, const std::string& erreur,
+                      const std::function<int()>& corps, std::ostream& sortie, std::ostream& erreurs) {
+  const std::string prefixe = std::string(commande.nom) + " : ";
+  if (!aide) {
+    erreurs << prefixe << erreur << "\n" << commande.usage();
+    return 2;
+  }
+  if (*aide) {
+    sortie << commande.aide();
+    return 0;
+  }
+  try {
+    return corps();
+  } catch (const DescriptionInvalide& e) {
+    erreurs << prefixe << e.what() << "\n";
+    return 2;
+  } catch (const ErreurExecution& e) {
+    erreurs << prefixe << e.what() << "\n";
+    return 1;
+  } catch (const std::bad_alloc&) {
+    erreurs << prefixe << "Mémoire insuffisante\n";
+    return 1;
+  }
+}
+
+} // namespace bilobe::cli
