@@ -5,8 +5,8 @@
 #include "common/erreurs.h"
 #include "common/lecture_nombre.h"
 #include "common/texte_affichable.h"
+#include "geometry/serie.h"
 
-#include <array>
 #include <utility>
 
 namespace bilobe::cli {
@@ -14,27 +14,27 @@ namespace bilobe::cli {
 namespace {
 
 struct OptionChamp {
-  const char* nom;
+  std::string nom;
   std::string ChampsCouple::*champ;
-  const char* libelle;
+  std::string libelle;
 };
 
-// One option per field of the main window, with the window's label.
-const std::array<OptionChamp, 10> OPTIONS_CHAMPS{{
-    {"--xtot", &ChampsCouple::xtot, "Largeur totale (mm)"},
-    {"--ytot", &ChampsCouple::ytot, "Hauteur totale dos (mm)"},
-    {"--xa", &ChampsCouple::xa, "Larg. point de jonction (mm)"},
-    {"--ya", &ChampsCouple::ya, "Haut. point de jonction (mm)"},
-    {"--yinf", &ChampsCouple::yinf, "Hauteur partie inférieure (mm)"},
-    {"--segh", &ChampsCouple::segh, "Segment horizontal (mm)"},
-    {"--segv", &ChampsCouple::segv, "Segment vertical (mm)"},
-    {"--ep", &ChampsCouple::ep, "Epaisseur de paroi (mm)"},
-    {"--nbptel", &ChampsCouple::nbptel, "Nb pts arcs d'ellipses"},
-    {"--nbptseg", &ChampsCouple::nbptseg, "Nb pts segments"},
-}};
+// One option per field of the main window, with the window's caption: the
+// eight dimensions, then the two point counts.
+const std::vector<OptionChamp>& options_champs() {
+  static const std::vector<OptionChamp> options = [] {
+    std::vector<OptionChamp> o;
+    for (const Cote& c : COTES)
+      o.push_back({std::string("--").append(c.cle), c.champ, std::string(c.libelle).append(" (mm)")});
+    o.push_back({"--nbptel", &ChampsCouple::nbptel, "Nb pts arcs d'ellipses"});
+    o.push_back({"--nbptseg", &ChampsCouple::nbptseg, "Nb pts segments"});
+    return o;
+  }();
+  return options;
+}
 
 const OptionChamp* chercher(const std::string& nom) {
-  for (const auto& o : OPTIONS_CHAMPS)
+  for (const auto& o : options_champs())
     if (nom == o.nom) return &o;
   return nullptr;
 }
@@ -121,8 +121,8 @@ std::string texte_aide() {
                      "décimal est le point (« 2,5 » se lit 2), un texte sans nombre se lit 0.\n\n"
                      "Options (valeur par défaut entre crochets) :\n";
   const ChampsCouple defauts;
-  for (const auto& o : OPTIONS_CHAMPS) {
-    std::string ligne = std::string("  ") + o.nom + " T";
+  for (const auto& o : options_champs()) {
+    std::string ligne = "  " + o.nom + " T";
     ligne.resize(16, ' ');
     aide += ligne + o.libelle + " [" + defauts.*(o.champ) + "]\n";
   }
