@@ -31,7 +31,6 @@ namespace {
 
 const QColor ROUGE_CELLULE(255, 200, 200);
 constexpr double PAS_NOUVELLE_STATION = 100; // mm behind the last one
-constexpr int PROGRESSION_APRES_MS = 500;    // the progress shows only for a longer export
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -488,8 +487,10 @@ void Frm_Serie::exporter(const QString& dossier) {
   }
   QElapsedTimer horloge;
   horloge.start();
+  progression_montree_ = false;
   const auto progression = [&](int fait, int total) {
-    if (horloge.elapsed() < PROGRESSION_APRES_MS) return;
+    if (horloge.elapsed() < progression_apres_ms) return;
+    progression_montree_ = true;
     barre_progression->setRange(0, total);
     barre_progression->setValue(fait);
     barre_progression->show();

@@ -66,6 +66,10 @@ public:
   const std::optional<SerieTracee>& serie() const { return serie_; }
   int redessins() const { return redessins_; }
   int messages_montres() const { return messages_; }
+  // The progress shows when an export takes longer than this.
+  int progression_apres_ms = 500;
+  // Whether the last export showed its progress.
+  bool progression_montree() const { return progression_montree_; }
 
   // Fills the widgets from a description, first row first.
   void remplir(const DescriptionSerie& description);
@@ -107,6 +111,7 @@ private:
   bool en_remplissage_ = false; // the widgets change by the program: one update at the end
   int redessins_ = 0;
   int messages_ = 0;
+  bool progression_montree_ = false;
   QString dossier_; // of the last file opened, saved or exported
 };
 

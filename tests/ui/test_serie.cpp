@@ -216,6 +216,27 @@ private slots:
     }
   }
 
+  void progressionSeulementPourUnLongExport() {
+    Frm_Serie* s = serie();
+    s->ouvrir(EXEMPLE);
+    QCOMPARE(s->progression_apres_ms, 500);
+    FermeBoites boites;
+    // Timed against a delay that no export reaches, then against none.
+    int montree = 0;
+    for (const int delai : {3600 * 1000, 0}) {
+      s->progression_apres_ms = delai;
+      QTimer espion;
+      connect(&espion, &QTimer::timeout, [&] { montree += s->barre_progression->isVisible(); });
+      espion.start(0);
+      s->exporter(chemin(QString::number(delai)));
+      QCOMPARE(s->progression_montree(), delai == 0);
+      QCOMPARE(montree > 0, delai == 0); // seen while the export ran
+      QVERIFY(s->barre_progression->isHidden());
+      QVERIFY(s->isEnabled());
+    }
+    QCOMPARE(boites.textes.size(), 2);
+  }
+
   void doubleClicVersLaFenetrePrincipale() {
     Frm_Serie* s = serie();
     s->ouvrir(EXEMPLE);
