@@ -36,7 +36,7 @@ trap 'rm -f "$journal"; rm -rf "$nouveaux" "$nouveaux_fuselage" "$brouillon"' EX
 BILOBE_FUZZ_BROUILLON=$brouillon ./build/fuzz/fuzz/fuzz_couple -max_total_time=30 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   "$nouveaux" fuzz/corpus 2>&1 | tail -n 12
 echo "== Fuzzing des fichiers de fuselage (20 s) =="
-./build/fuzz/fuzz/fuzz_fuselage -max_total_time=20 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+./build/fuzz/fuzz/fuzz_fuselage -max_total_time=20 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -dict=fuzz/fuselage.dict \
   "$nouveaux_fuselage" fuzz/corpus_fuselage 2>&1 | tail -n 12
 echo "Fuzzing terminé sans plantage."
 

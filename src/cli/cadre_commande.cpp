@@ -3,6 +3,7 @@
 #include "common/erreurs.h"
 #include "geometry/serie.h"
 
+#include <exception>
 #include <new>
 
 namespace bilobe::cli {
@@ -28,6 +29,10 @@ int executer_commande(const Commande& commande, std::optional<bool> aide, const 
     return 1;
   } catch (const std::bad_alloc&) {
     erreurs << prefixe << "Mémoire insuffisante\n";
+    return 1;
+  } catch (const std::exception&) {
+    // Its text would be the library's English.
+    erreurs << prefixe << "Erreur inattendue du programme : l'opération est abandonnée\n";
     return 1;
   }
 }

@@ -18,7 +18,8 @@ struct Commande {
 // not be read (`erreur` then says why: exit 2, with the usage); true for
 // --help. Otherwise the body runs, and whatever stops it becomes one French
 // line on `erreurs`: an invalid fuselage file exits 2; a run-time or file
-// error, or a lack of memory, 1.
+// error, a lack of memory or any other failure of the program, 1 (never the
+// library's English text).
 int executer_commande(const Commande& commande, std::optional<bool> aide, const std::string& erreur,
                       const std::function<int()>& corps, std::ostream& sortie, std::ostream& erreurs);
 

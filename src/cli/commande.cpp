@@ -4,8 +4,9 @@
 #include "cli/options.h"
 #include "common/erreurs.h"
 #include "common/texte_affichable.h"
-#include "export/cible_fichier.h"
 #include "export/ecriture_export.h"
+#include "export/erreurs_systeme.h"
+#include "export/signaux.h"
 #include "geometry/forme.h"
 #include "geometry/trace.h"
 
@@ -18,6 +19,7 @@ namespace {
 // "-o -": a failing standard output (a full disk, a closed pipe) is a file
 // error like any other.
 void ecrire_octets(std::ostream& sortie, const std::string& octets) {
+  const SansSignalTaille sans_signal;
   errno = 0;
   sortie.write(octets.data(), static_cast<std::streamsize>(octets.size()));
   sortie.flush();

@@ -1,22 +1,37 @@
 #pragma once
 
+#include "export/descripteur.h"
+
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 namespace bilobe {
 
-// Where a save really lands: the real folder (no link left in it) and the
-// name in it. Symbolic links are followed as the kernel follows them when it
-// opens a file, including its rule for shared folders: in a sticky folder
-// that anyone may write to, a link is followed only when it belongs to the
-// user running the program or to the folder's owner.
+// A folder reached by walking a path, held open: everything then done in it
+// goes through this descriptor, so that nothing can be swapped between the
+// checks and the write.
+struct DossierTenu {
+  Descripteur fd;
+  std::string chemin; // the real path, every link resolved; relative only when the
+                      // working folder is deeper than the system can name
+};
+
+// Where a save really lands: the real folder and the name in it.
+//
+// The path is walked one name at a time, and every symbolic link met on the
+// way (a folder of the path or the file itself) is followed as the kernel
+// follows it, with its rule for shared folders whatever the machine's
+// setting: in a sticky folder that anyone may write to, a link is followed
+// only when it belongs to the user running the program or to the folder's
+// owner.
 struct CibleFichier {
-  std::string dossier; // absolute, resolved
+  DossierTenu dossier;
   std::string nom;
   bool existe = false;
   struct stat etat {}; // of the existing file
 
-  std::string chemin() const { return dossier == "/" ? "/" + nom : dossier + "/" + nom; }
+  std::string chemin() const;
 };
 
 // Resolves `chemin` and refuses, with a file error naming it, anything but a
@@ -26,7 +41,16 @@ struct CibleFichier {
 // /proc/self/fd/1…), a read-only file (even for root).
 CibleFichier resoudre_cible(const std::string& chemin);
 
-// The French reason for a system error code ("support plein"…).
-std::string raison_systeme(int code);
+// The same for the name `nom` of a folder already held; `chemin` names it in
+// messages.
+CibleFichier resoudre_cible_dans(const DossierTenu& dossier, const std::string& nom, const std::string& chemin);
+
+// A folder to write into: the deepest folder of `chemin` that exists, held,
+// and the names below it still to create, in order.
+struct DossierAtteint {
+  DossierTenu existant;
+  std::vector<std::string> a_creer;
+};
+DossierAtteint atteindre_dossier(const std::string& chemin);
 
 } // namespace bilobe

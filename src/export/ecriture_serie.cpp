@@ -42,8 +42,7 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
     std::vector<GabaritNomme> gabarits;
     for (const CoupleTrace& c : serie.couples) gabarits.push_back({c.couple.nom, &c.gabarit});
     const std::string nom = serie.description.nom.empty() ? "Fuselage" : serie.description.nom;
-    fichiers.push_back(
-        {"Planches.pdf", contenu_pdf(gabarits, nom + " - " + std::to_string(serie.couples.size()) + " couples")});
+    fichiers.push_back({"Planches.pdf", contenu_pdf(gabarits, nom + " - " + texte_couples(serie.couples.size()))});
   }
   fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
   return std::move(fichiers.liste);

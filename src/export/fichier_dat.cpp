@@ -2,9 +2,10 @@
 
 #include "common/erreurs.h"
 #include "export/cible_fichier.h"
+#include "export/erreurs_systeme.h"
+#include "export/signaux.h"
 
 #include <cerrno>
-#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
@@ -61,61 +62,6 @@ void nettoyer_restes(int dossier) {
   }
   ::closedir(d);
 }
-
-// A file-size limit makes the kernel kill the writer with SIGXFSZ; ignored,
-// the write fails instead and the old file stays.
-class SansSignalTaille {
-public:
-  SansSignalTaille() {
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    ::sigaction(SIGXFSZ, &ignore, &ancien_);
-  }
-  ~SansSignalTaille() { ::sigaction(SIGXFSZ, &ancien_, nullptr); }
-  SansSignalTaille(const SansSignalTaille&) = delete;
-  SansSignalTaille& operator=(const SansSignalTaille&) = delete;
-
-private:
-  struct sigaction ancien_ {};
-};
-
-// The signals that end a program politely wait while the new file takes the
-// target's name, so that they never leave the short temporary name behind.
-class SignauxRetenus {
-public:
-  SignauxRetenus() {
-    sigset_t s;
-    sigemptyset(&s);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&s, signal);
-    ::sigprocmask(SIG_BLOCK, &s, &ancien_);
-  }
-  ~SignauxRetenus() { ::sigprocmask(SIG_SETMASK, &ancien_, nullptr); }
-  SignauxRetenus(const SignauxRetenus&) = delete;
-  SignauxRetenus& operator=(const SignauxRetenus&) = delete;
-
-private:
-  sigset_t ancien_{};
-};
-
-class Descripteur {
-public:
-  explicit Descripteur(int fd = -1) : fd_(fd) {}
-  ~Descripteur() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descripteur(const Descripteur&) = delete;
-  Descripteur& operator=(const Descripteur&) = delete;
-  int get() const { return fd_; }
-  int fermer() {
-    const int r = ::close(fd_);
-    fd_ = -1;
-    return r;
-  }
-
-private:
-  int fd_;
-};
 
 // The temporary file: unnamed (O_TMPFILE) where the folder's file system
 // allows it, else named; removed unless it took the target's name.
@@ -211,17 +157,13 @@ void donner_droits(int fd, const CibleFichier& cible, const std::string& chemin)
   if (::fchmod(fd, cible.etat.st_mode & 01777) != 0) echec(chemin, errno);
 }
 
-} // namespace
-
-std::string ecrire_fichier(const std::string& chemin, const std::string& octets) {
-  const SansSignalTaille sans_signal;
-  const CibleFichier cible = resoudre_cible(chemin);
-  const Descripteur dossier(::open(cible.dossier.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-  if (dossier.get() < 0) echec(chemin, errno);
-  nettoyer_restes(dossier.get());
+// Writes through the folder that the target's check holds.
+std::string ecrire_cible(const CibleFichier& cible, const std::string& octets, const std::string& chemin) {
+  const int dossier = cible.dossier.fd.get();
+  nettoyer_restes(dossier);
 
   std::optional<SignauxRetenus> retenus; // released after the temporary file is gone
-  FichierTemporaire temporaire(dossier.get(), chemin);
+  FichierTemporaire temporaire(dossier, chemin);
   ecrire_tout(temporaire.fd(), octets, chemin);
   donner_droits(temporaire.fd(), cible, chemin);
   if (::fsync(temporaire.fd()) != 0) echec(chemin, errno);
@@ -232,12 +174,24 @@ std::string ecrire_fichier(const std::string& chemin, const std::string& octets)
   // Another program may have saved the same name meanwhile; anything but a
   // regular file standing there now is refused as before.
   struct stat maintenant {};
-  if (::fstatat(dossier.get(), cible.nom.c_str(), &maintenant, AT_SYMLINK_NOFOLLOW) == 0 &&
-      !S_ISREG(maintenant.st_mode))
+  if (::fstatat(dossier, cible.nom.c_str(), &maintenant, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(maintenant.st_mode))
     lever(GenreErreur::Fichier, chemin, "le fichier a changé pendant l'écriture");
-  if (::renameat(dossier.get(), temporaire.nom().c_str(), dossier.get(), cible.nom.c_str()) != 0) echec(chemin, errno);
+  if (::renameat(dossier, temporaire.nom().c_str(), dossier, cible.nom.c_str()) != 0) echec(chemin, errno);
   temporaire.garder();
   return cible.chemin();
+}
+
+} // namespace
+
+std::string ecrire_fichier(const std::string& chemin, const std::string& octets) {
+  const SansSignalTaille sans_signal;
+  return ecrire_cible(resoudre_cible(chemin), octets, chemin);
+}
+
+std::string ecrire_fichier_dans(const DossierTenu& dossier, const std::string& nom, const std::string& octets,
+                                const std::string& chemin) {
+  const SansSignalTaille sans_signal;
+  return ecrire_cible(resoudre_cible_dans(dossier, nom, chemin), octets, chemin);
 }
 
 } // namespace bilobe

@@ -2,6 +2,7 @@
 
 #include "common/texte_affichable.h"
 #include "common/texte_nombre.h"
+#include "export/bornes_toml.h"
 #include "export/lecture_fichier.h"
 #include "geometry/tableau_stations.h"
 
@@ -169,6 +170,11 @@ void verifier(const Lecteur& lecteur, const DescriptionSerie& d) {
 
 DescriptionSerie lire_description(std::string_view texte, const std::string& nom_fichier) {
   const Lecteur lecteur(nom_fichier);
+  if (const auto depassement = depassement_toml(texte)) {
+    toml::source_region ou{};
+    ou.begin.line = static_cast<toml::source_index>(depassement->ligne);
+    lecteur.echouer(ou, depassement->message);
+  }
   toml::table racine;
   try {
     racine = toml::parse(texte, nom_fichier);

@@ -1,6 +1,7 @@
 #include "export/gabarit_pdf.h"
 
 #include "common/erreurs.h"
+#include "export/date_pdf.h"
 #include "export/pages_pdf.h"
 #include "export/style_gabarit.h"
 
@@ -187,6 +188,7 @@ std::string contenu_pdf(const std::vector<GabaritNomme>& gabarits, const std::st
     }
   }
   p.end();
+  if (const auto date = date_reproductible()) return dater_pdf(octets.toStdString(), *date);
   return octets.toStdString();
 }
 

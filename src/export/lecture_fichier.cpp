@@ -1,7 +1,8 @@
 #include "export/lecture_fichier.h"
 
 #include "common/erreurs.h"
-#include "export/cible_fichier.h"
+#include "export/descripteur.h"
+#include "export/erreurs_systeme.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,20 +12,6 @@
 namespace bilobe {
 
 namespace {
-
-class Descripteur {
-public:
-  explicit Descripteur(int fd) : fd_(fd) {}
-  ~Descripteur() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descripteur(const Descripteur&) = delete;
-  Descripteur& operator=(const Descripteur&) = delete;
-  int operator*() const { return fd_; }
-
-private:
-  int fd_;
-};
 
 [[noreturn]] void refuser(const std::string& chemin, int code) {
   lever(GenreErreur::Fichier, chemin, code == ENOENT ? "fichier introuvable" : raison_systeme(code));
@@ -44,8 +31,8 @@ std::string lire_fichier(const std::string& chemin, std::size_t taille_max) {
   if (::stat(chemin.c_str(), &etat) != 0) refuser(chemin, errno);
   ordinaire(chemin, etat);
   const Descripteur fd(::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (*fd < 0) refuser(chemin, errno);
-  if (::fstat(*fd, &etat) != 0) refuser(chemin, errno);
+  if (fd.get() < 0) refuser(chemin, errno);
+  if (::fstat(fd.get(), &etat) != 0) refuser(chemin, errno);
   ordinaire(chemin, etat);
   if (static_cast<std::size_t>(etat.st_size) > taille_max)
     lever(GenreErreur::Fichier, chemin, "fichier trop grand (plus de " + std::to_string(taille_max) + " octets)");
@@ -53,7 +40,7 @@ std::string lire_fichier(const std::string& chemin, std::size_t taille_max) {
   std::string octets;
   char tampon[65536];
   for (;;) {
-    const ssize_t lus = ::read(*fd, tampon, sizeof tampon);
+    const ssize_t lus = ::read(fd.get(), tampon, sizeof tampon);
     if (lus < 0 && errno == EINTR) continue;
     if (lus < 0) lever(GenreErreur::Fichier, chemin, raison_systeme(errno));
     if (lus == 0) break;

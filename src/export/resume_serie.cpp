@@ -18,6 +18,10 @@ std::string pourcentage(double part) {
 
 } // namespace
 
+std::string texte_couples(std::size_t nombre) {
+  return std::to_string(nombre) + (nombre == 1 ? " couple" : " couples");
+}
+
 std::string ligne_couple(const CoupleTrace& c, bool avec_anneau) {
   const Gabarit& g = c.gabarit;
   std::string ligne = c.couple.nom + " à " + texte_mm(c.couple.position) +
@@ -42,8 +46,8 @@ std::string ligne_planche(const SerieTracee& serie, int planche) {
 std::string texte_resume_serie(const SerieTracee& serie) {
   const DescriptionSerie& d = serie.description;
   std::string texte = (d.nom.empty() ? std::string("Fuselage") : texte_affichable(d.nom, 200)) + " : " +
-                      std::to_string(serie.couples.size()) + " couples de " + texte_mm(d.stations.front().position) +
-                      " à " + texte_mm(d.stations.back().position) + " mm, interpolation " +
+                      texte_couples(serie.couples.size()) + " de " + texte_mm(d.stations.front().position) + " à " +
+                      texte_mm(d.stations.back().position) + " mm, interpolation " +
                       (d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire") + "\n";
   for (const CoupleTrace& c : serie.couples) texte += ligne_couple(c) + "\n";
   for (int k = 0; k < serie.imbrication.planches; ++k) texte += ligne_planche(serie, k) + "\n";

@@ -53,7 +53,7 @@ std::optional<DefautDescription> defaut_positions(const DescriptionSerie& d) {
     if (!(p[k] >= premiere && p[k] <= derniere))
       return DefautDescription{"positions",
                                {},
-                               "position " + texte_au_centieme(std::isfinite(p[k]) ? p[k] : 0) +
+                               "position " + (std::isfinite(p[k]) ? texte_exact(p[k]) : std::string("non finie")) +
                                    " hors de la première et de la dernière station"};
     if (k > 0 && !(p[k - 1] < p[k])) return DefautDescription{"positions", {}, "positions non strictement croissantes"};
   }

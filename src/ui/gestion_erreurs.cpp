@@ -16,8 +16,9 @@ bool sans_exception(const std::function<void()>& corps, const std::function<void
     montrer(QString::fromStdString(e.what()));
   } catch (const std::bad_alloc&) {
     montrer(QStringLiteral("Mémoire insuffisante"));
-  } catch (const std::exception& e) {
-    montrer(QStringLiteral("Erreur inattendue : ") + QString::fromLocal8Bit(e.what()));
+  } catch (const std::exception&) {
+    // Its text would be the library's English.
+    montrer(QStringLiteral("Erreur inattendue du programme : l'opération est abandonnée"));
   }
   return false;
 }

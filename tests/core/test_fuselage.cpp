@@ -126,6 +126,55 @@ TEST(FichierFuselage, ErreursAvecLeurLigne) {
   }
 }
 
+// Keys of many parts and deep nesting are refused before the parser sees
+// them (it would recurse once per part or level); within the bounds, the
+// file reads as usual. Dots and brackets in strings and comments do not
+// count, and the lines of multi-line strings do.
+TEST(FichierFuselage, BornesAvantLaLecture) {
+  const auto cle = [](int parties, const std::string& fin) {
+    std::string t = "a";
+    for (int k = 1; k < parties; ++k) t += ".a";
+    return t + fin;
+  };
+  const auto tableaux = [](std::size_t niveaux) {
+    return "a = " + std::string(niveaux, '[') + "1" + std::string(niveaux, ']');
+  };
+  std::string tables = "a = ";
+  for (int k = 0; k < 65; ++k) tables += "{b = ";
+  tables += "1" + std::string(65, '}');
+  const std::string points(100, '.');
+  struct Cas {
+    std::string debut; // lines put before the valid file
+    const char* refus; // the whole message, or nullptr when the bounds let it through
+  };
+  const Cas cas[] = {
+      {cle(64, " = 1"), nullptr},
+      {cle(65, " = 1"), "essai.toml, ligne 1 : clé de plus de 64 parties"},
+      {cle(31250, " = 1"), "essai.toml, ligne 1 : clé de plus de 64 parties"},
+      {"[" + cle(65, "]"), "essai.toml, ligne 1 : clé de plus de 64 parties"},
+      {"b = 1.5\n'c'.\"d\".e = 2\n" + cle(65, " = 1"), "essai.toml, ligne 3 : clé de plus de 64 parties"},
+      {tableaux(64), nullptr},
+      {tableaux(65), "essai.toml, ligne 1 : plus de 64 niveaux imbriqués"},
+      {tables, "essai.toml, ligne 1 : plus de 64 niveaux imbriqués"},
+      {"s = \"" + points + "[{\\\"\" # " + points + std::string(70, '['), nullptr},
+      {"s = '''\n" + points + "\n'''\n" + cle(65, " = 1"), "essai.toml, ligne 4 : clé de plus de 64 parties"},
+      {"s = \"\"\"\\\n" + points + "\"\"\"\"\"\n" + cle(65, " = 1"), "essai.toml, ligne 3 : clé de plus de 64 parties"},
+  };
+  for (const Cas& k : cas) {
+    std::string message;
+    try {
+      lire_description(k.debut + "\n" + texte(LIGNES), "essai.toml");
+    } catch (const DescriptionInvalide& e) {
+      message = e.what();
+    }
+    const std::string debut = k.debut.substr(0, 40);
+    if (k.refus)
+      EXPECT_EQ(message, k.refus) << debut;
+    else
+      EXPECT_EQ(message.find("parties"), message.find("niveaux")) << debut << " : " << message;
+  }
+}
+
 TEST(FichierFuselage, UneSeuleStation) {
   std::vector<std::string> lignes(LIGNES.begin(), LIGNES.begin() + 15);
   try {

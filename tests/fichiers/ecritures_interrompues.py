@@ -83,7 +83,25 @@ def sortie_standard_pleine(dossier):
              f"sortie pleine : message {r.stderr!r}")
 
 
-for essai in (interruptions, limite_de_taille, sortie_standard_pleine):
+def sortie_standard_limitee_ou_fermee(dossier):
+    """`-o -` under a file-size limit, or with no standard output at all: the
+    usual French file error, code 1, never a signal nor the C library's English."""
+    limitee = os.path.join(dossier, "limitee.txt")
+
+    def limiter():
+        resource.setrlimit(resource.RLIMIT_FSIZE, (1024, 1024))
+
+    cas = {"limite de taille": ("fichier trop grand pour la limite de taille", limiter),
+           "sortie fermée": ("flux fermé", lambda: os.close(1))}
+    for nom, (raison, preparer) in cas.items():
+        with open(limitee, "wb") as sortie:
+            r = subprocess.run([BILOBE_DAT, "-o", "-"], stdout=sortie, stderr=subprocess.PIPE, preexec_fn=preparer)
+        attendu = f"bilobe-dat : Erreur de fichier (sortie standard) : {raison}\n"
+        verifier(r.returncode == 1, f"{nom} : code {r.returncode}")
+        verifier(r.stderr.decode() == attendu, f"{nom} : message {r.stderr!r}")
+
+
+for essai in (interruptions, limite_de_taille, sortie_standard_pleine, sortie_standard_limitee_ou_fermee):
     with tempfile.TemporaryDirectory() as dossier:
         essai(dossier)
 print("écritures interrompues :", "échec" if echecs else "tout va bien")

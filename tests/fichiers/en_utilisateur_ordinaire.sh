@@ -14,4 +14,4 @@ cp "$binaire" "$dossier/tests"
 chmod 755 "$dossier" "$dossier/tests"
 cd "$dossier"
 setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$dossier" TMPDIR=/tmp \
-  ./tests --gtest_filter='Tableau/Cibles.*:Fichier.*'
+  ./tests --gtest_filter='Tableau/Cibles.*:Fichier.*:Tableau/Chemins.*:CheminsLongs.*'

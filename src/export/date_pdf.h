@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace bilobe {
+
+// The time that files must carry instead of now, for builds and tests that
+// make the same bytes twice: the reproducible-builds convention's
+// SOURCE_DATE_EPOCH (seconds since 1970, UTC). Nothing when it is not set or
+// is not a plain count of seconds.
+std::optional<std::int64_t> date_reproductible();
+
+// The PDF with its creation date set to `secondes` (UTC), its
+// cross-reference table moved to match.
+std::string dater_pdf(std::string pdf, std::int64_t secondes);
+
+} // namespace bilobe

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <unistd.h>
+#include <utility>
+
+namespace bilobe {
+
+// A file descriptor, closed when it goes out of scope.
+class Descripteur {
+public:
+  explicit Descripteur(int fd = -1) noexcept : fd_(fd) {}
+  ~Descripteur() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descripteur(Descripteur&& autre) noexcept : fd_(std::exchange(autre.fd_, -1)) {}
+  Descripteur& operator=(Descripteur&& autre) noexcept {
+    if (this != &autre) {
+      if (fd_ >= 0) ::close(fd_);
+      fd_ = std::exchange(autre.fd_, -1);
+    }
+    return *this;
+  }
+  int get() const { return fd_; }
+  // The close's own result: a late write error may only show here.
+  int fermer() { return ::close(std::exchange(fd_, -1)); }
+
+private:
+  int fd_;
+};
+
+} // namespace bilobe
