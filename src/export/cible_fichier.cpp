@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <deque>
 #include <fcntl.h>
 #include <linux/magic.h>

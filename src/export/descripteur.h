@@ -21,8 +21,6 @@ public:
     return *this;
   }
   int get() const { return fd_; }
-  // The close's own result: a late write error may only show here.
-  int fermer() { return ::close(std::exchange(fd_, -1)); }
 
 private:
   int fd_;

@@ -264,11 +264,16 @@ private slots:
     QVERIFY(mauvais.open(QIODevice::WriteOnly));
     mauvais.write(lire(EXEMPLE).replace("ytot = 40\n", ""));
     mauvais.close();
+    QFile profond(chemin("profond.toml")); // once a stack overflow of the parser
+    QVERIFY(profond.open(QIODevice::WriteOnly));
+    profond.write("a" + QByteArray(".a").repeated(31250) + " = 1\n");
+    profond.close();
     struct Cas {
       QString chemin;
       const char* message;
     };
     for (const Cas& k : {Cas{chemin("mauvais.toml"), "clé « station.ytot » manquante"},
+                         Cas{chemin("profond.toml"), "ligne 1 : clé de plus de 64 parties"},
                          Cas{chemin("absent.toml"), "fichier introuvable"}, Cas{dossier->path(), "c'est un dossier"}}) {
       FermeBoites boites;
       s->demander_fichier_a_ouvrir = [&] { return k.chemin; };
