@@ -1,0 +1,118 @@
+#!/usr/bin/python3
+"""Every output of the two commands against a recorded corpus: the bytes of
+each file written (.DAT, SVG, DXF, the PDF with its date fixed, the folders of
+three series), standard output, standard error and the exit code.
+
+    verifier_corpus.py BILOBE_DAT BILOBE_SERIE            compares
+    verifier_corpus.py BILOBE_DAT BILOBE_SERIE --enregistrer   records anew
+
+Files are kept as SHA-256 digests; the texts of the two streams are kept
+whole, the scratch folder written as <DOSSIER>."""
+import hashlib
+import itertools
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+ICI = os.path.dirname(os.path.abspath(__file__))
+ATTENDU = os.path.join(ICI, "attendu.json")
+EXEMPLE = os.path.join(ICI, "..", "..", "data", "exemples", "planeur.toml")
+BILOBE_DAT, BILOBE_SERIE = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+
+# Fields of the window: the defaults, flat bottom and straight side, thin and
+# thick walls, many and few points, and failures of each kind.
+CHAMPS = [
+    [],
+    ["--ch", "--cv"],
+    ["--ch"],
+    ["--cv", "--segv", "35.5"],
+    ["--ep", "3", "--nbptel", "120"],
+    ["--xtot", "80", "--ytot", "60", "--xa", "50", "--ya", "30", "--yinf", "25", "--ep", "2.5"],
+    ["--nbptel", "7", "--nbptseg", "3", "--ch", "--cv"],
+    ["--xtot", "2,5"],
+    ["--ep", "0"],
+    ["--ch", "--cv", "--segh", "45", "--segv", "35"],
+    ["--xtot", "0"],
+    ["--ya", "200"],
+    ["--nbptel", "1e400"],
+    ["--nbptel", "600"],
+]
+GABARIT = [[], ["--paroi-constante"], ["--saignee", "1"], ["--paroi-constante", "--saignee", "0.4"]]
+USAGES = [["--help"], ["--ep"], ["--format", "png"], ["--vite"], ["--ep", "--ch"]]
+
+FUSELAGES = {
+    "planeur": lambda t: t,
+    "lineaire": lambda t: t.replace('interpolation = "lisse"', 'interpolation = "lineaire"')
+    .replace("nombre = 10 ", "positions = [0, 40, 95, 160, 240, 330, 420, 700, 1000]"),
+    "fond_plat": lambda t: t.replace("ch = false", "ch = true").replace("cv = false", "cv = true")
+    .replace("paroi_constante = false", "paroi_constante = true").replace("saignee = 0", "saignee = 0.3"),
+}
+
+
+def cas():
+    for champs, fmt in itertools.product(CHAMPS, ["dat", "svg", "dxf", "pdf"]):
+        gabarits = GABARIT if fmt != "dat" and not champs else [[]]
+        for g in gabarits:
+            yield "dat", [*champs, "--format", fmt, *g]
+    yield "dat", ["-o", "-", "--ch"]
+    yield "dat", ["--format", "svg", "-o", "-"]
+    yield "dat", ["-o", "sous/absent.dat"]
+    for u in USAGES:
+        yield "dat", u
+    for nom in FUSELAGES:
+        yield "serie", [f"{nom}.toml", "-o", "sortie"]
+    yield "serie", ["planeur.toml", "-o", "dat", "--format", "dat"]
+    yield "serie", ["absent.toml"]
+    yield "serie", ["casse.toml", "-o", "x"]
+    yield "serie", ["--help"]
+
+
+def empreinte(chemin):
+    with open(chemin, "rb") as f:
+        return hashlib.sha256(f.read()).hexdigest()
+
+
+def executer(commande, arguments):
+    with tempfile.TemporaryDirectory() as dossier:
+        with open(EXEMPLE, encoding="utf-8") as f:
+            exemple = f.read()
+        for nom, changer in FUSELAGES.items():
+            with open(os.path.join(dossier, f"{nom}.toml"), "w", encoding="utf-8") as f:
+                f.write(changer(exemple))
+        with open(os.path.join(dossier, "casse.toml"), "w", encoding="utf-8") as f:
+            f.write(exemple.replace("hauteur = 150", "hauteur = 60"))
+        env = dict(os.environ, SOURCE_DATE_EPOCH="1700000000", TZ="UTC", QT_QPA_PLATFORM="offscreen")
+        binaire = BILOBE_DAT if commande == "dat" else BILOBE_SERIE
+        r = subprocess.run([binaire, *arguments], cwd=dossier, env=env, capture_output=True)
+        fichiers = {}
+        for racine, _, noms in os.walk(dossier):
+            for nom in noms:
+                chemin = os.path.join(racine, nom)
+                relatif = os.path.relpath(chemin, dossier)
+                if not relatif.endswith(".toml"):
+                    fichiers[relatif] = empreinte(chemin)
+        texte = lambda b: b.decode("utf-8", "replace").replace(dossier, "<DOSSIER>")
+        return {"code": r.returncode, "sortie": texte(r.stdout), "erreurs": texte(r.stderr),
+                "fichiers": dict(sorted(fichiers.items()))}
+
+
+def main():
+    resultats = {f"{c} {' '.join(a)}": executer(c, a) for c, a in cas()}
+    if "--enregistrer" in sys.argv:
+        with open(ATTENDU, "w", encoding="utf-8") as f:
+            json.dump(resultats, f, ensure_ascii=False, indent=1, sort_keys=True)
+            f.write("\n")
+        print(f"corpus enregistré : {len(resultats)} exécutions")
+        return 0
+    with open(ATTENDU, encoding="utf-8") as f:
+        attendu = json.load(f)
+    ecarts = [nom for nom in sorted(set(attendu) | set(resultats)) if attendu.get(nom) != resultats.get(nom)]
+    for nom in ecarts[:20]:
+        print(f"ÉCART : {nom}\n  attendu : {attendu.get(nom)}\n  obtenu  : {resultats.get(nom)}")
+    print(f"corpus : {len(resultats) - len(ecarts)} passed, {len(ecarts)} failed")
+    return 1 if ecarts else 0
+
+
+sys.exit(main())
