@@ -1,9 +1,9 @@
 // The trace and the DAT bytes of a 999-point outline, each beside a baseline
 // measured in the same run: the bare sin/cos calls of the trace, and
 // std::to_chars of the same 1998 numbers.
-#include "export/remise.h"
-#include "export/texte_dat.h"
+#include "formats/texte_dat.h"
 #include "geometry/trace.h"
+#include "ui/modeles/remise.h"
 
 #include <benchmark/benchmark.h>
 
@@ -65,7 +65,7 @@ BENCHMARK(BM_Base_SinCos990);
 
 void BM_OctetsDat999(benchmark::State& state) {
   const bilobe::DonneesExport d = export_999();
-  for (auto _ : state) benchmark::DoNotOptimize(bilobe::contenu_dat(d));
+  for (auto _ : state) benchmark::DoNotOptimize(bilobe::contenu_dat(d.Commentaire, d.liste()));
 }
 BENCHMARK(BM_OctetsDat999);
 

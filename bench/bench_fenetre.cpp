@@ -2,7 +2,7 @@
 // Enter key in a field to the repainted preview, and from the creation of
 // the window to the first former drawn on screen; in the series window, from
 // an edited cell to the views redrawn, for a 15-former series.
-#include "export/fichier_fuselage.h"
+#include "serie/fichier_fuselage.h"
 #include "ui/frm_bi_lobe.h"
 
 #include <QApplication>

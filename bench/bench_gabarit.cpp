@@ -1,9 +1,9 @@
 // The full-size templates of a 999-point outline: the template itself (two
 // traces and the mirrored loops) beside one trace, and each file's bytes.
 // The PDF is measured inside a Qt application, as the window draws it.
-#include "export/gabarit_dxf.h"
-#include "export/gabarit_pdf.h"
-#include "export/gabarit_svg.h"
+#include "formats/gabarit_dxf.h"
+#include "formats/gabarit_pdf.h"
+#include "formats/gabarit_svg.h"
 #include "geometry/trace.h"
 
 #include <QGuiApplication>

@@ -5,8 +5,8 @@
 // process. Usage: bench_serie FICHIER.toml
 #include "cli/commande.h"
 #include "cli/commande_serie.h"
-#include "export/fichier_fuselage.h"
-#include "export/lecture_fichier.h"
+#include "fichiers/lecture_fichier.h"
+#include "serie/fichier_fuselage.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,12 +5,12 @@
 // link. Must never crash or hang; no file may hold "nan" or "inf"; the writer
 // must write exactly what it accepts and leave what it refuses untouched.
 #include "common/erreurs.h"
-#include "export/ecriture_export.h"
-#include "export/fichier_dat.h"
-#include "export/gabarit_dxf.h"
-#include "export/gabarit_pdf.h"
-#include "export/gabarit_svg.h"
-#include "export/pages_pdf.h"
+#include "fichiers/ecriture_atomique.h"
+#include "formats/ecriture_export.h"
+#include "formats/gabarit_dxf.h"
+#include "formats/gabarit_pdf.h"
+#include "formats/gabarit_svg.h"
+#include "formats/pages_pdf.h"
 #include "geometry/trace.h"
 
 #include <QGuiApplication>

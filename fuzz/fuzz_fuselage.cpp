@@ -3,10 +3,10 @@
 // profile. Must never crash or hang; a file is either refused with one line
 // or gives files without "nan" or "inf"; the layout keeps its margins.
 #include "common/erreurs.h"
-#include "export/fichier_fuselage.h"
-#include "export/planches.h"
-#include "export/profil_svg.h"
-#include "geometry/serie_imbriquee.h"
+#include "serie/fichier_fuselage.h"
+#include "serie/planches.h"
+#include "serie/profil_svg.h"
+#include "serie/serie_imbriquee.h"
 
 #include <cctype>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "cli/cadre_commande.h"
 
 #include "common/erreurs.h"
-#include "geometry/serie.h"
+#include "serie/description.h"
 
 #include <exception>
 #include <new>

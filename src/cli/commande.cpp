@@ -4,9 +4,9 @@
 #include "cli/options.h"
 #include "common/erreurs.h"
 #include "common/texte_affichable.h"
-#include "export/ecriture_export.h"
-#include "export/erreurs_systeme.h"
-#include "export/signaux.h"
+#include "fichiers/erreurs_systeme.h"
+#include "fichiers/signaux.h"
+#include "formats/ecriture_export.h"
 #include "geometry/forme.h"
 #include "geometry/trace.h"
 

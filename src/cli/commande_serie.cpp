@@ -2,8 +2,8 @@
 
 #include "cli/cadre_commande.h"
 #include "cli/options_serie.h"
-#include "export/ecriture_serie.h"
-#include "export/fichier_fuselage.h"
+#include "serie/ecriture_serie.h"
+#include "serie/fichier_fuselage.h"
 
 namespace bilobe::cli {
 

@@ -5,7 +5,7 @@
 #include "common/erreurs.h"
 #include "common/lecture_nombre.h"
 #include "common/texte_affichable.h"
-#include "geometry/serie.h"
+#include "serie/description.h"
 
 #include <utility>
 

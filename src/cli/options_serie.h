@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ecriture_serie.h"
+#include "serie/ecriture_serie.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/apercu.h"
+#include "ui/modeles/apercu.h"
 
 #include <QColor>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/format_gabarit.h"
+#include "formats/format_gabarit.h"
 #include "geometry/trace.h"
 #include "ui/dessin.h"
 #include "ui/frm_sauve.h"

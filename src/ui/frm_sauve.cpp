@@ -1,10 +1,11 @@
 #include "ui/frm_sauve.h"
 
 #include "common/erreurs.h"
-#include "export/navigation.h"
-#include "export/sauvegarde.h"
+#include "formats/texte_dat.h"
 #include "ui/controles.h"
 #include "ui/gestion_erreurs.h"
+#include "ui/modeles/navigation.h"
+#include "ui/modeles/sauvegarde.h"
 
 #include <QApplication>
 #include <QDir>

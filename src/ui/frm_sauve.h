@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/remise.h"
+#include "ui/modeles/remise.h"
 
 #include <QComboBox>
 #include <QLineEdit>

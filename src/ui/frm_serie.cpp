@@ -2,12 +2,12 @@
 
 #include "common/lecture_nombre.h"
 #include "common/texte_nombre.h"
-#include "export/ecriture_serie.h"
-#include "export/fichier_dat.h"
-#include "export/fichier_fuselage.h"
-#include "export/planches.h"
-#include "export/profil_svg.h"
-#include "export/resume_serie.h"
+#include "fichiers/ecriture_atomique.h"
+#include "serie/ecriture_serie.h"
+#include "serie/fichier_fuselage.h"
+#include "serie/planches.h"
+#include "serie/profil_svg.h"
+#include "serie/resume_serie.h"
 #include "ui/gestion_erreurs.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "geometry/serie_imbriquee.h"
-#include "geometry/tableau_stations.h"
+#include "serie/serie_imbriquee.h"
+#include "serie/tableau_stations.h"
 #include "ui/vue_svg.h"
 
 #include <QCheckBox>

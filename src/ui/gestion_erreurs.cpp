@@ -1,6 +1,6 @@
 #include "ui/gestion_erreurs.h"
 
-#include "geometry/serie.h"
+#include "serie/description.h"
 
 #include <new>
 

@@ -1,6 +1,6 @@
 // The preview's menu of Frm_Bi_Lobe: the full-size templates, and the
 // series window.
-#include "export/ecriture_export.h"
+#include "formats/ecriture_export.h"
 #include "ui/frm_bi_lobe.h"
 #include "ui/gestion_erreurs.h"
 

@@ -1,8 +1,8 @@
 #include "cli/commande_serie.h"
-#include "export/ecriture_export.h"
-#include "export/fichier_fuselage.h"
 #include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
+#include "formats/ecriture_export.h"
+#include "serie/fichier_fuselage.h"
 
 #include <QDirIterator>
 #include <QScopeGuard>

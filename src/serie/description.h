@@ -1,0 +1,121 @@
+#pragma once
+
+#include "geometry/gabarit.h"
+#include "geometry/parametres.h"
+#include "geometry/trace.h"
+#include "serie/interpolation.h"
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace bilobe {
+
+// The eight dimensions of a former that change along the fuselage, in the
+// order of the main window's fields, with the key that names each one.
+inline constexpr std::size_t NB_COTES = 8;
+struct Cote {
+  const char* cle;
+  std::string ChampsCouple::*champ;
+  const char* libelle; // the caption of its field in the main window
+};
+inline const std::array<Cote, NB_COTES> COTES{{
+    {"xtot", &ChampsCouple::xtot, "Largeur totale"},
+    {"ytot", &ChampsCouple::ytot, "Hauteur totale dos"},
+    {"xa", &ChampsCouple::xa, "Larg. point de jonction"},
+    {"ya", &ChampsCouple::ya, "Haut. point de jonction"},
+    {"yinf", &ChampsCouple::yinf, "Hauteur partie inférieure"},
+    {"segh", &ChampsCouple::segh, "Segment horizontal"},
+    {"segv", &ChampsCouple::segv, "Segment vertical"},
+    {"ep", &ChampsCouple::ep, "Epaisseur de paroi"},
+}};
+
+// A cross-section the builder knows: where it stands (mm from the nose) and
+// its eight dimensions, in the order of COTES.
+struct Station {
+  double position = 0;
+  std::array<double, NB_COTES> cotes{};
+};
+
+// The material sheet the templates are nested on, in mm.
+struct Planche {
+  double largeur = 0;
+  double hauteur = 0;
+  double marge = 5;      // kept free along each edge
+  double espacement = 4; // at least this between two formers
+};
+
+// A whole fuselage: a few stations, and how the formers are drawn from them.
+struct DescriptionSerie {
+  std::string nom;
+  Interpolation interpolation = Interpolation::Lineaire;
+  std::optional<int> nombre;                    // formers evenly spaced from the first station to the last…
+  std::optional<std::vector<double>> positions; // …or exactly these: one of the two
+  std::string nbptel = "90";                    // field texts shared by every former
+  std::string nbptseg = "20";
+  int ch = 0;
+  int cv = 0;
+  Planche planche;
+  OptionsGabarit gabarit; // kerf and constant wall
+  std::vector<Station> stations;
+};
+
+inline constexpr int NOMBRE_MAX = 1000; // formers in one series
+
+// What is wrong with a description, and where: the key as the fuselage file
+// writes it ("positions", "planche.largeur", "station.ytot") and, for a
+// station's key, which station (from 0).
+struct DefautDescription {
+  std::string cle;
+  std::optional<std::size_t> station;
+  std::string message; // French, e.g. "positions non strictement croissantes"
+};
+std::optional<DefautDescription> defaut_description(const DescriptionSerie& description);
+
+// A description that cannot make a series: the fuselage file is wrong, not
+// the computation.
+class DescriptionInvalide : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// One former of the series: its name (F1…), where it stands, and the field
+// texts the window would trace it from.
+struct CoupleSerie {
+  std::string nom;
+  double position = 0;
+  ChampsCouple champs;
+};
+
+// Where the formers stand, in order.
+std::vector<double> positions_des_couples(const DescriptionSerie& description);
+// Each dimension interpolated at each position, rounded to 0.01 mm as field
+// texts. An invalid description raises DescriptionInvalide.
+std::vector<CoupleSerie> couples_de(const DescriptionSerie& description);
+
+// A former traced as the window traces it, and its template.
+struct CoupleTrace {
+  CoupleSerie couple;
+  ResultatTrace trace;
+  Gabarit gabarit;
+};
+
+// The error of one former of a series: its name, then the error as the
+// window would show it ("F3 : Division par zéro (xa / xtot)").
+class ErreurCouple : public ErreurExecution {
+public:
+  ErreurCouple(const std::string& nom, const ErreurExecution& cause);
+  const char* what() const noexcept override { return texte_.c_str(); }
+
+private:
+  std::string texte_;
+};
+
+// Every former traced and its template built; a former that fails its trace
+// or the shape check stops the series with an ErreurCouple.
+std::vector<CoupleTrace> tracer_serie(const DescriptionSerie& description);
+CoupleTrace tracer_couple(const CoupleSerie& couple, const OptionsGabarit& options);
+
+} // namespace bilobe

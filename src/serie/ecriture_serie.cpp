@@ -1,0 +1,70 @@
+#include "serie/ecriture_serie.h"
+
+#include "common/texte_affichable.h"
+#include "formats/ecriture_export.h"
+#include "formats/gabarit_pdf.h"
+#include "serie/planches.h"
+#include "serie/profil_svg.h"
+#include "serie/resume_serie.h"
+
+namespace bilobe {
+
+namespace {
+
+int nombre_de_fichiers(const SerieTracee& serie, const FormatsSerie& f) {
+  return (f.dat ? static_cast<int>(serie.couples.size()) : 0) + (f.svg ? serie.imbrication.planches : 0) + f.dxf +
+         f.pdf + 1;
+}
+
+// Files kept in the order they are made, with a word after each.
+struct Fichiers {
+  std::vector<FichierPrepare> liste;
+  const std::function<void()>& apres_chaque;
+  void push_back(FichierPrepare f) {
+    liste.push_back(std::move(f));
+    if (apres_chaque) apres_chaque();
+  }
+};
+
+} // namespace
+
+std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const FormatsSerie& formats,
+                                           const std::function<void()>& apres_chaque) {
+  Fichiers fichiers{{}, apres_chaque};
+  if (formats.dat)
+    for (const CoupleTrace& c : serie.couples)
+      fichiers.push_back({c.couple.nom + ".dat", contenu_export(c.trace, FormatGabarit::Dat).octets});
+  if (formats.svg)
+    for (int k = 0; k < serie.imbrication.planches; ++k)
+      fichiers.push_back({"Planche " + std::to_string(k + 1) + ".svg", contenu_planche_svg(serie, k)});
+  if (formats.dxf) fichiers.push_back({"Planches.dxf", contenu_planches_dxf(serie)});
+  if (formats.pdf) {
+    std::vector<GabaritNomme> gabarits;
+    for (const CoupleTrace& c : serie.couples) gabarits.push_back({c.couple.nom, &c.gabarit});
+    const std::string nom = serie.description.nom.empty() ? "Fuselage" : serie.description.nom;
+    fichiers.push_back({"Planches.pdf", contenu_pdf(gabarits, nom + " - " + texte_couples(serie.couples.size()))});
+  }
+  fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
+  return std::move(fichiers.liste);
+}
+
+SerieExportee exporter_serie(const DescriptionSerie& description, const std::string& dossier,
+                             const FormatsSerie& formats, const Progression& progression) {
+  // Everything is traced, nested and drawn before the first file is written.
+  const SerieTracee serie = preparer_serie(description);
+  const int total = 1 + 2 * nombre_de_fichiers(serie, formats);
+  int fait = 1; // the trace and the nesting
+  if (progression) progression(fait, total);
+  const std::function<void()> avancer = [&] {
+    ++fait;
+    if (progression) progression(fait, total);
+  };
+  const std::vector<FichierPrepare> fichiers = fichiers_serie(serie, formats, avancer);
+  SerieExportee exportee;
+  exportee.chemins = ecrire_dans_dossier(dossier, fichiers, avancer);
+  exportee.resume = texte_resume_serie(serie) + "Fichiers écrits :\n";
+  for (const std::string& chemin : exportee.chemins) exportee.resume += "  " + texte_affichable(chemin) + "\n";
+  return exportee;
+}
+
+} // namespace bilobe

@@ -1,0 +1,252 @@
+#include "serie/fichier_fuselage.h"
+
+#include "common/texte_affichable.h"
+#include "common/texte_nombre.h"
+#include "fichiers/lecture_fichier.h"
+#include "serie/bornes_toml.h"
+#include "serie/tableau_stations.h"
+
+#include <toml++/toml.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <map>
+
+namespace bilobe {
+
+namespace {
+
+// Reads one table of the file and remembers where each key stands, so that
+// every fault names its line.
+class Lecteur {
+public:
+  explicit Lecteur(std::string nom_fichier) : fichier_(std::move(nom_fichier)) {}
+
+  [[noreturn]] void echouer(const toml::source_region& ou, const std::string& message, bool colonne = false) const {
+    std::string texte = texte_affichable(fichier_);
+    if (ou.begin.line > 0) texte += ", ligne " + std::to_string(ou.begin.line);
+    if (ou.begin.line > 0 && colonne) texte += ", colonne " + std::to_string(ou.begin.column);
+    throw DescriptionInvalide(texte + " : " + message);
+  }
+
+  // A key the file may not hold is most likely a typing error.
+  void seulement(const toml::table& table, std::initializer_list<std::string_view> cles,
+                 const std::string& prefixe) const {
+    for (auto&& [cle, valeur] : table)
+      if (std::find(cles.begin(), cles.end(), cle.str()) == cles.end())
+        echouer(cle.source(), "clé inconnue « " + texte_affichable(prefixe + std::string(cle.str()), 60) + " »");
+  }
+
+  // `nom` is the key as messages write it, followed for a station's key by
+  // "#" and the station's index, so that each station's line is kept.
+  static std::string sans_indice(const std::string& nom) { return nom.substr(0, nom.find('#')); }
+
+  const toml::node* noeud(const toml::table& table, std::string_view cle, const std::string& nom, bool requis) const {
+    const toml::node* n = table.get(cle);
+    if (!n && requis) echouer(table.source(), "clé « " + sans_indice(nom) + " » manquante");
+    if (n) lignes_[nom] = n->source();
+    return n;
+  }
+
+  std::optional<double> nombre(const toml::table& table, std::string_view cle, const std::string& nom,
+                               bool requis) const {
+    const toml::node* n = noeud(table, cle, nom, requis);
+    if (!n) return std::nullopt;
+    if (const auto* entier = n->as_integer()) return static_cast<double>(entier->get());
+    if (const auto* flottant = n->as_floating_point()) {
+      if (!std::isfinite(flottant->get()))
+        echouer(n->source(), "« " + sans_indice(nom) + " » doit être un nombre fini");
+      return flottant->get();
+    }
+    echouer(n->source(), "« " + sans_indice(nom) + " » doit être un nombre");
+  }
+
+  std::optional<bool> booleen(const toml::table& table, std::string_view cle) const {
+    const toml::node* n = noeud(table, cle, std::string(cle), false);
+    if (!n) return std::nullopt;
+    if (const auto* b = n->as_boolean()) return b->get();
+    echouer(n->source(), "« " + std::string(cle) + " » doit valoir true ou false");
+  }
+
+  std::optional<std::string> texte(const toml::table& table, std::string_view cle, bool entier_permis) const {
+    const toml::node* n = noeud(table, cle, std::string(cle), false);
+    if (!n) return std::nullopt;
+    if (const auto* s = n->as_string()) return s->get();
+    if (const auto* entier = n->as_integer(); entier && entier_permis) return std::to_string(entier->get());
+    echouer(n->source(), "« " + std::string(cle) + " » doit être un texte entre guillemets");
+  }
+
+  // Where a key that a later check names was read; line 0 when it was not.
+  toml::source_region ou(const std::string& nom) const {
+    const auto it = lignes_.find(nom);
+    return it == lignes_.end() ? toml::source_region{} : it->second;
+  }
+
+private:
+  std::string fichier_;
+  mutable std::map<std::string, toml::source_region> lignes_;
+};
+
+// "#2": a station's index after its key. Appended, not added: GCC 12 at -O3
+// warns wrongly about a literal string added to a temporary one.
+std::string indice(std::size_t station) {
+  std::string texte = "#";
+  texte += std::to_string(station);
+  return texte;
+}
+
+Interpolation interpolation_depuis(const Lecteur& lecteur, const std::string& nom) {
+  if (nom == "lineaire" || nom == "linéaire") return Interpolation::Lineaire;
+  if (nom == "lisse") return Interpolation::Lisse;
+  lecteur.echouer(lecteur.ou("interpolation"), "« interpolation » vaut \"lineaire\" ou \"lisse\"");
+}
+
+void lire_planche(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
+  const toml::node* n = lecteur.noeud(racine, "planche", "planche", true);
+  const toml::table* planche = n->as_table();
+  if (!planche) lecteur.echouer(n->source(), "« planche » doit être une table [planche]");
+  lecteur.seulement(*planche, {"largeur", "hauteur", "marge", "espacement", "saignee", "paroi_constante"}, "planche.");
+  d.planche.largeur = *lecteur.nombre(*planche, "largeur", "planche.largeur", true);
+  d.planche.hauteur = *lecteur.nombre(*planche, "hauteur", "planche.hauteur", true);
+  d.planche.marge = lecteur.nombre(*planche, "marge", "planche.marge", false).value_or(d.planche.marge);
+  d.planche.espacement =
+      lecteur.nombre(*planche, "espacement", "planche.espacement", false).value_or(d.planche.espacement);
+  d.gabarit.saignee = lecteur.nombre(*planche, "saignee", "planche.saignee", false).value_or(0);
+  d.gabarit.paroi_constante = lecteur.booleen(*planche, "paroi_constante").value_or(false);
+}
+
+void lire_stations(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
+  const toml::node* n = lecteur.noeud(racine, "station", "station", true);
+  const toml::array* stations = n->as_array();
+  if (!stations || !stations->is_array_of_tables())
+    lecteur.echouer(n->source(), "« station » doit être une suite de tables [[station]]");
+  for (std::size_t k = 0; k < stations->size(); ++k) {
+    const toml::table& t = *stations->get(k)->as_table();
+    lecteur.seulement(t, {"position", "xtot", "ytot", "xa", "ya", "yinf", "segh", "segv", "ep"}, "station.");
+    const std::string suffixe = indice(k);
+    Station s;
+    s.position = *lecteur.nombre(t, "position", "station.position" + suffixe, true);
+    for (std::size_t c = 0; c < NB_COTES; ++c)
+      s.cotes[c] = *lecteur.nombre(t, COTES[c].cle, std::string("station.") + COTES[c].cle + suffixe, true);
+    d.stations.push_back(s);
+  }
+}
+
+void lire_positions(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
+  if (const auto nombre = lecteur.nombre(racine, "nombre", "nombre", false)) {
+    if (*nombre != std::floor(*nombre) || racine.get("nombre")->is_floating_point())
+      lecteur.echouer(lecteur.ou("nombre"), "« nombre » doit être un entier");
+    d.nombre = static_cast<int>(std::clamp(*nombre, -1.0, NOMBRE_MAX + 1.0));
+  }
+  if (const toml::node* n = lecteur.noeud(racine, "positions", "positions", false)) {
+    const toml::array* positions = n->as_array();
+    if (!positions) lecteur.echouer(n->source(), "« positions » doit être une liste de nombres");
+    d.positions.emplace();
+    for (const toml::node& p : *positions) {
+      if (const auto* entier = p.as_integer())
+        d.positions->push_back(static_cast<double>(entier->get()));
+      else if (const auto* flottant = p.as_floating_point(); flottant && std::isfinite(flottant->get()))
+        d.positions->push_back(flottant->get());
+      else
+        lecteur.echouer(p.source(), "« positions » doit être une liste de nombres");
+    }
+  }
+}
+
+// The fault a whole-description check found, at the line of its key.
+void verifier(const Lecteur& lecteur, const DescriptionSerie& d) {
+  const auto defaut = defaut_description(d);
+  if (!defaut) return;
+  std::string nom = defaut->cle;
+  if (defaut->station) nom += indice(*defaut->station);
+  std::string message = defaut->message;
+  if (defaut->station) message = "station " + std::to_string(*defaut->station + 1) + " : " + message;
+  lecteur.echouer(lecteur.ou(nom), message);
+}
+
+} // namespace
+
+DescriptionSerie lire_description(std::string_view texte, const std::string& nom_fichier) {
+  const Lecteur lecteur(nom_fichier);
+  if (const auto depassement = depassement_toml(texte)) {
+    toml::source_region ou{};
+    ou.begin.line = static_cast<toml::source_index>(depassement->ligne);
+    lecteur.echouer(ou, depassement->message);
+  }
+  toml::table racine;
+  try {
+    racine = toml::parse(texte, nom_fichier);
+  } catch (const toml::parse_error& e) {
+    lecteur.echouer(e.source(), "TOML invalide (" + texte_affichable(std::string(e.description()), 120) + ")", true);
+  }
+  lecteur.seulement(
+      racine, {"nom", "interpolation", "nombre", "positions", "nbptel", "nbptseg", "ch", "cv", "planche", "station"},
+      "");
+  DescriptionSerie d;
+  d.nom = lecteur.texte(racine, "nom", false).value_or("");
+  if (const auto nom = lecteur.texte(racine, "interpolation", false))
+    d.interpolation = interpolation_depuis(lecteur, *nom);
+  lire_positions(lecteur, racine, d);
+  d.nbptel = lecteur.texte(racine, "nbptel", true).value_or(d.nbptel);
+  d.nbptseg = lecteur.texte(racine, "nbptseg", true).value_or(d.nbptseg);
+  d.ch = lecteur.booleen(racine, "ch").value_or(false) ? 1 : 0;
+  d.cv = lecteur.booleen(racine, "cv").value_or(false) ? 1 : 0;
+  lire_planche(lecteur, racine, d);
+  lire_stations(lecteur, racine, d);
+  verifier(lecteur, d);
+  return d;
+}
+
+namespace {
+
+// A TOML basic string: quotes, backslashes and control characters escaped.
+std::string chaine_toml(const std::string& texte) {
+  std::string toml = "\"";
+  for (const char c : texte) {
+    const auto octet = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      toml += '\\';
+      toml += c;
+    } else if (octet < 0x20 || octet == 0x7f) {
+      char echappe[8];
+      std::snprintf(echappe, sizeof echappe, "\\u%04X", static_cast<unsigned>(octet));
+      toml += echappe;
+    } else {
+      toml += c;
+    }
+  }
+  return toml + "\"";
+}
+
+std::string ligne(const char* cle, const std::string& valeur) { return std::string(cle) + " = " + valeur + "\n"; }
+std::string booleen_toml(bool b) { return b ? "true" : "false"; }
+
+} // namespace
+
+DescriptionSerie lire_fichier_fuselage(const std::string& chemin) {
+  return lire_description(lire_fichier(chemin, TAILLE_MAX_FUSELAGE), chemin);
+}
+
+std::string texte_fuselage(const DescriptionSerie& d) {
+  std::string toml;
+  if (!d.nom.empty()) toml += ligne("nom", chaine_toml(d.nom));
+  toml += ligne("interpolation", d.interpolation == Interpolation::Lisse ? "\"lisse\"" : "\"lineaire\"");
+  if (d.nombre) toml += ligne("nombre", std::to_string(*d.nombre));
+  if (d.positions) toml += ligne("positions", std::string("[").append(texte_positions(*d.positions)).append("]"));
+  toml += ligne("nbptel", chaine_toml(d.nbptel)) + ligne("nbptseg", chaine_toml(d.nbptseg));
+  toml += ligne("ch", booleen_toml(d.ch != 0)) + ligne("cv", booleen_toml(d.cv != 0));
+  toml += "\n[planche]\n";
+  toml += ligne("largeur", texte_exact(d.planche.largeur)) + ligne("hauteur", texte_exact(d.planche.hauteur));
+  toml += ligne("marge", texte_exact(d.planche.marge)) + ligne("espacement", texte_exact(d.planche.espacement));
+  toml += ligne("saignee", texte_exact(d.gabarit.saignee));
+  toml += ligne("paroi_constante", booleen_toml(d.gabarit.paroi_constante));
+  for (const Station& s : d.stations) {
+    toml += "\n[[station]]\n" + ligne("position", texte_exact(s.position));
+    for (std::size_t c = 0; c < NB_COTES; ++c) toml += ligne(COTES[c].cle, texte_exact(s.cotes[c]));
+  }
+  return toml;
+}
+
+} // namespace bilobe

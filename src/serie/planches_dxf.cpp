@@ -1,0 +1,68 @@
+#include "common/texte_mm.h"
+#include "formats/ecrivain_dxf.h"
+#include "formats/style_gabarit.h"
+#include "serie/planches.h"
+
+namespace bilobe {
+
+namespace {
+
+using namespace style_gabarit;
+
+// From a sheet's frame (mm from its top left corner, y down) to the file's:
+// y up, each sheet to the right of the one before.
+struct VersLeFichier {
+  double decalage;
+  double hauteur;
+  PointMm operator()(PointMm p) const { return {decalage + p.x, hauteur - p.y}; }
+};
+
+} // namespace
+
+std::string contenu_planches_dxf(const SerieTracee& serie) {
+  const Planche& pl = serie.description.planche;
+  const int n = serie.imbrication.planches;
+  std::size_t points = 0;
+  for (const CoupleTrace& c : serie.couples) points += c.gabarit.exterieur.size() + c.gabarit.interieur.size();
+  Dxf dxf(64 * points + 1024 * static_cast<std::size_t>(n) + 2048);
+
+  const double pas = pl.largeur + ECART_PLANCHES;
+  // Each sheet's number is written under it.
+  const double base_numero = -2 * TEXTE.hauteur;
+  dxf.entete({0, base_numero - TEXTE.hauteur / 3}, {n * pl.largeur + (n - 1) * ECART_PLANCHES, pl.hauteur});
+  dxf.section("TABLES");
+  dxf(0, "TABLE")(2, "LTYPE")(70, "1");
+  dxf(0, "LTYPE")(2, "CONTINUOUS")(70, "0")(3, "Solid line")(72, "65")(73, "0")(40, "0");
+  dxf(0, "ENDTAB");
+  dxf(0, "TABLE")(2, "LAYER")(70, "3").calque(PLANCHE).calque(DECOUPE).calque(REPERES)(0, "ENDTAB");
+  dxf(0, "ENDSEC");
+
+  dxf.section("ENTITIES");
+  for (int k = 0; k < n; ++k) {
+    const VersLeFichier vers{k * pas, pl.hauteur};
+    const Boucle bord{{0, 0}, {0, pl.hauteur}, {pl.largeur, pl.hauteur}, {pl.largeur, 0}};
+    dxf.polyligne_fermee(PLANCHE.calque, bord, [&](PointMm p) { return PointMm{vers.decalage + p.x, p.y}; });
+    dxf(0, "TEXT")(8, REPERES.calque).point(10, {vers.decalage, base_numero});
+    dxf(40, texte_mm(TEXTE.hauteur))(1, "Planche " + std::to_string(k + 1));
+  }
+  // Each hollow before its outline: programs that cut in drawing order free
+  // the part last.
+  for (std::size_t k = 0; k < serie.couples.size(); ++k) {
+    const CoupleTrace& c = serie.couples[k];
+    const PiecePlacee& place = serie.imbrication.pieces[k];
+    const VersLeFichier vers{place.planche * pas, pl.hauteur};
+    const SurLaPlanche sur_la_planche{c.gabarit.cadre, place};
+    const auto placer = [&](PointMm p) { return vers(sur_la_planche(p)); };
+    dxf.polyligne_fermee(DECOUPE.calque, c.gabarit.interieur, placer);
+    dxf.polyligne_fermee(DECOUPE.calque, c.gabarit.exterieur, placer);
+    // Centred on its point, both ways.
+    const Etiquette e = etiquette(c.gabarit, c.couple.nom);
+    const PointMm centre = placer(e.centre);
+    dxf(0, "TEXT")(8, REPERES.calque).point(10, centre)(40, texte_mm(e.hauteur))(1, c.couple.nom);
+    dxf(72, "1").point(11, centre)(73, "2");
+  }
+  dxf(0, "ENDSEC");
+  return dxf.fin();
+}
+
+} // namespace bilobe

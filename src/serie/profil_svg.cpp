@@ -1,0 +1,200 @@
+#include "serie/profil_svg.h"
+
+#include "common/lecture_nombre.h"
+#include "common/texte_mm.h"
+#include "formats/style_gabarit.h"
+#include "formats/texte_xml.h"
+
+#include <algorithm>
+
+namespace bilobe {
+
+namespace {
+
+using namespace style_gabarit;
+
+// Sizes for a fuselage up to 400 mm long; a longer one is drawn at true
+// size too, but its words, margins and lines grow with it, so that the
+// whole picture stays readable on a screen.
+constexpr double LONGUEUR_DE_BASE = 400; // mm
+struct Tailles {
+  double k = 1;
+  double marge() const { return 10 * k; }       // around each view
+  double bande_titre() const { return 12 * k; } // above each view, for its title
+  double place_noms() const { return 12 * k; }  // above a view's top line, for the formers' names
+  double lettres() const { return TEXTE.hauteur * k; }
+  double rayon_station() const { return 1.2 * k; }
+  double trait(double mm) const { return mm * k; }
+};
+constexpr int ECHANTILLONS = 48; // points of a smooth line between two stations
+
+// A former as a line across the views: green when it can be made; one that
+// cannot is red.
+constexpr Couleur COULEUR_COUPLE{0, 128, 0};
+
+bool echoue(const SerieTracee& serie, const std::string& nom) {
+  for (const EchecCouple& e : serie.echecs)
+    if (e.nom == nom) return true;
+  return false;
+}
+
+// Indices of the dimensions the views show, in the order of COTES.
+constexpr std::size_t XTOT = 0, YTOT = 1, YINF = 4;
+
+// The lines of the fuselage along its length: position, then the value.
+struct Ligne {
+  std::vector<double> x, y;
+};
+
+// Dimension `cote` along the fuselage: through every station, and between
+// two of them as the series interpolates (a straight line needs no more).
+Ligne ligne_de(const DescriptionSerie& d, std::size_t cote, double signe) {
+  std::vector<double> x, y;
+  for (const Station& s : d.stations) {
+    x.push_back(s.position);
+    y.push_back(s.cotes[cote]);
+  }
+  const Courbe courbe(x, y, d.interpolation);
+  const int pas = d.interpolation == Interpolation::Lisse ? ECHANTILLONS : 1;
+  Ligne ligne;
+  for (std::size_t k = 0; k + 1 < x.size(); ++k)
+    for (int i = 0; i < pas; ++i) {
+      const double p = x[k] + (x[k + 1] - x[k]) * i / pas;
+      ligne.x.push_back(p);
+      ligne.y.push_back(signe * courbe(p));
+    }
+  ligne.x.push_back(x.back());
+  ligne.y.push_back(signe * y.back());
+  return ligne;
+}
+
+// One view: the positions across, its own vertical (mm, y up) placed so
+// that `haut` lands `origine` mm below the top of the picture.
+struct Vue {
+  double marge;
+  double debut; // first station's position
+  double origine;
+  double haut;
+  PointMm operator()(double position, double v) const { return {marge + (position - debut), origine + (haut - v)}; }
+};
+
+std::string polyligne(const Ligne& ligne, const Vue& vue) {
+  std::string points;
+  for (std::size_t k = 0; k < ligne.x.size(); ++k) {
+    const PointMm p = vue(ligne.x[k], ligne.y[k]);
+    points.append(k == 0 ? "" : " ").append(texte_mm(p.x)).append(",").append(texte_mm(p.y));
+  }
+  return "    <polyline points=\"" + points + "\"/>\n";
+}
+
+std::string segment(PointMm a, PointMm b) {
+  return "    <line x1=\"" + texte_mm(a.x) + "\" y1=\"" + texte_mm(a.y) + "\" x2=\"" + texte_mm(b.x) + "\" y2=\"" +
+         texte_mm(b.y) + "\"/>\n";
+}
+
+std::string texte(PointMm base, const std::string& mots, const std::string& attributs = {}) {
+  return "    <text x=\"" + texte_mm(base.x) + "\" y=\"" + texte_mm(base.y) + "\"" + attributs + ">" + mots +
+         "</text>\n";
+}
+
+struct Cotes {
+  double haut, bas; // of a former in the view, mm
+};
+
+// One view: its title, the two lines of the fuselage with the stations'
+// dots, the reference line, and the formers, each with its name above.
+std::string dessiner_vue(const SerieTracee& serie, const Tailles& t, const Vue& vue, const std::string& titre,
+                         const Ligne& dessus, const Ligne& dessous, const std::vector<Cotes>& couples,
+                         const char* reference) {
+  const DescriptionSerie& d = serie.description;
+  const double fin = d.stations.back().position;
+  std::string svg =
+      "  <g fill=\"none\" stroke=\"" + hexa(TEXTE.couleur) + "\" stroke-width=\"" + texte_mm(t.trait(0.35)) + "\">\n";
+  svg += polyligne(dessus, vue) + polyligne(dessous, vue) + "  </g>\n";
+  svg += "  <g fill=\"none\" stroke=\"" + hexa(REPERES.couleur) + "\" stroke-width=\"" +
+         texte_mm(t.trait(LARGEUR_FICHIER)) + "\" stroke-dasharray=\"" + texte_mm(t.trait(REPERES.tiret)) + " " +
+         texte_mm(t.trait(REPERES.espace)) + "\">\n";
+  svg += segment(vue(d.stations.front().position - t.marge() / 2, 0), vue(fin + t.marge() / 2, 0)) + "  </g>\n";
+  svg += "  <g fill=\"" + hexa(REPERES.couleur) + "\" stroke=\"none\">\n";
+  for (std::size_t k = 0; k < d.stations.size(); ++k)
+    for (const Ligne* l : {&dessus, &dessous}) {
+      const auto it = std::find(l->x.begin(), l->x.end(), d.stations[k].position);
+      const PointMm c = vue(*it, l->y[static_cast<std::size_t>(it - l->x.begin())]);
+      svg += "    <circle cx=\"" + texte_mm(c.x) + "\" cy=\"" + texte_mm(c.y) + "\" r=\"" +
+             texte_mm(t.rayon_station()) + "\"/>\n";
+    }
+  svg += "  </g>\n";
+  // The formers that can be made in green, those that cannot in red.
+  for (const bool en_echec : {false, true}) {
+    svg += "  <g fill=\"none\" stroke=\"" + hexa(en_echec ? DECOUPE.couleur : COULEUR_COUPLE) + "\" stroke-width=\"" +
+           texte_mm(t.trait(en_echec ? 0.5 : 0.25)) + "\">\n";
+    for (std::size_t k = 0; k < couples.size(); ++k)
+      if (echoue(serie, serie.tous[k].nom) == en_echec)
+        svg += segment(vue(serie.tous[k].position, couples[k].bas), vue(serie.tous[k].position, couples[k].haut));
+    svg += "  </g>\n";
+  }
+  svg += "  <g font-family=\"sans-serif\" font-size=\"" + texte_mm(t.lettres()) + "\" fill=\"" + hexa(TEXTE.couleur) +
+         "\" stroke=\"none\">\n";
+  svg += texte({t.marge(), vue.origine - t.place_noms() - t.trait(4)}, titre, " font-weight=\"bold\"");
+  svg += texte(vue(fin + t.marge() / 2 + t.trait(1), 0), reference,
+               " font-size=\"" + texte_mm(t.trait(2.5)) + "\" dominant-baseline=\"middle\"");
+  // The names stand upright, reading upwards, just above the former.
+  for (std::size_t k = 0; k < couples.size(); ++k) {
+    const PointMm pied = vue(serie.tous[k].position, couples[k].haut);
+    const PointMm base{pied.x + t.lettres() / 3, pied.y - t.trait(1.5)};
+    const std::string couleur = echoue(serie, serie.tous[k].nom) ? " fill=\"" + hexa(DECOUPE.couleur) + "\"" : "";
+    svg += texte(base, serie.tous[k].nom,
+                 " transform=\"rotate(-90 " + texte_mm(base.x) + " " + texte_mm(base.y) + ")\"" + couleur);
+  }
+  svg += "  </g>\n";
+  return svg;
+}
+
+double plus_haut(const Ligne& l) { return *std::max_element(l.y.begin(), l.y.end()); }
+double plus_bas(const Ligne& l) { return *std::min_element(l.y.begin(), l.y.end()); }
+
+} // namespace
+
+std::string contenu_profil_svg(const SerieTracee& serie) {
+  const DescriptionSerie& d = serie.description;
+  const Ligne dos = ligne_de(d, YTOT, 1), ventre = ligne_de(d, YINF, -1);
+  const Ligne droite = ligne_de(d, XTOT, 1), gauche = ligne_de(d, XTOT, -1);
+  // Each former as cut: the dimensions of its own field texts.
+  std::vector<Cotes> cote, dessus;
+  for (const CoupleSerie& c : serie.tous) {
+    cote.push_back({lire_nombre(c.champs.ytot), -lire_nombre(c.champs.yinf)});
+    const double demi = lire_nombre(c.champs.xtot);
+    dessus.push_back({demi, -demi});
+  }
+  double haut_cote = plus_haut(dos), bas_cote = plus_bas(ventre), haut_dessus = plus_haut(droite);
+  for (std::size_t k = 0; k < cote.size(); ++k) {
+    haut_cote = std::max(haut_cote, cote[k].haut);
+    bas_cote = std::min(bas_cote, cote[k].bas);
+    haut_dessus = std::max(haut_dessus, dessus[k].haut);
+  }
+
+  const double longueur = d.stations.back().position - d.stations.front().position;
+  const Tailles t{std::max(1.0, longueur / LONGUEUR_DE_BASE)};
+  const double largeur = longueur + 2 * t.marge() + t.trait(20); // room for the reference line's word
+  const double debut = d.stations.front().position;
+  const Vue vue_cote{t.marge(), debut, t.bande_titre() + t.place_noms() + t.marge(), haut_cote};
+  const double bas_vue_cote = vue_cote.origine + (haut_cote - bas_cote);
+  const Vue vue_dessus{t.marge(), debut, bas_vue_cote + t.marge() + t.bande_titre() + t.place_noms(), haut_dessus};
+  const double hauteur = vue_dessus.origine + 2 * haut_dessus + t.marge();
+  const std::string l = texte_mm(largeur), h = texte_mm(hauteur);
+  const std::string nom = d.nom.empty() ? "Fuselage" : texte_xml(d.nom);
+
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
+  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + l + "mm\" height=\"" + h +
+         "mm\" viewBox=\"0 0 " + l + " " + h + "\">\n";
+  svg += "  <title>" + nom + " - profil</title>\n";
+  svg += "  <rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
+  const std::string lissage = d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire";
+  const std::string suite = " - " + std::to_string(serie.tous.size()) + " couples, interpolation " + lissage;
+  svg += dessiner_vue(serie, t, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
+  svg += dessiner_vue(serie, t, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
+  svg += "</svg>\n";
+  return svg;
+}
+
+} // namespace bilobe

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "serie/serie_imbriquee.h"
+
+#include <string>
+
+namespace bilobe {
+
+// What a series holds, one line each: the series itself, every former
+// ("F2 à 140 mm : 64.5 x 70.25 mm, anneau 512.34 mm², paroi mini 3 mm"),
+// then every sheet with its formers and its use.
+std::string texte_resume_serie(const SerieTracee& serie);
+
+// "1 couple", "10 couples".
+std::string texte_couples(std::size_t nombre);
+
+// "F2 à 140 mm : 64.5 x 70.25 mm, anneau 512.34 mm², paroi mini 3 mm";
+// without the ring's area for a short list.
+std::string ligne_couple(const CoupleTrace& couple, bool avec_anneau = true);
+
+// "Planche 1 (200 x 150 mm) : F2, F3, F4 - occupation 46.7 %"
+std::string ligne_planche(const SerieTracee& serie, int planche);
+
+} // namespace bilobe

@@ -1,0 +1,73 @@
+#include "serie/serie_imbriquee.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace bilobe {
+
+namespace {
+
+// Letters of the names as tall as the templates' texts, smaller in a small hollow.
+constexpr double HAUTEUR_NOM = 3.5;         // mm
+constexpr double LARGEUR_PAR_HAUTEUR = 0.7; // a character's width for its height, with room
+
+} // namespace
+
+namespace {
+
+SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
+  SerieTracee serie{description, couples_de(description), {}, {}, {}, {}};
+  std::vector<PieceAImbriquer> pieces;
+  for (const CoupleSerie& couple : serie.tous) {
+    try {
+      CoupleTrace c = tracer_couple(couple, description.gabarit);
+      PieceAImbriquer piece{couple.nom, c.gabarit.cadre.largeur(), c.gabarit.cadre.hauteur()};
+      if (en_apercu) verifier_taille(piece, description.planche);
+      pieces.push_back(std::move(piece));
+      serie.couples.push_back(std::move(c));
+    } catch (const ErreurCouple& e) {
+      if (!en_apercu) throw;
+      serie.echecs.push_back({couple.nom, e.what()});
+    }
+  }
+  serie.imbrication = imbriquer(pieces, description.planche);
+  serie.occupation.assign(static_cast<std::size_t>(serie.imbrication.planches), 0);
+  const double aire_planche = description.planche.largeur * description.planche.hauteur;
+  for (std::size_t k = 0; k < serie.couples.size(); ++k)
+    serie.occupation[static_cast<std::size_t>(serie.imbrication.pieces[k].planche)] +=
+        std::abs(aire_signee(serie.couples[k].gabarit.exterieur)) / aire_planche;
+  return serie;
+}
+
+} // namespace
+
+SerieTracee preparer_serie(const DescriptionSerie& description) { return preparer(description, false); }
+
+SerieTracee apercu_serie(const DescriptionSerie& description) { return preparer(description, true); }
+
+Etiquette etiquette(const Gabarit& g, const std::string& nom) {
+  // The hollow crosses the centre line at its top and bottom.
+  constexpr double INFINI = std::numeric_limits<double>::infinity();
+  double bas = INFINI, haut = -INFINI, gauche = 0, droite = 0, bas_boite = INFINI, haut_boite = -INFINI;
+  for (const PointMm& p : g.interieur) {
+    gauche = std::min(gauche, p.x);
+    droite = std::max(droite, p.x);
+    bas_boite = std::min(bas_boite, p.y);
+    haut_boite = std::max(haut_boite, p.y);
+    if (p.x == 0) {
+      bas = std::min(bas, p.y);
+      haut = std::max(haut, p.y);
+    }
+  }
+  if (!(bas < haut)) {
+    bas = bas_boite;
+    haut = haut_boite;
+  }
+  const double caracteres = std::max<double>(1, static_cast<double>(nom.size()));
+  const double hauteur =
+      std::min({HAUTEUR_NOM, (haut - bas) / 2, (droite - gauche) / (caracteres * LARGEUR_PAR_HAUTEUR)});
+  return {{0, (bas + haut) / 2}, std::max(hauteur, 0.0)};
+}
+
+} // namespace bilobe

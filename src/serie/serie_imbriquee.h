@@ -1,0 +1,53 @@
+#pragma once
+
+#include "serie/description.h"
+#include "serie/imbrication.h"
+
+#include <vector>
+
+namespace bilobe {
+
+// A former of the series that cannot be made, and the error that says why.
+struct EchecCouple {
+  std::string nom;
+  std::string message; // "F3 : Division par zéro (xa / xtot)"
+};
+
+// A series ready to write: every former traced with its template, then
+// nested on the sheets.
+struct SerieTracee {
+  DescriptionSerie description;
+  std::vector<CoupleSerie> tous;    // every former, made or not
+  std::vector<CoupleTrace> couples; // those traced, cut and nested
+  std::vector<EchecCouple> echecs;  // the others (only while looking: see apercu_serie)
+  Imbrication imbrication;          // one place per former of `couples`
+  std::vector<double> occupation;   // per sheet: the share of its area inside the formers' outer lines
+};
+
+// Traces every former and nests them. Any failure (an invalid description,
+// a former that cannot be traced or cut, a former too large for a sheet)
+// raises before anything is returned, so that nothing is written.
+SerieTracee preparer_serie(const DescriptionSerie& description);
+
+// The same while the series is being designed: a former that fails is set
+// aside in `echecs` with its message and the others are still nested. An
+// invalid description still raises DescriptionInvalide.
+SerieTracee apercu_serie(const DescriptionSerie& description);
+
+// A former's place on its sheet: from its own frame (mm, y up) to the
+// sheet's (mm from the top left corner, y down).
+struct SurLaPlanche {
+  const Cadre& cadre;
+  PiecePlacee place;
+  PointMm operator()(PointMm p) const { return {place.x + (p.x - cadre.gauche), place.y + (cadre.haut - p.y)}; }
+};
+
+// Where the former's name is written: inside its hollow, which is waste,
+// on the centre line halfway up, small enough to stay in it.
+struct Etiquette {
+  PointMm centre;     // in the former's frame
+  double hauteur = 0; // of the letters, mm
+};
+Etiquette etiquette(const Gabarit& gabarit, const std::string& nom);
+
+} // namespace bilobe

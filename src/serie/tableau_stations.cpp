@@ -1,0 +1,101 @@
+#include "serie/tableau_stations.h"
+
+#include "common/erreurs.h"
+#include "common/lecture_nombre.h"
+#include "common/texte_affichable.h"
+#include "common/texte_nombre.h"
+
+namespace bilobe {
+
+namespace {
+
+// One cell: its number, or the reason it has none.
+std::optional<double> lire_cellule(const std::string& texte, std::string& defaut) {
+  if (texte.find_first_not_of(" \t\n") == std::string::npos) {
+    defaut = "cellule vide";
+    return std::nullopt;
+  }
+  if (!est_un_nombre(texte)) {
+    defaut = "« " + texte_affichable(texte, 40) + " » n'est pas un nombre (le séparateur décimal est le point)";
+    return std::nullopt;
+  }
+  try {
+    return lire_nombre(texte);
+  } catch (const ErreurExecution& e) {
+    defaut = e.what();
+    return std::nullopt;
+  }
+}
+
+} // namespace
+
+StationsLues lire_stations(const std::vector<LigneStation>& lignes) {
+  StationsLues lues;
+  std::optional<double> precedente;
+  for (std::size_t l = 0; l < lignes.size(); ++l) {
+    Station station;
+    bool complete = true;
+    for (std::size_t c = 0; c < COLONNES_STATION; ++c) {
+      std::string defaut;
+      const auto valeur = lire_cellule(lignes[l][c], defaut);
+      if (!valeur) {
+        lues.defauts.push_back({l, c, defaut});
+        complete = false;
+        continue;
+      }
+      (c == 0 ? station.position : station.cotes[c - 1]) = *valeur;
+    }
+    if (complete && precedente && !(*precedente < station.position))
+      lues.defauts.push_back({l, 0,
+                              std::string("position pas après celle de la station précédente (")
+                                  .append(texte_exact(*precedente))
+                                  .append(")")});
+    if (complete) precedente = station.position;
+    lues.stations.push_back(station);
+  }
+  return lues;
+}
+
+std::vector<LigneStation> lignes_de(const std::vector<Station>& stations) {
+  std::vector<LigneStation> lignes;
+  for (const Station& s : stations) {
+    LigneStation ligne;
+    ligne[0] = texte_exact(s.position);
+    for (std::size_t c = 0; c < NB_COTES; ++c) ligne[c + 1] = texte_exact(s.cotes[c]);
+    lignes.push_back(ligne);
+  }
+  return lignes;
+}
+
+std::optional<std::vector<double>> lire_positions(std::string_view texte, std::string& defaut) {
+  std::vector<double> positions;
+  std::size_t debut = 0;
+  while (debut < texte.size()) {
+    const std::size_t fin = std::min(texte.find_first_of(",; \t\n", debut), texte.size());
+    const std::string morceau(texte.substr(debut, fin - debut));
+    debut = fin + 1;
+    if (morceau.empty()) continue;
+    if (!est_un_nombre(morceau)) {
+      defaut = "« " + texte_affichable(morceau, 40) + " » n'est pas une position";
+      return std::nullopt;
+    }
+    try {
+      positions.push_back(lire_nombre(morceau));
+    } catch (const ErreurExecution& e) {
+      defaut = e.what();
+      return std::nullopt;
+    }
+  }
+  return positions;
+}
+
+std::string texte_positions(const std::vector<double>& positions) {
+  std::string texte;
+  for (const double p : positions) {
+    if (!texte.empty()) texte += ", ";
+    texte += texte_exact(p);
+  }
+  return texte;
+}
+
+} // namespace bilobe

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "serie/description.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bilobe {
+
+// The stations as a table of texts, one row a station: its position, then
+// its eight dimensions in the order of COTES.
+inline constexpr std::size_t COLONNES_STATION = 1 + NB_COTES;
+using LigneStation = std::array<std::string, COLONNES_STATION>;
+
+// A cell that cannot be read, and why (French, for a tooltip).
+struct DefautCellule {
+  std::size_t ligne = 0;
+  std::size_t colonne = 0;
+  std::string message;
+};
+
+struct StationsLues {
+  std::vector<Station> stations; // complete only when there is no fault
+  std::vector<DefautCellule> defauts;
+};
+
+// Each cell read by the number reading rule; a cell that is not wholly a
+// number, and a position not beyond the one of the row above, are faults.
+StationsLues lire_stations(const std::vector<LigneStation>& lignes);
+
+// The texts of stations, each number the shortest that reads back the same.
+std::vector<LigneStation> lignes_de(const std::vector<Station>& stations);
+
+// "0, 40, 95.5": positions of formers, separated by commas, semicolons or
+// blanks. Nothing when a piece is not a number; `defaut` then says which.
+std::optional<std::vector<double>> lire_positions(std::string_view texte, std::string& defaut);
+std::string texte_positions(const std::vector<double>& positions);
+
+} // namespace bilobe
