@@ -1,7 +1,6 @@
 #include "cli/cadre_commande.h"
 
 #include "common/erreurs.h"
-#include "serie/description.h"
 
 #include <exception>
 #include <new>

@@ -19,6 +19,9 @@ ErreurExecution::ErreurExecution(GenreErreur genre, std::string lieu, std::strin
     : std::runtime_error(composer(genre, lieu, detail)), genre_(genre), lieu_(std::move(lieu)),
       detail_(std::move(detail)) {}
 
+ErreurCouple::ErreurCouple(const std::string& nom, const ErreurExecution& cause)
+    : ErreurExecution(cause.genre(), cause.lieu(), cause.detail()), texte_(nom + " : " + cause.what()) {}
+
 void ErreurExecution::relancer_dans(const std::string& etape) const { lever(genre_, etape + " : " + lieu_, detail_); }
 
 std::string nom_erreur(GenreErreur genre) {

@@ -45,6 +45,24 @@ using IndiceHorsLimites = Erreur<GenreErreur::IndiceHorsLimites>;
 using Depassement = Erreur<GenreErreur::Depassement>;
 using ErreurFichier = Erreur<GenreErreur::Fichier>;
 
+// A description that cannot make a series: the fuselage file is wrong, not
+// the computation.
+class DescriptionInvalide : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// The error of one former of a series: its name, then the error as the
+// window would show it ("F3 : Division par zéro (xa / xtot)").
+class ErreurCouple : public ErreurExecution {
+public:
+  ErreurCouple(const std::string& nom, const ErreurExecution& cause);
+  const char* what() const noexcept override { return texte_.c_str(); }
+
+private:
+  std::string texte_;
+};
+
 // "Division par zéro", "Dépassement de capacité"…
 std::string nom_erreur(GenreErreur genre);
 

@@ -1,4 +1,5 @@
 #include "formats/format_gabarit.h"
+#include "formats/legende.h"
 
 #include "common/texte_mm.h"
 #include "formats/texte_dat.h"

@@ -1,4 +1,5 @@
 #include "formats/gabarit_dxf.h"
+#include "formats/legende.h"
 
 #include "common/texte_mm.h"
 #include "formats/ecrivain_dxf.h"
@@ -54,7 +55,7 @@ std::string contenu_dxf(const Gabarit& g) {
   Dxf dxf(64 * (g.exterieur.size() + g.interieur.size()) + 2048);
   const PointMm base_texte{g.cadre.gauche, g.axe.debut.y - 2 * TEXTE.hauteur};
   const Cadre tout = reunion(reunion(reunion(g.cadre, cadre_repere(g.axe)), cadre_repere(g.niveau)),
-                             boite_texte(base_texte, g.legende));
+                             boite_texte(base_texte, legende_gabarit(g)));
   const Placement place{-tout.gauche, -tout.bas};
   dxf.entete(place({tout.gauche, tout.bas}), place({tout.droite, tout.haut}));
 
@@ -72,7 +73,7 @@ std::string contenu_dxf(const Gabarit& g) {
   ligne(dxf, g.axe, place);
   ligne(dxf, g.niveau, place);
   dxf(0, "TEXT")(8, REPERES.calque).point(10, place(base_texte));
-  dxf(40, texte_mm(TEXTE.hauteur))(1, vers_windows_1252(g.legende));
+  dxf(40, texte_mm(TEXTE.hauteur))(1, vers_windows_1252(legende_gabarit(g)));
   dxf(0, "ENDSEC");
   return dxf.fin();
 }

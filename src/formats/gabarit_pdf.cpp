@@ -1,4 +1,5 @@
 #include "formats/gabarit_pdf.h"
+#include "formats/legende.h"
 
 #include "common/erreurs.h"
 #include "formats/date_pdf.h"
@@ -128,7 +129,7 @@ void dessiner_bande(QPainter& p, const GabaritNomme& g, const PageGabarit& page,
 
   const QString nom = g.nom.empty() ? QString() : QString::fromStdString(g.nom) + QStringLiteral(" - ");
   const double x = CARRE_GAUCHE + CARRE_COTE + 5;
-  texte(p, x, CARRE_HAUT + 3, nom + QString::fromStdString(g.gabarit->legende));
+  texte(p, x, CARRE_HAUT + 3, nom + QString::fromStdString(legende_gabarit(*g.gabarit)));
   texte(p, x, CARRE_HAUT + 8, QString::fromUtf8("Carré : 10 mm - imprimer à 100 % (taille réelle)"));
   texte(p, x, CARRE_HAUT + 13,
         nom + QString::fromUtf8("Page %1/%2 (ligne %3, colonne %4)")
@@ -154,7 +155,7 @@ Feuilles feuilles_de(const Gabarit& g) {
 
 } // namespace
 
-std::string contenu_pdf(const Gabarit& g) { return contenu_pdf({{std::string(), &g}}, g.legende); }
+std::string contenu_pdf(const Gabarit& g) { return contenu_pdf({{std::string(), &g}}, legende_gabarit(g)); }
 
 std::string contenu_pdf(const std::vector<GabaritNomme>& gabarits, const std::string& titre) {
   std::vector<Feuilles> feuilles;

@@ -1,4 +1,5 @@
 #include "formats/gabarit_svg.h"
+#include "formats/legende.h"
 
 #include "common/texte_mm.h"
 #include "formats/chemin_svg.h"
@@ -40,7 +41,7 @@ std::string contenu_svg(const Gabarit& g) {
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
          "version=\"1.1\" width=\"" +
          l + "mm\" height=\"" + h + "mm\" viewBox=\"0 0 " + l + " " + h + "\">\n";
-  svg += "  <title>" + g.legende + "</title>\n"; // digits and fixed words only: nothing to escape
+  svg += "  <title>" + legende_gabarit(g) + "</title>\n"; // digits and fixed words only: nothing to escape
   const std::string largeur_trait = texte_mm(LARGEUR_FICHIER);
   // Two layers, so that a laser program can switch the marks off; the
   // inside first, so that programs that cut in drawing order free the part last.
@@ -54,7 +55,7 @@ std::string contenu_svg(const Gabarit& g) {
   svg += ligne(g.axe, page) + ligne(g.niveau, page);
   svg += "    <text x=\"" + texte_mm(MARGE) + "\" y=\"" + texte_mm(hauteur_legende + BANDE_LEGENDE / 2) +
          "\" font-family=\"sans-serif\" font-size=\"" + texte_mm(TEXTE.hauteur) + "\" fill=\"" + hexa(TEXTE.couleur) +
-         "\" stroke=\"none\">" + g.legende + "</text>\n";
+         "\" stroke=\"none\">" + legende_gabarit(g) + "</text>\n";
   svg += "  </g>\n";
   svg += "</svg>\n";
   return svg;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/gabarit.h"
+#include "geometry/boucle.h"
 
 namespace bilobe {
 

@@ -1,5 +1,7 @@
 #include "geometry/forme.h"
 
+#include "geometry/lignes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/gabarit.h"
+#include "geometry/boucle.h"
 #include "geometry/trace.h"
 
 #include <string>
@@ -18,6 +18,13 @@ struct VerificationForme {
 };
 VerificationForme verifier_forme(const ResultatTrace& trace);
 VerificationForme verifier_forme(const ResultatTrace& trace, const Boucle& exterieur, const Boucle& interieur);
+
+// The thinnest and thickest wall: from a point of the inner line to the
+// outer line.
+struct Paroi {
+  double mince = 0;
+  double epaisse = 0;
+};
 
 // The wall between the two lines: the shortest and the longest distance from
 // a point of the inner line to the outer line.

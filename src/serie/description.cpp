@@ -1,5 +1,6 @@
 #include "serie/description.h"
 
+#include "common/lecture_nombre.h"
 #include "common/texte_nombre.h"
 
 #include <cmath>
@@ -99,8 +100,7 @@ std::vector<double> positions_des_couples(const DescriptionSerie& d) {
   return positions;
 }
 
-std::vector<CoupleSerie> couples_de(const DescriptionSerie& d) {
-  const std::vector<double> positions = positions_des_couples(d);
+std::vector<Courbe> courbes_de(const DescriptionSerie& d) {
   std::vector<double> x;
   for (const Station& s : d.stations) x.push_back(s.position);
   std::vector<Courbe> courbes;
@@ -109,15 +109,22 @@ std::vector<CoupleSerie> couples_de(const DescriptionSerie& d) {
     for (const Station& s : d.stations) y.push_back(s.cotes[c]);
     courbes.emplace_back(x, std::move(y), d.interpolation);
   }
+  return courbes;
+}
 
+std::vector<CoupleSerie> couples_aux(const std::vector<double>& positions, const std::vector<Courbe>& courbes,
+                                     const DescriptionSerie& d) {
   std::vector<CoupleSerie> couples;
   for (std::size_t i = 0; i < positions.size(); ++i) {
     CoupleSerie couple;
     couple.nom = "F";
     couple.nom += std::to_string(i + 1); // appended: see cle_de_station
     couple.position = positions[i];
-    for (std::size_t c = 0; c < NB_COTES; ++c)
-      couple.champs.*(COTES[c].champ) = texte_au_centieme(courbes[c](positions[i]));
+    for (std::size_t c = 0; c < NB_COTES; ++c) {
+      std::string& texte = couple.champs.*(COTES[c].champ);
+      texte = texte_au_centieme(courbes[c](positions[i]));
+      couple.cotes[c] = lire_nombre(texte);
+    }
     couple.champs.nbptel = d.nbptel;
     couple.champs.nbptseg = d.nbptseg;
     couple.champs.ch = d.ch;
@@ -127,8 +134,10 @@ std::vector<CoupleSerie> couples_de(const DescriptionSerie& d) {
   return couples;
 }
 
-ErreurCouple::ErreurCouple(const std::string& nom, const ErreurExecution& cause)
-    : ErreurExecution(cause.genre(), cause.lieu(), cause.detail()), texte_(nom + " : " + cause.what()) {}
+std::vector<CoupleSerie> couples_de(const DescriptionSerie& d) {
+  const std::vector<double> positions = positions_des_couples(d);
+  return couples_aux(positions, courbes_de(d), d);
+}
 
 CoupleTrace tracer_couple(const CoupleSerie& couple, const OptionsGabarit& options) {
   try {
@@ -138,12 +147,6 @@ CoupleTrace tracer_couple(const CoupleSerie& couple, const OptionsGabarit& optio
   } catch (const ErreurExecution& e) {
     throw ErreurCouple(couple.nom, e);
   }
-}
-
-std::vector<CoupleTrace> tracer_serie(const DescriptionSerie& d) {
-  std::vector<CoupleTrace> traces;
-  for (const CoupleSerie& couple : couples_de(d)) traces.push_back(tracer_couple(couple, d.gabarit));
-  return traces;
 }
 
 } // namespace bilobe

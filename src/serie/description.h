@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/erreurs.h"
 #include "geometry/gabarit.h"
 #include "geometry/parametres.h"
 #include "geometry/trace.h"
@@ -7,7 +8,6 @@
 
 #include <array>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -74,25 +74,26 @@ struct DefautDescription {
 };
 std::optional<DefautDescription> defaut_description(const DescriptionSerie& description);
 
-// A description that cannot make a series: the fuselage file is wrong, not
-// the computation.
-class DescriptionInvalide : public std::runtime_error {
-public:
-  using std::runtime_error::runtime_error;
-};
-
 // One former of the series: its name (F1…), where it stands, and the field
 // texts the window would trace it from.
 struct CoupleSerie {
   std::string nom;
   double position = 0;
   ChampsCouple champs;
+  std::array<double, NB_COTES> cotes{}; // the values the window reads from those texts, in the order of COTES
 };
 
 // Where the formers stand, in order.
 std::vector<double> positions_des_couples(const DescriptionSerie& description);
-// Each dimension interpolated at each position, rounded to 0.01 mm as field
-// texts. An invalid description raises DescriptionInvalide.
+// Each dimension along the fuselage, through the stations, in the order of
+// COTES. The description must be valid (positions_des_couples checks it).
+std::vector<Courbe> courbes_de(const DescriptionSerie& description);
+// Each dimension read on its curve at each position, rounded to 0.01 mm as
+// field texts.
+std::vector<CoupleSerie> couples_aux(const std::vector<double>& positions, const std::vector<Courbe>& courbes,
+                                     const DescriptionSerie& description);
+// The same from the description alone. An invalid description raises
+// DescriptionInvalide.
 std::vector<CoupleSerie> couples_de(const DescriptionSerie& description);
 
 // A former traced as the window traces it, and its template.
@@ -102,20 +103,6 @@ struct CoupleTrace {
   Gabarit gabarit;
 };
 
-// The error of one former of a series: its name, then the error as the
-// window would show it ("F3 : Division par zéro (xa / xtot)").
-class ErreurCouple : public ErreurExecution {
-public:
-  ErreurCouple(const std::string& nom, const ErreurExecution& cause);
-  const char* what() const noexcept override { return texte_.c_str(); }
-
-private:
-  std::string texte_;
-};
-
-// Every former traced and its template built; a former that fails its trace
-// or the shape check stops the series with an ErreurCouple.
-std::vector<CoupleTrace> tracer_serie(const DescriptionSerie& description);
 CoupleTrace tracer_couple(const CoupleSerie& couple, const OptionsGabarit& options);
 
 } // namespace bilobe

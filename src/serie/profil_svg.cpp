@@ -1,9 +1,9 @@
 #include "serie/profil_svg.h"
 
-#include "common/lecture_nombre.h"
 #include "common/texte_mm.h"
 #include "formats/style_gabarit.h"
 #include "formats/texte_xml.h"
+#include "serie/resume_serie.h"
 
 #include <algorithm>
 
@@ -48,13 +48,14 @@ struct Ligne {
 
 // Dimension `cote` along the fuselage: through every station, and between
 // two of them as the series interpolates (a straight line needs no more).
-Ligne ligne_de(const DescriptionSerie& d, std::size_t cote, double signe) {
+Ligne ligne_de(const SerieTracee& serie, std::size_t cote, double signe) {
+  const DescriptionSerie& d = serie.description;
+  const Courbe& courbe = serie.courbes[cote];
   std::vector<double> x, y;
   for (const Station& s : d.stations) {
     x.push_back(s.position);
     y.push_back(s.cotes[cote]);
   }
-  const Courbe courbe(x, y, d.interpolation);
   const int pas = d.interpolation == Interpolation::Lisse ? ECHANTILLONS : 1;
   Ligne ligne;
   for (std::size_t k = 0; k + 1 < x.size(); ++k)
@@ -157,13 +158,13 @@ double plus_bas(const Ligne& l) { return *std::min_element(l.y.begin(), l.y.end(
 
 std::string contenu_profil_svg(const SerieTracee& serie) {
   const DescriptionSerie& d = serie.description;
-  const Ligne dos = ligne_de(d, YTOT, 1), ventre = ligne_de(d, YINF, -1);
-  const Ligne droite = ligne_de(d, XTOT, 1), gauche = ligne_de(d, XTOT, -1);
+  const Ligne dos = ligne_de(serie, YTOT, 1), ventre = ligne_de(serie, YINF, -1);
+  const Ligne droite = ligne_de(serie, XTOT, 1), gauche = ligne_de(serie, XTOT, -1);
   // Each former as cut: the dimensions of its own field texts.
   std::vector<Cotes> cote, dessus;
   for (const CoupleSerie& c : serie.tous) {
-    cote.push_back({lire_nombre(c.champs.ytot), -lire_nombre(c.champs.yinf)});
-    const double demi = lire_nombre(c.champs.xtot);
+    cote.push_back({c.cotes[YTOT], -c.cotes[YINF]});
+    const double demi = c.cotes[XTOT];
     dessus.push_back({demi, -demi});
   }
   double haut_cote = plus_haut(dos), bas_cote = plus_bas(ventre), haut_dessus = plus_haut(droite);
@@ -190,7 +191,7 @@ std::string contenu_profil_svg(const SerieTracee& serie) {
   svg += "  <title>" + nom + " - profil</title>\n";
   svg += "  <rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
   const std::string lissage = d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire";
-  const std::string suite = " - " + std::to_string(serie.tous.size()) + " couples, interpolation " + lissage;
+  const std::string suite = " - " + texte_couples(serie.tous.size()) + ", interpolation " + lissage;
   svg += dessiner_vue(serie, t, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
   svg += dessiner_vue(serie, t, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
   svg += "</svg>\n";

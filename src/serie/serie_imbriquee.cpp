@@ -17,7 +17,9 @@ constexpr double LARGEUR_PAR_HAUTEUR = 0.7; // a character's width for its heigh
 namespace {
 
 SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
-  SerieTracee serie{description, couples_de(description), {}, {}, {}, {}};
+  const std::vector<double> positions = positions_des_couples(description); // checks the description
+  std::vector<Courbe> courbes = courbes_de(description);
+  SerieTracee serie{description, couples_aux(positions, courbes, description), {}, {}, {}, {}, std::move(courbes)};
   std::vector<PieceAImbriquer> pieces;
   for (const CoupleSerie& couple : serie.tous) {
     try {

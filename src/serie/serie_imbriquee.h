@@ -22,6 +22,7 @@ struct SerieTracee {
   std::vector<EchecCouple> echecs;  // the others (only while looking: see apercu_serie)
   Imbrication imbrication;          // one place per former of `couples`
   std::vector<double> occupation;   // per sheet: the share of its area inside the formers' outer lines
+  std::vector<Courbe> courbes;      // each dimension along the fuselage, in the order of COTES
 };
 
 // Traces every former and nests them. Any failure (an invalid description,

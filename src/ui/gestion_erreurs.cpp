@@ -1,6 +1,6 @@
 #include "ui/gestion_erreurs.h"
 
-#include "serie/description.h"
+#include "common/erreurs.h"
 
 #include <new>
 

@@ -1,3 +1,4 @@
+#include "formats/legende.h"
 #include "common/erreurs.h"
 #include "common/texte_mm.h"
 #include "formats/format_gabarit.h"
@@ -60,7 +61,7 @@ TEST(FichiersGabarit, SvgEnMillimetres) {
     EXPECT_EQ(occurrences(svg, " Z\"/>"), 2u);
     EXPECT_EQ(occurrences(svg, " L "), g.exterieur.size() + g.interieur.size() - 2);
     EXPECT_EQ(occurrences(svg, "<line "), 2u);
-    EXPECT_NE(svg.find(">" + g.legende + "</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">" + legende_gabarit(g) + "</text>"), std::string::npos);
   }
 }
 

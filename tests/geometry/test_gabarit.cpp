@@ -1,4 +1,5 @@
 #include "common/erreurs.h"
+#include "formats/legende.h"
 #include "geometry/gabarit.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +84,7 @@ TEST(Gabarit, LegendeEtReperes) {
   c.ep = "2,5"; // read as 2, as in the window
   const Gabarit g = construire_gabarit(tracer(c));
   // Width, then height; the thinnest and thickest wall.
-  EXPECT_EQ(g.legende, "Couple bi-lobé 100 x 140.5 mm - paroi 1.70 à 2.00 mm");
+  EXPECT_EQ(legende_gabarit(g), "Couple bi-lobé 100 x 140.5 mm - paroi 1.70 à 2.00 mm");
   EXPECT_EQ(g.axe.debut, (PointMm{0, -45.5}));
   EXPECT_EQ(g.axe.fin, (PointMm{0, 105}));
   EXPECT_EQ(g.niveau.debut, (PointMm{-55, 0}));

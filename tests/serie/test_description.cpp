@@ -1,5 +1,6 @@
 #include "common/texte_nombre.h"
 #include "serie/description.h"
+#include "serie/serie_imbriquee.h"
 #include "serie/interpolation.h"
 
 #include <gtest/gtest.h>
@@ -201,7 +202,7 @@ TEST(Serie, CoupleQuiEchoueNommeAvecLErreurDeLaFenetre) {
   }
   ASSERT_FALSE(fenetre.empty());
   try {
-    tracer_serie(d);
+    preparer_serie(d);
     FAIL() << "le couple F2 devait échouer";
   } catch (const ErreurCouple& e) {
     EXPECT_EQ(std::string(e.what()), "F2 : " + fenetre);
@@ -213,7 +214,7 @@ TEST(Serie, FormeImpossibleNommee) {
   DescriptionSerie d = deux_stations({50, 100, 30, 60, 40, 30, 20, 10}, {50, 100, 30, 60, 40, 30, 20, 0});
   d.nombre = 2;
   try {
-    tracer_serie(d);
+    preparer_serie(d);
     FAIL() << "le couple F2 devait être refusé";
   } catch (const ErreurCouple& e) {
     EXPECT_EQ(std::string(e.what()).rfind("F2 : ", 0), 0u) << e.what();

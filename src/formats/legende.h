@@ -1,0 +1,15 @@
+#pragma once
+
+#include "geometry/gabarit.h"
+
+#include <string>
+
+namespace bilobe {
+
+// "Couple bi-lobé 100 x 140 mm - paroi 8.33 à 10.00 mm": width, then height.
+std::string legende_gabarit(const Gabarit& gabarit);
+
+// "paroi 8.33 à 10.00 mm": the thinnest and thickest wall, to 0.01 mm.
+std::string texte_paroi(const Paroi& paroi);
+
+} // namespace bilobe

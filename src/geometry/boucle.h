@@ -1,0 +1,35 @@
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+namespace bilobe {
+
+// A point of the whole former in millimetres: x across from the centre line,
+// y up from the level where the side is widest (the trace's own frame).
+struct PointMm {
+  double x = 0;
+  double y = 0;
+  bool operator==(const PointMm&) const = default;
+};
+
+// A closed line: the last point joins the first and is not repeated.
+using Boucle = std::vector<PointMm>;
+
+// A box, edges parallel to the axes.
+struct Cadre {
+  double gauche = 0;
+  double droite = 0;
+  double bas = 0;
+  double haut = 0;
+  double largeur() const { return droite - gauche; }
+  double hauteur() const { return haut - bas; }
+};
+
+// The box around the points of every loop given (at least one point in all).
+Cadre cadre_de(std::initializer_list<const Boucle*> boucles);
+
+// Shoelace formula: positive for a counter-clockwise loop.
+double aire_signee(const Boucle& boucle);
+
+} // namespace bilobe
