@@ -2,8 +2,8 @@
 
 #include "common/calcul.h"
 #include "common/liste_points.h"
+#include "geometry/contour.h"
 #include "geometry/parametres.h"
-#include "geometry/trace.h"
 
 #include <cmath>
 

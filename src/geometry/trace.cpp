@@ -53,12 +53,6 @@ void construire_dans(const ValeursCouple& valeurs, ContourMm& contour) {
 
 } // namespace
 
-ContourMm construire_contour(const ValeursCouple& valeurs) {
-  ContourMm contour;
-  construire_dans(valeurs, contour);
-  return contour;
-}
-
 ResultatTrace tracer(const ChampsCouple& champs) {
   ResultatTrace r(champs);
   construire_dans(r.valeurs, r.contour);

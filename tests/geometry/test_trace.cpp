@@ -72,7 +72,7 @@ TEST(Parametres, EpaisseurEnSimplePrecision) {
 }
 
 TEST(ContourMm, DefautsSansSegments) {
-  const ContourMm c = construire_contour(ValeursCouple(defauts()));
+  const ContourMm c = tracer(defauts()).contour;
   ASSERT_EQ(c.nbpts(), 549);
   verifier_points(c.liste, {
                                {1, -1.0255171425766557e-8, -40.0f},
@@ -100,7 +100,7 @@ TEST(ContourMm, DefautsSansSegments) {
 }
 
 TEST(ContourMm, DefautsAvecLesDeuxSegments) {
-  const ContourMm c = construire_contour(ValeursCouple(defauts(1, 1)));
+  const ContourMm c = tracer(defauts(1, 1)).contour;
   ASSERT_EQ(c.nbpts(), 629);
   std::vector<PointAttendu> attendus = {
       {21, 29.99999999589793, -40.0f},
@@ -139,7 +139,7 @@ TEST(ContourMm, NombreDePoints) {
     ChampsCouple c = defauts(k.ch, k.cv);
     c.nbptel = k.nbptel;
     c.nbptseg = k.nbptseg;
-    EXPECT_EQ(construire_contour(ValeursCouple(c)).nbpts(), k.attendu)
+    EXPECT_EQ(tracer(c).contour.nbpts(), k.attendu)
         << k.nbptel << " / " << k.nbptseg << " ch=" << k.ch << " cv=" << k.cv;
   }
 }
@@ -147,7 +147,7 @@ TEST(ContourMm, NombreDePoints) {
 TEST(ContourMm, ArcsVidesPourUnDemiPoint) {
   ChampsCouple c = defauts();
   c.nbptel = "0.5";
-  const ContourMm r = construire_contour(ValeursCouple(c));
+  const ContourMm r = tracer(c).contour;
   ASSERT_EQ(r.nbpts(), 9);
   const float ys[] = {100, 97.5f, 95, 92.5f, -30, -32.5f, -35, -37.5f, -40};
   for (int k = 1; k <= 9; ++k) {
@@ -159,7 +159,7 @@ TEST(ContourMm, ArcsVidesPourUnDemiPoint) {
 TEST(ContourMm, EpaisseurQuiRetourneLArcInferieur) {
   ChampsCouple c = defauts(0, 1);
   c.ep = "35";
-  const ContourMm r = construire_contour(ValeursCouple(c));
+  const ContourMm r = tracer(c).contour;
   // a0 = 15, b0 = -15: the inner lower arc rises from (15, -20) towards (0, -5).
   const int debut_arc = 3 * 90 + 20 + 4 + 2 * 90 + 20 + 1;
   EXPECT_EQ(r.liste.x(debut_arc), 15);
@@ -172,7 +172,7 @@ TEST(ContourMm, EpaisseurQuiRetourneLArcInferieur) {
 TEST(ContourMm, SegmentHorizontalNul) {
   ChampsCouple c = defauts(1, 0);
   c.segh.assign(1, '0'); // not "= \"0\"": GCC 12 warns wrongly (-Wrestrict) on it
-  const ContourMm r = construire_contour(ValeursCouple(c));
+  const ContourMm r = tracer(c).contour;
   ASSERT_EQ(r.nbpts(), 589);
   for (int k = 1; k <= 20; ++k) {
     EXPECT_EQ(r.liste.x(k), 0) << k;
