@@ -2,8 +2,9 @@
 
 #include "common/texte_mm.h"
 #include "formats/style_gabarit.h"
-#include "geometry/gabarit.h"
+#include "geometry/boucle.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,21 @@ public:
     (*this)(9, "$MEASUREMENT")(70, "1"); // metric, for those that look there (Inkscape)
     (*this)(9, "$EXTMIN").point(10, min)(9, "$EXTMAX").point(10, max);
     return (*this)(0, "ENDSEC");
+  }
+  // The line types and the layers: every line continuous, each layer of the
+  // vocabulary with its colour.
+  Dxf& tables(std::initializer_list<const style_gabarit::Trait*> calques) {
+    section("TABLES");
+    (*this)(0, "TABLE")(2, "LTYPE")(70, "1");
+    (*this)(0, "LTYPE")(2, "CONTINUOUS")(70, "0")(3, "Solid line")(72, "65")(73, "0")(40, "0");
+    (*this)(0, "ENDTAB");
+    (*this)(0, "TABLE")(2, "LAYER")(70, std::to_string(calques.size()));
+    for (const style_gabarit::Trait* trait : calques) calque(*trait);
+    return (*this)(0, "ENDTAB")(0, "ENDSEC");
+  }
+  // A line of text from its base point, as tall as `hauteur` mm.
+  Dxf& texte(const char* calque, PointMm base, double hauteur, std::string_view mots) {
+    return (*this)(0, "TEXT")(8, calque).point(10, base)(40, texte_mm(hauteur))(1, mots);
   }
   // A closed line on a layer, its points already placed.
   template <class Placer> Dxf& polyligne_fermee(const char* calque, const Boucle& boucle, const Placer& placer) {

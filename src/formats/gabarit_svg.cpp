@@ -1,9 +1,9 @@
 #include "formats/gabarit_svg.h"
-#include "formats/legende.h"
 
 #include "common/texte_mm.h"
-#include "formats/chemin_svg.h"
-#include "formats/style_gabarit.h"
+#include "formats/ecrivain_svg.h"
+#include "formats/ecrivain_vectoriel.h"
+#include "formats/legende.h"
 
 namespace bilobe {
 
@@ -12,53 +12,49 @@ namespace {
 using namespace gabarit_svg;
 using namespace style_gabarit;
 
-// From the former's frame (y up) to the page's (y down, origin top left).
-struct Page {
-  const Cadre& cadre;
-  double x_mm(double mm) const { return MARGE + (mm - cadre.gauche); }
-  double y_mm(double mm) const { return MARGE + (cadre.haut - mm); }
-  std::string x(double mm) const { return texte_mm(x_mm(mm)); }
-  std::string y(double mm) const { return texte_mm(y_mm(mm)); }
-  PointMm operator()(PointMm p) const { return {x_mm(p.x), y_mm(p.y)}; }
-};
+// From the former's frame (y up) to the page's (y down, origin top left),
+// the caption in a band under the bottom margin.
+class GabaritSvg : public EcrivainVectoriel {
+public:
+  explicit GabaritSvg(const Gabarit& g)
+      : cadre_(g.cadre), hauteur_dessin_(g.cadre.hauteur() + 2 * MARGE),
+        svg_(g.cadre.largeur() + 2 * MARGE, hauteur_dessin_ + BANDE_LEGENDE, true) {
+    svg_.titre(legende_gabarit(g)); // digits and fixed words only: nothing to escape
+  }
+  void calque(const Trait& trait) override {
+    if (ouvert_) svg_.fermer();
+    svg_.calque(trait, attributs_trait(trait));
+    ouvert_ = true;
+  }
+  void boucle(const Boucle& b) override {
+    svg_.chemin(b, [this](PointMm p) { return place(p); });
+  }
+  void ligne(const Repere& r) override { svg_.ligne(place(r.debut), place(r.fin)); }
+  void legende(const std::string& utf8) override {
+    svg_.texte({MARGE, hauteur_dessin_ + BANDE_LEGENDE / 2}, utf8,
+               " font-family=\"sans-serif\" font-size=\"" + texte_mm(TEXTE.hauteur) + "\" fill=\"" +
+                   hexa(TEXTE.couleur) + "\" stroke=\"none\"");
+  }
+  std::string fin() override {
+    if (ouvert_) svg_.fermer();
+    return svg_.fin();
+  }
 
-std::string ligne(const Repere& r, const Page& page) {
-  return "    <line x1=\"" + page.x(r.debut.x) + "\" y1=\"" + page.y(r.debut.y) + "\" x2=\"" + page.x(r.fin.x) +
-         "\" y2=\"" + page.y(r.fin.y) + "\"/>\n";
-}
+private:
+  PointMm place(PointMm p) const { return {MARGE + (p.x - cadre_.gauche), MARGE + (cadre_.haut - p.y)}; }
+
+  Cadre cadre_;
+  double hauteur_dessin_;
+  DocumentSvg svg_;
+  bool ouvert_ = false;
+};
 
 } // namespace
 
 std::string contenu_svg(const Gabarit& g) {
-  const Page page{g.cadre};
-  const double largeur = g.cadre.largeur() + 2 * MARGE;
-  const double hauteur_legende = g.cadre.hauteur() + 2 * MARGE;
-  const double hauteur = hauteur_legende + BANDE_LEGENDE;
-  const std::string l = texte_mm(largeur);
-  const std::string h = texte_mm(hauteur);
-
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
-         "version=\"1.1\" width=\"" +
-         l + "mm\" height=\"" + h + "mm\" viewBox=\"0 0 " + l + " " + h + "\">\n";
-  svg += "  <title>" + legende_gabarit(g) + "</title>\n"; // digits and fixed words only: nothing to escape
-  const std::string largeur_trait = texte_mm(LARGEUR_FICHIER);
-  // Two layers, so that a laser program can switch the marks off; the
-  // inside first, so that programs that cut in drawing order free the part last.
-  svg += "  <g id=\"contour\" inkscape:groupmode=\"layer\" inkscape:label=\"Découpe\" fill=\"none\" stroke=\"" +
-         hexa(DECOUPE.couleur) + "\" stroke-width=\"" + largeur_trait + "\">\n";
-  svg += chemin_svg(g.interieur, page) + chemin_svg(g.exterieur, page);
-  svg += "  </g>\n";
-  svg += "  <g id=\"reperes\" inkscape:groupmode=\"layer\" inkscape:label=\"Repères\" fill=\"none\" stroke=\"" +
-         hexa(REPERES.couleur) + "\" stroke-width=\"" + largeur_trait + "\" stroke-dasharray=\"" +
-         texte_mm(REPERES.tiret) + " " + texte_mm(REPERES.espace) + "\">\n";
-  svg += ligne(g.axe, page) + ligne(g.niveau, page);
-  svg += "    <text x=\"" + texte_mm(MARGE) + "\" y=\"" + texte_mm(hauteur_legende + BANDE_LEGENDE / 2) +
-         "\" font-family=\"sans-serif\" font-size=\"" + texte_mm(TEXTE.hauteur) + "\" fill=\"" + hexa(TEXTE.couleur) +
-         "\" stroke=\"none\">" + legende_gabarit(g) + "</text>\n";
-  svg += "  </g>\n";
-  svg += "</svg>\n";
-  return svg;
+  GabaritSvg svg(g);
+  dessiner_gabarit(g, svg);
+  return svg.fin();
 }
 
 } // namespace bilobe

@@ -30,20 +30,14 @@ std::string contenu_planches_dxf(const SerieTracee& serie) {
   // Each sheet's number is written under it.
   const double base_numero = -2 * TEXTE.hauteur;
   dxf.entete({0, base_numero - TEXTE.hauteur / 3}, {n * pl.largeur + (n - 1) * ECART_PLANCHES, pl.hauteur});
-  dxf.section("TABLES");
-  dxf(0, "TABLE")(2, "LTYPE")(70, "1");
-  dxf(0, "LTYPE")(2, "CONTINUOUS")(70, "0")(3, "Solid line")(72, "65")(73, "0")(40, "0");
-  dxf(0, "ENDTAB");
-  dxf(0, "TABLE")(2, "LAYER")(70, "3").calque(PLANCHE).calque(DECOUPE).calque(REPERES)(0, "ENDTAB");
-  dxf(0, "ENDSEC");
+  dxf.tables({&PLANCHE, &DECOUPE, &REPERES});
 
   dxf.section("ENTITIES");
   for (int k = 0; k < n; ++k) {
     const VersLeFichier vers{k * pas, pl.hauteur};
     const Boucle bord{{0, 0}, {0, pl.hauteur}, {pl.largeur, pl.hauteur}, {pl.largeur, 0}};
     dxf.polyligne_fermee(PLANCHE.calque, bord, [&](PointMm p) { return PointMm{vers.decalage + p.x, p.y}; });
-    dxf(0, "TEXT")(8, REPERES.calque).point(10, {vers.decalage, base_numero});
-    dxf(40, texte_mm(TEXTE.hauteur))(1, "Planche " + std::to_string(k + 1));
+    dxf.texte(REPERES.calque, {vers.decalage, base_numero}, TEXTE.hauteur, "Planche " + std::to_string(k + 1));
   }
   // Each hollow before its outline: programs that cut in drawing order free
   // the part last.
@@ -58,8 +52,7 @@ std::string contenu_planches_dxf(const SerieTracee& serie) {
     // Centred on its point, both ways.
     const Etiquette e = etiquette(c.gabarit, c.couple.nom);
     const PointMm centre = placer(e.centre);
-    dxf(0, "TEXT")(8, REPERES.calque).point(10, centre)(40, texte_mm(e.hauteur))(1, c.couple.nom);
-    dxf(72, "1").point(11, centre)(73, "2");
+    dxf.texte(REPERES.calque, centre, e.hauteur, c.couple.nom)(72, "1").point(11, centre)(73, "2");
   }
   dxf(0, "ENDSEC");
   return dxf.fin();

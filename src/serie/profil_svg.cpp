@@ -1,6 +1,7 @@
 #include "serie/profil_svg.h"
 
 #include "common/texte_mm.h"
+#include "formats/ecrivain_svg.h"
 #include "formats/style_gabarit.h"
 #include "formats/texte_xml.h"
 #include "serie/resume_serie.h"
@@ -79,23 +80,10 @@ struct Vue {
   PointMm operator()(double position, double v) const { return {marge + (position - debut), origine + (haut - v)}; }
 };
 
-std::string polyligne(const Ligne& ligne, const Vue& vue) {
-  std::string points;
-  for (std::size_t k = 0; k < ligne.x.size(); ++k) {
-    const PointMm p = vue(ligne.x[k], ligne.y[k]);
-    points.append(k == 0 ? "" : " ").append(texte_mm(p.x)).append(",").append(texte_mm(p.y));
-  }
-  return "    <polyline points=\"" + points + "\"/>\n";
-}
-
-std::string segment(PointMm a, PointMm b) {
-  return "    <line x1=\"" + texte_mm(a.x) + "\" y1=\"" + texte_mm(a.y) + "\" x2=\"" + texte_mm(b.x) + "\" y2=\"" +
-         texte_mm(b.y) + "\"/>\n";
-}
-
-std::string texte(PointMm base, const std::string& mots, const std::string& attributs = {}) {
-  return "    <text x=\"" + texte_mm(base.x) + "\" y=\"" + texte_mm(base.y) + "\"" + attributs + ">" + mots +
-         "</text>\n";
+std::vector<PointMm> points(const Ligne& ligne, const Vue& vue) {
+  std::vector<PointMm> p;
+  for (std::size_t k = 0; k < ligne.x.size(); ++k) p.push_back(vue(ligne.x[k], ligne.y[k]));
+  return p;
 }
 
 struct Cotes {
@@ -104,51 +92,45 @@ struct Cotes {
 
 // One view: its title, the two lines of the fuselage with the stations'
 // dots, the reference line, and the formers, each with its name above.
-std::string dessiner_vue(const SerieTracee& serie, const Tailles& t, const Vue& vue, const std::string& titre,
-                         const Ligne& dessus, const Ligne& dessous, const std::vector<Cotes>& couples,
-                         const char* reference) {
+void dessiner_vue(DocumentSvg& svg, const SerieTracee& serie, const Tailles& t, const Vue& vue,
+                  const std::string& titre, const Ligne& dessus, const Ligne& dessous,
+                  const std::vector<Cotes>& couples, const char* reference) {
   const DescriptionSerie& d = serie.description;
   const double fin = d.stations.back().position;
-  std::string svg =
-      "  <g fill=\"none\" stroke=\"" + hexa(TEXTE.couleur) + "\" stroke-width=\"" + texte_mm(t.trait(0.35)) + "\">\n";
-  svg += polyligne(dessus, vue) + polyligne(dessous, vue) + "  </g>\n";
-  svg += "  <g fill=\"none\" stroke=\"" + hexa(REPERES.couleur) + "\" stroke-width=\"" +
-         texte_mm(t.trait(LARGEUR_FICHIER)) + "\" stroke-dasharray=\"" + texte_mm(t.trait(REPERES.tiret)) + " " +
-         texte_mm(t.trait(REPERES.espace)) + "\">\n";
-  svg += segment(vue(d.stations.front().position - t.marge() / 2, 0), vue(fin + t.marge() / 2, 0)) + "  </g>\n";
-  svg += "  <g fill=\"" + hexa(REPERES.couleur) + "\" stroke=\"none\">\n";
+  svg.groupe("fill=\"none\" stroke=\"" + hexa(TEXTE.couleur) + "\" stroke-width=\"" + texte_mm(t.trait(0.35)) + "\"");
+  svg.polyligne(points(dessus, vue)).polyligne(points(dessous, vue)).fermer();
+  svg.groupe(attributs_trait(REPERES, t.trait(1)));
+  svg.ligne(vue(d.stations.front().position - t.marge() / 2, 0), vue(fin + t.marge() / 2, 0)).fermer();
+  svg.groupe("fill=\"" + hexa(REPERES.couleur) + "\" stroke=\"none\"");
   for (std::size_t k = 0; k < d.stations.size(); ++k)
     for (const Ligne* l : {&dessus, &dessous}) {
       const auto it = std::find(l->x.begin(), l->x.end(), d.stations[k].position);
-      const PointMm c = vue(*it, l->y[static_cast<std::size_t>(it - l->x.begin())]);
-      svg += "    <circle cx=\"" + texte_mm(c.x) + "\" cy=\"" + texte_mm(c.y) + "\" r=\"" +
-             texte_mm(t.rayon_station()) + "\"/>\n";
+      svg.cercle(vue(*it, l->y[static_cast<std::size_t>(it - l->x.begin())]), t.rayon_station());
     }
-  svg += "  </g>\n";
+  svg.fermer();
   // The formers that can be made in green, those that cannot in red.
   for (const bool en_echec : {false, true}) {
-    svg += "  <g fill=\"none\" stroke=\"" + hexa(en_echec ? DECOUPE.couleur : COULEUR_COUPLE) + "\" stroke-width=\"" +
-           texte_mm(t.trait(en_echec ? 0.5 : 0.25)) + "\">\n";
+    svg.groupe("fill=\"none\" stroke=\"" + hexa(en_echec ? DECOUPE.couleur : COULEUR_COUPLE) + "\" stroke-width=\"" +
+               texte_mm(t.trait(en_echec ? 0.5 : 0.25)) + "\"");
     for (std::size_t k = 0; k < couples.size(); ++k)
       if (echoue(serie, serie.tous[k].nom) == en_echec)
-        svg += segment(vue(serie.tous[k].position, couples[k].bas), vue(serie.tous[k].position, couples[k].haut));
-    svg += "  </g>\n";
+        svg.ligne(vue(serie.tous[k].position, couples[k].bas), vue(serie.tous[k].position, couples[k].haut));
+    svg.fermer();
   }
-  svg += "  <g font-family=\"sans-serif\" font-size=\"" + texte_mm(t.lettres()) + "\" fill=\"" + hexa(TEXTE.couleur) +
-         "\" stroke=\"none\">\n";
-  svg += texte({t.marge(), vue.origine - t.place_noms() - t.trait(4)}, titre, " font-weight=\"bold\"");
-  svg += texte(vue(fin + t.marge() / 2 + t.trait(1), 0), reference,
-               " font-size=\"" + texte_mm(t.trait(2.5)) + "\" dominant-baseline=\"middle\"");
+  svg.groupe("font-family=\"sans-serif\" font-size=\"" + texte_mm(t.lettres()) + "\" fill=\"" + hexa(TEXTE.couleur) +
+             "\" stroke=\"none\"");
+  svg.texte({t.marge(), vue.origine - t.place_noms() - t.trait(4)}, titre, " font-weight=\"bold\"");
+  svg.texte(vue(fin + t.marge() / 2 + t.trait(1), 0), reference,
+            " font-size=\"" + texte_mm(t.trait(2.5)) + "\" dominant-baseline=\"middle\"");
   // The names stand upright, reading upwards, just above the former.
   for (std::size_t k = 0; k < couples.size(); ++k) {
     const PointMm pied = vue(serie.tous[k].position, couples[k].haut);
     const PointMm base{pied.x + t.lettres() / 3, pied.y - t.trait(1.5)};
     const std::string couleur = echoue(serie, serie.tous[k].nom) ? " fill=\"" + hexa(DECOUPE.couleur) + "\"" : "";
-    svg += texte(base, serie.tous[k].nom,
-                 " transform=\"rotate(-90 " + texte_mm(base.x) + " " + texte_mm(base.y) + ")\"" + couleur);
+    svg.texte(base, serie.tous[k].nom,
+              " transform=\"rotate(-90 " + texte_mm(base.x) + " " + texte_mm(base.y) + ")\"" + couleur);
   }
-  svg += "  </g>\n";
-  return svg;
+  svg.fermer();
 }
 
 double plus_haut(const Ligne& l) { return *std::max_element(l.y.begin(), l.y.end()); }
@@ -182,20 +164,15 @@ std::string contenu_profil_svg(const SerieTracee& serie) {
   const double bas_vue_cote = vue_cote.origine + (haut_cote - bas_cote);
   const Vue vue_dessus{t.marge(), debut, bas_vue_cote + t.marge() + t.bande_titre() + t.place_noms(), haut_dessus};
   const double hauteur = vue_dessus.origine + 2 * haut_dessus + t.marge();
-  const std::string l = texte_mm(largeur), h = texte_mm(hauteur);
   const std::string nom = d.nom.empty() ? "Fuselage" : texte_xml(d.nom);
 
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + l + "mm\" height=\"" + h +
-         "mm\" viewBox=\"0 0 " + l + " " + h + "\">\n";
-  svg += "  <title>" + nom + " - profil</title>\n";
-  svg += "  <rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"#ffffff\"/>\n";
+  DocumentSvg svg(largeur, hauteur, false);
+  svg.titre(nom + " - profil").rectangle(" fill=\"#ffffff\"", 2);
   const std::string lissage = d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire";
   const std::string suite = " - " + texte_couples(serie.tous.size()) + ", interpolation " + lissage;
-  svg += dessiner_vue(serie, t, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
-  svg += dessiner_vue(serie, t, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
-  svg += "</svg>\n";
-  return svg;
+  dessiner_vue(svg, serie, t, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
+  dessiner_vue(svg, serie, t, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
+  return svg.fin();
 }
 
 } // namespace bilobe

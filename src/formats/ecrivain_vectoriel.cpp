@@ -1,0 +1,17 @@
+#include "formats/ecrivain_vectoriel.h"
+
+#include "formats/legende.h"
+
+namespace bilobe {
+
+void dessiner_gabarit(const Gabarit& g, EcrivainVectoriel& e) {
+  e.calque(style_gabarit::DECOUPE);
+  e.boucle(g.interieur);
+  e.boucle(g.exterieur);
+  e.calque(style_gabarit::REPERES);
+  e.ligne(g.axe);
+  e.ligne(g.niveau);
+  e.legende(legende_gabarit(g));
+}
+
+} // namespace bilobe
