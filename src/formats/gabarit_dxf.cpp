@@ -25,14 +25,6 @@ Cadre boite_texte(PointMm base, const std::string& utf8) {
           base.y + TEXTE.hauteur};
 }
 
-Cadre reunion(Cadre a, const Cadre& b) {
-  a.gauche = std::min(a.gauche, b.gauche);
-  a.droite = std::max(a.droite, b.droite);
-  a.bas = std::min(a.bas, b.bas);
-  a.haut = std::max(a.haut, b.haut);
-  return a;
-}
-
 Cadre cadre_repere(const Repere& r) {
   return {std::min(r.debut.x, r.fin.x), std::max(r.debut.x, r.fin.x), std::min(r.debut.y, r.fin.y),
           std::max(r.debut.y, r.fin.y)};

@@ -8,13 +8,16 @@ Cadre cadre_de(std::initializer_list<const Boucle*> boucles) {
   const PointMm& premier = (*boucles.begin())->front();
   Cadre c{premier.x, premier.x, premier.y, premier.y};
   for (const Boucle* boucle : boucles)
-    for (const PointMm& p : *boucle) {
-      c.gauche = std::min(c.gauche, p.x);
-      c.droite = std::max(c.droite, p.x);
-      c.bas = std::min(c.bas, p.y);
-      c.haut = std::max(c.haut, p.y);
-    }
+    for (const PointMm& p : *boucle) c = reunion(c, {p.x, p.x, p.y, p.y});
   return c;
+}
+
+Cadre reunion(Cadre a, const Cadre& b) {
+  a.gauche = std::min(a.gauche, b.gauche);
+  a.droite = std::max(a.droite, b.droite);
+  a.bas = std::min(a.bas, b.bas);
+  a.haut = std::max(a.haut, b.haut);
+  return a;
 }
 
 double aire_signee(const Boucle& boucle) {

@@ -28,6 +28,8 @@ struct Cadre {
 
 // The box around the points of every loop given (at least one point in all).
 Cadre cadre_de(std::initializer_list<const Boucle*> boucles);
+// The box around both boxes.
+Cadre reunion(Cadre a, const Cadre& b);
 
 // Shoelace formula: positive for a counter-clockwise loop.
 double aire_signee(const Boucle& boucle);

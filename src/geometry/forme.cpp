@@ -193,15 +193,7 @@ VerificationForme verifier_forme(const ResultatTrace& trace, const Boucle& exter
 }
 
 Paroi mesurer_paroi(const Boucle& exterieur, const Boucle& interieur) {
-  Cadre etendue{exterieur.front().x, exterieur.front().x, exterieur.front().y, exterieur.front().y};
-  for (const Boucle* b : {&exterieur, &interieur})
-    for (const PointMm& p : *b) {
-      etendue.gauche = std::min(etendue.gauche, p.x);
-      etendue.droite = std::max(etendue.droite, p.x);
-      etendue.bas = std::min(etendue.bas, p.y);
-      etendue.haut = std::max(etendue.haut, p.y);
-    }
-  const GrilleSegments grille(exterieur, etendue);
+  const GrilleSegments grille(exterieur, cadre_de({&exterieur, &interieur}));
   Paroi m{std::numeric_limits<double>::infinity(), 0};
   for (const PointMm& p : interieur) {
     const double d = grille.distance(p);
