@@ -1,7 +1,7 @@
 #include "formats/format_gabarit.h"
-#include "formats/legende.h"
 
 #include "common/texte_mm.h"
+#include "formats/legende.h"
 #include "formats/texte_dat.h"
 
 #include <array>
@@ -22,11 +22,14 @@ constexpr std::array<DescriptionFormat, 4> FORMATS{{
     {FormatGabarit::Pdf, "pdf"},
 }};
 
-const char* nom_minuscule(FormatGabarit format) {
-  for (const auto& f : FORMATS)
-    if (f.format == format) return f.nom;
-  return "dat";
+constexpr bool dans_l_ordre() {
+  for (std::size_t k = 0; k < FORMATS.size(); ++k)
+    if (static_cast<std::size_t>(FORMATS[k].format) != k) return false;
+  return true;
 }
+static_assert(dans_l_ordre(), "FORMATS follows the order of FormatGabarit");
+
+const char* nom_minuscule(FormatGabarit format) { return FORMATS[static_cast<std::size_t>(format)].nom; }
 
 } // namespace
 

@@ -1,8 +1,8 @@
 #include "formats/gabarit_pdf.h"
-#include "formats/legende.h"
 
 #include "common/erreurs.h"
 #include "formats/date_pdf.h"
+#include "formats/legende.h"
 #include "formats/pages_pdf.h"
 #include "formats/style_gabarit.h"
 

@@ -496,24 +496,26 @@ void Frm_Serie::exporter(const QString& dossier) {
     barre_progression->show();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   };
+  // The window works again before it says how the export went.
+  const auto finir = [this] {
+    barre_progression->hide();
+    setEnabled(true);
+  };
   setEnabled(false);
   sans_exception(
       [&] {
         const SerieExportee exportee =
             exporter_serie(*description_, dossier.toStdString(), FormatsSerie{}, progression);
         dossier_ = dossier;
-        barre_progression->hide();
-        setEnabled(true);
+        finir();
         montrer_boite(QMessageBox::NoIcon, dossier,
                       QStringLiteral("%1 fichiers écrits dans %2").arg(exportee.chemins.size()).arg(dossier),
                       qs(exportee.resume));
       },
-      [this](const QString& texte) {
-        barre_progression->hide();
-        setEnabled(true);
+      [&](const QString& texte) {
+        finir();
         erreur(texte);
       });
-  setEnabled(true);
 }
 
 void Frm_Serie::erreur(const QString& texte) { montrer_boite(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }

@@ -28,9 +28,8 @@ std::vector<EntreeDossier> arbre_dossiers(const std::string& chemin, const std::
     }
     debut = fin + 1;
   }
-  const std::string parent = courant.empty() ? "" : courant;
   const int niveau = static_cast<int>(arbre.size());
-  for (const std::string& nom : sous_dossiers) arbre.push_back({parent + "/" + nom, nom, niveau, false});
+  for (const std::string& nom : sous_dossiers) arbre.push_back({courant + "/" + nom, nom, niveau, false});
   return arbre;
 }
 

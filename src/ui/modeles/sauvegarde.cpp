@@ -12,7 +12,7 @@ std::string chemin_complet(const std::string& dossier, const std::string& nom) {
   // Without a folder the name would land in the root or the current folder.
   if (dossier.empty()) lever(GenreErreur::Fichier, nom, "aucun dossier choisi");
   const char separateur = static_cast<char>(std::filesystem::path::preferred_separator);
-  if (!dossier.empty() && (dossier.back() == separateur || dossier.back() == '/')) return dossier + nom;
+  if (dossier.back() == separateur || dossier.back() == '/') return dossier + nom;
   return dossier + separateur + nom;
 }
 
