@@ -11,16 +11,9 @@
 #include "ui/gestion_erreurs.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <new>
@@ -34,23 +27,6 @@ constexpr double PAS_NOUVELLE_STATION = 100; // mm behind the last one
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-QDoubleSpinBox* longueur(double min, double max, double valeur) {
-  auto* s = new QDoubleSpinBox;
-  s->setRange(min, max);
-  s->setDecimals(3); // to the micrometre, as the sheets are laid out
-  s->setValue(valeur);
-  s->setSuffix(QStringLiteral(" mm"));
-  return s;
-}
-
-QPushButton* bouton(const QString& texte, const char* nom) {
-  auto* b = new QPushButton(texte);
-  b->setObjectName(nom);
-  b->setAutoDefault(false);
-  return b;
-}
-
-// "Station 2, Largeur totale : …"
 QString texte_defaut_cellule(const DefautCellule& d) {
   const QString colonne = d.colonne == 0 ? QStringLiteral("Position") : QString::fromUtf8(COTES[d.colonne - 1].libelle);
   return QStringLiteral("Station %1, %2 : %3").arg(d.ligne + 1).arg(colonne, qs(d.message));
@@ -90,172 +66,6 @@ Frm_Serie::Frm_Serie(std::function<ChampsCouple()> lire_fenetre, std::function<v
   demander_dossier = [this] {
     return QFileDialog::getExistingDirectory(this, QStringLiteral("Exporter les couples dans le dossier"), dossier_);
   };
-}
-
-// Top: the name and the files; then the stations beside the settings; then
-// the views, as wide as the window, beside what cannot be made and the list
-// of the formers.
-void Frm_Serie::construire() {
-  setObjectName("Frm_Serie");
-  setWindowTitle(QStringLiteral("Série de couples"));
-  auto* principal = new QVBoxLayout(this);
-  auto* fichiers = new QHBoxLayout;
-  txt_nom = new QLineEdit;
-  txt_nom->setObjectName("txt_nom");
-  Bt_Ouvrir = bouton(QStringLiteral("Ouvrir…"), "Bt_Ouvrir");
-  Bt_Enregistrer = bouton(QStringLiteral("Enregistrer…"), "Bt_Enregistrer");
-  Bt_Exporter = bouton(QStringLiteral("Exporter…"), "Bt_Exporter");
-  fichiers->addWidget(new QLabel(QStringLiteral("Nom :")));
-  fichiers->addWidget(txt_nom, 1);
-  fichiers->addWidget(Bt_Ouvrir);
-  fichiers->addWidget(Bt_Enregistrer);
-  fichiers->addWidget(Bt_Exporter);
-  principal->addLayout(fichiers);
-  auto* haut = new QHBoxLayout;
-  haut->addWidget(construire_stations(), 1);
-  haut->addWidget(construire_reglages());
-  principal->addLayout(haut, 2);
-  principal->addWidget(construire_vues(), 3);
-  resize(1280, 860);
-}
-
-QWidget* Frm_Serie::construire_stations() {
-  auto* cadre = new QGroupBox(QStringLiteral("Stations"));
-  auto* disposition = new QVBoxLayout(cadre);
-  tab_stations = new QTableWidget(0, static_cast<int>(COLONNES_STATION));
-  tab_stations->setObjectName("tab_stations");
-  QStringList titres{QStringLiteral("Position")};
-  for (const Cote& c : COTES) titres << QString::fromUtf8(c.libelle);
-  tab_stations->setHorizontalHeaderLabels(titres);
-  tab_stations->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  tab_stations->setSelectionBehavior(QAbstractItemView::SelectRows);
-  disposition->addWidget(tab_stations);
-  auto* boutons = new QHBoxLayout;
-  Bt_Ajouter = bouton(QStringLiteral("Ajouter une station"), "Bt_Ajouter");
-  Bt_Supprimer = bouton(QStringLiteral("Supprimer la station"), "Bt_Supprimer");
-  Bt_Trier = bouton(QStringLiteral("Trier par position"), "Bt_Trier");
-  boutons->addWidget(Bt_Ajouter);
-  boutons->addWidget(Bt_Supprimer);
-  boutons->addWidget(Bt_Trier);
-  boutons->addStretch();
-  disposition->addLayout(boutons);
-  return cadre;
-}
-
-QWidget* Frm_Serie::construire_reglages() {
-  auto* conteneur = new QWidget;
-  auto* disposition = new QVBoxLayout(conteneur);
-  disposition->setContentsMargins(0, 0, 0, 0);
-
-  // The formers: how many or where, how they follow the stations, the fields they share.
-  auto* couples = new QGroupBox(QStringLiteral("Couples"));
-  auto* formulaire = new QFormLayout(couples);
-  opt_nombre = new QRadioButton(QStringLiteral("Nombre :"));
-  opt_positions = new QRadioButton(QStringLiteral("Positions (mm) :"));
-  opt_nombre->setChecked(true);
-  txt_nombre = new QSpinBox;
-  txt_nombre->setRange(2, NOMBRE_MAX);
-  txt_nombre->setValue(8);
-  txt_positions = new QLineEdit;
-  txt_positions->setPlaceholderText(QStringLiteral("0, 40, 95, 160"));
-  cmb_interpolation = new QComboBox;
-  cmb_interpolation->addItems({QStringLiteral("linéaire"), QStringLiteral("lisse")});
-  chk_segh = new QCheckBox(QStringLiteral("Segment horizontal"));
-  chk_segv = new QCheckBox(QStringLiteral("Segment vertical"));
-  txt_nbptel = new QLineEdit;
-  txt_nbptseg = new QLineEdit;
-  formulaire->addRow(opt_nombre, txt_nombre);
-  formulaire->addRow(opt_positions, txt_positions);
-  formulaire->addRow(QStringLiteral("Interpolation :"), cmb_interpolation);
-  formulaire->addRow(chk_segh, chk_segv);
-  formulaire->addRow(QStringLiteral("Nb pts arcs d'ellipses :"), txt_nbptel);
-  formulaire->addRow(QStringLiteral("Nb pts segments :"), txt_nbptseg);
-  disposition->addWidget(couples);
-
-  // The material sheet the templates are nested on.
-  auto* planche = new QGroupBox(QStringLiteral("Planche"));
-  auto* feuille = new QGridLayout(planche);
-  txt_largeur = longueur(1, 100000, 600);
-  txt_hauteur = longueur(1, 100000, 300);
-  txt_marge = longueur(0, 1000, 5);
-  txt_espacement = longueur(0, 1000, 4);
-  txt_saignee = longueur(0, 10, 0);
-  chk_paroi_constante = new QCheckBox(QStringLiteral("Paroi d'épaisseur constante"));
-  const std::pair<const char*, QDoubleSpinBox*> lignes[] = {
-      {"Largeur :", txt_largeur},       {"Hauteur :", txt_hauteur}, {"Marge :", txt_marge},
-      {"Espacement :", txt_espacement}, {"Saignée :", txt_saignee},
-  };
-  int rang = 0;
-  for (const auto& [texte, boite] : lignes) {
-    feuille->addWidget(new QLabel(QString::fromUtf8(texte)), rang / 2, (rang % 2) * 2);
-    feuille->addWidget(boite, rang / 2, (rang % 2) * 2 + 1);
-    ++rang;
-  }
-  feuille->addWidget(chk_paroi_constante, rang / 2, (rang % 2) * 2, 1, 2);
-  disposition->addWidget(planche);
-  disposition->addStretch();
-  return conteneur;
-}
-
-// The views in tabs with, under them, what cannot be made; beside them
-// the list of the formers.
-QWidget* Frm_Serie::construire_vues() {
-  auto* conteneur = new QWidget;
-  auto* disposition = new QHBoxLayout(conteneur);
-  disposition->setContentsMargins(0, 0, 0, 0);
-  auto* gauche = new QVBoxLayout;
-  onglets = new QTabWidget;
-  vue_profil = new VueSvg;
-  vue_planches = new VueSvg;
-  onglets->addTab(vue_profil, QStringLiteral("Profil"));
-  onglets->addTab(vue_planches, QStringLiteral("Planches"));
-  gauche->addWidget(onglets, 1);
-  lbl_echecs = new QLabel;
-  lbl_echecs->setObjectName("lbl_echecs");
-  lbl_echecs->setStyleSheet(QStringLiteral("color: #c00000"));
-  lbl_echecs->setWordWrap(true);
-  lbl_echecs->setTextFormat(Qt::PlainText);
-  gauche->addWidget(lbl_echecs);
-  disposition->addLayout(gauche, 5);
-  auto* droite = new QVBoxLayout;
-  droite->addWidget(new QLabel(QStringLiteral("Couples (double-clic : dans la fenêtre principale) :")));
-  lst_couples = new QListWidget;
-  lst_couples->setObjectName("lst_couples");
-  droite->addWidget(lst_couples, 1);
-  barre_progression = new QProgressBar;
-  barre_progression->setFormat(QStringLiteral("Export : %p %"));
-  barre_progression->hide();
-  droite->addWidget(barre_progression);
-  disposition->addLayout(droite, 2);
-  return conteneur;
-}
-
-void Frm_Serie::brancher() {
-  const auto maj = [this] { mettre_a_jour(); };
-  connect(tab_stations, &QTableWidget::cellChanged, this, maj);
-  for (QLineEdit* e : {txt_nom, txt_positions, txt_nbptel, txt_nbptseg}) connect(e, &QLineEdit::textChanged, this, maj);
-  for (QAbstractButton* b :
-       std::initializer_list<QAbstractButton*>{opt_nombre, chk_segh, chk_segv, chk_paroi_constante})
-    connect(b, &QAbstractButton::toggled, this, maj);
-  connect(txt_nombre, &QSpinBox::valueChanged, this, maj);
-  for (QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_saignee})
-    connect(s, &QDoubleSpinBox::valueChanged, this, maj);
-  connect(cmb_interpolation, &QComboBox::currentIndexChanged, this, maj);
-  connect(Bt_Ajouter, &QPushButton::clicked, this, &Frm_Serie::Bt_Ajouter_Click);
-  connect(Bt_Supprimer, &QPushButton::clicked, this, &Frm_Serie::Bt_Supprimer_Click);
-  connect(Bt_Trier, &QPushButton::clicked, this, &Frm_Serie::Bt_Trier_Click);
-  connect(lst_couples, &QListWidget::itemDoubleClicked, this, &Frm_Serie::lst_couples_DblClick);
-  connect(Bt_Ouvrir, &QPushButton::clicked, this, [this] {
-    if (const QString chemin = demander_fichier_a_ouvrir(); !chemin.isEmpty()) ouvrir(chemin);
-  });
-  connect(Bt_Enregistrer, &QPushButton::clicked, this, [this] {
-    const QString nom = (txt_nom->text().isEmpty() ? QStringLiteral("Fuselage") : txt_nom->text()) + ".toml";
-    const QString propose = dossier_.isEmpty() ? nom : QDir(dossier_).filePath(nom);
-    if (const QString chemin = demander_fichier_a_enregistrer(propose); !chemin.isEmpty()) enregistrer(chemin);
-  });
-  connect(Bt_Exporter, &QPushButton::clicked, this, [this] {
-    if (const QString dossier = demander_dossier(); !dossier.isEmpty()) exporter(dossier);
-  });
 }
 
 // The main window's former as a station at the nose. (assign: GCC 12 at -O3
