@@ -1,15 +1,34 @@
 #include "ui/frm_bi_lobe.h"
 
+#include "formats/ecriture_export.h"
 #include "ui/controles.h"
 #include "ui/gestion_erreurs.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <algorithm>
 #include <vector>
 
 namespace bilobe::ui {
+
+namespace {
+
+QString dialogue_enregistrer(QWidget* parent, const QString& titre, const QString& propose, const QString& filtre) {
+  QFileDialog dialogue(parent, titre);
+  dialogue.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
+  dialogue.setNameFilter(filtre);
+  dialogue.setDefaultSuffix(QFileInfo(propose).suffix());
+  dialogue.setDirectory(QFileInfo(propose).absolutePath());
+  dialogue.selectFile(QFileInfo(propose).fileName());
+  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return {};
+  return dialogue.selectedFiles().front();
+}
+
+} // namespace
 
 Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIXE) {
   setObjectName("Frm_Bi_Lobe");
@@ -200,6 +219,79 @@ void Frm_Bi_Lobe::montrer_erreur(const QString& texte) {
 void Frm_Bi_Lobe::montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte) {
   QMessageBox boite(icone, titre, texte, QMessageBox::Ok, this);
   boite.exec();
+}
+
+// The preview's menu: it says what was chosen, the window acts.
+void Frm_Bi_Lobe::construire_menu_gabarit() {
+  menu_gabarit = new MenuGabarit(this);
+  connect(menu_gabarit, &MenuGabarit::exportDemande, this, &Frm_Bi_Lobe::exporter_gabarit);
+  connect(menu_gabarit, &MenuGabarit::serieDemandee, this, &Frm_Bi_Lobe::ouvrir_serie);
+  Dessin->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Dessin, &QWidget::customContextMenuRequested, this, &Frm_Bi_Lobe::Dessin_ContextMenu);
+  demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {
+    return dialogue_enregistrer(this, titre, propose, filtre);
+  };
+}
+
+void Frm_Bi_Lobe::Dessin_ContextMenu(const QPoint& position) { menu_gabarit->popup(Dessin->mapToGlobal(position)); }
+
+// Like the save: the fields as they are now, traced first, and nothing asked
+// or written when the trace fails; the file is made from that trace.
+void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
+  if (!tracer()) return;
+  const MenuGabarit::Entree& e = MenuGabarit::entree(format);
+  const ChampsCouple champs = lire_champs();
+  sans_exception(
+      [&] {
+        if (dossier_gabarits_.isEmpty() || !QFileInfo(dossier_gabarits_).isDir())
+          dossier_gabarits_ = QDir::current().exists() ? QDir::currentPath() : QDir::homePath();
+        const QString propose =
+            QDir(dossier_gabarits_).filePath(QString::fromStdString(nom_par_defaut(champs, format)));
+        const QString chemin = demander_chemin(QString::fromUtf8(e.titre), propose, QString::fromUtf8(e.filtre));
+        if (chemin.isEmpty()) return; // cancelled
+        const ExportEcrit ecrit =
+            ecrire_export(couple_.courant(), format, chemin.toStdString(), menu_gabarit->options());
+        dossier_gabarits_ = QFileInfo(chemin).absolutePath();
+        montrer_boite(QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin), QString::fromStdString(ecrit.resume));
+      },
+      [this](const QString& texte) { montrer_erreur(texte); });
+}
+
+void Frm_Bi_Lobe::ouvrir_serie() {
+  sans_exception(
+      [this] {
+        if (!serie_) {
+          serie_ = std::make_unique<Frm_Serie>([this] { return lire_champs(); });
+          connect(serie_.get(), &Frm_Serie::coupleChoisi, this, &Frm_Bi_Lobe::appliquer_champs);
+        }
+        serie_->montrer_et_activer();
+      },
+      [this](const QString& texte) { montrer_erreur(texte); });
+}
+
+void Frm_Bi_Lobe::appliquer_champs(const ChampsCouple& champs) {
+  txt_xtot->setText(QString::fromStdString(champs.xtot));
+  txt_ytot->setText(QString::fromStdString(champs.ytot));
+  txt_xa->setText(QString::fromStdString(champs.xa));
+  txt_ya->setText(QString::fromStdString(champs.ya));
+  txt_yinf->setText(QString::fromStdString(champs.yinf));
+  txt_segh->setText(QString::fromStdString(champs.segh));
+  txt_segv->setText(QString::fromStdString(champs.segv));
+  txt_ep->setText(QString::fromStdString(champs.ep));
+  txt_nbptel->setText(QString::fromStdString(champs.nbptel));
+  txt_nbptseg->setText(QString::fromStdString(champs.nbptseg));
+  chk_segh->setChecked(champs.ch != 0);
+  chk_segv->setChecked(champs.cv != 0);
+  // Each segment row follows its box, as after a click; one trace for all.
+  for (QWidget* w :
+       {static_cast<QWidget*>(lbl_segh), static_cast<QWidget*>(txt_segh), static_cast<QWidget*>(lbl_mm_segh)})
+    w->setEnabled(chk_segh->isChecked());
+  for (QWidget* w :
+       {static_cast<QWidget*>(lbl_segv), static_cast<QWidget*>(txt_segv), static_cast<QWidget*>(lbl_mm_segv)})
+    w->setEnabled(chk_segv->isChecked());
+  raise();
+  activateWindow();
+  Bt_Trace_Click();
 }
 
 } // namespace bilobe::ui

@@ -5,6 +5,7 @@
 #include "ui/dessin.h"
 #include "ui/frm_sauve.h"
 #include "ui/frm_serie.h"
+#include "ui/menu_gabarit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -44,18 +45,11 @@ public:
   SurfaceDessin* Dessin;
   QLabel *Label16, *Label17, *lbl_nbpts;
   // The preview's right-click menu: the full-size templates of the whole former.
-  QMenu* menu_gabarit;
+  MenuGabarit* menu_gabarit;
 
   // Asks where to write a template, starting from the proposed path; empty
   // when the user cancels. The platform's save dialog unless replaced.
   std::function<QString(const QString& titre, const QString& propose, const QString& filtre)> demander_chemin;
-  // Asks for the kerf in mm, starting from the current one; nothing when the
-  // user cancels. The platform's input dialog unless replaced.
-  std::function<std::optional<double>(double actuelle)> demander_saignee;
-  // The menu's two settings of the templates, kept while the program runs.
-  QAction* action_paroi_constante;
-  QAction* action_saignee;
-  const OptionsGabarit& options_gabarit() const { return options_gabarit_; }
 
   // The ten fields, in the order of the frames.
   std::array<QLineEdit*, 10> champs() const;
@@ -68,7 +62,6 @@ public:
   Frm_Sauve* boite_sauvegarde() const { return sauve_.get(); }
   // "Série de couples", once the preview's menu has opened it.
   Frm_Serie* fenetre_serie() const { return serie_.get(); }
-  QAction* action_serie;
 
   // How many traces ran and how many error messages were shown.
   int traces_lancees() const { return traces_; }
@@ -79,7 +72,6 @@ public slots:
   void Bt_Sauve_Click();
   void chk_segh_Click();
   void chk_segv_Click();
-  void Dessin_ContextMenu(const QPoint& position);
 
 public:
   // A menu entry: trace, ask for the file, write it all or nothing, confirm.
@@ -101,6 +93,7 @@ protected:
 private:
   void construire();
   void construire_menu_gabarit();
+  void Dessin_ContextMenu(const QPoint& position);
   bool tracer(); // false when the trace failed (its message already shown)
   void basculer_segment(const QCheckBox* boite, std::initializer_list<QWidget*> ligne);
   void ordre_tabulation();
@@ -113,7 +106,6 @@ private:
   std::unique_ptr<Frm_Sauve> sauve_;
   std::unique_ptr<Frm_Serie> serie_; // top-level too, for the same reason
   QString dossier_gabarits_;         // the folder of the last template, for the next one
-  OptionsGabarit options_gabarit_;
   int traces_ = 0;
   int messages_ = 0;
   bool premier_affichage_ = true;

@@ -40,8 +40,7 @@ QString texte_defaut(const DefautDescription& d) {
 
 } // namespace
 
-Frm_Serie::Frm_Serie(std::function<ChampsCouple()> lire_fenetre, std::function<void(const ChampsCouple&)> envoyer)
-    : lire_fenetre_(std::move(lire_fenetre)), envoyer_(std::move(envoyer)) {
+Frm_Serie::Frm_Serie(std::function<ChampsCouple()> lire_fenetre) : lire_fenetre_(std::move(lire_fenetre)) {
   construire();
   brancher();
   // The first station is the former in the main window, at the nose.
@@ -261,7 +260,7 @@ void Frm_Serie::lst_couples_DblClick(QListWidgetItem* item) {
   if (!item || !serie_) return;
   const int i = item->data(Qt::UserRole).toInt();
   if (i < 0 || static_cast<std::size_t>(i) >= serie_->tous.size()) return;
-  envoyer_(serie_->tous[static_cast<std::size_t>(i)].champs);
+  emit coupleChoisi(serie_->tous[static_cast<std::size_t>(i)].champs);
 }
 
 // Nothing changes unless the whole file reads well.

@@ -32,9 +32,9 @@ namespace bilobe::ui {
 class Frm_Serie : public QWidget {
   Q_OBJECT
 public:
-  // `lire_fenetre` gives the main window's fields now; `envoyer` sets them
-  // and traces.
-  Frm_Serie(std::function<ChampsCouple()> lire_fenetre, std::function<void(const ChampsCouple&)> envoyer);
+  // `lire_fenetre` gives the main window's fields now: the first station,
+  // and the one added to an empty table.
+  explicit Frm_Serie(std::function<ChampsCouple()> lire_fenetre);
 
   QLineEdit* txt_nom;
   QTableWidget* tab_stations; // position, then the eight dimensions
@@ -75,6 +75,11 @@ public:
   void remplir(const DescriptionSerie& description);
   void montrer_et_activer();
 
+signals:
+  // A former of the list was double-clicked: its texts and ticks, for the
+  // main window to trace.
+  void coupleChoisi(const bilobe::ChampsCouple& champs);
+
 public slots:
   void Bt_Ajouter_Click();
   void Bt_Supprimer_Click();
@@ -105,7 +110,6 @@ private:
   void erreur(const QString& texte);
 
   std::function<ChampsCouple()> lire_fenetre_;
-  std::function<void(const ChampsCouple&)> envoyer_;
   std::optional<DescriptionSerie> description_;
   std::optional<SerieTracee> serie_;
   bool en_remplissage_ = false; // the widgets change by the program: one update at the end

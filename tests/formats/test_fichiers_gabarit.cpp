@@ -1,9 +1,9 @@
-#include "formats/legende.h"
 #include "common/erreurs.h"
 #include "common/texte_mm.h"
 #include "formats/format_gabarit.h"
 #include "formats/gabarit_dxf.h"
 #include "formats/gabarit_svg.h"
+#include "formats/legende.h"
 #include "formats/pages_pdf.h"
 #include "geometry/trace.h"
 

@@ -1,7 +1,7 @@
 #include "common/texte_nombre.h"
 #include "serie/description.h"
-#include "serie/serie_imbriquee.h"
 #include "serie/interpolation.h"
+#include "serie/serie_imbriquee.h"
 
 #include <gtest/gtest.h>
 

@@ -103,17 +103,20 @@ private slots:
   // The constant wall and the kerf from the menu, kept from one template to
   // the next: the same bytes as the command's options.
   void paroiConstanteEtSaignee() {
-    QVERIFY(f->action_paroi_constante->isCheckable() && !f->action_paroi_constante->isChecked());
-    f->action_paroi_constante->trigger();
+    auto* paroi = f->menu_gabarit->findChild<QAction*>("action_paroi_constante");
+    auto* saignee = f->menu_gabarit->findChild<QAction*>("action_saignee");
+    QVERIFY(paroi && saignee);
+    QVERIFY(paroi->isCheckable() && !paroi->isChecked());
+    paroi->trigger();
     std::vector<double> proposees;
-    f->demander_saignee = [&](double actuelle) -> std::optional<double> {
+    f->menu_gabarit->demander_saignee = [&](double actuelle) -> std::optional<double> {
       proposees.push_back(actuelle);
       return proposees.size() == 1 ? std::optional<double>(1.5) : std::nullopt; // then cancelled
     };
-    f->action_saignee->trigger();
-    f->action_saignee->trigger();
+    saignee->trigger();
+    saignee->trigger();
     QCOMPARE(proposees, (std::vector<double>{0, 1.5}));
-    QCOMPARE(f->options_gabarit().saignee, 1.5);
+    QCOMPARE(f->menu_gabarit->options().saignee, 1.5);
 
     FermeBoites boites;
     for (const char* nom : {"a.dxf", "b.dxf"}) {

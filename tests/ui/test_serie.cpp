@@ -6,6 +6,7 @@
 
 #include <QDirIterator>
 #include <QScopeGuard>
+#include <QSignalSpy>
 
 using namespace bilobe;
 using bilobe::ui::Frm_Serie;
@@ -40,8 +41,9 @@ QStringList etat(const Frm_Serie& s) {
 class TestSerie : public QObject, FenetreDansDossier {
   Q_OBJECT
 
+  QAction* action_serie() const { return f->menu_gabarit->findChild<QAction*>("action_serie"); }
   Frm_Serie* serie() {
-    f->action_serie->trigger();
+    action_serie()->trigger();
     return f->fenetre_serie();
   }
 
@@ -50,8 +52,8 @@ private slots:
   void cleanup() { fermer(); }
 
   void ouverteDepuisLeMenu() {
-    QVERIFY(f->menu_gabarit->actions().contains(f->action_serie));
-    QCOMPARE(f->action_serie->text(), QStringLiteral("Série de couples…"));
+    QVERIFY(f->menu_gabarit->actions().contains(action_serie()));
+    QCOMPARE(action_serie()->text(), QStringLiteral("Série de couples…"));
     QVERIFY(f->fenetre_serie() == nullptr);
     Frm_Serie* s = serie();
     QVERIFY(s != nullptr);
@@ -176,7 +178,7 @@ private slots:
     QTRY_COMPARE(boites.textes.size(), 1);
     QCOMPARE(boites.textes.front(), QStringLiteral("Série enregistrée"));
 
-    Frm_Serie autre([] { return ChampsCouple{}; }, [](const ChampsCouple&) {});
+    Frm_Serie autre([] { return ChampsCouple{}; });
     autre.ouvrir(fichier);
     QCOMPARE(etat(autre), etat(*s));
     QCOMPARE(texte_fuselage(*autre.description()), texte_fuselage(*s->description()));
@@ -240,7 +242,9 @@ private slots:
     QVERIFY(item->text().startsWith("F4 "));
     const ChampsCouple envoye = s->serie()->tous.at(3).champs;
     const int traces = f->traces_lancees();
+    QSignalSpy choisi(s, &Frm_Serie::coupleChoisi);
     emit s->lst_couples->itemDoubleClicked(item);
+    QCOMPARE(choisi.size(), 1);
     QCOMPARE(f->lire_champs(), envoye);
     QVERIFY(f->traces_lancees() > traces);
     QVERIFY(f->txt_segh->isEnabled());

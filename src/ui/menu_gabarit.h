@@ -1,0 +1,44 @@
+#pragma once
+
+#include "formats/format_gabarit.h"
+#include "geometry/gabarit.h"
+
+#include <QMenu>
+
+#include <functional>
+#include <optional>
+
+namespace bilobe::ui {
+
+// The preview's right-click menu: the full-size templates of the whole
+// former, their two settings (kept while the program runs), and the series
+// window. It only says what was chosen; the main window acts.
+class MenuGabarit : public QMenu {
+  Q_OBJECT
+public:
+  explicit MenuGabarit(QWidget* parent);
+
+  const OptionsGabarit& options() const { return options_; }
+
+  // The entry's caption, the dialog's title and its file filter.
+  struct Entree {
+    FormatGabarit format;
+    const char* texte;
+    const char* titre;
+    const char* filtre;
+  };
+  static const Entree& entree(FormatGabarit format);
+
+  // Asks for the kerf in mm, starting from the current one; nothing when the
+  // user cancels. The platform's input dialog unless replaced.
+  std::function<std::optional<double>(double actuelle)> demander_saignee;
+
+signals:
+  void exportDemande(bilobe::FormatGabarit format);
+  void serieDemandee();
+
+private:
+  OptionsGabarit options_;
+};
+
+} // namespace bilobe::ui
