@@ -2,6 +2,7 @@
 // Enter key in a field to the repainted preview, and from the creation of
 // the window to the first former drawn on screen; in the series window, from
 // an edited cell to the views redrawn, for a 15-former series.
+#include "controle.h"
 #include "serie/fichier_fuselage.h"
 #include "ui/frm_bi_lobe.h"
 
@@ -18,8 +19,8 @@ void BM_EntreeJusquAuDessin(benchmark::State& state) {
   QApplication::processEvents();
   for (auto _ : state) {
     QKeyEvent appui(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(f.txt_xtot, &appui);
-    f.Dessin->repaint(); // paints at once, as the screen would
+    QApplication::sendEvent(controle<QLineEdit>(&f, "txt_xtot"), &appui);
+    controle<bilobe::ui::SurfaceDessin>(&f, "Dessin")->repaint(); // paints at once, as the screen would
   }
 }
 BENCHMARK(BM_EntreeJusquAuDessin)->Unit(benchmark::kMicrosecond);
@@ -30,7 +31,8 @@ void BM_CreationJusquAuPremierCouple(benchmark::State& state) {
     f.show();
     QApplication::processEvents();
     f.repaint();
-    if (f.lbl_nbpts->text() != QStringLiteral(" 549 points)")) state.SkipWithError("pas de couple tracé");
+    if (controle<QLabel>(&f, "lbl_nbpts")->text() != QStringLiteral(" 549 points)"))
+      state.SkipWithError("pas de couple tracé");
   }
 }
 BENCHMARK(BM_CreationJusquAuPremierCouple)->Unit(benchmark::kMicrosecond);
@@ -42,13 +44,15 @@ void BM_SerieCelluleJusquAuxVues(benchmark::State& state) {
   d.nombre = 15;
   bilobe::ui::Frm_Serie s([] { return bilobe::ChampsCouple{}; }, [](const bilobe::ChampsCouple&) {});
   s.remplir(d);
-  s.onglets->setCurrentIndex(static_cast<int>(state.range(0)));
+  controle<QTabWidget>(&s, "onglets")->setCurrentIndex(static_cast<int>(state.range(0)));
   s.show();
   QApplication::processEvents();
   int k = 0;
   for (auto _ : state) {
-    s.tab_stations->item(1, 1)->setText(++k % 2 ? QStringLiteral("33") : QStringLiteral("32"));
-    s.onglets->currentWidget()->repaint();
+    controle<QTableWidget>(&s, "tab_stations")
+        ->item(1, 1)
+        ->setText(++k % 2 ? QStringLiteral("33") : QStringLiteral("32"));
+    controle<QTabWidget>(&s, "onglets")->currentWidget()->repaint();
   }
   if (!s.serie() || s.serie()->couples.size() != 15) state.SkipWithError("série incomplète");
 }

@@ -1,6 +1,7 @@
 #include "ui/frm_bi_lobe.h"
 
 #include "formats/ecriture_export.h"
+#include "ui/boites.h"
 #include "ui/controles.h"
 #include "ui/gestion_erreurs.h"
 
@@ -150,7 +151,7 @@ ChampsCouple Frm_Bi_Lobe::lire_champs() const {
 void Frm_Bi_Lobe::Bt_Trace_Click() { tracer(); }
 
 bool Frm_Bi_Lobe::tracer() {
-  ++traces_;
+  emit traceLancee();
   return sans_exception(
       [this] {
         // Published only when the whole trace succeeded.
@@ -171,7 +172,7 @@ void Frm_Bi_Lobe::Bt_Sauve_Click() {
         sauve_->montrer_et_activer();
         const ResultatTrace& r = couple_.courant();
         const std::string nom = remettre(ValeursCouple(lire_champs()), r.liste, sauve_->donnees);
-        sauve_->txt_fichier->setText(QString::fromStdString(nom));
+        sauve_->proposer_nom(QString::fromStdString(nom));
       },
       [this](const QString& texte) { montrer_erreur(texte); });
 }
@@ -212,13 +213,8 @@ void Frm_Bi_Lobe::showEvent(QShowEvent* e) {
 }
 
 void Frm_Bi_Lobe::montrer_erreur(const QString& texte) {
-  ++messages_;
-  montrer_boite(QMessageBox::Critical, QStringLiteral("Erreur d'exécution"), texte);
-}
-
-void Frm_Bi_Lobe::montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte) {
-  QMessageBox boite(icone, titre, texte, QMessageBox::Ok, this);
-  boite.exec();
+  emit messageMontre(texte);
+  montrer_boite(this, QMessageBox::Critical, QStringLiteral("Erreur d'exécution"), texte);
 }
 
 // The preview's menu: it says what was chosen, the window acts.
@@ -252,7 +248,8 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
         const ExportEcrit ecrit =
             ecrire_export(couple_.courant(), format, chemin.toStdString(), menu_gabarit->options());
         dossier_gabarits_ = QFileInfo(chemin).absolutePath();
-        montrer_boite(QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin), QString::fromStdString(ecrit.resume));
+        montrer_boite(this, QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin),
+                      QString::fromStdString(ecrit.resume));
       },
       [this](const QString& texte) { montrer_erreur(texte); });
 }
@@ -264,7 +261,7 @@ void Frm_Bi_Lobe::ouvrir_serie() {
           serie_ = std::make_unique<Frm_Serie>([this] { return lire_champs(); });
           connect(serie_.get(), &Frm_Serie::coupleChoisi, this, &Frm_Bi_Lobe::appliquer_champs);
         }
-        serie_->montrer_et_activer();
+        montrer_et_activer(serie_.get());
       },
       [this](const QString& texte) { montrer_erreur(texte); });
 }

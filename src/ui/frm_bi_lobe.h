@@ -30,23 +30,6 @@ class Frm_Bi_Lobe : public QWidget {
 public:
   explicit Frm_Bi_Lobe(QWidget* parent = nullptr);
 
-  // The controls, under the names the code and the tests use.
-  QLabel* lbl_titre;
-  QGroupBox *Frame1, *Frame2, *Frame3;
-  QLabel *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
-  QLineEdit *txt_xtot, *txt_ytot, *txt_xa, *txt_ya;
-  QCheckBox *chk_segv, *chk_segh;
-  QLabel *lbl_segv, *lbl_mm_segv, *Label13, *Label12, *lbl_segh, *lbl_mm_segh;
-  QLineEdit *txt_segv, *txt_yinf, *txt_segh;
-  QLabel *Label10, *Label11, *Label14, *Label15;
-  QLineEdit *txt_ep, *txt_nbptel, *txt_nbptseg;
-  QPushButton *Bt_Trace, *Bt_Sauve;
-  QLabel* Label1;
-  SurfaceDessin* Dessin;
-  QLabel *Label16, *Label17, *lbl_nbpts;
-  // The preview's right-click menu: the full-size templates of the whole former.
-  MenuGabarit* menu_gabarit;
-
   // Asks where to write a template, starting from the proposed path; empty
   // when the user cancels. The platform's save dialog unless replaced.
   std::function<QString(const QString& titre, const QString& propose, const QString& filtre)> demander_chemin;
@@ -63,9 +46,10 @@ public:
   // "Série de couples", once the preview's menu has opened it.
   Frm_Serie* fenetre_serie() const { return serie_.get(); }
 
-  // How many traces ran and how many error messages were shown.
-  int traces_lancees() const { return traces_; }
-  int messages_montres() const { return messages_; }
+signals:
+  // Each trace, and each error message shown.
+  void traceLancee();
+  void messageMontre(const QString& texte);
 
 public slots:
   void Bt_Trace_Click();
@@ -86,11 +70,26 @@ protected:
   void showEvent(QShowEvent* e) override;
 
   // Shows a run-time error in a modal message box over the window.
-  virtual void montrer_erreur(const QString& texte);
-  // A modal box over the window.
-  void montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte);
+  void montrer_erreur(const QString& texte);
 
 private:
+  // The controls; each carries its name as its objectName, for the tests.
+  QLabel* lbl_titre;
+  QGroupBox *Frame1, *Frame2, *Frame3;
+  QLabel *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
+  QLineEdit *txt_xtot, *txt_ytot, *txt_xa, *txt_ya;
+  QCheckBox *chk_segv, *chk_segh;
+  QLabel *lbl_segv, *lbl_mm_segv, *Label13, *Label12, *lbl_segh, *lbl_mm_segh;
+  QLineEdit *txt_segv, *txt_yinf, *txt_segh;
+  QLabel *Label10, *Label11, *Label14, *Label15;
+  QLineEdit *txt_ep, *txt_nbptel, *txt_nbptseg;
+  QPushButton *Bt_Trace, *Bt_Sauve;
+  QLabel* Label1;
+  SurfaceDessin* Dessin;
+  QLabel *Label16, *Label17, *lbl_nbpts;
+  // The preview's right-click menu: the full-size templates of the whole former.
+  MenuGabarit* menu_gabarit;
+
   void construire();
   void construire_menu_gabarit();
   void Dessin_ContextMenu(const QPoint& position);
@@ -106,8 +105,6 @@ private:
   std::unique_ptr<Frm_Sauve> sauve_;
   std::unique_ptr<Frm_Serie> serie_; // top-level too, for the same reason
   QString dossier_gabarits_;         // the folder of the last template, for the next one
-  int traces_ = 0;
-  int messages_ = 0;
   bool premier_affichage_ = true;
 };
 

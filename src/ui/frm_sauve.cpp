@@ -2,6 +2,7 @@
 
 #include "common/erreurs.h"
 #include "formats/texte_dat.h"
+#include "ui/boites.h"
 #include "ui/controles.h"
 #include "ui/gestion_erreurs.h"
 #include "ui/modeles/navigation.h"
@@ -209,13 +210,11 @@ void Frm_Sauve::Bt_Sauve_Click() {
 }
 
 void Frm_Sauve::montrer_et_activer() {
-  if (isMinimized()) showNormal();
-  show();
-  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-  raise();
-  activateWindow();
+  ui::montrer_et_activer(this);
   donnees.nouvelle_liste = true;
 }
+
+void Frm_Sauve::proposer_nom(const QString& nom) { txt_fichier->setText(nom); }
 
 void Frm_Sauve::Form_Activate() { donnees.nouvelle_liste = true; }
 
@@ -225,9 +224,7 @@ bool Frm_Sauve::event(QEvent* e) {
 }
 
 void Frm_Sauve::montrer_message(const QString& titre, const QString& texte, bool erreur) {
-  ++messages_;
-  QMessageBox boite(erreur ? QMessageBox::Critical : QMessageBox::NoIcon, titre, texte, QMessageBox::Ok, this);
-  boite.exec();
+  montrer_boite(this, erreur ? QMessageBox::Critical : QMessageBox::NoIcon, titre, texte);
 }
 
 } // namespace bilobe::ui

@@ -20,12 +20,6 @@ class Frm_Sauve : public QWidget {
 public:
   explicit Frm_Sauve(QWidget* parent = nullptr);
 
-  QComboBox* Lecteur;
-  QTreeWidget* Repertoire; // the folders of the open path as a tree
-  QListWidget* Fichier;
-  QLineEdit* txt_fichier;
-  QPushButton* Bt_Sauve;
-
   DonneesExport donnees; // Commentaire, the point list, nouvelle_liste
 
   // Shows the dialog in front, restored if it was minimised, and makes it
@@ -39,7 +33,8 @@ public:
   // Opens a folder in the folder list, as a double-click on it does.
   bool ouvrir_dossier(const QString& chemin);
 
-  int messages_montres() const { return messages_; }
+  // The file name proposed in txt_fichier.
+  void proposer_nom(const QString& nom);
 
 public slots:
   void Lecteur_Change(int index);
@@ -52,9 +47,16 @@ protected:
   bool event(QEvent* e) override;
   void Form_Activate();
 
-  virtual void montrer_message(const QString& titre, const QString& texte, bool erreur);
+  void montrer_message(const QString& titre, const QString& texte, bool erreur);
 
 private:
+  // The controls; each carries its name as its objectName, for the tests.
+  QComboBox* Lecteur;
+  QTreeWidget* Repertoire; // the folders of the open path as a tree
+  QListWidget* Fichier;
+  QLineEdit* txt_fichier;
+  QPushButton* Bt_Sauve;
+
   void construire();
   void remplir_lecteurs();
   void remplir_repertoire();
@@ -63,7 +65,6 @@ private:
   QString dossier_repertoire_;
   QString dossier_fichier_;
   QMap<QString, QString> dossier_par_lecteur_; // each drive's current folder
-  int messages_ = 0;
 };
 
 } // namespace bilobe::ui

@@ -8,6 +8,7 @@
 #include "serie/planches.h"
 #include "serie/profil_svg.h"
 #include "serie/resume_serie.h"
+#include "ui/boites.h"
 #include "ui/gestion_erreurs.h"
 
 #include <QApplication>
@@ -161,7 +162,7 @@ void Frm_Serie::mettre_a_jour() {
   if (description_)
     sans_exception([&] { serie_ = apercu_serie(*description_); }, [&](const QString& texte) { defauts << texte; });
   montrer_serie(defauts);
-  ++redessins_;
+  emit vuesRedessinees();
 }
 
 void Frm_Serie::montrer_serie(const QStringList& defauts) {
@@ -282,7 +283,7 @@ void Frm_Serie::enregistrer(const QString& chemin) {
       [&] {
         const std::string ecrit = ecrire_fichier(chemin.toStdString(), texte_fuselage(*description_));
         dossier_ = QFileInfo(chemin).absolutePath();
-        montrer_boite(QMessageBox::NoIcon, qs(ecrit), QStringLiteral("Série enregistrée"));
+        montrer(QMessageBox::NoIcon, qs(ecrit), QStringLiteral("Série enregistrée"));
       },
       [this](const QString& texte) { erreur(texte); });
 }
@@ -296,10 +297,9 @@ void Frm_Serie::exporter(const QString& dossier) {
   }
   QElapsedTimer horloge;
   horloge.start();
-  progression_montree_ = false;
   const auto progression = [&](int fait, int total) {
     if (horloge.elapsed() < progression_apres_ms) return;
-    progression_montree_ = true;
+    if (barre_progression->isHidden()) emit progressionMontree();
     barre_progression->setRange(0, total);
     barre_progression->setValue(fait);
     barre_progression->show();
@@ -317,9 +317,9 @@ void Frm_Serie::exporter(const QString& dossier) {
             exporter_serie(*description_, dossier.toStdString(), FormatsSerie{}, progression);
         dossier_ = dossier;
         finir();
-        montrer_boite(QMessageBox::NoIcon, dossier,
-                      QStringLiteral("%1 fichiers écrits dans %2").arg(exportee.chemins.size()).arg(dossier),
-                      qs(exportee.resume));
+        montrer(QMessageBox::NoIcon, dossier,
+                QStringLiteral("%1 fichiers écrits dans %2").arg(exportee.chemins.size()).arg(dossier),
+                qs(exportee.resume));
       },
       [&](const QString& texte) {
         finir();
@@ -327,21 +327,11 @@ void Frm_Serie::exporter(const QString& dossier) {
       });
 }
 
-void Frm_Serie::erreur(const QString& texte) { montrer_boite(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }
+void Frm_Serie::erreur(const QString& texte) { montrer(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }
 
-void Frm_Serie::montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte,
-                              const QString& details) {
-  ++messages_;
-  QMessageBox boite(icone, titre, texte, QMessageBox::Ok, this);
-  if (!details.isEmpty()) boite.setDetailedText(details);
-  boite.exec();
-}
-
-void Frm_Serie::montrer_et_activer() {
-  if (isMinimized()) showNormal();
-  show();
-  raise();
-  activateWindow();
+void Frm_Serie::montrer(QMessageBox::Icon icone, const QString& titre, const QString& texte, const QString& details) {
+  emit messageMontre(texte);
+  montrer_boite(this, icone, titre, texte, details);
 }
 
 } // namespace bilobe::ui

@@ -36,6 +36,47 @@ public:
   // and the one added to an empty table.
   explicit Frm_Serie(std::function<ChampsCouple()> lire_fenetre);
 
+  // The file questions, Qt's dialogs unless replaced; empty when cancelled.
+  std::function<QString()> demander_fichier_a_ouvrir;
+  std::function<QString(const QString& propose)> demander_fichier_a_enregistrer;
+  std::function<QString()> demander_dossier;
+
+  // The series the widgets describe now; nothing while a cell or a setting
+  // is wrong (what is wrong is then shown in red).
+  const std::optional<DescriptionSerie>& description() const { return description_; }
+  // Its formers as last drawn.
+  const std::optional<SerieTracee>& serie() const { return serie_; }
+  // The progress shows when an export takes longer than this.
+  int progression_apres_ms = 500;
+
+  // Fills the widgets from a description, first row first.
+  void remplir(const DescriptionSerie& description);
+
+signals:
+  // The views were drawn again; an export showed its progress; a message box was shown.
+  void vuesRedessinees();
+  void progressionMontree();
+  void messageMontre(const QString& texte);
+  // A former of the list was double-clicked: its texts and ticks, for the
+  // main window to trace.
+  void coupleChoisi(const bilobe::ChampsCouple& champs);
+
+public slots:
+  void Bt_Ajouter_Click();
+  void Bt_Supprimer_Click();
+  void Bt_Trier_Click();
+  void ouvrir(const QString& chemin);
+  void enregistrer(const QString& chemin);
+  void exporter(const QString& dossier);
+  void lst_couples_DblClick(QListWidgetItem* item);
+  // Reads everything again and redraws the views and the list.
+  void mettre_a_jour();
+
+protected:
+  void montrer(QMessageBox::Icon icone, const QString& titre, const QString& texte, const QString& details = {});
+
+private:
+  // The controls; each carries its name as its objectName, for the tests.
   QLineEdit* txt_nom;
   QTableWidget* tab_stations; // position, then the eight dimensions
   QPushButton *Bt_Ajouter, *Bt_Supprimer, *Bt_Trier;
@@ -54,48 +95,6 @@ public:
   QPushButton *Bt_Ouvrir, *Bt_Enregistrer, *Bt_Exporter;
   QProgressBar* barre_progression;
 
-  // The file questions, Qt's dialogs unless replaced; empty when cancelled.
-  std::function<QString()> demander_fichier_a_ouvrir;
-  std::function<QString(const QString& propose)> demander_fichier_a_enregistrer;
-  std::function<QString()> demander_dossier;
-
-  // The series the widgets describe now; nothing while a cell or a setting
-  // is wrong (what is wrong is then shown in red).
-  const std::optional<DescriptionSerie>& description() const { return description_; }
-  // Its formers as last drawn.
-  const std::optional<SerieTracee>& serie() const { return serie_; }
-  int redessins() const { return redessins_; }
-  int messages_montres() const { return messages_; }
-  // The progress shows when an export takes longer than this.
-  int progression_apres_ms = 500;
-  // Whether the last export showed its progress.
-  bool progression_montree() const { return progression_montree_; }
-
-  // Fills the widgets from a description, first row first.
-  void remplir(const DescriptionSerie& description);
-  void montrer_et_activer();
-
-signals:
-  // A former of the list was double-clicked: its texts and ticks, for the
-  // main window to trace.
-  void coupleChoisi(const bilobe::ChampsCouple& champs);
-
-public slots:
-  void Bt_Ajouter_Click();
-  void Bt_Supprimer_Click();
-  void Bt_Trier_Click();
-  void ouvrir(const QString& chemin);
-  void enregistrer(const QString& chemin);
-  void exporter(const QString& dossier);
-  void lst_couples_DblClick(QListWidgetItem* item);
-  // Reads everything again and redraws the views and the list.
-  void mettre_a_jour();
-
-protected:
-  virtual void montrer_boite(QMessageBox::Icon icone, const QString& titre, const QString& texte,
-                             const QString& details = {});
-
-private:
   void construire();
   QWidget* construire_stations();
   QWidget* construire_reglages();
@@ -113,10 +112,7 @@ private:
   std::optional<DescriptionSerie> description_;
   std::optional<SerieTracee> serie_;
   bool en_remplissage_ = false; // the widgets change by the program: one update at the end
-  int redessins_ = 0;
-  int messages_ = 0;
-  bool progression_montree_ = false;
-  QString dossier_; // of the last file opened, saved or exported
+  QString dossier_;             // of the last file opened, saved or exported
 };
 
 } // namespace bilobe::ui

@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace bilobe::ui {
 
 namespace {
@@ -57,6 +59,29 @@ void Frm_Serie::construire() {
   principal->addLayout(haut, 2);
   principal->addWidget(construire_vues(), 3);
   resize(1280, 860);
+  // Each control named as in the code, for the tests to find it.
+  const std::pair<QObject*, const char*> noms[] = {
+      {opt_nombre, "opt_nombre"},
+      {opt_positions, "opt_positions"},
+      {txt_nombre, "txt_nombre"},
+      {txt_positions, "txt_positions"},
+      {cmb_interpolation, "cmb_interpolation"},
+      {chk_segh, "chk_segh"},
+      {chk_segv, "chk_segv"},
+      {txt_nbptel, "txt_nbptel"},
+      {txt_nbptseg, "txt_nbptseg"},
+      {txt_largeur, "txt_largeur"},
+      {txt_hauteur, "txt_hauteur"},
+      {txt_marge, "txt_marge"},
+      {txt_espacement, "txt_espacement"},
+      {txt_saignee, "txt_saignee"},
+      {chk_paroi_constante, "chk_paroi_constante"},
+      {onglets, "onglets"},
+      {vue_profil, "vue_profil"},
+      {vue_planches, "vue_planches"},
+      {barre_progression, "barre_progression"},
+  };
+  for (const auto& [controle, nom] : noms) controle->setObjectName(nom);
 }
 
 QWidget* Frm_Serie::construire_stations() {

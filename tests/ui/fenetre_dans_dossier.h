@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,6 +33,10 @@ protected:
   std::unique_ptr<QTemporaryDir> dossier;
   QString ancien_dossier;
   std::unique_ptr<bilobe::ui::Frm_Bi_Lobe> f;
+  std::unique_ptr<QSignalSpy> traces, messages; // of the main window
+
+  int traces_lancees() const { return static_cast<int>(traces->size()); }
+  int messages_montres() const { return static_cast<int>(messages->size()); }
 
   QString chemin(const QString& nom) const { return dossier->path() + "/" + nom; }
 
@@ -41,10 +46,14 @@ protected:
     ancien_dossier = QDir::currentPath();
     QDir::setCurrent(dossier->path());
     f = std::make_unique<bilobe::ui::Frm_Bi_Lobe>();
+    traces = std::make_unique<QSignalSpy>(f.get(), &bilobe::ui::Frm_Bi_Lobe::traceLancee);
+    messages = std::make_unique<QSignalSpy>(f.get(), &bilobe::ui::Frm_Bi_Lobe::messageMontre);
     f->show();
     return QTest::qWaitForWindowExposed(f.get());
   }
   void fermer() {
+    traces.reset();
+    messages.reset();
     f.reset();
     QDir::setCurrent(ancien_dossier);
     dossier.reset();

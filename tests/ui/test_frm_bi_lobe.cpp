@@ -1,3 +1,4 @@
+#include "controle.h"
 #include "ferme_boites.h"
 #include "ui/frm_bi_lobe.h"
 
@@ -6,6 +7,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -14,8 +16,9 @@ using bilobe::ui::Frm_Bi_Lobe;
 namespace {
 
 QList<QWidget*> lignes_de_segment(Frm_Bi_Lobe& f, bool horizontal) {
-  if (horizontal) return {f.lbl_segh, f.txt_segh, f.lbl_mm_segh};
-  return {f.lbl_segv, f.txt_segv, f.lbl_mm_segv};
+  if (horizontal)
+    return {controle<QLabel>(&f, "lbl_segh"), controle<QLineEdit>(&f, "txt_segh"), controle<QLabel>(&f, "lbl_mm_segh")};
+  return {controle<QLabel>(&f, "lbl_segv"), controle<QLineEdit>(&f, "txt_segv"), controle<QLabel>(&f, "lbl_mm_segv")};
 }
 
 } // namespace
@@ -24,14 +27,24 @@ class TestFrmBiLobe : public QObject {
   Q_OBJECT
 
   std::unique_ptr<Frm_Bi_Lobe> f;
+  std::unique_ptr<QSignalSpy> traces, messages;
+
+  int traces_lancees() const { return static_cast<int>(traces->size()); }
+  int messages_montres() const { return static_cast<int>(messages->size()); }
 
 private slots:
   void init() {
     f = std::make_unique<Frm_Bi_Lobe>();
+    traces = std::make_unique<QSignalSpy>(f.get(), &Frm_Bi_Lobe::traceLancee);
+    messages = std::make_unique<QSignalSpy>(f.get(), &Frm_Bi_Lobe::messageMontre);
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
   }
-  void cleanup() { f.reset(); }
+  void cleanup() {
+    traces.reset();
+    messages.reset();
+    f.reset();
+  }
 
   void etatInitial() {
     QCOMPARE(f->windowTitle(), QStringLiteral("Génération de fichier .DAT pour des couples bi-lobés"));
@@ -41,34 +54,41 @@ private slots:
     const QStringList defauts = {"50", "100", "30", "60", "20", "40", "30", "10", "90", "20"};
     const auto champs = f->champs();
     for (int i = 0; i < 10; ++i) QCOMPARE(champs[static_cast<std::size_t>(i)]->text(), defauts[i]);
-    QVERIFY(!f->chk_segh->isChecked());
-    QVERIFY(!f->chk_segv->isChecked());
+    QVERIFY(!controle<QCheckBox>(f, "chk_segh")->isChecked());
+    QVERIFY(!controle<QCheckBox>(f, "chk_segv")->isChecked());
     for (QWidget* w : lignes_de_segment(*f, true) + lignes_de_segment(*f, false)) QVERIFY(!w->isEnabled());
-    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
-    QCOMPARE(f->Bt_Trace->isDefault() || f->Bt_Sauve->isDefault(), false);
+    QCOMPARE(controle<QLabel>(f, "lbl_nbpts")->text(), QStringLiteral(" 549 points)"));
+    QCOMPARE(controle<QPushButton>(f, "Bt_Trace")->isDefault() || controle<QPushButton>(f, "Bt_Sauve")->isDefault(),
+             false);
   }
 
   void dispositionEnPixels() {
     // Twips / 15: rows 240 apart with 285-high fields overlap by 45 twips.
-    QCOMPARE(f->txt_xtot->geometry(), QRect(128, 16, 49, 19));
-    QCOMPARE(f->txt_ytot->geometry().top() - f->txt_xtot->geometry().bottom() - 1, -3);
-    QCOMPARE(f->Frame2->geometry(), QRect(8, 128, 217, 73));
-    QCOMPARE(f->Dessin->geometry(), QRect(232, 8, 169, 329));
-    QCOMPARE(f->Dessin->contentsRect().size(), QSize(165, 325));
-    QCOMPARE(f->Label17->geometry(), QRect(2, 314, 33, 17));
-    QCOMPARE(f->Label1->font().italic(), true);
-    QCOMPARE(f->lbl_titre->font().bold(), true);
-    QCOMPARE(f->lbl_titre->font().pointSizeF(), 12.0);
-    QCOMPARE(f->Frame1->font().bold(), true);
-    QCOMPARE(f->Label2->font().bold(), false);
+    QCOMPARE(controle<QLineEdit>(f, "txt_xtot")->geometry(), QRect(128, 16, 49, 19));
+    QCOMPARE(controle<QLineEdit>(f, "txt_ytot")->geometry().top() -
+                 controle<QLineEdit>(f, "txt_xtot")->geometry().bottom() - 1,
+             -3);
+    QCOMPARE(controle<QGroupBox>(f, "Frame2")->geometry(), QRect(8, 128, 217, 73));
+    QCOMPARE(controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->geometry(), QRect(232, 8, 169, 329));
+    QCOMPARE(controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->contentsRect().size(), QSize(165, 325));
+    QCOMPARE(controle<QLabel>(f, "Label17")->geometry(), QRect(2, 314, 33, 17));
+    QCOMPARE(controle<QLabel>(f, "Label1")->font().italic(), true);
+    QCOMPARE(controle<QLabel>(f, "lbl_titre")->font().bold(), true);
+    QCOMPARE(controle<QLabel>(f, "lbl_titre")->font().pointSizeF(), 12.0);
+    QCOMPARE(controle<QGroupBox>(f, "Frame1")->font().bold(), true);
+    QCOMPARE(controle<QLabel>(f, "Label2")->font().bold(), false);
   }
 
   void ordreDeTabulation() {
     f->activateWindow();
-    f->txt_xtot->setFocus();
-    const QList<QWidget*> attendu = {f->txt_ytot, f->txt_xa,   f->txt_ya,   f->txt_yinf,   f->chk_segv,   f->chk_segh,
-                                     f->txt_ep,   f->Bt_Trace, f->Bt_Sauve, f->txt_nbptel, f->txt_nbptseg};
-    QWidget* w = f->txt_xtot;
+    controle<QLineEdit>(f, "txt_xtot")->setFocus();
+    const QList<QWidget*> attendu = {controle<QLineEdit>(f, "txt_ytot"),   controle<QLineEdit>(f, "txt_xa"),
+                                     controle<QLineEdit>(f, "txt_ya"),     controle<QLineEdit>(f, "txt_yinf"),
+                                     controle<QCheckBox>(f, "chk_segv"),   controle<QCheckBox>(f, "chk_segh"),
+                                     controle<QLineEdit>(f, "txt_ep"),     controle<QPushButton>(f, "Bt_Trace"),
+                                     controle<QPushButton>(f, "Bt_Sauve"), controle<QLineEdit>(f, "txt_nbptel"),
+                                     controle<QLineEdit>(f, "txt_nbptseg")};
+    QWidget* w = controle<QLineEdit>(f, "txt_xtot");
     for (QWidget* suivant : attendu) {
       w = w->nextInFocusChain();
       while (!(w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))) w = w->nextInFocusChain();
@@ -77,31 +97,31 @@ private slots:
   }
 
   void entreeEgaleBouton() {
-    const int avant = f->traces_lancees();
-    f->txt_ytot->setFocus();
-    f->txt_ytot->clear();
-    QTest::keyClicks(f->txt_ytot, "2,5");
-    QCOMPARE(f->traces_lancees(), avant); // ordinary characters run nothing
-    QCOMPARE(f->txt_ytot->text(), QStringLiteral("2,5"));
-    f->txt_ytot->setText("90");
-    QTest::keyClick(f->txt_ytot, Qt::Key_Return);
-    QCOMPARE(f->traces_lancees(), avant + 1);
-    QCOMPARE(f->txt_ytot->text(), QStringLiteral("90"));
-    const QImage apres_entree = f->Dessin->image();
+    const int avant = traces_lancees();
+    controle<QLineEdit>(f, "txt_ytot")->setFocus();
+    controle<QLineEdit>(f, "txt_ytot")->clear();
+    QTest::keyClicks(controle<QLineEdit>(f, "txt_ytot"), "2,5");
+    QCOMPARE(traces_lancees(), avant); // ordinary characters run nothing
+    QCOMPARE(controle<QLineEdit>(f, "txt_ytot")->text(), QStringLiteral("2,5"));
+    controle<QLineEdit>(f, "txt_ytot")->setText("90");
+    QTest::keyClick(controle<QLineEdit>(f, "txt_ytot"), Qt::Key_Return);
+    QCOMPARE(traces_lancees(), avant + 1);
+    QCOMPARE(controle<QLineEdit>(f, "txt_ytot")->text(), QStringLiteral("90"));
+    const QImage apres_entree = controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image();
     QCOMPARE(f->couple().courant().liste.y(271), 1.0f);
     QCOMPARE(f->couple().courant().liste.x(91), 50.0 / 130.0);
 
-    QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
-    QCOMPARE(f->traces_lancees(), avant + 2);
-    QCOMPARE(f->Dessin->image(), apres_entree);
+    QTest::mouseClick(controle<QPushButton>(f, "Bt_Trace"), Qt::LeftButton);
+    QCOMPARE(traces_lancees(), avant + 2);
+    QCOMPARE(controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image(), apres_entree);
 
     // Enter held down: one trace for every repeated key.
     for (int i = 0; i < 3; ++i) {
       QKeyEvent repetee(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-      QApplication::sendEvent(f->txt_ytot, &repetee);
+      QApplication::sendEvent(controle<QLineEdit>(f, "txt_ytot"), &repetee);
     }
-    QCOMPARE(f->traces_lancees(), avant + 5);
-    QCOMPARE(f->txt_ytot->text(), QStringLiteral("90"));
+    QCOMPARE(traces_lancees(), avant + 5);
+    QCOMPARE(controle<QLineEdit>(f, "txt_ytot")->text(), QStringLiteral("90"));
   }
 
   void casesDeSegment() {
@@ -110,30 +130,30 @@ private slots:
       bool horizontal;
       const char* points;
     };
-    const Cas suite[] = {{f->chk_segh, true, " 589 points)"},
-                         {f->chk_segv, false, " 629 points)"},
-                         {f->chk_segh, true, " 589 points)"},
-                         {f->chk_segv, false, " 549 points)"}};
+    const Cas suite[] = {{controle<QCheckBox>(f, "chk_segh"), true, " 589 points)"},
+                         {controle<QCheckBox>(f, "chk_segv"), false, " 629 points)"},
+                         {controle<QCheckBox>(f, "chk_segh"), true, " 589 points)"},
+                         {controle<QCheckBox>(f, "chk_segv"), false, " 549 points)"}};
     for (const auto& k : suite) {
       QTest::mouseClick(k.boite, Qt::LeftButton, {}, QPoint(6, 8));
       for (QWidget* w : lignes_de_segment(*f, k.horizontal)) QCOMPARE(w->isEnabled(), k.boite->isChecked());
-      QCOMPARE(f->lbl_nbpts->text(), QString::fromLatin1(k.points));
+      QCOMPARE(controle<QLabel>(f, "lbl_nbpts")->text(), QString::fromLatin1(k.points));
     }
-    QCOMPARE(f->txt_segh->text(), QStringLiteral("30"));
+    QCOMPARE(controle<QLineEdit>(f, "txt_segh")->text(), QStringLiteral("30"));
     // The space bar toggles a focused box like a click.
-    f->chk_segv->setFocus();
-    QTest::keyClick(f->chk_segv, Qt::Key_Space);
-    QVERIFY(f->chk_segv->isChecked());
-    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 589 points)"));
+    controle<QCheckBox>(f, "chk_segv")->setFocus();
+    QTest::keyClick(controle<QCheckBox>(f, "chk_segv"), Qt::Key_Space);
+    QVERIFY(controle<QCheckBox>(f, "chk_segv")->isChecked());
+    QCOMPARE(controle<QLabel>(f, "lbl_nbpts")->text(), QStringLiteral(" 589 points)"));
   }
 
   void echecGardeLeDernierCoupleEtUnSeulMessage() {
     QVERIFY(QTest::qWaitForWindowActive(f.get()));
-    const QImage avant = f->Dessin->image();
-    const int traces = f->traces_lancees();
-    f->txt_xa->setText("50");
+    const QImage avant = controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image();
+    const int traces = traces_lancees();
+    controle<QLineEdit>(f, "txt_xa")->setText("50");
     FermeBoites fermeture;
-    QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
+    QTest::mouseClick(controle<QPushButton>(f, "Bt_Trace"), Qt::LeftButton);
     QCOMPARE(fermeture.textes, QStringList{QStringLiteral("Division par zéro (ArcCos)")});
 
     // A slow window manager gives the activation back long after the box
@@ -147,11 +167,11 @@ private slots:
     QVERIFY(QTest::qWaitForWindowActive(f.get()));
     QTest::qWait(50);
     QCOMPARE(fermeture.textes.size(), 1);
-    QCOMPARE(f->messages_montres(), 1);
-    QCOMPARE(f->traces_lancees(), traces + 1);
-    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
+    QCOMPARE(messages_montres(), 1);
+    QCOMPARE(traces_lancees(), traces + 1);
+    QCOMPARE(controle<QLabel>(f, "lbl_nbpts")->text(), QStringLiteral(" 549 points)"));
     QCOMPARE(f->couple().courant().nbpts(), 549);
-    QCOMPARE(f->Dessin->image(), avant);
+    QCOMPARE(controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image(), avant);
 
     // Any changed input is traced on the next activation, failing or not.
     struct Cas {
@@ -160,23 +180,23 @@ private slots:
       int messages;
     };
     for (const Cas& c : {Cas{"51", 1, 2}, Cas{"51", 0, 2}, Cas{"30", 1, 2}}) {
-      f->txt_xa->setText(c.xa);
+      controle<QLineEdit>(f, "txt_xa")->setText(c.xa);
       autre.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&autre));
-      const int avant = f->traces_lancees();
+      const int avant = traces_lancees();
       f->activateWindow();
-      if (c.messages == f->messages_montres()) QVERIFY(QTest::qWaitForWindowActive(f.get())); // no box took it
+      if (c.messages == messages_montres()) QVERIFY(QTest::qWaitForWindowActive(f.get())); // no box took it
       QTest::qWait(50);
-      QCOMPARE(f->traces_lancees(), avant + c.traces);
-      QCOMPARE(f->messages_montres(), c.messages);
+      QCOMPARE(traces_lancees(), avant + c.traces);
+      QCOMPARE(messages_montres(), c.messages);
     }
     QVERIFY(fermeture.textes.last().startsWith(QStringLiteral("Argument ou opération invalide (ArcCos)")));
-    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
+    QCOMPARE(controle<QLabel>(f, "lbl_nbpts")->text(), QStringLiteral(" 549 points)"));
     // The button still traces the inputs that failed, every time.
-    f->txt_xa->setText("50");
-    QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
-    QTest::mouseClick(f->Bt_Trace, Qt::LeftButton);
-    QCOMPARE(f->messages_montres(), 4);
+    controle<QLineEdit>(f, "txt_xa")->setText("50");
+    QTest::mouseClick(controle<QPushButton>(f, "Bt_Trace"), Qt::LeftButton);
+    QTest::mouseClick(controle<QPushButton>(f, "Bt_Trace"), Qt::LeftButton);
+    QCOMPARE(messages_montres(), 4);
   }
 
   // Every caption stands whole inside its control, in the font it is drawn
@@ -212,8 +232,9 @@ private slots:
       for (const QCheckBox* c : fenetre->findChildren<QCheckBox*>())
         QVERIFY(c->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, c) <= c->width());
     }
-    const QFontMetrics m(f->lbl_nbpts->font());
-    QVERIFY(m.horizontalAdvance(QStringLiteral(" 999 points)")) <= f->lbl_nbpts->contentsRect().width());
+    const QFontMetrics m(controle<QLabel>(f, "lbl_nbpts")->font());
+    QVERIFY(m.horizontalAdvance(QStringLiteral(" 999 points)")) <=
+            controle<QLabel>(f, "lbl_nbpts")->contentsRect().width());
   }
 
   void activationRetrace() {
@@ -222,19 +243,19 @@ private slots:
     autre.show();
     autre.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&autre));
-    const int traces = f->traces_lancees();
-    f->txt_nbptel->setText("30");
+    const int traces = traces_lancees();
+    controle<QLineEdit>(f, "txt_nbptel")->setText("30");
     f->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.get()));
-    QCOMPARE(f->traces_lancees(), traces + 1);
-    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 189 points)"));
+    QCOMPARE(traces_lancees(), traces + 1);
+    QCOMPARE(controle<QLabel>(f, "lbl_nbpts")->text(), QStringLiteral(" 189 points)"));
   }
 
   // A shape that cannot be cut is drawn with its crossings and a red word;
   // a sound one has no red at all.
   void formeImpossibleEnRouge() {
     const auto rouges = [this] {
-      const QImage& image = f->Dessin->image();
+      const QImage& image = controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image();
       int n = 0;
       for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -244,21 +265,21 @@ private slots:
       return n;
     };
     QCOMPARE(rouges(), 0);
-    f->chk_segh->click();
-    f->chk_segv->click();
-    f->txt_segh->setText("45");
-    f->txt_segv->setText("35");
-    QTest::keyClick(f->txt_segv, Qt::Key_Return);
-    QCOMPARE(f->messages_montres(), 0); // drawn, not refused: the .DAT stays possible
+    controle<QCheckBox>(f, "chk_segh")->click();
+    controle<QCheckBox>(f, "chk_segv")->click();
+    controle<QLineEdit>(f, "txt_segh")->setText("45");
+    controle<QLineEdit>(f, "txt_segv")->setText("35");
+    QTest::keyClick(controle<QLineEdit>(f, "txt_segv"), Qt::Key_Return);
+    QCOMPARE(messages_montres(), 0); // drawn, not refused: the .DAT stays possible
     QVERIFY(rouges() > 50);
-    f->txt_segh->setText("30");
-    f->txt_segv->setText("20");
-    QTest::keyClick(f->txt_segv, Qt::Key_Return);
+    controle<QLineEdit>(f, "txt_segh")->setText("30");
+    controle<QLineEdit>(f, "txt_segv")->setText("20");
+    QTest::keyClick(controle<QLineEdit>(f, "txt_segv"), Qt::Key_Return);
     QCOMPARE(rouges(), 0);
   }
 
   void apercuEnCoordonneesLogiques() {
-    const QImage& image = f->Dessin->image();
+    const QImage& image = controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image();
     const QColor noir(0, 0, 0), fond(255, 255, 192);
     // Level line of the defaults at y = 40 / 140, 225.8 pixels down (row 225), from
     // x = -0.03 (pixel 6) to beyond the right edge.

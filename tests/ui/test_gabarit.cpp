@@ -1,3 +1,4 @@
+#include "controle.h"
 #include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
 
@@ -46,7 +47,7 @@ private slots:
                                QString(),
                                QStringLiteral("Série de couples…")};
     QStringList textes;
-    for (const QAction* a : f->menu_gabarit->actions()) textes << a->text();
+    for (const QAction* a : controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->actions()) textes << a->text();
     QCOMPARE(textes, attendus);
 
     QWidget* ouvert = nullptr;
@@ -54,10 +55,11 @@ private slots:
       ouvert = QApplication::activePopupWidget();
       if (ouvert) ouvert->close();
     });
-    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(40, 60), f->Dessin->mapToGlobal(QPoint(40, 60)));
-    QApplication::sendEvent(f->Dessin, &clic);
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(40, 60),
+                           controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->mapToGlobal(QPoint(40, 60)));
+    QApplication::sendEvent(controle<bilobe::ui::SurfaceDessin>(f, "Dessin"), &clic);
     QTRY_VERIFY(ouvert != nullptr);
-    QCOMPARE(ouvert, f->menu_gabarit);
+    QCOMPARE(ouvert, controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit"));
   }
 
   void chaqueFormatCommeLaCommande_data() {
@@ -77,14 +79,14 @@ private slots:
     QFETCH(QString, nom);
     QFETCH(QString, filtre);
     QFETCH(QByteArray, debut);
-    f->txt_xtot->setText("60"); // no Enter: the menu traces first
+    controle<QLineEdit>(f, "txt_xtot")->setText("60"); // no Enter: the menu traces first
     reponse.chemin = chemin(nom);
-    const int traces = f->traces_lancees();
+    const int traces = traces_lancees();
     FermeBoites boites;
-    f->menu_gabarit->actions().at(format - 1)->trigger();
+    controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->actions().at(format - 1)->trigger();
 
-    QVERIFY(f->traces_lancees() > traces);
-    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 549 points)"));
+    QVERIFY(traces_lancees() > traces);
+    QCOMPARE(controle<QLabel>(f, "lbl_nbpts")->text(), QStringLiteral(" 549 points)"));
     QCOMPARE(reponse.proposes, QStringList{QDir(dossier->path()).filePath(nom)});
     QCOMPARE(reponse.filtres, QStringList{filtre});
     QCOMPARE(boites.titres, QStringList{QFileInfo(reponse.chemin).absoluteFilePath()});
@@ -103,20 +105,21 @@ private slots:
   // The constant wall and the kerf from the menu, kept from one template to
   // the next: the same bytes as the command's options.
   void paroiConstanteEtSaignee() {
-    auto* paroi = f->menu_gabarit->findChild<QAction*>("action_paroi_constante");
-    auto* saignee = f->menu_gabarit->findChild<QAction*>("action_saignee");
+    auto* paroi = controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->findChild<QAction*>("action_paroi_constante");
+    auto* saignee = controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->findChild<QAction*>("action_saignee");
     QVERIFY(paroi && saignee);
     QVERIFY(paroi->isCheckable() && !paroi->isChecked());
     paroi->trigger();
     std::vector<double> proposees;
-    f->menu_gabarit->demander_saignee = [&](double actuelle) -> std::optional<double> {
+    controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->demander_saignee =
+        [&](double actuelle) -> std::optional<double> {
       proposees.push_back(actuelle);
       return proposees.size() == 1 ? std::optional<double>(1.5) : std::nullopt; // then cancelled
     };
     saignee->trigger();
     saignee->trigger();
     QCOMPARE(proposees, (std::vector<double>{0, 1.5}));
-    QCOMPARE(f->menu_gabarit->options().saignee, 1.5);
+    QCOMPARE(controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->options().saignee, 1.5);
 
     FermeBoites boites;
     for (const char* nom : {"a.dxf", "b.dxf"}) {
@@ -130,14 +133,14 @@ private slots:
 
   void echecsAnnulationEtDossierRetenu() {
     // A failing trace: its one message, and no question asked.
-    f->txt_xa->setText("50");
+    controle<QLineEdit>(f, "txt_xa")->setText("50");
     {
       FermeBoites boites;
       f->exporter_gabarit(FormatGabarit::Svg);
       QCOMPARE(boites.textes, QStringList{QStringLiteral("Division par zéro (ArcCos)")});
     }
     QVERIFY(reponse.titres.isEmpty());
-    f->txt_xa->setText("30");
+    controle<QLineEdit>(f, "txt_xa")->setText("30");
 
     // Cancelled: nothing written, nothing said.
     {

@@ -1,3 +1,4 @@
+#include "controle.h"
 #include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
 
@@ -31,7 +32,7 @@ class TestSauvegarde : public QObject, FenetreDansDossier {
   Q_OBJECT
 
   Frm_Sauve* exporter() {
-    QTest::mouseClick(f->Bt_Sauve, Qt::LeftButton);
+    QTest::mouseClick(controle<QPushButton>(f, "Bt_Sauve"), Qt::LeftButton);
     return f->boite_sauvegarde();
   }
 
@@ -45,51 +46,51 @@ private slots:
     QVERIFY(d && d->isVisible());
     QCOMPARE(d->windowTitle(), QStringLiteral("Sauvegarde du fichier .DAT"));
     QCOMPARE(d->dossier_fichier(), QDir(dossier->path()).canonicalPath());
-    QCOMPARE(d->txt_fichier->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
+    QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
     QCOMPARE(d->donnees.nbpts(), 549);
 
     FermeBoites boites;
-    QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+    QTest::mouseClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::LeftButton);
     const QString attendu = d->dossier_fichier() + "/Bi-lobe 140 x 50.dat";
     QCOMPARE(boites.titres, QStringList{attendu});
     QCOMPARE(boites.textes, QStringList{QStringLiteral("Sauvegarde de  549 points effectuée")});
     QCOMPARE(boites.icones, QList<QMessageBox::Icon>{QMessageBox::NoIcon});
     QVERIFY(!d->isVisible());
-    QCOMPARE(d->txt_fichier->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
+    QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
     QCOMPARE(lire(attendu), octets_de_la_commande({}));
-    QCOMPARE(noms_listes(d->Fichier), QStringList{}); // not refreshed by the save
+    QCOMPARE(noms_listes(controle<QListWidget>(d, "Fichier")), QStringList{}); // not refreshed by the save
   }
 
   void deuxAppuisEtChampModifieSansEntree() {
     Frm_Sauve* d = exporter();
-    f->txt_nbptel->setText("30"); // no Enter, no trace
-    f->txt_xtot->setText("60");
+    controle<QLineEdit>(f, "txt_nbptel")->setText("30"); // no Enter, no trace
+    controle<QLineEdit>(f, "txt_xtot")->setText("60");
     QCOMPARE(exporter(), d);
     QCOMPARE(d->donnees.nbpts(), 189);
-    QCOMPARE(f->lbl_nbpts->text(), QStringLiteral(" 189 points)"));
-    QCOMPARE(d->txt_fichier->text(), QStringLiteral("Bi-lobe 140 x 60.dat"));
+    QCOMPARE(controle<QLabel>(f, "lbl_nbpts")->text(), QStringLiteral(" 189 points)"));
+    QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), QStringLiteral("Bi-lobe 140 x 60.dat"));
     FermeBoites boites;
-    QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+    QTest::mouseClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::LeftButton);
     QCOMPARE(lire(chemin("Bi-lobe 140 x 60.dat")), octets_de_la_commande({"--nbptel", "30", "--xtot", "60"}));
   }
 
   void traceEnEchecNiMontreeNiChangee() {
-    f->txt_xa->setText("50");
+    controle<QLineEdit>(f, "txt_xa")->setText("50");
     {
       FermeBoites boites;
-      QTest::mouseClick(f->Bt_Sauve, Qt::LeftButton);
+      QTest::mouseClick(controle<QPushButton>(f, "Bt_Sauve"), Qt::LeftButton);
       QCOMPARE(boites.textes, QStringList{QStringLiteral("Division par zéro (ArcCos)")});
     }
     QVERIFY(f->boite_sauvegarde() == nullptr);
 
-    f->txt_xa->setText("30");
+    controle<QLineEdit>(f, "txt_xa")->setText("30");
     Frm_Sauve* d = exporter();
     d->close();
-    f->txt_xa->setText("50");
-    f->txt_xtot->setText("50");
+    controle<QLineEdit>(f, "txt_xa")->setText("50");
+    controle<QLineEdit>(f, "txt_xtot")->setText("50");
     {
       FermeBoites boites;
-      QTest::mouseClick(f->Bt_Sauve, Qt::LeftButton);
+      QTest::mouseClick(controle<QPushButton>(f, "Bt_Sauve"), Qt::LeftButton);
       QCOMPARE(boites.textes.size(), 1);
     }
     QVERIFY(!d->isVisible());
@@ -101,23 +102,23 @@ private slots:
     ecrire(chemin("ancien.dat"), "ancien contenu plus long que rien");
     ecrire(chemin("autre.DAT"), "x");
     Frm_Sauve* d = exporter();
-    QCOMPARE(noms_listes(d->Fichier), (QStringList{"ancien.dat", "autre.DAT"}));
-    d->Fichier->setCurrentRow(0); // Fichier_Click
-    QCOMPARE(d->txt_fichier->text(), QStringLiteral("ancien.dat"));
+    QCOMPARE(noms_listes(controle<QListWidget>(d, "Fichier")), (QStringList{"ancien.dat", "autre.DAT"}));
+    controle<QListWidget>(d, "Fichier")->setCurrentRow(0); // Fichier_Click
+    QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), QStringLiteral("ancien.dat"));
     {
       FermeBoites boites;
-      QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+      QTest::mouseClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::LeftButton);
     }
     QCOMPARE(lire(chemin("ancien.dat")), octets_de_la_commande({}));
 
     exporter();
-    QListWidgetItem* autre = d->Fichier->item(1);
-    const QPoint centre = d->Fichier->visualItemRect(autre).center();
+    QListWidgetItem* autre = controle<QListWidget>(d, "Fichier")->item(1);
+    const QPoint centre = controle<QListWidget>(d, "Fichier")->visualItemRect(autre).center();
     FermeBoites boites;
-    QTest::mouseClick(d->Fichier->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(d->Fichier->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseClick(controle<QListWidget>(d, "Fichier")->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(controle<QListWidget>(d, "Fichier")->viewport(), Qt::LeftButton, {}, centre);
     QCOMPARE(boites.textes.size(), 1);
-    QCOMPARE(d->txt_fichier->text(), QStringLiteral("autre.DAT"));
+    QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), QStringLiteral("autre.DAT"));
     QCOMPARE(lire(chemin("autre.DAT")), octets_de_la_commande({}));
   }
 
@@ -125,7 +126,7 @@ private slots:
     for (const char* nom : {"a.dat", "B.DAT", "c.txt", "d.dat.bak", "e.Dat"}) ecrire(chemin(nom), "x");
     QDir(dossier->path()).mkdir("dossier.dat");
     Frm_Sauve* d = exporter();
-    QCOMPARE(noms_listes(d->Fichier), (QStringList{"a.dat", "B.DAT", "e.Dat"}));
+    QCOMPARE(noms_listes(controle<QListWidget>(d, "Fichier")), (QStringList{"a.dat", "B.DAT", "e.Dat"}));
   }
 
   void echecsDeFichierSansRienPerdre() {
@@ -133,14 +134,14 @@ private slots:
     QFile::setPermissions(chemin("protege.dat"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     Frm_Sauve* d = exporter();
     for (const QString& nom : {QString(), QStringLiteral("protege.dat"), QStringLiteral("absent/x.dat")}) {
-      d->txt_fichier->setText(nom);
+      controle<QLineEdit>(d, "txt_fichier")->setText(nom);
       FermeBoites boites;
-      QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+      QTest::mouseClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::LeftButton);
       QCOMPARE(boites.textes.size(), 1);
       QVERIFY2(boites.textes[0].startsWith(QStringLiteral("Erreur de fichier (") + d->dossier_fichier() + "/"),
                qPrintable(boites.textes[0]));
       QVERIFY(d->isVisible());
-      QCOMPARE(d->txt_fichier->text(), nom);
+      QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), nom);
       QCOMPARE(d->donnees.nbpts(), 549);
     }
     QCOMPARE(lire(chemin("protege.dat")), QByteArray("garde"));
@@ -152,32 +153,34 @@ private slots:
     ecrire(chemin("sous/s.dat"), "x");
     Frm_Sauve* d = exporter();
     const QString racine = d->dossier_fichier();
-    QTreeWidgetItem* sous = d->Repertoire->findItems("sous", Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    QTreeWidgetItem* sous =
+        controle<QTreeWidget>(d, "Repertoire")->findItems("sous", Qt::MatchExactly | Qt::MatchRecursive).value(0);
     QVERIFY(sous);
 
-    d->Repertoire->setCurrentItem(sous); // highlighted, not opened
+    controle<QTreeWidget>(d, "Repertoire")->setCurrentItem(sous); // highlighted, not opened
     QCOMPARE(d->dossier_fichier(), racine);
-    QTest::keyClick(d->Repertoire, Qt::Key_Return); // opened
+    QTest::keyClick(controle<QTreeWidget>(d, "Repertoire"), Qt::Key_Return); // opened
     QCOMPARE(d->dossier_repertoire(), racine + "/sous");
     QCOMPARE(d->dossier_fichier(), racine + "/sous");
-    QCOMPARE(noms_listes(d->Fichier), QStringList{"s.dat"});
+    QCOMPARE(noms_listes(controle<QListWidget>(d, "Fichier")), QStringList{"s.dat"});
 
     FermeBoites boites;
     QVERIFY(!d->ouvrir_dossier(racine + "/disparu"));
     QCOMPARE(boites.textes.size(), 1);
     QCOMPARE(d->dossier_fichier(), racine + "/sous");
-    QCOMPARE(noms_listes(d->Fichier), QStringList{"s.dat"});
+    QCOMPARE(noms_listes(controle<QListWidget>(d, "Fichier")), QStringList{"s.dat"});
 
-    QVERIFY(d->Lecteur->findData(QStringLiteral("/")) >= 0);
+    QVERIFY(controle<QComboBox>(d, "Lecteur")->findData(QStringLiteral("/")) >= 0);
     // A drive that cannot be read: the drive list shows it, the other lists stay.
-    d->Lecteur->addItem(QStringLiteral("/lecteur-absent"), QStringLiteral("/lecteur-absent"));
-    d->Lecteur->setCurrentIndex(d->Lecteur->count() - 1);
+    controle<QComboBox>(d, "Lecteur")->addItem(QStringLiteral("/lecteur-absent"), QStringLiteral("/lecteur-absent"));
+    controle<QComboBox>(d, "Lecteur")->setCurrentIndex(controle<QComboBox>(d, "Lecteur")->count() - 1);
     QCOMPARE(boites.textes.size(), 2);
-    QCOMPARE(d->Lecteur->currentText(), QStringLiteral("/lecteur-absent"));
+    QCOMPARE(controle<QComboBox>(d, "Lecteur")->currentText(), QStringLiteral("/lecteur-absent"));
     QCOMPARE(d->dossier_repertoire(), racine + "/sous");
     QCOMPARE(d->dossier_fichier(), racine + "/sous");
     // Back on the folder's own drive, the list opens where it was left there.
-    d->Lecteur->setCurrentIndex(d->Lecteur->findData(QStorageInfo(racine).rootPath()));
+    controle<QComboBox>(d, "Lecteur")
+        ->setCurrentIndex(controle<QComboBox>(d, "Lecteur")->findData(QStorageInfo(racine).rootPath()));
     QCOMPARE(d->dossier_repertoire(), racine + "/sous");
   }
 
@@ -194,8 +197,8 @@ private slots:
     QVERIFY(ouvert != ferme);
 
     const QStringList chemin_ouvert = d->dossier_repertoire().split('/', Qt::SkipEmptyParts);
-    QTreeWidgetItem* item = d->Repertoire->topLevelItem(0);
-    QCOMPARE(d->Repertoire->topLevelItemCount(), 1);
+    QTreeWidgetItem* item = controle<QTreeWidget>(d, "Repertoire")->topLevelItem(0);
+    QCOMPARE(controle<QTreeWidget>(d, "Repertoire")->topLevelItemCount(), 1);
     QCOMPARE(item->text(0), QStringLiteral("/"));
     int gauche = -1;
     for (int niveau = 0; niveau <= chemin_ouvert.size(); ++niveau) {
@@ -205,32 +208,33 @@ private slots:
         QCOMPARE(item->text(0), chemin_ouvert[niveau - 1]);
       }
       QCOMPARE(image(item->icon(0)), ouvert);
-      const int x = d->Repertoire->visualItemRect(item).left();
+      const int x = controle<QTreeWidget>(d, "Repertoire")->visualItemRect(item).left();
       QVERIFY2(x > gauche, qPrintable(item->text(0)));
       gauche = x;
     }
-    QCOMPARE(d->Repertoire->currentItem(), item); // the open folder
+    QCOMPARE(controle<QTreeWidget>(d, "Repertoire")->currentItem(), item); // the open folder
     QCOMPARE(item->childCount(), 2);
     for (int i = 0; i < 2; ++i) {
       QCOMPARE(item->child(i)->text(0), QString(QChar('a' + i)));
       QCOMPARE(image(item->child(i)->icon(0)), ferme);
-      QVERIFY(d->Repertoire->visualItemRect(item->child(i)).left() > gauche);
+      QVERIFY(controle<QTreeWidget>(d, "Repertoire")->visualItemRect(item->child(i)).left() > gauche);
     }
   }
 
   void entreeNeSauvePasEchapNeFermePas() {
     Frm_Sauve* d = exporter();
     FermeBoites boites;
-    QTest::keyClick(d->txt_fichier, Qt::Key_Return);
-    QTest::keyClick(d->txt_fichier, Qt::Key_Escape);
+    QTest::keyClick(controle<QLineEdit>(d, "txt_fichier"), Qt::Key_Return);
+    QTest::keyClick(controle<QLineEdit>(d, "txt_fichier"), Qt::Key_Escape);
     QTest::keyClick(d, Qt::Key_Escape);
     QVERIFY(d->isVisible());
     QVERIFY(boites.textes.isEmpty());
     QVERIFY(!QFile::exists(chemin("Bi-lobe 140 x 50.dat")));
-    QVERIFY(!d->Bt_Sauve->isDefault() && !d->Bt_Sauve->autoDefault());
+    QVERIFY(!controle<QPushButton>(d, "Bt_Sauve")->isDefault() && !controle<QPushButton>(d, "Bt_Sauve")->autoDefault());
 
-    const QList<QWidget*> ordre = {d->Repertoire, d->Fichier, d->txt_fichier, d->Bt_Sauve};
-    QWidget* w = d->Lecteur;
+    const QList<QWidget*> ordre = {controle<QTreeWidget>(d, "Repertoire"), controle<QListWidget>(d, "Fichier"),
+                                   controle<QLineEdit>(d, "txt_fichier"), controle<QPushButton>(d, "Bt_Sauve")};
+    QWidget* w = controle<QComboBox>(d, "Lecteur");
     for (QWidget* suivant : ordre) {
       do w = w->nextInFocusChain();
       while (!(w->focusPolicy() & Qt::TabFocus));
@@ -246,7 +250,7 @@ private slots:
     QVERIFY(d->donnees.nouvelle_liste);
     QCOMPARE(d->donnees.nbpts(), 549);
     FermeBoites boites;
-    QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+    QTest::mouseClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::LeftButton);
     QCOMPARE(lire(chemin("Bi-lobe 140 x 50.dat")), octets_de_la_commande({}));
   }
 
@@ -256,15 +260,15 @@ private slots:
     const QStringList listes = {"a.dat", "exist.dat", "z.dat"};
     for (const QString& nom : listes) ecrire(chemin(nom), nom.toLatin1());
     QVERIFY(QTest::qWaitForWindowActive(f.get()));
-    f->Bt_Sauve->setFocus();
-    QTest::keyClick(f->Bt_Sauve, Qt::Key_Space);
+    controle<QPushButton>(f, "Bt_Sauve")->setFocus();
+    QTest::keyClick(controle<QPushButton>(f, "Bt_Sauve"), Qt::Key_Space);
     Frm_Sauve* d = f->boite_sauvegarde();
     QVERIFY(d && QTest::qWaitForWindowActive(d));
-    QCOMPARE(QApplication::focusWidget(), d->Lecteur);
+    QCOMPARE(QApplication::focusWidget(), controle<QComboBox>(d, "Lecteur"));
     for (int i = 0; i < 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), d->Bt_Sauve);
+    QCOMPARE(QApplication::focusWidget(), controle<QPushButton>(d, "Bt_Sauve"));
     FermeBoites boites;
-    QTest::keyClick(d->Bt_Sauve, Qt::Key_Space);
+    QTest::keyClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::Key_Space);
     QCOMPARE(boites.textes.size(), 1);
     QCOMPARE(lire(chemin("Bi-lobe 140 x 50.dat")), octets_de_la_commande({}));
     for (const QString& nom : listes) QCOMPARE(lire(chemin(nom)), nom.toLatin1());
@@ -281,8 +285,8 @@ private slots:
       Qt::Key touche;
       const char* apres_fleche;
     };
-    const auto repertoire = [](Frm_Sauve* d) -> QWidget* { return d->Repertoire; };
-    const auto nom = [](Frm_Sauve* d) -> QWidget* { return d->txt_fichier; };
+    const auto repertoire = [](Frm_Sauve* d) -> QWidget* { return controle<QTreeWidget>(d, "Repertoire"); };
+    const auto nom = [](Frm_Sauve* d) -> QWidget* { return controle<QLineEdit>(d, "txt_fichier"); };
     const Cas cas[] = {
         {"Tab", false, repertoire, Qt::Key_Tab, "a.dat"},
         {"Maj+Tab", false, nom, Qt::Key_Backtab, "a.dat"},
@@ -294,22 +298,22 @@ private slots:
       for (const char* nom : {"a.dat", "b.dat", "exist.dat"}) ecrire(chemin(nom), "x");
       Frm_Sauve* d = exporter();
       if (c.deja_choisi) {
-        d->Fichier->setCurrentRow(0);
+        controle<QListWidget>(d, "Fichier")->setCurrentRow(0);
         FermeBoites boites;
-        QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+        QTest::mouseClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::LeftButton);
         d = exporter();
-        QCOMPARE(d->Fichier->selectedItems().value(0)->text(), QStringLiteral("a.dat"));
+        QCOMPARE(controle<QListWidget>(d, "Fichier")->selectedItems().value(0)->text(), QStringLiteral("a.dat"));
       }
       QVERIFY(QTest::qWaitForWindowActive(d));
-      const auto avant = d->Fichier->selectedItems();
+      const auto avant = controle<QListWidget>(d, "Fichier")->selectedItems();
       QWidget* depart = c.depart(d);
       depart->setFocus();
       QTest::keyClick(depart, c.touche);
-      QVERIFY2(QApplication::focusWidget() == d->Fichier, c.nom);
-      QVERIFY2(d->Fichier->selectedItems() == avant, c.nom);
-      QCOMPARE(d->txt_fichier->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
-      QTest::keyClick(d->Fichier, Qt::Key_Down);
-      QCOMPARE(d->txt_fichier->text(), QString::fromLatin1(c.apres_fleche));
+      QVERIFY2(QApplication::focusWidget() == controle<QListWidget>(d, "Fichier"), c.nom);
+      QVERIFY2(controle<QListWidget>(d, "Fichier")->selectedItems() == avant, c.nom);
+      QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
+      QTest::keyClick(controle<QListWidget>(d, "Fichier"), Qt::Key_Down);
+      QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), QString::fromLatin1(c.apres_fleche));
     }
   }
 
@@ -325,23 +329,24 @@ private slots:
       ecrire(chemin("autre.dat"), "autre");
       ecrire(chemin("exist.dat"), "");
       Frm_Sauve* d = exporter();
-      d->Fichier->setCurrentRow(1); // exist.dat
+      controle<QListWidget>(d, "Fichier")->setCurrentRow(1); // exist.dat
       {
         FermeBoites boites;
-        QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+        QTest::mouseClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::LeftButton);
       }
       const QByteArray premier = octets_de_la_commande({});
       QCOMPARE(lire(chemin("exist.dat")), premier);
-      f->txt_nbptel->setText("30");
+      controle<QLineEdit>(f, "txt_nbptel")->setText("30");
       exporter();
-      QCOMPARE(d->txt_fichier->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
-      QVERIFY(d->Fichier->item(1)->isSelected()); // still highlighted
+      QCOMPARE(controle<QLineEdit>(d, "txt_fichier")->text(), QStringLiteral("Bi-lobe 140 x 50.dat"));
+      QVERIFY(controle<QListWidget>(d, "Fichier")->item(1)->isSelected()); // still highlighted
 
-      QListWidgetItem* item = d->Fichier->findItems(c.cible, Qt::MatchExactly).value(0);
-      const QPoint centre = d->Fichier->visualItemRect(item).center();
+      QListWidgetItem* item = controle<QListWidget>(d, "Fichier")->findItems(c.cible, Qt::MatchExactly).value(0);
+      const QPoint centre = controle<QListWidget>(d, "Fichier")->visualItemRect(item).center();
       FermeBoites boites;
-      QTest::mouseClick(d->Fichier->viewport(), Qt::LeftButton, {}, centre); // a double-click's first press
-      QTest::mouseDClick(d->Fichier->viewport(), Qt::LeftButton, {}, centre);
+      QTest::mouseClick(controle<QListWidget>(d, "Fichier")->viewport(), Qt::LeftButton, {},
+                        centre); // a double-click's first press
+      QTest::mouseDClick(controle<QListWidget>(d, "Fichier")->viewport(), Qt::LeftButton, {}, centre);
       QCOMPARE(boites.titres, QStringList{d->dossier_fichier() + "/" + c.cible});
       QCOMPARE(lire(chemin(c.cible)), octets_de_la_commande({"--nbptel", "30"}));
       if (QString(c.cible) != "exist.dat") QCOMPARE(lire(chemin("exist.dat")), premier);
@@ -376,7 +381,7 @@ private slots:
     QTimer::singleShot(300, [&] {
       programme_encore_la = true;
       boite_restee_visible = d->isVisible();
-      QTest::mouseClick(d->Bt_Sauve, Qt::LeftButton);
+      QTest::mouseClick(controle<QPushButton>(d, "Bt_Sauve"), Qt::LeftButton);
     });
     QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);

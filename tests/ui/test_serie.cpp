@@ -1,4 +1,5 @@
 #include "cli/commande_serie.h"
+#include "controle.h"
 #include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
 #include "formats/ecriture_export.h"
@@ -18,20 +19,24 @@ const QString EXEMPLE = QStringLiteral(BILOBE_EXEMPLES "/planeur.toml");
 // Every text of the series window that makes the series (the count of
 // formers or their positions, whichever is chosen).
 QStringList etat(const Frm_Serie& s) {
-  QStringList textes{s.txt_nom->text(),
-                     s.opt_nombre->isChecked() ? s.txt_nombre->text() : s.txt_positions->text(),
-                     s.txt_nbptel->text(),
-                     s.txt_nbptseg->text(),
-                     s.cmb_interpolation->currentText(),
-                     s.txt_largeur->text(),
-                     s.txt_hauteur->text(),
-                     s.txt_marge->text(),
-                     s.txt_espacement->text(),
-                     s.txt_saignee->text()};
-  for (int r = 0; r < s.tab_stations->rowCount(); ++r)
-    for (int c = 0; c < s.tab_stations->columnCount(); ++c) textes << s.tab_stations->item(r, c)->text();
-  for (const QAbstractButton* b :
-       std::initializer_list<const QAbstractButton*>{s.opt_nombre, s.chk_segh, s.chk_segv, s.chk_paroi_constante})
+  QStringList textes{controle<QLineEdit>(&s, "txt_nom")->text(),
+                     controle<QRadioButton>(&s, "opt_nombre")->isChecked()
+                         ? controle<QSpinBox>(&s, "txt_nombre")->text()
+                         : controle<QLineEdit>(&s, "txt_positions")->text(),
+                     controle<QLineEdit>(&s, "txt_nbptel")->text(),
+                     controle<QLineEdit>(&s, "txt_nbptseg")->text(),
+                     controle<QComboBox>(&s, "cmb_interpolation")->currentText(),
+                     controle<QDoubleSpinBox>(&s, "txt_largeur")->text(),
+                     controle<QDoubleSpinBox>(&s, "txt_hauteur")->text(),
+                     controle<QDoubleSpinBox>(&s, "txt_marge")->text(),
+                     controle<QDoubleSpinBox>(&s, "txt_espacement")->text(),
+                     controle<QDoubleSpinBox>(&s, "txt_saignee")->text()};
+  for (int r = 0; r < controle<QTableWidget>(&s, "tab_stations")->rowCount(); ++r)
+    for (int c = 0; c < controle<QTableWidget>(&s, "tab_stations")->columnCount(); ++c)
+      textes << controle<QTableWidget>(&s, "tab_stations")->item(r, c)->text();
+  for (const QAbstractButton* b : std::initializer_list<const QAbstractButton*>{
+           controle<QRadioButton>(&s, "opt_nombre"), controle<QCheckBox>(&s, "chk_segh"),
+           controle<QCheckBox>(&s, "chk_segv"), controle<QCheckBox>(&s, "chk_paroi_constante")})
     textes << (b->isChecked() ? "1" : "0");
   return textes;
 }
@@ -41,7 +46,9 @@ QStringList etat(const Frm_Serie& s) {
 class TestSerie : public QObject, FenetreDansDossier {
   Q_OBJECT
 
-  QAction* action_serie() const { return f->menu_gabarit->findChild<QAction*>("action_serie"); }
+  QAction* action_serie() const {
+    return controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->findChild<QAction*>("action_serie");
+  }
   Frm_Serie* serie() {
     action_serie()->trigger();
     return f->fenetre_serie();
@@ -52,7 +59,7 @@ private slots:
   void cleanup() { fermer(); }
 
   void ouverteDepuisLeMenu() {
-    QVERIFY(f->menu_gabarit->actions().contains(action_serie()));
+    QVERIFY(controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->actions().contains(action_serie()));
     QCOMPARE(action_serie()->text(), QStringLiteral("Série de couples…"));
     QVERIFY(f->fenetre_serie() == nullptr);
     Frm_Serie* s = serie();
@@ -67,21 +74,23 @@ private slots:
   }
 
   void premiereLigneDeLaFenetrePrincipale() {
-    f->txt_xtot->setText("42.5");
-    f->txt_ep->setText("3");
-    f->txt_nbptel->setText("60");
-    f->chk_segh->setChecked(true);
+    controle<QLineEdit>(f, "txt_xtot")->setText("42.5");
+    controle<QLineEdit>(f, "txt_ep")->setText("3");
+    controle<QLineEdit>(f, "txt_nbptel")->setText("60");
+    controle<QCheckBox>(f, "chk_segh")->setChecked(true);
     Frm_Serie* s = serie();
-    QCOMPARE(s->tab_stations->rowCount(), 1);
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->rowCount(), 1);
     const QStringList attendus{"0", "42.5", "100", "30", "60", "40", "30", "20", "3"};
-    for (int c = 0; c < 9; ++c) QCOMPARE(s->tab_stations->item(0, c)->text(), attendus[c]);
-    QCOMPARE(s->tab_stations->horizontalHeaderItem(1)->text(), QStringLiteral("Largeur totale"));
-    QCOMPARE(s->tab_stations->horizontalHeaderItem(8)->text(), QStringLiteral("Epaisseur de paroi"));
-    QCOMPARE(s->txt_nbptel->text(), QStringLiteral("60"));
-    QVERIFY(s->chk_segh->isChecked());
+    for (int c = 0; c < 9; ++c) QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(0, c)->text(), attendus[c]);
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->horizontalHeaderItem(1)->text(),
+             QStringLiteral("Largeur totale"));
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->horizontalHeaderItem(8)->text(),
+             QStringLiteral("Epaisseur de paroi"));
+    QCOMPARE(controle<QLineEdit>(s, "txt_nbptel")->text(), QStringLiteral("60"));
+    QVERIFY(controle<QCheckBox>(s, "chk_segh")->isChecked());
     // One station is not a series yet: said in red, not in a box.
     QVERIFY(!s->description());
-    QVERIFY(s->lbl_echecs->text().contains("deux stations"));
+    QVERIFY(controle<QLabel>(s, "lbl_echecs")->text().contains("deux stations"));
   }
 
   void celluleFautiveSansBoite() {
@@ -89,8 +98,8 @@ private slots:
     Frm_Serie* s = serie();
     s->Bt_Ajouter_Click();
     QVERIFY(s->description());
-    QCOMPARE(s->tab_stations->item(1, 0)->text(), QStringLiteral("100"));
-    const int messages = s->messages_montres();
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(1, 0)->text(), QStringLiteral("100"));
+    QSignalSpy messages(s, &Frm_Serie::messageMontre);
     struct Cas {
       int ligne, colonne;
       const char* texte;
@@ -98,41 +107,42 @@ private slots:
     };
     for (const Cas& k : {Cas{1, 3, "abc", "« abc » n'est pas un nombre"}, Cas{0, 8, "2,5", "séparateur décimal"},
                          Cas{1, 0, "-5", "pas après celle de la station précédente"}}) {
-      QTableWidgetItem* item = s->tab_stations->item(k.ligne, k.colonne);
+      QTableWidgetItem* item = controle<QTableWidget>(s, "tab_stations")->item(k.ligne, k.colonne);
       const QString avant = item->text();
       item->setText(QString::fromUtf8(k.texte));
       QVERIFY(!s->description());
       QCOMPARE(item->background().color(), QColor(255, 200, 200));
       QVERIFY2(item->toolTip().contains(QString::fromUtf8(k.faute)), qPrintable(item->toolTip()));
-      QVERIFY(s->lbl_echecs->text().contains(QString::fromUtf8(k.faute)));
+      QVERIFY(controle<QLabel>(s, "lbl_echecs")->text().contains(QString::fromUtf8(k.faute)));
       item->setText(avant);
       QVERIFY(s->description());
       QCOMPARE(item->background().style(), Qt::NoBrush);
       QVERIFY(item->toolTip().isEmpty());
     }
     QTest::qWait(50);
-    QCOMPARE(s->messages_montres(), messages);
+    QCOMPARE(messages.size(), 0);
     QVERIFY(boites.textes.isEmpty());
   }
 
   void lignesAjouteesSupprimeesTriees() {
     Frm_Serie* s = serie();
-    s->Bt_Ajouter->click();
-    s->Bt_Ajouter->click();
-    QCOMPARE(s->tab_stations->rowCount(), 3);
-    QCOMPARE(s->tab_stations->item(2, 0)->text(), QStringLiteral("200")); // 100 mm behind the one before
-    s->tab_stations->item(0, 0)->setText("300");
-    s->tab_stations->item(1, 1)->setText("44");
-    s->tab_stations->item(2, 0)->setText("x");
+    controle<QPushButton>(s, "Bt_Ajouter")->click();
+    controle<QPushButton>(s, "Bt_Ajouter")->click();
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->rowCount(), 3);
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(2, 0)->text(),
+             QStringLiteral("200")); // 100 mm behind the one before
+    controle<QTableWidget>(s, "tab_stations")->item(0, 0)->setText("300");
+    controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("44");
+    controle<QTableWidget>(s, "tab_stations")->item(2, 0)->setText("x");
     QVERIFY(!s->description());
-    s->Bt_Trier->click(); // by position; the unreadable one last
-    QCOMPARE(s->tab_stations->item(0, 0)->text(), QStringLiteral("100"));
-    QCOMPARE(s->tab_stations->item(0, 1)->text(), QStringLiteral("44"));
-    QCOMPARE(s->tab_stations->item(1, 0)->text(), QStringLiteral("300"));
-    QCOMPARE(s->tab_stations->item(2, 0)->text(), QStringLiteral("x"));
-    s->tab_stations->setCurrentCell(2, 0);
-    s->Bt_Supprimer->click();
-    QCOMPARE(s->tab_stations->rowCount(), 2);
+    controle<QPushButton>(s, "Bt_Trier")->click(); // by position; the unreadable one last
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(0, 0)->text(), QStringLiteral("100"));
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(0, 1)->text(), QStringLiteral("44"));
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(1, 0)->text(), QStringLiteral("300"));
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(2, 0)->text(), QStringLiteral("x"));
+    controle<QTableWidget>(s, "tab_stations")->setCurrentCell(2, 0);
+    controle<QPushButton>(s, "Bt_Supprimer")->click();
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->rowCount(), 2);
     QVERIFY(s->description());
     QCOMPARE(s->description()->stations.at(0).position, 100.0);
     QCOMPARE(s->description()->stations.at(0).cotes[0], 44.0);
@@ -142,21 +152,22 @@ private slots:
     Frm_Serie* s = serie();
     s->ouvrir(EXEMPLE);
     QVERIFY(s->serie());
-    const int redessins = s->redessins();
-    const std::string profil = s->vue_profil->dessins().at(0).svg;
-    QCOMPARE(s->vue_planches->dessins().size(), std::size_t(2));
-    QCOMPARE(s->lst_couples->count(), 10);
-    s->tab_stations->item(1, 1)->setText("40"); // the widest station wider
-    QCOMPARE(s->redessins(), redessins + 1);
-    QVERIFY(s->vue_profil->dessins().at(0).svg != profil);
-    QVERIFY(s->lst_couples->item(2)->text().startsWith("F3 à 222.2222 mm : "));
+    QSignalSpy redessins(s, &Frm_Serie::vuesRedessinees);
+    const std::string profil = controle<bilobe::ui::VueSvg>(s, "vue_profil")->dessins().at(0).svg;
+    QCOMPARE(controle<bilobe::ui::VueSvg>(s, "vue_planches")->dessins().size(), std::size_t(2));
+    QCOMPARE(controle<QListWidget>(s, "lst_couples")->count(), 10);
+    controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("40"); // the widest station wider
+    QCOMPARE(redessins.size(), 1);
+    QVERIFY(controle<bilobe::ui::VueSvg>(s, "vue_profil")->dessins().at(0).svg != profil);
+    QVERIFY(controle<QListWidget>(s, "lst_couples")->item(2)->text().startsWith("F3 à 222.2222 mm : "));
     // A former that cannot be traced: red in the views and named under them.
-    s->tab_stations->item(3, 1)->setText("2"); // narrower than its junction point
+    controle<QTableWidget>(s, "tab_stations")->item(3, 1)->setText("2"); // narrower than its junction point
     QVERIFY(s->serie());
     QVERIFY(!s->serie()->echecs.empty());
     const QString nom = QString::fromStdString(s->serie()->echecs.front().nom);
-    QVERIFY(s->lbl_echecs->text().startsWith(nom + " : "));
-    QVERIFY(QString::fromStdString(s->vue_profil->dessins().at(0).svg).contains("fill=\"#ff0000\">" + nom + "<"));
+    QVERIFY(controle<QLabel>(s, "lbl_echecs")->text().startsWith(nom + " : "));
+    QVERIFY(QString::fromStdString(controle<bilobe::ui::VueSvg>(s, "vue_profil")->dessins().at(0).svg)
+                .contains("fill=\"#ff0000\">" + nom + "<"));
   }
 
   void enregistrerPuisRouvrir() {
@@ -164,17 +175,17 @@ private slots:
     s->ouvrir(EXEMPLE);
     // Opened, the file's series is the window's.
     QCOMPARE(texte_fuselage(*s->description()), texte_fuselage(lire_fichier_fuselage(EXEMPLE.toStdString())));
-    s->txt_nom->setText("Planeur \"modifié\"");
-    s->opt_positions->setChecked(true);
-    s->txt_positions->setText("0, 125.5, 600, 1000");
-    s->chk_segv->setChecked(true);
-    s->txt_saignee->setValue(0.15);
-    s->tab_stations->item(3, 8)->setText("1.75");
+    controle<QLineEdit>(s, "txt_nom")->setText("Planeur \"modifié\"");
+    controle<QRadioButton>(s, "opt_positions")->setChecked(true);
+    controle<QLineEdit>(s, "txt_positions")->setText("0, 125.5, 600, 1000");
+    controle<QCheckBox>(s, "chk_segv")->setChecked(true);
+    controle<QDoubleSpinBox>(s, "txt_saignee")->setValue(0.15);
+    controle<QTableWidget>(s, "tab_stations")->item(3, 8)->setText("1.75");
     QVERIFY(s->description());
     const QString fichier = chemin("fuselage.toml");
     s->demander_fichier_a_enregistrer = [&](const QString&) { return fichier; };
     FermeBoites boites;
-    s->Bt_Enregistrer->click();
+    controle<QPushButton>(s, "Bt_Enregistrer")->click();
     QTRY_COMPARE(boites.textes.size(), 1);
     QCOMPARE(boites.textes.front(), QStringLiteral("Série enregistrée"));
 
@@ -190,14 +201,14 @@ private slots:
     const auto remettre = qScopeGuard([] { qunsetenv("SOURCE_DATE_EPOCH"); });
     Frm_Serie* s = serie();
     s->ouvrir(EXEMPLE);
-    s->cmb_interpolation->setCurrentIndex(0);
-    s->txt_saignee->setValue(0.2);
+    controle<QComboBox>(s, "cmb_interpolation")->setCurrentIndex(0);
+    controle<QDoubleSpinBox>(s, "txt_saignee")->setValue(0.2);
     FermeBoites boites;
     const QString fuselage = chemin("fuselage.toml");
     s->enregistrer(fuselage);
     const QString par_fenetre = chemin("fenetre"), par_commande = chemin("commande");
     s->demander_dossier = [&] { return par_fenetre; };
-    s->Bt_Exporter->click();
+    controle<QPushButton>(s, "Bt_Exporter")->click();
     QTRY_COMPARE(boites.textes.size(), 2); // saved, then exported
     QVERIFY2(boites.textes.back().startsWith("15 fichiers écrits"), qPrintable(boites.textes.back()));
     std::ostringstream out, err;
@@ -222,12 +233,14 @@ private slots:
     for (const int delai : {3600 * 1000, 0}) {
       s->progression_apres_ms = delai;
       QTimer espion;
-      connect(&espion, &QTimer::timeout, [&] { montree += s->barre_progression->isVisible(); });
+      connect(&espion, &QTimer::timeout,
+              [&] { montree += controle<QProgressBar>(s, "barre_progression")->isVisible(); });
       espion.start(0);
+      QSignalSpy progression(s, &Frm_Serie::progressionMontree);
       s->exporter(chemin(QString::number(delai)));
-      QCOMPARE(s->progression_montree(), delai == 0);
+      QCOMPARE(progression.size(), delai == 0 ? 1 : 0);
       QCOMPARE(montree > 0, delai == 0); // seen while the export ran
-      QVERIFY(s->barre_progression->isHidden());
+      QVERIFY(controle<QProgressBar>(s, "barre_progression")->isHidden());
       QVERIFY(s->isEnabled());
     }
     QCOMPARE(boites.textes.size(), 2);
@@ -236,19 +249,19 @@ private slots:
   void doubleClicVersLaFenetrePrincipale() {
     Frm_Serie* s = serie();
     s->ouvrir(EXEMPLE);
-    s->chk_segh->setChecked(true);
-    s->tab_stations->item(1, 6)->setText("12.5"); // a flat bottom that varies
-    QListWidgetItem* item = s->lst_couples->item(3);
+    controle<QCheckBox>(s, "chk_segh")->setChecked(true);
+    controle<QTableWidget>(s, "tab_stations")->item(1, 6)->setText("12.5"); // a flat bottom that varies
+    QListWidgetItem* item = controle<QListWidget>(s, "lst_couples")->item(3);
     QVERIFY(item->text().startsWith("F4 "));
     const ChampsCouple envoye = s->serie()->tous.at(3).champs;
-    const int traces = f->traces_lancees();
+    const int traces = traces_lancees();
     QSignalSpy choisi(s, &Frm_Serie::coupleChoisi);
-    emit s->lst_couples->itemDoubleClicked(item);
+    emit controle<QListWidget>(s, "lst_couples")->itemDoubleClicked(item);
     QCOMPARE(choisi.size(), 1);
     QCOMPARE(f->lire_champs(), envoye);
-    QVERIFY(f->traces_lancees() > traces);
-    QVERIFY(f->txt_segh->isEnabled());
-    QCOMPARE(f->txt_xtot->text(), QString::fromStdString(envoye.xtot));
+    QVERIFY(traces_lancees() > traces);
+    QVERIFY(controle<QLineEdit>(f, "txt_segh")->isEnabled());
+    QCOMPARE(controle<QLineEdit>(f, "txt_xtot")->text(), QString::fromStdString(envoye.xtot));
     // The window's .DAT is bilobe-dat's for the same texts.
     const ContenuExport dat = contenu_export(f->couple().courant(), FormatGabarit::Dat);
     const QByteArray attendu = octets_de_la_commande(
@@ -261,7 +274,7 @@ private slots:
   void erreurALOuvertureSansRienChanger() {
     Frm_Serie* s = serie();
     s->ouvrir(EXEMPLE);
-    s->txt_nom->setText("en cours");
+    controle<QLineEdit>(s, "txt_nom")->setText("en cours");
     const QStringList avant = etat(*s);
     const std::string description = texte_fuselage(*s->description());
     QFile mauvais(chemin("mauvais.toml"));
@@ -281,7 +294,7 @@ private slots:
                          Cas{chemin("absent.toml"), "fichier introuvable"}, Cas{dossier->path(), "c'est un dossier"}}) {
       FermeBoites boites;
       s->demander_fichier_a_ouvrir = [&] { return k.chemin; };
-      s->Bt_Ouvrir->click();
+      controle<QPushButton>(s, "Bt_Ouvrir")->click();
       QTRY_COMPARE(boites.textes.size(), 1);
       QVERIFY2(boites.textes.front().contains(QString::fromUtf8(k.message)), qPrintable(boites.textes.front()));
       QCOMPARE(etat(*s), avant);
