@@ -4,7 +4,9 @@
 
 namespace bilobe::ui {
 
-void placer(QWidget* w, Place p) { w->setGeometry(p.left / 15, p.top / 15, p.width / 15, p.height / 15); }
+void placer(QWidget* w, Place p) {
+  w->setGeometry(en_pixels(p.left), en_pixels(p.top), en_pixels(p.width), en_pixels(p.height));
+}
 
 namespace {
 

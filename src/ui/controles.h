@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/modeles/apercu.h"
+
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
@@ -10,6 +12,8 @@
 // Small helpers that build a control at its place in twips, so that the
 // windows' layout reads like the tables it was drawn from.
 namespace bilobe::ui {
+
+using fenetre_apercu::en_pixels;
 
 struct Place {
   int left, top, width, height; // twips, 15 per pixel at 96 dpi

@@ -5,8 +5,8 @@
 namespace bilobe::ui {
 
 namespace {
-constexpr int LARGEUR = fenetre_apercu::LARGEUR_TWIPS / 15;
-constexpr int HAUTEUR = fenetre_apercu::HAUTEUR_TWIPS / 15;
+constexpr int LARGEUR = fenetre_apercu::en_pixels(fenetre_apercu::LARGEUR_TWIPS);
+constexpr int HAUTEUR = fenetre_apercu::en_pixels(fenetre_apercu::HAUTEUR_TWIPS);
 
 QPointF en_pixels(PointApercu p) {
   const PositionPixel px = vers_pixels(p);

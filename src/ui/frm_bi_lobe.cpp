@@ -35,7 +35,7 @@ Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIX
   setObjectName("Frm_Bi_Lobe");
   setWindowTitle(QStringLiteral("Génération de fichier .DAT pour des couples bi-lobés"));
   setFont(police(8.25));
-  setFixedSize(6105 / 15, 5145 / 15);
+  setFixedSize(en_pixels(6105), en_pixels(5145));
   construire();
   construire_menu_gabarit();
   ordre_tabulation();

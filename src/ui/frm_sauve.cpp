@@ -55,7 +55,7 @@ Frm_Sauve::Frm_Sauve(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIXE) {
   setObjectName("Frm_Sauve");
   setWindowTitle(QStringLiteral("Sauvegarde du fichier .DAT"));
   setFont(police(8.25));
-  setFixedSize(4680 / 15, 3195 / 15);
+  setFixedSize(en_pixels(4680), en_pixels(3195));
   construire();
 
   // Starts on the program's current folder and its drive; on the home

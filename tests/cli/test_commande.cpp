@@ -1,4 +1,5 @@
 #include "cli/commande.h"
+#include "dossier_de_travail.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Sortie {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Sortie lancer(const std::vector<std::string>& arguments) {
-  std::ostringstream out, err;
-  const int code = executer(arguments, out, err);
-  return {code, out.str(), err.str()};
-}
+Sortie lancer(const std::vector<std::string>& arguments) { return lancer_commande(executer, arguments); }
 
 std::size_t lignes(const std::string& octets) {
   std::size_t n = 0;
@@ -30,20 +21,7 @@ std::size_t lignes(const std::string& octets) {
   return n;
 }
 
-class Commande : public testing::Test {
-protected:
-  void SetUp() override {
-    dossier_ = fs::temp_directory_path() / ("bilobe-cli-" + std::to_string(::getpid()));
-    fs::create_directories(dossier_);
-    ancien_ = fs::current_path();
-    fs::current_path(dossier_);
-  }
-  void TearDown() override {
-    fs::current_path(ancien_);
-    fs::remove_all(dossier_);
-  }
-  fs::path dossier_, ancien_;
-};
+using Commande = DossierDeTravail;
 
 TEST_F(Commande, DefautsDansLeDossierCourant) {
   const Sortie s = lancer({});

@@ -1,5 +1,6 @@
 #include "cli/commande.h"
 #include "cli/commande_serie.h"
+#include "dossier_de_travail.h"
 #include "fichiers/lecture_fichier.h"
 #include "serie/description.h"
 #include "serie/fichier_fuselage.h"
@@ -19,17 +20,7 @@ namespace fs = std::filesystem;
 
 const std::string EXEMPLE = std::string(BILOBE_EXEMPLES) + "/planeur.toml";
 
-struct Sortie {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Sortie serie(const std::vector<std::string>& arguments) {
-  std::ostringstream out, err;
-  const int code = executer_serie(arguments, out, err);
-  return {code, out.str(), err.str()};
-}
+Sortie serie(const std::vector<std::string>& arguments) { return lancer_commande(executer_serie, arguments); }
 
 std::string octets(const fs::path& chemin) { return lire_fichier(chemin.string(), 1 << 26); }
 
@@ -39,19 +30,7 @@ std::set<std::string> noms(const fs::path& dossier) {
   return n;
 }
 
-class Serie : public testing::Test {
-protected:
-  void SetUp() override {
-    dossier_ = fs::temp_directory_path() / ("bilobe-serie-" + std::to_string(::getpid()));
-    fs::create_directories(dossier_);
-  }
-  void TearDown() override { fs::remove_all(dossier_); }
-  fs::path ecrire(const std::string& nom, const std::string& texte) {
-    std::ofstream(dossier_ / nom, std::ios::binary) << texte;
-    return dossier_ / nom;
-  }
-  fs::path dossier_;
-};
+using Serie = DossierDeTravail;
 
 TEST_F(Serie, ResumeDeLExemple) {
   const fs::path sortie = dossier_ / "couples";

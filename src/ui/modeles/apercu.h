@@ -39,6 +39,8 @@ inline constexpr float TWIPS_PAR_UNITE_Y = -4431.81787109375f; // 4875 / -1.1
 inline constexpr int LARGEUR_TWIPS = 2475;
 inline constexpr int HAUTEUR_TWIPS = 4875;
 inline constexpr double TWIPS_PAR_PIXEL = 15.0; // at 96 dots per inch
+// A length of the windows' layout in whole pixels.
+constexpr int en_pixels(int twips) { return twips / static_cast<int>(TWIPS_PAR_PIXEL); }
 
 inline constexpr PointApercu CENTRE_BAS{0.0f, -0.03f};
 inline constexpr PointApercu CENTRE_HAUT{0.0f, 1.03f};
