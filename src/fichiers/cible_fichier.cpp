@@ -152,12 +152,13 @@ public:
   }
 
   DossierTenu tenir() {
-    std::string texte = absolu_ ? "/" : "";
+    // Joined by appends: GCC 12 at -O3 warns wrongly when a literal is assigned here.
+    std::string texte;
     for (const std::string& piece : pieces_) {
-      if (!texte.empty() && texte.back() != '/') texte += '/';
+      if (absolu_ || !texte.empty()) texte += '/';
       texte += piece;
     }
-    if (texte.empty()) texte = ".";
+    if (texte.empty()) texte.push_back(absolu_ ? '/' : '.');
     return {std::move(fd_), std::move(texte)};
   }
 
