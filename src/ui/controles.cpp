@@ -66,31 +66,32 @@ template <typename W> W* creer(QWidget* parent, const char* nom, Place p) {
   placer(w, p);
   return w;
 }
+
+template <typename W> W* avec_texte(QWidget* parent, const char* nom, const QString& texte, Place p) {
+  auto* w = creer<W>(parent, nom, p);
+  w->setText(texte);
+  return w;
+}
 } // namespace
 
 QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, Place p) {
-  auto* l = creer<QLabel>(parent, nom, p);
-  l->setText(texte);
+  auto* l = avec_texte<QLabel>(parent, nom, texte, p);
   l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return l;
 }
 
 QLineEdit* champ(QWidget* parent, const char* nom, const QString& texte, Place p) {
-  auto* e = creer<QLineEdit>(parent, nom, p);
-  e->setText(texte);
+  auto* e = avec_texte<QLineEdit>(parent, nom, texte, p);
   e->setMaxLength(32767); // Qt's largest: no practical limit
   return e;
 }
 
 QCheckBox* case_a_cocher(QWidget* parent, const char* nom, const QString& texte, Place p) {
-  auto* c = creer<QCheckBox>(parent, nom, p);
-  c->setText(texte); // clipped away: the box alone shows
-  return c;
+  return avec_texte<QCheckBox>(parent, nom, texte, p); // the text is clipped away: the box alone shows
 }
 
 QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, Place p) {
-  auto* b = creer<QPushButton>(parent, nom, p);
-  b->setText(texte);
+  auto* b = avec_texte<QPushButton>(parent, nom, texte, p);
   b->setAutoDefault(false);
   b->setDefault(false);
   return b;
