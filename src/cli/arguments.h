@@ -47,4 +47,48 @@ private:
   std::optional<std::string> attachee_;
 };
 
+// One option of a command: its names, what it does with its value, and
+// whether a value may follow it.
+template <class Options> struct Option {
+  enum class Valeur {
+    Aucune,  // a flag: "--ch=1" is not this option
+    Ignoree, // "--help=x" is still --help
+    Requise,
+  };
+  std::vector<std::string> noms;
+  Valeur valeur;
+  // Applies the option; the usage error when its value is missing or wrong.
+  std::function<std::optional<std::string>(Options& options, const std::string& nom,
+                                           const std::optional<std::string>& valeur)>
+      appliquer;
+};
+
+template <class Options>
+const Option<Options>* chercher_option(const std::vector<Option<Options>>& table, const std::string& nom) {
+  for (const Option<Options>& o : table)
+    for (const std::string& n : o.noms)
+      if (n == nom) return &o;
+  return nullptr;
+}
+
+// Walks the arguments through a command's table of options. An argument that
+// names no option goes to `autre` (a positional argument, or an unknown
+// option). Returns the first usage error.
+template <class Options>
+std::optional<std::string> parcourir(Arguments& a, const std::vector<Option<Options>>& table, Options& options,
+                                     const std::function<std::optional<std::string>(Arguments&)>& autre) {
+  using Valeur = typename Option<Options>::Valeur;
+  while (a.suivant()) {
+    const Option<Options>* o = chercher_option(table, a.nom());
+    if (o && o->valeur == Valeur::Aucune && a.a_une_valeur_attachee()) o = nullptr;
+    std::optional<std::string> erreur;
+    if (!o)
+      erreur = autre(a);
+    else
+      erreur = o->appliquer(options, a.nom(), o->valeur == Valeur::Requise ? a.valeur() : std::nullopt);
+    if (erreur) return erreur;
+  }
+  return std::nullopt;
+}
+
 } // namespace bilobe::cli

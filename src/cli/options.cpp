@@ -33,20 +33,87 @@ const std::vector<OptionChamp>& options_champs() {
   return options;
 }
 
-const OptionChamp* chercher(const std::string& nom) {
-  for (const auto& o : options_champs())
-    if (nom == o.nom) return &o;
-  return nullptr;
+using OptionDat = Option<Options>;
+using Valeur = OptionDat::Valeur;
+using Resultat = std::optional<std::string>;
+
+// Every option of bilobe-dat: the fields of the window, their two boxes, the
+// format and the templates' settings, the output.
+const std::vector<OptionDat>& table_dat() {
+  static const std::vector<OptionDat> table = [] {
+    std::vector<OptionDat> t{
+        {{"--help", "-h"},
+         Valeur::Ignoree,
+         [](Options& o, auto&, auto&) -> Resultat {
+           o.aide = true;
+           return std::nullopt;
+         }},
+        {{"--ch"},
+         Valeur::Aucune,
+         [](Options& o, auto&, auto&) -> Resultat {
+           o.champs.ch = 1;
+           return std::nullopt;
+         }},
+        {{"--cv"},
+         Valeur::Aucune,
+         [](Options& o, auto&, auto&) -> Resultat {
+           o.champs.cv = 1;
+           return std::nullopt;
+         }},
+        {{"--paroi-constante"},
+         Valeur::Aucune,
+         [](Options& o, auto&, auto&) -> Resultat {
+           o.gabarit.paroi_constante = true;
+           return std::nullopt;
+         }},
+        {{"--saignee"},
+         Valeur::Requise,
+         [](Options& o, auto&, const std::optional<std::string>& texte) -> Resultat {
+           double mm = -1;
+           // Read as the fields are read, but a text without a digit is no width.
+           try {
+             if (texte && texte->find_first_of("0123456789") != std::string::npos) mm = lire_nombre(*texte);
+           } catch (const ErreurExecution&) {
+           }
+           if (!(mm >= 0 && mm < 1e6)) return "l'option --saignee attend une largeur en mm, positive ou nulle";
+           o.gabarit.saignee = mm;
+           return std::nullopt;
+         }},
+        {{"-o", "--sortie"},
+         Valeur::Requise,
+         [](Options& o, const std::string& nom, const std::optional<std::string>& chemin) -> Resultat {
+           o.sortie = chemin;
+           if (!chemin) return "l'option " + nom + " attend un chemin";
+           return std::nullopt;
+         }},
+        {{"--format"},
+         Valeur::Requise,
+         [](Options& o, auto&, const std::optional<std::string>& texte) -> Resultat {
+           const auto format = texte ? format_depuis_nom(*texte) : std::nullopt;
+           if (!format) return "l'option --format attend dat, svg, dxf ou pdf";
+           o.format = *format;
+           return std::nullopt;
+         }},
+    };
+    for (const OptionChamp& c : options_champs())
+      t.push_back(
+          {{c.nom},
+           Valeur::Requise,
+           [champ = c.champ](Options& o, const std::string& nom, const std::optional<std::string>& texte) -> Resultat {
+             if (!texte) return "l'option " + nom + " attend une valeur";
+             o.champs.*champ = *texte;
+             return std::nullopt;
+           }});
+    return t;
+  }();
+  return table;
 }
 
 // A value that is itself one of the options is an option whose value was
 // forgotten ("--ep --ch"); a negative number such as "-10" is a value.
 bool est_nom_d_option(const std::string& texte) {
   const std::string nom = texte.substr(0, texte.rfind("--", 0) == 0 ? texte.find('=') : std::string::npos);
-  for (const char* autre :
-       {"--ch", "--cv", "-o", "--sortie", "--format", "--paroi-constante", "--saignee", "--help", "-h"})
-    if (nom == autre) return true;
-  return chercher(nom) != nullptr;
+  return chercher_option(table_dat(), nom) != nullptr;
 }
 
 } // namespace
@@ -54,53 +121,10 @@ bool est_nom_d_option(const std::string& texte) {
 std::optional<Options> analyser(const std::vector<std::string>& arguments, std::string& erreur) {
   Options options;
   Arguments a(arguments, est_nom_d_option);
-  while (a.suivant()) {
-    const std::string& nom = a.nom();
-    const bool attachee = a.a_une_valeur_attachee();
-    if (nom == "--help" || nom == "-h") {
-      options.aide = true;
-    } else if ((nom == "--ch" || nom == "--cv") && !attachee) {
-      (nom == "--ch" ? options.champs.ch : options.champs.cv) = 1;
-    } else if (nom == "--paroi-constante" && !attachee) {
-      options.gabarit.paroi_constante = true;
-    } else if (nom == "--saignee") {
-      const auto texte = a.valeur();
-      double mm = -1;
-      // Read as the fields are read, but a text without a digit is no width.
-      try {
-        if (texte && texte->find_first_of("0123456789") != std::string::npos) mm = lire_nombre(*texte);
-      } catch (const ErreurExecution&) {
-      }
-      if (!(mm >= 0 && mm < 1e6)) {
-        erreur = "l'option --saignee attend une largeur en mm, positive ou nulle";
-        return std::nullopt;
-      }
-      options.gabarit.saignee = mm;
-    } else if (nom == "-o" || nom == "--sortie") {
-      options.sortie = a.valeur();
-      if (!options.sortie) {
-        erreur = "l'option " + nom + " attend un chemin";
-        return std::nullopt;
-      }
-    } else if (nom == "--format") {
-      const auto texte = a.valeur();
-      const auto format = texte ? format_depuis_nom(*texte) : std::nullopt;
-      if (!format) {
-        erreur = "l'option --format attend dat, svg, dxf ou pdf";
-        return std::nullopt;
-      }
-      options.format = *format;
-    } else if (const OptionChamp* o = chercher(nom)) {
-      auto texte = a.valeur();
-      if (!texte) {
-        erreur = "l'option " + nom + " attend une valeur";
-        return std::nullopt;
-      }
-      options.champs.*(o->champ) = std::move(*texte);
-    } else {
-      erreur = "option inconnue : " + texte_affichable(a.brut(), 40);
-      return std::nullopt;
-    }
+  const auto inconnue = [](Arguments& a) -> Resultat { return "option inconnue : " + texte_affichable(a.brut(), 40); };
+  if (const Resultat e = parcourir<Options>(a, table_dat(), options, inconnue)) {
+    erreur = *e;
+    return std::nullopt;
   }
   return options;
 }

@@ -30,38 +30,45 @@ std::optional<FormatsSerie> formats_depuis(const std::string& liste) {
 } // namespace
 
 std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& arguments, std::string& erreur) {
+  using Valeur = Option<OptionsSerie>::Valeur;
+  using Resultat = std::optional<std::string>;
+  static const std::vector<Option<OptionsSerie>> table{
+      {{"--help", "-h"},
+       Valeur::Ignoree,
+       [](OptionsSerie& o, auto&, auto&) -> Resultat {
+         o.aide = true;
+         return std::nullopt;
+       }},
+      {{"-o", "--sortie"},
+       Valeur::Requise,
+       [](OptionsSerie& o, const std::string& nom, const std::optional<std::string>& dossier) -> Resultat {
+         if (!dossier || dossier->empty()) return "l'option " + nom + " attend un dossier";
+         o.dossier = *dossier;
+         return std::nullopt;
+       }},
+      {{"--format"},
+       Valeur::Requise,
+       [](OptionsSerie& o, auto&, const std::optional<std::string>& texte) -> Resultat {
+         const auto formats = texte ? formats_depuis(*texte) : std::nullopt;
+         if (!formats) return "l'option --format attend une liste parmi dat, svg, dxf et pdf, séparés par des virgules";
+         o.formats = *formats;
+         return std::nullopt;
+       }},
+  };
   OptionsSerie options;
   std::optional<std::string> fichier;
   // A value never starts with "-": it would be the next option.
   Arguments a(arguments, [](const std::string& suivant) { return suivant.rfind('-', 0) == 0; });
-  while (a.suivant()) {
-    const std::string& nom = a.nom();
-    if (nom == "--help" || nom == "-h") {
-      options.aide = true;
-    } else if (nom == "-o" || nom == "--sortie") {
-      const auto dossier = a.valeur();
-      if (!dossier || dossier->empty()) {
-        erreur = "l'option " + nom + " attend un dossier";
-        return std::nullopt;
-      }
-      options.dossier = *dossier;
-    } else if (nom == "--format") {
-      const auto texte = a.valeur();
-      const auto formats = texte ? formats_depuis(*texte) : std::nullopt;
-      if (!formats) {
-        erreur = "l'option --format attend une liste parmi dat, svg, dxf et pdf, séparés par des virgules";
-        return std::nullopt;
-      }
-      options.formats = *formats;
-    } else if (nom.size() > 1 && nom[0] == '-') {
-      erreur = "option inconnue : " + texte_affichable(a.brut(), 40);
-      return std::nullopt;
-    } else if (fichier) {
-      erreur = "un seul fichier de fuselage à la fois";
-      return std::nullopt;
-    } else {
-      fichier = a.brut();
-    }
+  // Anything else is an unknown option, or the fuselage file.
+  const auto autre = [&fichier](Arguments& a) -> Resultat {
+    if (a.nom().size() > 1 && a.nom()[0] == '-') return "option inconnue : " + texte_affichable(a.brut(), 40);
+    if (fichier) return "un seul fichier de fuselage à la fois";
+    fichier = a.brut();
+    return std::nullopt;
+  };
+  if (const Resultat e = parcourir<OptionsSerie>(a, table, options, autre)) {
+    erreur = *e;
+    return std::nullopt;
   }
   if (!fichier && !options.aide) {
     erreur = "il manque le fichier de fuselage";
