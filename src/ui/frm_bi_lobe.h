@@ -34,8 +34,7 @@ public:
   // when the user cancels. The platform's save dialog unless replaced.
   std::function<QString(const QString& titre, const QString& propose, const QString& filtre)> demander_chemin;
 
-  // The ten fields, in the order of the frames.
-  std::array<QLineEdit*, 10> champs() const;
+  // The ten fields' texts and the two boxes, as the trace reads them.
   ChampsCouple lire_champs() const;
 
   // The outline of the last trace that succeeded; the export reads it.
@@ -73,6 +72,9 @@ protected:
   void montrer_erreur(const QString& texte);
 
 private:
+  // The ten fields, in the order of the frames.
+  std::array<QLineEdit*, 10> champs() const;
+
   // The controls; each carries its name as its objectName, for the tests.
   QLabel* lbl_titre;
   QGroupBox *Frame1, *Frame2, *Frame3;
