@@ -68,7 +68,6 @@ public:
     return d;
   }
 
-  bool reste_un_nom() const { return devant_.size() == 1; }
   bool fini() const { return devant_.empty(); }
 
   // Takes the next name ahead; `du_lien` tells whether it came from a link.
@@ -222,9 +221,11 @@ CibleFichier resoudre(Marche& marche) {
 
 } // namespace
 
-std::string CibleFichier::chemin() const {
-  return dossier.chemin.back() == '/' ? dossier.chemin + nom : dossier.chemin + "/" + nom;
+std::string chemin_dans(const std::string& dossier, const std::string& nom) {
+  return dossier.back() == '/' ? dossier + nom : dossier + "/" + nom;
 }
+
+std::string CibleFichier::chemin() const { return chemin_dans(dossier.chemin, nom); }
 
 CibleFichier resoudre_cible(const std::string& chemin) {
   if (chemin.empty()) refuser(chemin, "nom de fichier vide");

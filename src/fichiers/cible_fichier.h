@@ -34,6 +34,9 @@ struct CibleFichier {
   std::string chemin() const;
 };
 
+// "dossier/nom", without doubling the root's "/".
+std::string chemin_dans(const std::string& dossier, const std::string& nom);
+
 // Resolves `chemin` and refuses, with a file error naming it, anything but a
 // regular file or a free name in an existing folder: a folder, a device, a
 // named pipe, a socket, a link without target, a foreign link in a shared

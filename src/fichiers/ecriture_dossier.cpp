@@ -14,10 +14,6 @@ namespace bilobe {
 
 namespace {
 
-std::string chemin_dans(const std::string& dossier, const std::string& nom) {
-  return dossier.back() == '/' ? dossier + nom : dossier + "/" + nom;
-}
-
 // The folders this run created, removed again (when still empty) unless the
 // first file made it into them.
 class DossiersCrees {
