@@ -36,39 +36,31 @@ TEST(Parametres, EllipsesDesDimensionsParDefautEtReduites) {
   EXPECT_EQ(e.t2, 0.6435011087932844);
   EXPECT_EQ(e.b1, 75);
   EXPECT_EQ(e.a2, 37.5);
-  EXPECT_EQ(e.t1 / 90, 0.010303280200017913);
-  EXPECT_EQ((QUART_DE_TOUR - e.t2) / 90, 0.01030328020229684);
-  EXPECT_EQ(QUART_DE_TOUR / 90, 0.017453292522222223);
 
   const DimensionsHautes r = reduire({{50, 100, 30, 60}, e, 10.0f});
   EXPECT_EQ(r.xtot, 40);
   EXPECT_EQ(r.ytot, 90);
   EXPECT_EQ(r.xa, 22.928932188134524);
   EXPECT_EQ(r.ya, 52.928932188134524);
-  EXPECT_EQ((e.t1 + e.t2) / 2, 0.7853981633974483);
 
   const EllipsesHautes i = deriver_ellipses_hautes(r.xtot, r.ytot, r.xa, r.ya);
   EXPECT_EQ(i.t1, 0.9603621177077957);
   EXPECT_EQ(i.t2, 0.6287067036928817);
   EXPECT_EQ(i.b1, 64.5948060789521);
   EXPECT_EQ(i.a2, 28.349716276989835);
-  EXPECT_EQ(i.t1 / 90, 0.010670690196753286);
-  EXPECT_EQ((QUART_DE_TOUR - i.t2) / 90, 0.010467662481190203);
 }
 
 TEST(Parametres, ArcCosArcSin) {
   EXPECT_EQ(ArcCos(0), 2 * std::atan(1.0));
   EXPECT_EQ(ArcSin(0), 0);
   EXPECT_NEAR(ArcCos(0.6) + ArcSin(0.6), 2 * std::atan(1.0), 1e-15);
-  EXPECT_EQ(-QUART_DE_TOUR, -1.570796327);
 }
 
 TEST(Parametres, EpaisseurEnSimplePrecision) {
+  // The wall is read into a single: 0.1 reaches the inner side as 0.1f.
   ChampsCouple c = defauts();
   c.ep = "0.1";
-  const EllipsesHautes e = deriver_ellipses_hautes(50, 100, 30, 60);
-  const float ep = 0.1f;
-  EXPECT_EQ(reduire({{50, 100, 30, 60}, e, ep}).xtot, 49.899999998509884);
+  EXPECT_EQ(tracer(c).contour.liste.x(455), 49.899999998509884);
 }
 
 TEST(ContourMm, DefautsSansSegments) {
