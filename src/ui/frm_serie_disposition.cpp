@@ -31,7 +31,14 @@ QPushButton* bouton(const QString& texte, const char* nom) {
   return b;
 }
 
-// "Station 2, Largeur totale : …"
+// A bare widget holding a layout flush with its edges, for a part of the window.
+template <typename Disposition> std::pair<QWidget*, Disposition*> conteneur_a_fleur() {
+  auto* conteneur = new QWidget;
+  auto* disposition = new Disposition(conteneur);
+  disposition->setContentsMargins(0, 0, 0, 0);
+  return {conteneur, disposition};
+}
+
 } // namespace
 
 // Top: the name and the files; then the stations beside the settings; then
@@ -108,9 +115,7 @@ QWidget* Frm_Serie::construire_stations() {
 }
 
 QWidget* Frm_Serie::construire_reglages() {
-  auto* conteneur = new QWidget;
-  auto* disposition = new QVBoxLayout(conteneur);
-  disposition->setContentsMargins(0, 0, 0, 0);
+  const auto [conteneur, disposition] = conteneur_a_fleur<QVBoxLayout>();
 
   // The formers: how many or where, how they follow the stations, the fields they share.
   auto* couples = new QGroupBox(QStringLiteral("Couples"));
@@ -165,9 +170,7 @@ QWidget* Frm_Serie::construire_reglages() {
 // The views in tabs with, under them, what cannot be made; beside them
 // the list of the formers.
 QWidget* Frm_Serie::construire_vues() {
-  auto* conteneur = new QWidget;
-  auto* disposition = new QHBoxLayout(conteneur);
-  disposition->setContentsMargins(0, 0, 0, 0);
+  const auto [conteneur, disposition] = conteneur_a_fleur<QHBoxLayout>();
   auto* gauche = new QVBoxLayout;
   onglets = new QTabWidget;
   vue_profil = new VueSvg;
