@@ -42,7 +42,7 @@ BENCHMARK(BM_CreationJusquAuPremierCouple)->Unit(benchmark::kMicrosecond);
 void BM_SerieCelluleJusquAuxVues(benchmark::State& state) {
   bilobe::DescriptionSerie d = bilobe::lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml");
   d.nombre = 15;
-  bilobe::ui::Frm_Serie s([] { return bilobe::ChampsCouple{}; });
+  bilobe::ui::Frm_Serie s(bilobe::ChampsCouple{});
   s.remplir(d);
   controle<QTabWidget>(&s, "onglets")->setCurrentIndex(static_cast<int>(state.range(0)));
   s.show();

@@ -258,8 +258,10 @@ void Frm_Bi_Lobe::ouvrir_serie() {
   sans_exception(
       [this] {
         if (!serie_) {
-          serie_ = std::make_unique<Frm_Serie>([this] { return lire_champs(); });
+          serie_ = std::make_unique<Frm_Serie>(lire_champs());
           connect(serie_.get(), &Frm_Serie::coupleChoisi, this, &Frm_Bi_Lobe::appliquer_champs);
+          connect(serie_.get(), &Frm_Serie::stationDeLaFenetreDemandee, this,
+                  [this] { serie_->ajouter_station_de_la_fenetre(lire_champs()); });
         }
         montrer_et_activer(serie_.get());
       },

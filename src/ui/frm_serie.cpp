@@ -39,19 +39,27 @@ QString texte_defaut(const DefautDescription& d) {
                    : texte.left(1).toUpper() + texte.mid(1);
 }
 
+// The main window's former as a station at the nose. (assign: GCC 12 at -O3
+// warns wrongly about a literal assigned to a string of an array.)
+LigneStation station_de_la_fenetre(const ChampsCouple& champs) {
+  LigneStation ligne;
+  ligne[0].assign(1, '0');
+  for (std::size_t c = 0; c < NB_COTES; ++c) ligne[c + 1] = champs.*(COTES[c].champ);
+  return ligne;
+}
+
 } // namespace
 
-Frm_Serie::Frm_Serie(std::function<ChampsCouple()> lire_fenetre) : lire_fenetre_(std::move(lire_fenetre)) {
+Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   construire();
   brancher();
   // The first station is the former in the main window, at the nose.
   en_remplissage_ = true;
-  const ChampsCouple champs = lire_fenetre_();
-  ajouter_ligne(station_de_la_fenetre());
-  chk_segh->setChecked(champs.ch != 0);
-  chk_segv->setChecked(champs.cv != 0);
-  txt_nbptel->setText(qs(champs.nbptel));
-  txt_nbptseg->setText(qs(champs.nbptseg));
+  ajouter_ligne(station_de_la_fenetre(fenetre));
+  chk_segh->setChecked(fenetre.ch != 0);
+  chk_segv->setChecked(fenetre.cv != 0);
+  txt_nbptel->setText(qs(fenetre.nbptel));
+  txt_nbptseg->setText(qs(fenetre.nbptseg));
   en_remplissage_ = false;
   mettre_a_jour();
 
@@ -66,16 +74,6 @@ Frm_Serie::Frm_Serie(std::function<ChampsCouple()> lire_fenetre) : lire_fenetre_
   demander_dossier = [this] {
     return QFileDialog::getExistingDirectory(this, QStringLiteral("Exporter les couples dans le dossier"), dossier_);
   };
-}
-
-// The main window's former as a station at the nose. (assign: GCC 12 at -O3
-// warns wrongly about a literal assigned to a string of an array.)
-LigneStation Frm_Serie::station_de_la_fenetre() const {
-  const ChampsCouple champs = lire_fenetre_();
-  LigneStation ligne;
-  ligne[0].assign(1, '0');
-  for (std::size_t c = 0; c < NB_COTES; ++c) ligne[c + 1] = champs.*(COTES[c].champ);
-  return ligne;
 }
 
 void Frm_Serie::ajouter_ligne(const LigneStation& ligne) {
@@ -220,18 +218,22 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   mettre_a_jour();
 }
 
+void Frm_Serie::ajouter_station_de_la_fenetre(const ChampsCouple& champs) {
+  ajouter_ligne(station_de_la_fenetre(champs));
+  mettre_a_jour();
+}
+
 void Frm_Serie::Bt_Ajouter_Click() {
   std::vector<LigneStation> actuelles = lignes();
-  LigneStation nouvelle;
   if (actuelles.empty()) {
-    nouvelle = station_de_la_fenetre();
-  } else {
-    // The last station again, a little further back.
-    nouvelle = actuelles.back();
-    if (est_un_nombre(nouvelle[0]))
-      sans_exception([&] { nouvelle[0] = texte_exact(lire_nombre(nouvelle[0]) + PAS_NOUVELLE_STATION); },
-                     [&](const QString&) { nouvelle[0].clear(); });
+    emit stationDeLaFenetreDemandee();
+    return;
   }
+  // The last station again, a little further back.
+  LigneStation nouvelle = actuelles.back();
+  if (est_un_nombre(nouvelle[0]))
+    sans_exception([&] { nouvelle[0] = texte_exact(lire_nombre(nouvelle[0]) + PAS_NOUVELLE_STATION); },
+                   [&](const QString&) { nouvelle[0].clear(); });
   ajouter_ligne(nouvelle);
   mettre_a_jour();
 }

@@ -32,9 +32,8 @@ namespace bilobe::ui {
 class Frm_Serie : public QWidget {
   Q_OBJECT
 public:
-  // `lire_fenetre` gives the main window's fields now: the first station,
-  // and the one added to an empty table.
-  explicit Frm_Serie(std::function<ChampsCouple()> lire_fenetre);
+  // The main window's fields now make the first station.
+  explicit Frm_Serie(const ChampsCouple& fenetre);
 
   // The file questions, Qt's dialogs unless replaced; empty when cancelled.
   std::function<QString()> demander_fichier_a_ouvrir;
@@ -60,8 +59,12 @@ signals:
   // A former of the list was double-clicked: its texts and ticks, for the
   // main window to trace.
   void coupleChoisi(const bilobe::ChampsCouple& champs);
+  // "Ajouter une station" on an empty table: the main window's fields are
+  // wanted, through ajouter_station_de_la_fenetre.
+  void stationDeLaFenetreDemandee();
 
 public slots:
+  void ajouter_station_de_la_fenetre(const bilobe::ChampsCouple& champs);
   void Bt_Ajouter_Click();
   void Bt_Supprimer_Click();
   void Bt_Trier_Click();
@@ -100,7 +103,6 @@ private:
   QWidget* construire_reglages();
   QWidget* construire_vues();
   void brancher();
-  LigneStation station_de_la_fenetre() const;
   void ajouter_ligne(const LigneStation& ligne);
   std::vector<LigneStation> lignes() const;
   void montrer_defauts(const std::vector<DefautCellule>& defauts);
@@ -108,7 +110,6 @@ private:
   void montrer_serie(const QStringList& defauts);
   void erreur(const QString& texte);
 
-  std::function<ChampsCouple()> lire_fenetre_;
   std::optional<DescriptionSerie> description_;
   std::optional<SerieTracee> serie_;
   bool en_remplissage_ = false; // the widgets change by the program: one update at the end

@@ -146,6 +146,14 @@ private slots:
     QVERIFY(s->description());
     QCOMPARE(s->description()->stations.at(0).position, 100.0);
     QCOMPARE(s->description()->stations.at(0).cotes[0], 44.0);
+
+    // An empty table takes the main window's fields as they stand, traced or not.
+    controle<QPushButton>(s, "Bt_Supprimer")->click();
+    controle<QPushButton>(s, "Bt_Supprimer")->click();
+    controle<QLineEdit>(f, "txt_xtot")->setText("61");
+    controle<QPushButton>(s, "Bt_Ajouter")->click();
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->rowCount(), 1);
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(0, 1)->text(), QStringLiteral("61"));
   }
 
   void vuesRedessineesApresUneModification() {
@@ -189,7 +197,7 @@ private slots:
     QTRY_COMPARE(boites.textes.size(), 1);
     QCOMPARE(boites.textes.front(), QStringLiteral("Série enregistrée"));
 
-    Frm_Serie autre([] { return ChampsCouple{}; });
+    Frm_Serie autre{ChampsCouple{}};
     autre.ouvrir(fichier);
     QCOMPARE(etat(autre), etat(*s));
     QCOMPARE(texte_fuselage(*autre.description()), texte_fuselage(*s->description()));
