@@ -37,9 +37,13 @@ int executer_export(const Options& options, std::ostream& sortie, std::ostream& 
     chemin = options.sortie.value_or(nom_par_defaut(options.champs, options.format));
   const ResultatTrace trace = tracer(options.champs);
   // The .DAT stays as it always was, whatever its shape; the user is told.
-  if (options.format == FormatGabarit::Dat)
+  if (options.format == FormatGabarit::Dat) {
     if (const VerificationForme forme = verifier_forme(trace); !forme.valide())
       erreurs << "bilobe-dat : attention, forme impossible à découper : " << forme.defaut << "\n";
+    if (!options.gabarit.encoches.empty() || options.gabarit.pattes)
+      erreurs << "bilobe-dat : le .DAT garde le contour du couple ; encoches et pattes vont dans les gabarits "
+                 "(--format svg, dxf ou pdf)\n";
+  }
   if (sur_la_sortie) {
     ecrire_octets(sortie, contenu_export(trace, options.format, options.gabarit).octets);
     return 0;

@@ -5,6 +5,7 @@
 #include "common/erreurs.h"
 #include "common/lecture_nombre.h"
 #include "common/texte_affichable.h"
+#include "formats/texte_kit.h"
 #include "serie/description.h"
 
 #include <utility>
@@ -79,6 +80,24 @@ const std::vector<OptionDat>& table_dat() {
            o.gabarit.saignee = mm;
            return std::nullopt;
          }},
+        {{"--encoche"},
+         Valeur::Requise,
+         [](Options& o, auto&, const std::optional<std::string>& texte) -> Resultat {
+           const auto encoche = texte ? lire_encoche(*texte) : std::nullopt;
+           if (!encoche)
+             return "l'option --encoche attend PLACE:LARGEUR:PROFONDEUR (place de 0 à 1, dos, ventre ou niveau ; "
+                    "mm positifs)";
+           o.gabarit.encoches.push_back(*encoche);
+           return std::nullopt;
+         }},
+        {{"--pattes"},
+         Valeur::Requise,
+         [](Options& o, auto&, const std::optional<std::string>& texte) -> Resultat {
+           o.gabarit.pattes = texte ? lire_pattes(*texte) : std::nullopt;
+           if (!o.gabarit.pattes)
+             return "l'option --pattes attend COTE:LARGEUR:ECART:DISTANCE (dessous ou dessus ; mm)";
+           return std::nullopt;
+         }},
         {{"-o", "--sortie"},
          Valeur::Requise,
          [](Options& o, const std::string& nom, const std::optional<std::string>& chemin) -> Resultat {
@@ -133,6 +152,7 @@ std::string texte_usage() {
   return "Usage : bilobe-dat [--xtot T] [--ytot T] [--xa T] [--ya T] [--yinf T] [--segh T]\n"
          "                   [--segv T] [--ep T] [--nbptel T] [--nbptseg T] [--ch] [--cv]\n"
          "                   [--format dat|svg|dxf|pdf] [--paroi-constante] [--saignee MM]\n"
+         "                   [--encoche PLACE:LARGEUR:PROFONDEUR]... [--pattes COTE:LARGEUR:ECART:DISTANCE]\n"
          "                   [-o CHEMIN]\n"
          "Essayez « bilobe-dat --help » pour plus d'informations.\n";
 }
@@ -155,6 +175,13 @@ std::string texte_aide() {
           "  --format F    dat (points, par défaut), svg, dxf ou pdf (gabarit en millimètres)\n"
           "  --paroi-constante  gabarit : contour intérieur à ep exactement du contour extérieur\n"
           "  --saignee MM  gabarit : largeur du trait de coupe, moitié dehors, moitié dans le creux [0]\n"
+          "  --encoche PLACE:LARGEUR:PROFONDEUR\n"
+          "                gabarit : encoche de lisse, à répéter ; PLACE de 0 (dos) à 1 (ventre) le long\n"
+          "                du contour, ou dos, ventre, niveau (le plus large) ; entre 0 et 1 : une paire\n"
+          "  --pattes COTE:LARGEUR:ECART:DISTANCE\n"
+          "                gabarit : pattes de montage jusqu'à la ligne du chantier, dessous ou dessus,\n"
+          "                à DISTANCE mm de la ligne de niveau ; ECART de l'axe au centre de chaque\n"
+          "                patte (0 : une seule, sur l'axe)\n"
           "  -o CHEMIN     écrit le fichier à ce chemin ; « -o - » écrit sur la sortie standard ;\n"
           "                sans -o : le nom par défaut (« Bi-lobe 140 x 50.dat », « .svg »…)\n"
           "                dans le dossier courant\n"

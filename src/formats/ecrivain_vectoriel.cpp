@@ -11,6 +11,7 @@ void dessiner_gabarit(const Gabarit& g, EcrivainVectoriel& e) {
   e.calque(style_gabarit::REPERES);
   e.ligne(g.axe);
   e.ligne(g.niveau);
+  for (const Repere& marque : g.marques_pattes) e.ligne(marque);
   e.legende(legende_gabarit(g));
 }
 

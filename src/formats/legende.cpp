@@ -4,6 +4,7 @@
 #include "common/texte_nombre.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace bilobe {
 
@@ -17,11 +18,19 @@ std::string deux_decimales(double mm) {
   return std::string(texte, fin);
 }
 
+double au_centieme(double mm) { return std::round(mm * 100) / 100; }
+
 } // namespace
 
 std::string legende_gabarit(const Gabarit& g) {
-  return "Couple bi-lobé" + texte_nombre(g.largeur_nominale) + " x" + texte_nombre(g.hauteur_nominale) + " mm - " +
-         texte_paroi(g.paroi);
+  std::string texte = "Couple bi-lobé" + texte_nombre(g.largeur_nominale) + " x" + texte_nombre(g.hauteur_nominale) +
+                      " mm - " + texte_paroi(g.paroi);
+  // The cutter follows the cut line: its size tells the program's operator
+  // which kerf the file was made for.
+  if (g.saignee > 0)
+    texte += " - coupe" + texte_nombre(au_centieme(g.cadre.largeur())) + " x" +
+             texte_nombre(au_centieme(g.cadre.hauteur())) + " mm, saignée" + texte_nombre(g.saignee) + " mm";
+  return texte;
 }
 
 std::string texte_paroi(const Paroi& paroi) {

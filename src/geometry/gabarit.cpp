@@ -45,9 +45,16 @@ Gabarit construire_gabarit(const ResultatTrace& trace, const OptionsGabarit& opt
     const double ep = static_cast<float>(trace.valeurs.ep());
     g.interieur = a_rebours(decaler(g.exterieur, -ep, "gabarit : paroi constante"));
   }
+  g.paroi = mesurer_paroi(g.exterieur, g.interieur); // the wall itself, between the notches
+  if (!options.encoches.empty() || options.pattes) {
+    g.encoches = placer_encoches(g.exterieur, options.encoches);
+    std::vector<PattePlacee> pattes;
+    if (options.pattes) pattes = placer_pattes(g.exterieur, *options.pattes);
+    for (const PattePlacee& p : pattes) g.marques_pattes.push_back({p.marque_debut, p.marque_fin});
+    g.exterieur = decouper_kit(g.exterieur, g.interieur, g.encoches, pattes);
+  }
   g.surface = std::abs(aire_signee(g.exterieur)) - std::abs(aire_signee(g.interieur));
   if (!std::isfinite(g.surface)) lever(GenreErreur::Depassement, "gabarit : surface");
-  g.paroi = mesurer_paroi(g.exterieur, g.interieur);
   g.piece = cadre_de({&g.exterieur, &g.interieur});
   g.saignee = options.saignee;
   if (options.saignee > 0) {

@@ -2,9 +2,11 @@
 
 #include "geometry/boucle.h"
 #include "geometry/forme.h"
+#include "geometry/kit.h"
 #include "geometry/lignes.h"
 #include "geometry/trace.h"
 
+#include <optional>
 #include <vector>
 
 namespace bilobe {
@@ -18,9 +20,12 @@ struct Repere {
 // How the template is cut: a wall of constant thickness (the inner line the
 // true inward offset of the outer one by ep) and the kerf, the width of the
 // cut, half of it given outside the part and half inside its hollow.
+// Notches and tabs make the part a kit piece; the inner line ignores them.
 struct OptionsGabarit {
   bool paroi_constante = false;
   double saignee = 0; // mm
+  std::vector<Encoche> encoches;
+  std::optional<Pattes> pattes;
 };
 
 // The whole former at its true size: the outer and inner lines, each the
@@ -39,6 +44,8 @@ struct Gabarit {
   double hauteur_nominale = 0;
   Repere axe;    // the centre line, a little past the former
   Repere niveau; // the level line of the widest point (y = 0)
+  std::vector<EncochePlacee> encoches;
+  std::vector<Repere> marques_pattes; // where each tab is cut off after gluing
 };
 
 // The template of a traced former. A line left with fewer than three

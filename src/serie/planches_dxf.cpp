@@ -49,10 +49,10 @@ std::string contenu_planches_dxf(const SerieTracee& serie) {
     const auto placer = [&](PointMm p) { return vers(sur_la_planche(p)); };
     dxf.polyligne_fermee(DECOUPE.calque, c.gabarit.interieur, placer);
     dxf.polyligne_fermee(DECOUPE.calque, c.gabarit.exterieur, placer);
-    // Centred on its point, both ways.
+    // Centred on its point, both ways; the start as well, for the readers
+    // that place a text by its first point alone.
     const Etiquette e = etiquette(c.gabarit, c.couple.nom);
-    const PointMm centre = placer(e.centre);
-    dxf.texte(REPERES.calque, centre, e.hauteur, c.couple.nom)(72, "1").point(11, centre)(73, "2");
+    dxf.texte(REPERES.calque, placer(e.debut), e.hauteur, c.couple.nom)(72, "1").point(11, placer(e.centre))(73, "2");
   }
   dxf(0, "ENDSEC");
   return dxf.fin();

@@ -11,6 +11,7 @@ namespace {
 // Letters of the names as tall as the templates' texts, smaller in a small hollow.
 constexpr double HAUTEUR_NOM = 3.5;         // mm
 constexpr double LARGEUR_PAR_HAUTEUR = 0.7; // a character's width for its height, with room
+constexpr double LARGEUR_MOYENNE = 0.6;     // and without: where a centred line starts
 
 } // namespace
 
@@ -69,7 +70,9 @@ Etiquette etiquette(const Gabarit& g, const std::string& nom) {
   const double caracteres = std::max<double>(1, static_cast<double>(nom.size()));
   const double hauteur =
       std::min({HAUTEUR_NOM, (haut - bas) / 2, (droite - gauche) / (caracteres * LARGEUR_PAR_HAUTEUR)});
-  return {{0, (bas + haut) / 2}, std::max(hauteur, 0.0)};
+  const double h = std::max(hauteur, 0.0);
+  const PointMm centre{0, (bas + haut) / 2};
+  return {centre, h, {centre.x - caracteres * h * LARGEUR_MOYENNE / 2, centre.y - h / 2}};
 }
 
 } // namespace bilobe

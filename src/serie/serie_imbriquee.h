@@ -48,6 +48,7 @@ struct SurLaPlanche {
 struct Etiquette {
   PointMm centre;     // in the former's frame
   double hauteur = 0; // of the letters, mm
+  PointMm debut;      // where the centred line starts, for readers that ignore the centring
 };
 Etiquette etiquette(const Gabarit& gabarit, const std::string& nom);
 

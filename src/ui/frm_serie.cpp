@@ -142,7 +142,8 @@ std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
   d.ch = chk_segh->isChecked() ? 1 : 0;
   d.cv = chk_segv->isChecked() ? 1 : 0;
   d.planche = {txt_largeur->value(), txt_hauteur->value(), txt_marge->value(), txt_espacement->value()};
-  d.gabarit = {chk_paroi_constante->isChecked(), txt_saignee->value()};
+  d.gabarit.paroi_constante = chk_paroi_constante->isChecked();
+  d.gabarit.saignee = txt_saignee->value();
   if (!defauts.isEmpty()) return std::nullopt;
   d.stations = lues.stations;
   if (const auto defaut = defaut_description(d)) {

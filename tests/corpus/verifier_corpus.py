@@ -39,7 +39,9 @@ CHAMPS = [
     ["--nbptel", "1e400"],
     ["--nbptel", "600"],
 ]
-GABARIT = [[], ["--paroi-constante"], ["--saignee", "1"], ["--paroi-constante", "--saignee", "0.4"]]
+GABARIT = [[], ["--paroi-constante"], ["--saignee", "1"], ["--paroi-constante", "--saignee", "0.4"],
+           ["--encoche", "0.3:3:2", "--encoche", "dos:4:3", "--encoche", "niveau:3:3", "--pattes", "dessous:6:15:80"],
+           ["--paroi-constante", "--saignee", "0.3", "--encoche", "ventre:5:4", "--pattes", "dessus:8:0:110"]]
 USAGES = [["--help"], ["--ep"], ["--format", "png"], ["--vite"], ["--ep", "--ch"]]
 
 FUSELAGES = {
@@ -59,6 +61,11 @@ def cas():
     yield "dat", ["-o", "-", "--ch"]
     yield "dat", ["--format", "svg", "-o", "-"]
     yield "dat", ["-o", "sous/absent.dat"]
+    yield "dat", ["--encoche", "0.5:3:2"]
+    yield "dat", ["--format", "dxf", "--pattes", "dessous:6:15:30"]
+    yield "dat", ["--format", "dxf", "--encoche", "0.3:3:12"]
+    yield "dat", ["--format", "dxf", "--encoche", "dos:3:2", "--encoche", "0.01:3:2"]
+    yield "dat", ["--encoche", "0.3:3"]
     for u in USAGES:
         yield "dat", u
     for nom in FUSELAGES:

@@ -13,6 +13,17 @@
 namespace bilobe {
 namespace {
 
+OptionsGabarit paroi_constante() {
+  OptionsGabarit o;
+  o.paroi_constante = true;
+  return o;
+}
+OptionsGabarit saignee(double mm) {
+  OptionsGabarit o;
+  o.saignee = mm;
+  return o;
+}
+
 ChampsCouple champs(std::initializer_list<std::pair<std::string ChampsCouple::*, const char*>> textes, int ch = 0,
                     int cv = 0) {
   ChampsCouple c;
@@ -117,7 +128,7 @@ TEST(Forme, ParoiMesureeEtParoiConstante) {
     }
     EXPECT_LT(tel_quel.paroi.mince, k.ep);
 
-    const Gabarit constante = construire_gabarit(trace, {true, 0});
+    const Gabarit constante = construire_gabarit(trace, paroi_constante());
     EXPECT_LT(aire_signee(constante.interieur), 0); // clockwise, as traced
     for (const PointMm& p : constante.interieur) ASSERT_NEAR(distance(p, constante.exterieur), k.ep, 0.01);
     EXPECT_NEAR(constante.paroi.mince, k.ep, 0.01);
@@ -130,7 +141,7 @@ TEST(Forme, ParoiMesureeEtParoiConstante) {
 // half a millimetre inside its hollow; the part keeps its size.
 TEST(Forme, Saignee) {
   const ResultatTrace trace = tracer(champs({}));
-  const Gabarit g = construire_gabarit(trace, {false, 1});
+  const Gabarit g = construire_gabarit(trace, saignee(1));
   auto cadre = [](const Boucle& b) {
     Cadre c{b[0].x, b[0].x, b[0].y, b[0].y};
     for (const PointMm& p : b) {
@@ -150,7 +161,7 @@ TEST(Forme, Saignee) {
   EXPECT_NEAR(g.piece.largeur(), 100, 1e-9); // the part
   EXPECT_NEAR(g.cadre.largeur(), 101, 1e-3); // the lines as drawn
   EXPECT_EQ(g.surface, construire_gabarit(trace).surface);
-  EXPECT_THROW(construire_gabarit(trace, {false, -1}), OperationInvalide);
+  EXPECT_THROW(construire_gabarit(trace, saignee(-1)), OperationInvalide);
 }
 
 } // namespace

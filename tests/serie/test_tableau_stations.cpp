@@ -83,7 +83,8 @@ TEST(FichierFuselage, EcritPuisRelu) {
     d.ch = static_cast<int>(hasard() % 2);
     d.cv = static_cast<int>(hasard() % 2);
     d.planche = {entre(100, 1000), entre(100, 1000), entre(0, 20), entre(0, 10)};
-    d.gabarit = {hasard() % 2 == 0, hasard() % 3 == 0 ? entre(0, 1) : 0};
+    d.gabarit.paroi_constante = hasard() % 2 == 0;
+    d.gabarit.saignee = hasard() % 3 == 0 ? entre(0, 1) : 0;
     double p = entre(-100, 100);
     for (int k = 0, n = 2 + static_cast<int>(hasard() % 4); k < n; ++k) {
       Station s{p, {}};

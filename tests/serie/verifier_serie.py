@@ -51,6 +51,9 @@ def verifier_dxf(chemin, description, planches):
                 for p in msp.query('POLYLINE[layer=="CONTOUR"]')]
     noms = {t.dxf.text: Point(t.dxf.align_point.x, t.dxf.align_point.y)
             for t in msp.query('TEXT[layer=="REPERES"]') if t.dxf.text.startswith("F")}
+    # Readers that ignore the centring (Inkscape) start the name at group 10: in the hollow too.
+    debuts = {t.dxf.text: Point(t.dxf.insert.x, t.dxf.insert.y)
+              for t in msp.query('TEXT[layer=="REPERES"]') if t.dxf.text.startswith("F")}
     pl = description["planche"]
     largeur, hauteur = pl["largeur"], pl["hauteur"]
     marge, espacement = pl.get("marge", 5), pl.get("espacement", 4)
@@ -66,6 +69,8 @@ def verifier_dxf(chemin, description, planches):
         verifier(len(nom) == 1, f"DXF : contour {k // 2} sans nom dans son creux ({nom})")
         if len(nom) == 1:
             exterieurs[nom[0]] = dehors
+            verifier(creux.contains(debuts[nom[0]]) and debuts[nom[0]].x < noms[nom[0]].x,
+                     f"DXF : {nom[0]} ne commence pas avant son centre, dans son creux")
     bords.sort(key=lambda b: b.bounds[0])
     for k, bord in enumerate(bords):
         attendu = (k * (largeur + ECART_PLANCHES), 0, k * (largeur + ECART_PLANCHES) + largeur, hauteur)

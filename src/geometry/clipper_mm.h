@@ -1,0 +1,24 @@
+#pragma once
+
+#include "geometry/boucle.h"
+
+#include <clipper.hpp>
+
+namespace bilobe::clipper_mm {
+
+// Clipper works on integers: micrometres, far finer than any cutter.
+inline constexpr double MICRONS_PAR_MM = 1000;
+
+// A loop in micrometres; a coordinate beyond Clipper's range is an overflow
+// error at `lieu`.
+ClipperLib::Path en_chemin(const Boucle& boucle, const char* lieu);
+// Back to millimetres, counter-clockwise, without the segments a cutter
+// chokes on: points closer than 5 µm to the one before, and points within
+// 1 µm of the line through their neighbours, are dropped.
+Boucle en_boucle(ClipperLib::Path chemin);
+
+// The one closed piece left by a Clipper operation: nothing left, or several
+// pieces or a hole, is an invalid-operation error at `lieu` saying `quoi`.
+Boucle piece_unique(const ClipperLib::Paths& resultat, const char* lieu, const char* quoi);
+
+} // namespace bilobe::clipper_mm
