@@ -47,6 +47,16 @@ struct Planche {
   double espacement = 4; // at least this between two formers
 };
 
+// The jig tabs of a series: one board line for the whole fuselage, `garde`
+// mm beyond the former that reaches furthest, so that every former stands
+// with its level line on one straight line.
+struct PattesSerie {
+  bool dessus = false;
+  double largeur = 0;
+  double ecart = 0;
+  double garde = 0;
+};
+
 // A whole fuselage: a few stations, and how the formers are drawn from them.
 struct DescriptionSerie {
   std::string nom;
@@ -58,7 +68,8 @@ struct DescriptionSerie {
   int ch = 0;
   int cv = 0;
   Planche planche;
-  OptionsGabarit gabarit; // kerf and constant wall
+  OptionsGabarit gabarit; // kerf, constant wall and notches; its tabs come from `pattes`
+  std::optional<PattesSerie> pattes;
   std::vector<Station> stations;
 };
 

@@ -3,6 +3,7 @@
 #include "common/texte_affichable.h"
 #include "formats/ecriture_export.h"
 #include "formats/gabarit_pdf.h"
+#include "serie/debit.h"
 #include "serie/planches.h"
 #include "serie/profil_svg.h"
 #include "serie/resume_serie.h"
@@ -13,7 +14,7 @@ namespace {
 
 int nombre_de_fichiers(const SerieTracee& serie, const FormatsSerie& f) {
   return (f.dat ? static_cast<int>(serie.couples.size()) : 0) + (f.svg ? serie.imbrication.planches : 0) + f.dxf +
-         f.pdf + 1;
+         f.pdf + 1 + !serie.description.gabarit.encoches.empty();
 }
 
 // Files kept in the order they are made, with a word after each.
@@ -45,6 +46,7 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
     fichiers.push_back({"Planches.pdf", contenu_pdf(gabarits, nom + " - " + texte_couples(serie.couples.size()))});
   }
   fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
+  if (!serie.description.gabarit.encoches.empty()) fichiers.push_back({"Debit.csv", texte_debit(lisses_de(serie))});
   return std::move(fichiers.liste);
 }
 

@@ -3,6 +3,7 @@
 #include "common/texte_affichable.h"
 #include "common/texte_nombre.h"
 #include "fichiers/lecture_fichier.h"
+#include "formats/texte_kit.h"
 #include "serie/bornes_toml.h"
 #include "serie/tableau_stations.h"
 
@@ -103,6 +104,48 @@ Interpolation interpolation_depuis(const Lecteur& lecteur, const std::string& no
   lecteur.echouer(lecteur.ou("interpolation"), "« interpolation » vaut \"lineaire\" ou \"lisse\"");
 }
 
+// [[encoche]] tables, each with its place, width and depth; an optional [pattes].
+void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
+  if (const toml::node* n = lecteur.noeud(racine, "encoche", "encoche", false)) {
+    const toml::array* encoches = n->as_array();
+    if (!encoches || !encoches->is_array_of_tables())
+      lecteur.echouer(n->source(), "« encoche » doit être une suite de tables [[encoche]]");
+    for (std::size_t k = 0; k < encoches->size(); ++k) {
+      const toml::table& t = *encoches->get(k)->as_table();
+      lecteur.seulement(t, {"place", "largeur", "profondeur"}, "encoche.");
+      const toml::node* place = lecteur.noeud(t, "place", "encoche.place", true);
+      std::optional<Encoche> e;
+      if (const auto* mot = place->as_string()) e = lire_place(mot->get());
+      if (const auto* entier = place->as_integer()) e = lire_place(std::to_string(entier->get()));
+      if (const auto* flottant = place->as_floating_point()) e = lire_place(texte_exact(flottant->get()));
+      if (!e)
+        lecteur.echouer(place->source(),
+                        "« encoche.place » vaut un nombre de 0 à 1, \"dos\", \"ventre\" ou \"niveau\"");
+      e->largeur = *lecteur.nombre(t, "largeur", "encoche.largeur", true);
+      e->profondeur = *lecteur.nombre(t, "profondeur", "encoche.profondeur", true);
+      if (!(e->largeur > 0 && e->profondeur > 0))
+        lecteur.echouer(t.source(), "la largeur et la profondeur d'une encoche sont des mm positifs");
+      d.gabarit.encoches.push_back(*e);
+    }
+  }
+  if (const toml::node* n = lecteur.noeud(racine, "pattes", "pattes", false)) {
+    const toml::table* t = n->as_table();
+    if (!t) lecteur.echouer(n->source(), "« pattes » doit être une table [pattes]");
+    lecteur.seulement(*t, {"cote", "largeur", "ecart", "garde"}, "pattes.");
+    PattesSerie p;
+    const std::string cote = lecteur.texte(*t, "cote", false).value_or("dessous");
+    if (cote != "dessous" && cote != "dessus")
+      lecteur.echouer(lecteur.ou("cote"), "« pattes.cote » vaut \"dessous\" ou \"dessus\"");
+    p.dessus = cote == "dessus";
+    p.largeur = *lecteur.nombre(*t, "largeur", "pattes.largeur", true);
+    p.ecart = *lecteur.nombre(*t, "ecart", "pattes.ecart", true);
+    p.garde = *lecteur.nombre(*t, "garde", "pattes.garde", true);
+    if (!(p.largeur > 0 && p.ecart >= 0 && p.garde >= 0))
+      lecteur.echouer(t->source(), "la largeur des pattes est positive, leur écart et leur garde positifs ou nuls");
+    d.pattes = p;
+  }
+}
+
 void lire_planche(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
   const toml::node* n = lecteur.noeud(racine, "planche", "planche", true);
   const toml::table* planche = n->as_table();
@@ -181,9 +224,10 @@ DescriptionSerie lire_description(std::string_view texte, const std::string& nom
   } catch (const toml::parse_error& e) {
     lecteur.echouer(e.source(), "TOML invalide (" + texte_affichable(std::string(e.description()), 120) + ")", true);
   }
-  lecteur.seulement(
-      racine, {"nom", "interpolation", "nombre", "positions", "nbptel", "nbptseg", "ch", "cv", "planche", "station"},
-      "");
+  lecteur.seulement(racine,
+                    {"nom", "interpolation", "nombre", "positions", "nbptel", "nbptseg", "ch", "cv", "planche",
+                     "encoche", "pattes", "station"},
+                    "");
   DescriptionSerie d;
   d.nom = lecteur.texte(racine, "nom", false).value_or("");
   if (const auto nom = lecteur.texte(racine, "interpolation", false))
@@ -194,6 +238,7 @@ DescriptionSerie lire_description(std::string_view texte, const std::string& nom
   d.ch = lecteur.booleen(racine, "ch").value_or(false) ? 1 : 0;
   d.cv = lecteur.booleen(racine, "cv").value_or(false) ? 1 : 0;
   lire_planche(lecteur, racine, d);
+  lire_kit(lecteur, racine, d);
   lire_stations(lecteur, racine, d);
   verifier(lecteur, d);
   return d;
@@ -242,6 +287,16 @@ std::string texte_fuselage(const DescriptionSerie& d) {
   toml += ligne("marge", texte_exact(d.planche.marge)) + ligne("espacement", texte_exact(d.planche.espacement));
   toml += ligne("saignee", texte_exact(d.gabarit.saignee));
   toml += ligne("paroi_constante", booleen_toml(d.gabarit.paroi_constante));
+  for (const Encoche& e : d.gabarit.encoches) {
+    const std::string place = texte_place(e);
+    toml += "\n[[encoche]]\n" + ligne("place", place == texte_exact(e.place) ? place : chaine_toml(place));
+    toml += ligne("largeur", texte_exact(e.largeur)) + ligne("profondeur", texte_exact(e.profondeur));
+  }
+  if (d.pattes) {
+    toml += "\n[pattes]\n" + ligne("cote", chaine_toml(d.pattes->dessus ? "dessus" : "dessous"));
+    toml += ligne("largeur", texte_exact(d.pattes->largeur)) + ligne("ecart", texte_exact(d.pattes->ecart));
+    toml += ligne("garde", texte_exact(d.pattes->garde));
+  }
   for (const Station& s : d.stations) {
     toml += "\n[[station]]\n" + ligne("position", texte_exact(s.position));
     for (std::size_t c = 0; c < NB_COTES; ++c) toml += ligne(COTES[c].cle, texte_exact(s.cotes[c]));

@@ -4,6 +4,7 @@
 #include "formats/ecrivain_svg.h"
 #include "formats/style_gabarit.h"
 #include "formats/texte_xml.h"
+#include "serie/debit.h"
 #include "serie/resume_serie.h"
 
 #include <algorithm>
@@ -32,6 +33,7 @@ constexpr int ECHANTILLONS = 48; // points of a smooth line between two stations
 // A former as a line across the views: green when it can be made; one that
 // cannot is red.
 constexpr Couleur COULEUR_COUPLE{0, 128, 0};
+constexpr Couleur COULEUR_LISSE{128, 0, 255};
 
 bool echoue(const SerieTracee& serie, const std::string& nom) {
   for (const EchecCouple& e : serie.echecs)
@@ -138,6 +140,19 @@ double plus_bas(const Ligne& l) { return *std::min_element(l.y.begin(), l.y.end(
 
 } // namespace
 
+// Each stringer's run through the bottoms of its notches, in one view.
+void dessiner_lisses(DocumentSvg& svg, const Tailles& t, const Vue& vue, const std::vector<Lisse>& lisses,
+                     bool de_dessus) {
+  if (lisses.empty()) return;
+  svg.groupe("fill=\"none\" stroke=\"" + hexa(COULEUR_LISSE) + "\" stroke-width=\"" + texte_mm(t.trait(0.3)) + "\"");
+  for (const Lisse& l : lisses) {
+    std::vector<PointMm> run;
+    for (const PointMm& p : de_dessus ? l.vue_dessus : l.cote) run.push_back(vue(p.x, p.y));
+    svg.polyligne(run);
+  }
+  svg.fermer();
+}
+
 std::string contenu_profil_svg(const SerieTracee& serie) {
   const DescriptionSerie& d = serie.description;
   const Ligne dos = ligne_de(serie, YTOT, 1), ventre = ligne_de(serie, YINF, -1);
@@ -172,6 +187,9 @@ std::string contenu_profil_svg(const SerieTracee& serie) {
   const std::string suite = " - " + texte_couples(serie.tous.size()) + ", interpolation " + lissage;
   dessiner_vue(svg, serie, t, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
   dessiner_vue(svg, serie, t, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
+  const std::vector<Lisse> lisses = lisses_de(serie);
+  dessiner_lisses(svg, t, vue_cote, lisses, false);
+  dessiner_lisses(svg, t, vue_dessus, lisses, true);
   return svg.fin();
 }
 

@@ -3,6 +3,7 @@
 #include "common/texte_affichable.h"
 #include "common/texte_mm.h"
 #include "common/texte_nombre.h"
+#include "serie/debit.h"
 
 #include <cmath>
 
@@ -51,6 +52,10 @@ std::string texte_resume_serie(const SerieTracee& serie) {
                       (d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire") + "\n";
   for (const CoupleTrace& c : serie.couples) texte += ligne_couple(c) + "\n";
   for (int k = 0; k < serie.imbrication.planches; ++k) texte += ligne_planche(serie, k) + "\n";
+  if (d.pattes)
+    texte += "Ligne du chantier à " + texte_au_centieme(serie.chantier) + " mm " +
+             (d.pattes->dessus ? "au-dessus de" : "sous") + " la ligne de niveau\n";
+  if (!d.gabarit.encoches.empty()) texte += ligne_debit(lisses_de(serie)) + "\n";
   return texte;
 }
 

@@ -1,5 +1,7 @@
 #include "serie/serie_imbriquee.h"
 
+#include "geometry/lignes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -17,14 +19,36 @@ constexpr double LARGEUR_MOYENNE = 0.6;     // and without: where a centred line
 
 namespace {
 
+// The board line's distance from the level line: beyond the former that
+// reaches furthest below it (above it, for a fuselage built upside down).
+// Formers that cannot be traced are left to the trace that names them.
+double distance_du_chantier(const std::vector<CoupleSerie>& couples, const PattesSerie& pattes) {
+  double plus_loin = 0;
+  for (const CoupleSerie& couple : couples) {
+    try {
+      const Lignes lignes = lignes_du_couple(tracer(couple.champs));
+      if (lignes.exterieur.empty()) continue;
+      const Cadre c = cadre_de({&lignes.exterieur});
+      plus_loin = std::max(plus_loin, pattes.dessus ? c.haut : -c.bas);
+    } catch (const ErreurExecution&) {
+    }
+  }
+  return plus_loin + pattes.garde;
+}
+
 SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
   const std::vector<double> positions = positions_des_couples(description); // checks the description
   std::vector<Courbe> courbes = courbes_de(description);
   SerieTracee serie{description, couples_aux(positions, courbes, description), {}, {}, {}, {}, std::move(courbes)};
+  OptionsGabarit options = description.gabarit;
+  if (const auto& p = description.pattes) {
+    serie.chantier = distance_du_chantier(serie.tous, *p);
+    options.pattes = Pattes{p->dessus, p->largeur, p->ecart, serie.chantier};
+  }
   std::vector<PieceAImbriquer> pieces;
   for (const CoupleSerie& couple : serie.tous) {
     try {
-      CoupleTrace c = tracer_couple(couple, description.gabarit);
+      CoupleTrace c = tracer_couple(couple, options);
       PieceAImbriquer piece{couple.nom, c.gabarit.cadre.largeur(), c.gabarit.cadre.hauteur()};
       if (en_apercu) verifier_taille(piece, description.planche);
       pieces.push_back(std::move(piece));

@@ -23,6 +23,7 @@ struct SerieTracee {
   Imbrication imbrication;          // one place per former of `couples`
   std::vector<double> occupation;   // per sheet: the share of its area inside the formers' outer lines
   std::vector<Courbe> courbes;      // each dimension along the fuselage, in the order of COTES
+  double chantier = 0;              // with tabs: the board line's distance from the level line, mm
 };
 
 // Traces every former and nests them. Any failure (an invalid description,

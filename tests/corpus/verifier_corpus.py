@@ -44,12 +44,30 @@ GABARIT = [[], ["--paroi-constante"], ["--saignee", "1"], ["--paroi-constante", 
            ["--paroi-constante", "--saignee", "0.3", "--encoche", "ventre:5:4", "--pattes", "dessus:8:0:110"]]
 USAGES = [["--help"], ["--ep"], ["--format", "png"], ["--vite"], ["--ep", "--ch"]]
 
+KIT = """[[encoche]]
+place = "ventre"
+largeur = 3
+profondeur = 1
+
+[[encoche]]
+place = 0.3
+largeur = 2
+profondeur = 1
+
+[pattes]
+largeur = 3
+ecart = 4
+garde = 5
+
+"""
+
 FUSELAGES = {
     "planeur": lambda t: t,
     "lineaire": lambda t: t.replace('interpolation = "lisse"', 'interpolation = "lineaire"')
     .replace("nombre = 10 ", "positions = [0, 40, 95, 160, 240, 330, 420, 700, 1000]"),
     "fond_plat": lambda t: t.replace("ch = false", "ch = true").replace("cv = false", "cv = true")
     .replace("paroi_constante = false", "paroi_constante = true").replace("saignee = 0", "saignee = 0.3"),
+    "kit": lambda t: t.replace("[[station]]", KIT + "[[station]]", 1),
 }
 
 

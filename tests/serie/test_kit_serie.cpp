@@ -1,0 +1,80 @@
+#include "serie/debit.h"
+#include "serie/fichier_fuselage.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace bilobe {
+namespace {
+
+// Two stations, a keel and a pair of stringers, tabs under a board line.
+const char* const FUSELAGE = R"(nombre = 4
+[planche]
+largeur = 600
+hauteur = 300
+[[encoche]]
+place = "ventre"
+largeur = 3
+profondeur = 1
+[[encoche]]
+place = 0.25
+largeur = 2
+profondeur = 1
+[pattes]
+largeur = 3
+ecart = 5
+garde = 5
+[[station]]
+position = 0
+xtot = 30
+ytot = 45
+xa = 18
+ya = 28
+yinf = 20
+segh = 0
+segv = 0
+ep = 3
+[[station]]
+position = 420
+xtot = 20.5
+ytot = 30
+xa = 12
+ya = 18
+yinf = 12
+segh = 0
+segv = 0
+ep = 2
+)";
+
+TEST(KitSerie, LigneDuChantierCommuneEtDebit) {
+  const DescriptionSerie d = lire_description(FUSELAGE, "essai.toml");
+  ASSERT_EQ(d.gabarit.encoches.size(), 2u);
+  ASSERT_TRUE(d.pattes);
+  EXPECT_EQ(lire_description(texte_fuselage(d), "relu.toml").gabarit.encoches.size(), 2u);
+
+  const SerieTracee s = preparer_serie(d);
+  // The deepest former is the first (yinf 20): the board 5 mm under it, and
+  // every former standing on it.
+  EXPECT_DOUBLE_EQ(s.chantier, 25);
+  for (const CoupleTrace& c : s.couples) EXPECT_NEAR(c.gabarit.piece.bas, -25, 1e-9) << c.couple.nom;
+
+  const std::vector<Lisse> lisses = lisses_de(s);
+  ASSERT_EQ(lisses.size(), 3u); // the keel, then the stringer on each side
+  EXPECT_TRUE(lisses[0].sur_l_axe);
+  EXPECT_TRUE(lisses[2].gauche);
+  // On the keel the bottoms run straight from 19 mm to 11 mm under the level
+  // line over 420 mm; a stringer's pair is the same length.
+  EXPECT_NEAR(lisses[0].longueur, std::hypot(420.0, 8.0), 1e-6);
+  EXPECT_DOUBLE_EQ(lisses[1].longueur, lisses[2].longueur);
+  EXPECT_GT(lisses[1].longueur, 420);
+
+  const std::string csv = texte_debit(lisses);
+  EXPECT_EQ(csv.rfind("\xEF\xBB\xBFLisse;Côté;Place;Largeur (mm);Profondeur (mm);Longueur (mm)\r\n", 0), 0u);
+  EXPECT_NE(csv.find("\r\n1;axe;ventre;3;1;420,08\r\n"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("\r\n2;gauche;0,25;2;1;"), std::string::npos) << csv;
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
+}
+
+} // namespace
+} // namespace bilobe
