@@ -2,6 +2,7 @@
 // measured in the same run: the bare sin/cos calls of the trace, and
 // std::to_chars of the same 1998 numbers.
 #include "formats/texte_dat.h"
+#include "geometry/gabarit.h"
 #include "geometry/trace.h"
 #include "ui/modeles/remise.h"
 
@@ -85,5 +86,22 @@ void BM_Base_ToChars1998(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Base_ToChars1998);
+
+// A kit piece: the default former with 8 notch pairs and two tabs, beside the
+// same template without them.
+void gabarit(benchmark::State& state, const bilobe::OptionsGabarit& options) {
+  const bilobe::ResultatTrace trace = bilobe::tracer(bilobe::ChampsCouple{});
+  for (auto _ : state) benchmark::DoNotOptimize(bilobe::construire_gabarit(trace, options));
+}
+void BM_Base_GabaritSansKit(benchmark::State& state) { gabarit(state, {}); }
+BENCHMARK(BM_Base_GabaritSansKit)->Unit(benchmark::kMicrosecond);
+
+void BM_GabaritHuitPairesEtPattes(benchmark::State& state) {
+  bilobe::OptionsGabarit o;
+  for (int k = 1; k <= 8; ++k) o.encoches.push_back({0.1 * k + 0.02, false, 2, 2});
+  o.pattes = bilobe::Pattes{false, 6, 15, 80};
+  gabarit(state, o);
+}
+BENCHMARK(BM_GabaritHuitPairesEtPattes)->Unit(benchmark::kMicrosecond);
 
 } // namespace

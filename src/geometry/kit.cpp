@@ -138,16 +138,45 @@ bool bord_en(const Boucle& b, double x, bool dessus, double& y) {
   return trouve;
 }
 
-bool se_touchent(const Boucle& a, const Boucle& b, const char* lieu) {
-  ClipperLib::ClipperOffset agrandi;
-  agrandi.AddPath(en_chemin(a, lieu), ClipperLib::jtMiter, ClipperLib::etClosedPolygon);
-  ClipperLib::Paths a_agrandi, commun;
-  agrandi.Execute(a_agrandi, CONTACT_MICRONS);
-  ClipperLib::Clipper c;
-  c.AddPaths(a_agrandi, ClipperLib::ptSubject, true);
-  c.AddPath(en_chemin(b, lieu), ClipperLib::ptClip, true);
-  c.Execute(ClipperLib::ctIntersection, commun, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-  return !commun.empty();
+double croix(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
+
+bool segments_se_coupent(PointMm a, PointMm b, PointMm c, PointMm d) {
+  const double d1 = croix(c, d, a), d2 = croix(c, d, b), d3 = croix(a, b, c), d4 = croix(a, b, d);
+  return ((d1 <= 0 && d2 >= 0) || (d1 >= 0 && d2 <= 0)) && ((d3 <= 0 && d4 >= 0) || (d3 >= 0 && d4 <= 0));
+}
+
+bool dans_la_boucle(PointMm p, const Boucle& b) {
+  bool dedans = false;
+  for (std::size_t i = 0, j = b.size() - 1; i < b.size(); j = i++)
+    if ((b[i].y > p.y) != (b[j].y > p.y) && p.x < (b[j].x - b[i].x) * (p.y - b[i].y) / (b[j].y - b[i].y) + b[i].x)
+      dedans = !dedans;
+  return dedans;
+}
+
+// The rectangle grown by the contact distance on every side, its corners in order.
+Boucle agrandi(const Boucle& r) {
+  const double marge = CONTACT_MICRONS / clipper_mm::MICRONS_PAR_MM;
+  const PointMm centre = fois(0.25, plus(plus(r[0], r[1]), plus(r[2], r[3])));
+  const PointMm u = unitaire(moins(r[1], r[0])), v = unitaire(moins(r[3], r[0]));
+  Boucle g;
+  for (const PointMm& p : r) {
+    const PointMm d = moins(p, centre);
+    const double su = (d.x * u.x + d.y * u.y) >= 0 ? 1 : -1, sv = (d.x * v.x + d.y * v.y) >= 0 ? 1 : -1;
+    g.push_back(plus(p, plus(fois(su * marge, u), fois(sv * marge, v))));
+  }
+  return g;
+}
+
+// Whether a rectangle comes within the contact distance of a closed loop's
+// area: a crossing of their sides, or one inside the other.
+bool se_touchent(const Boucle& rectangle, const Boucle& b) {
+  const Boucle r = agrandi(rectangle);
+  const Cadre cr = cadre_de({&r}), cb = cadre_de({&b});
+  if (cr.droite < cb.gauche || cb.droite < cr.gauche || cr.haut < cb.bas || cb.haut < cr.bas) return false;
+  for (std::size_t i = 0; i < r.size(); ++i)
+    for (std::size_t j = 0; j < b.size(); ++j)
+      if (segments_se_coupent(r[i], r[(i + 1) % r.size()], b[j], b[(j + 1) % b.size()])) return true;
+  return dans_la_boucle(r[0], b) || dans_la_boucle(b[0], r);
 }
 
 std::string nom(const EncochePlacee& e) { return "encoche " + std::to_string(e.numero); }
@@ -221,19 +250,18 @@ Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std:
   };
   for (std::size_t i = 0; i < encoches.size(); ++i) {
     const EncochePlacee& e = encoches[i];
-    if (se_touchent(e.rectangle, interieur, "encoches")) refuser(nom(e), "elle atteint le contour intérieur");
+    if (se_touchent(e.rectangle, interieur)) refuser(nom(e), "elle atteint le contour intérieur");
     for (std::size_t j = i + 1; j < encoches.size(); ++j)
-      if (se_touchent(e.rectangle, encoches[j].rectangle, "encoches"))
+      if (se_touchent(e.rectangle, encoches[j].rectangle))
         refuser(nom(e), encoches[j].numero == e.numero ? "elle chevauche son image de l'autre côté"
                                                        : "elle chevauche l'" + nom(encoches[j]));
     for (const PattePlacee& p : pattes)
-      if (se_touchent(e.rectangle, p.rectangle, "encoches")) refuser(nom(e), "elle chevauche la " + nom(p));
+      if (se_touchent(e.rectangle, p.rectangle)) refuser(nom(e), "elle chevauche la " + nom(p));
   }
   for (std::size_t i = 0; i < pattes.size(); ++i) {
-    if (se_touchent(pattes[i].rectangle, interieur, "pattes"))
-      refuser(nom(pattes[i]), "elle atteint le contour intérieur");
+    if (se_touchent(pattes[i].rectangle, interieur)) refuser(nom(pattes[i]), "elle atteint le contour intérieur");
     for (std::size_t j = i + 1; j < pattes.size(); ++j)
-      if (se_touchent(pattes[i].rectangle, pattes[j].rectangle, "pattes"))
+      if (se_touchent(pattes[i].rectangle, pattes[j].rectangle))
         refuser(nom(pattes[i]), "elle chevauche la " + nom(pattes[j]));
   }
 
