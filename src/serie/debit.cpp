@@ -17,18 +17,18 @@ std::string virgule(std::string texte) {
 
 } // namespace
 
-std::vector<Lisse> lisses_de(const SerieTracee& serie) {
+std::vector<Lisse> lisses_de(const std::vector<CoupleTrace>& couples, const std::vector<Encoche>& encoches) {
   std::vector<Lisse> lisses;
-  if (serie.couples.empty()) return lisses;
-  for (const EncochePlacee& modele : serie.couples.front().gabarit.encoches) {
+  if (couples.empty()) return lisses;
+  for (const EncochePlacee& modele : couples.front().gabarit.encoches) {
     Lisse l;
     l.numero = modele.numero;
     l.gauche = modele.gauche;
     l.sur_l_axe = modele.point.x == 0;
-    l.encoche = serie.description.gabarit.encoches.at(modele.numero - 1);
+    l.encoche = encoches.at(modele.numero - 1);
     const PointMm* avant = nullptr;
     double position_avant = 0;
-    for (const CoupleTrace& c : serie.couples)
+    for (const CoupleTrace& c : couples)
       for (const EncochePlacee& e : c.gabarit.encoches)
         if (e.numero == l.numero && e.gauche == l.gauche) {
           if (avant)

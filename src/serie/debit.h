@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serie/serie_imbriquee.h"
+#include "serie/description.h"
 
 #include <string>
 #include <vector>
@@ -19,8 +19,8 @@ struct Lisse {
   std::vector<PointMm> vue_dessus; // and from above: (position, half-width)
 };
 
-// One stringer per notch place and side, over the formers that were traced.
-std::vector<Lisse> lisses_de(const SerieTracee& serie);
+// One stringer per notch place and side, over the traced formers in order.
+std::vector<Lisse> lisses_de(const std::vector<CoupleTrace>& couples, const std::vector<Encoche>& encoches);
 
 // Debit.csv: a header row, then a row a stringer; ";" between columns and a
 // decimal comma, in UTF-8 with its mark, as a French spreadsheet opens it.

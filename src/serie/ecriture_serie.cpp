@@ -46,7 +46,7 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
     fichiers.push_back({"Planches.pdf", contenu_pdf(gabarits, nom + " - " + texte_couples(serie.couples.size()))});
   }
   fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
-  if (!serie.description.gabarit.encoches.empty()) fichiers.push_back({"Debit.csv", texte_debit(lisses_de(serie))});
+  if (!serie.description.gabarit.encoches.empty()) fichiers.push_back({"Debit.csv", texte_debit(serie.lisses)});
   return std::move(fichiers.liste);
 }
 

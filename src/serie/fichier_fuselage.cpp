@@ -140,8 +140,9 @@ void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSeri
     p.largeur = *lecteur.nombre(*t, "largeur", "pattes.largeur", true);
     p.ecart = *lecteur.nombre(*t, "ecart", "pattes.ecart", true);
     p.garde = *lecteur.nombre(*t, "garde", "pattes.garde", true);
-    if (!(p.largeur > 0 && p.ecart >= 0 && p.garde >= 0))
-      lecteur.echouer(t->source(), "la largeur des pattes est positive, leur écart et leur garde positifs ou nuls");
+    // A zero guard would set the deepest former's board line on its outline.
+    if (!(p.largeur > 0 && p.ecart >= 0 && p.garde > 0))
+      lecteur.echouer(t->source(), "la largeur et la garde des pattes sont positives, leur écart positif ou nul");
     d.pattes = p;
   }
 }

@@ -187,9 +187,8 @@ std::string contenu_profil_svg(const SerieTracee& serie) {
   const std::string suite = " - " + texte_couples(serie.tous.size()) + ", interpolation " + lissage;
   dessiner_vue(svg, serie, t, vue_cote, nom + " : vue de côté" + suite, dos, ventre, cote, "niveau");
   dessiner_vue(svg, serie, t, vue_dessus, nom + " : vue de dessus", droite, gauche, dessus, "axe");
-  const std::vector<Lisse> lisses = lisses_de(serie);
-  dessiner_lisses(svg, t, vue_cote, lisses, false);
-  dessiner_lisses(svg, t, vue_dessus, lisses, true);
+  dessiner_lisses(svg, t, vue_cote, serie.lisses, false);
+  dessiner_lisses(svg, t, vue_dessus, serie.lisses, true);
   return svg.fin();
 }
 

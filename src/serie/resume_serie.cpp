@@ -55,7 +55,7 @@ std::string texte_resume_serie(const SerieTracee& serie) {
   if (d.pattes)
     texte += "Ligne du chantier à " + texte_au_centieme(serie.chantier) + " mm " +
              (d.pattes->dessus ? "au-dessus de" : "sous") + " la ligne de niveau\n";
-  if (!d.gabarit.encoches.empty()) texte += ligne_debit(lisses_de(serie)) + "\n";
+  if (!d.gabarit.encoches.empty()) texte += ligne_debit(serie.lisses) + "\n";
   return texte;
 }
 

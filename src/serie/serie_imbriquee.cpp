@@ -39,7 +39,8 @@ double distance_du_chantier(const std::vector<CoupleSerie>& couples, const Patte
 SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
   const std::vector<double> positions = positions_des_couples(description); // checks the description
   std::vector<Courbe> courbes = courbes_de(description);
-  SerieTracee serie{description, couples_aux(positions, courbes, description), {}, {}, {}, {}, std::move(courbes)};
+  SerieTracee serie{description, couples_aux(positions, courbes, description), {}, {}, {}, {}, std::move(courbes), 0,
+                    {}};
   OptionsGabarit options = description.gabarit;
   if (const auto& p = description.pattes) {
     serie.chantier = distance_du_chantier(serie.tous, *p);
@@ -58,6 +59,7 @@ SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
       serie.echecs.push_back({couple.nom, e.what()});
     }
   }
+  serie.lisses = lisses_de(serie.couples, description.gabarit.encoches);
   serie.imbrication = imbriquer(pieces, description.planche);
   serie.occupation.assign(static_cast<std::size_t>(serie.imbrication.planches), 0);
   const double aire_planche = description.planche.largeur * description.planche.hauteur;

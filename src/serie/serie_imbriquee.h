@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serie/debit.h"
 #include "serie/description.h"
 #include "serie/imbrication.h"
 
@@ -24,6 +25,7 @@ struct SerieTracee {
   std::vector<double> occupation;   // per sheet: the share of its area inside the formers' outer lines
   std::vector<Courbe> courbes;      // each dimension along the fuselage, in the order of COTES
   double chantier = 0;              // with tabs: the board line's distance from the level line, mm
+  std::vector<Lisse> lisses;        // the cut list, through the notches of `couples`
 };
 
 // Traces every former and nests them. Any failure (an invalid description,

@@ -1,5 +1,6 @@
 #include "serie/debit.h"
 #include "serie/fichier_fuselage.h"
+#include "serie/serie_imbriquee.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +60,7 @@ TEST(KitSerie, LigneDuChantierCommuneEtDebit) {
   EXPECT_DOUBLE_EQ(s.chantier, 25);
   for (const CoupleTrace& c : s.couples) EXPECT_NEAR(c.gabarit.piece.bas, -25, 1e-9) << c.couple.nom;
 
-  const std::vector<Lisse> lisses = lisses_de(s);
+  const std::vector<Lisse>& lisses = s.lisses;
   ASSERT_EQ(lisses.size(), 3u); // the keel, then the stringer on each side
   EXPECT_TRUE(lisses[0].sur_l_axe);
   EXPECT_TRUE(lisses[2].gauche);
@@ -74,6 +75,11 @@ TEST(KitSerie, LigneDuChantierCommuneEtDebit) {
   EXPECT_NE(csv.find("\r\n1;axe;ventre;3;1;420,08\r\n"), std::string::npos) << csv;
   EXPECT_NE(csv.find("\r\n2;gauche;0,25;2;1;"), std::string::npos) << csv;
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
+
+  // No guard would stand the deepest former's outline on the board line.
+  std::string sans_garde = FUSELAGE;
+  sans_garde.replace(sans_garde.find("garde = 5"), 9, "garde = 0");
+  EXPECT_THROW(lire_description(sans_garde, "essai.toml"), DescriptionInvalide);
 }
 
 } // namespace
