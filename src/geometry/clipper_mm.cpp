@@ -19,37 +19,47 @@ ClipperLib::cInt en_microns(double mm, const char* lieu) {
   return static_cast<ClipperLib::cInt>(u);
 }
 
-double distance(const PointMm& a, const PointMm& b) { return std::hypot(b.x - a.x, b.y - a.y); }
+double carre_distance(const PointMm& a, const PointMm& b) {
+  return (b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y);
+}
 
-// Distance from p to the line through a and b (to a when they coincide).
-double ecart_a_la_droite(const PointMm& p, const PointMm& a, const PointMm& b) {
-  const double l = distance(a, b);
-  if (l == 0) return distance(p, a);
-  return std::abs((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) / l;
+// Whether p lies within ALIGNE_MM of the line through a and b (of a when
+// they coincide); compared squared, without a root.
+bool aligne(const PointMm& p, const PointMm& a, const PointMm& b) {
+  const double l2 = carre_distance(a, b);
+  if (l2 == 0) return carre_distance(p, a) < ALIGNE_MM * ALIGNE_MM;
+  const double croix = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+  return croix * croix < ALIGNE_MM * ALIGNE_MM * l2;
 }
 
 void sans_points_proches(Boucle& b) {
+  constexpr double PROCHE2 = PROCHE_MM * PROCHE_MM;
   Boucle gardes;
+  gardes.reserve(b.size());
   for (const PointMm& p : b)
-    if (gardes.empty() || distance(gardes.back(), p) >= PROCHE_MM) gardes.push_back(p);
-  while (gardes.size() > 3 && distance(gardes.back(), gardes.front()) < PROCHE_MM) gardes.pop_back();
+    if (gardes.empty() || carre_distance(gardes.back(), p) >= PROCHE2) gardes.push_back(p);
+  while (gardes.size() > 3 && carre_distance(gardes.back(), gardes.front()) < PROCHE2) gardes.pop_back();
   b = std::move(gardes);
 }
 
-// Repeated until nothing changes: dropping a point can align its neighbours.
+// Each point is judged between the last one kept and the next one; passes
+// are repeated until nothing changes, since dropping a point can align its
+// neighbours. Never fewer than three points.
 void sans_points_alignes(Boucle& b) {
   for (bool change = true; change && b.size() > 3;) {
     change = false;
-    for (std::size_t k = 0; k < b.size() && b.size() > 3;) {
-      const PointMm& avant = b[(k + b.size() - 1) % b.size()];
-      const PointMm& apres = b[(k + 1) % b.size()];
-      if (ecart_a_la_droite(b[k], avant, apres) < ALIGNE_MM) {
-        b.erase(b.begin() + static_cast<std::ptrdiff_t>(k));
+    Boucle gardes;
+    gardes.reserve(b.size());
+    for (std::size_t k = 0; k < b.size(); ++k) {
+      const std::size_t restants = gardes.size() + (b.size() - k);
+      const PointMm& avant = gardes.empty() ? b.back() : gardes.back();
+      if (restants > 3 && aligne(b[k], avant, k + 1 < b.size() ? b[k + 1] : gardes.front())) {
         change = true;
-      } else {
-        ++k;
+        continue;
       }
+      gardes.push_back(b[k]);
     }
+    b = std::move(gardes);
   }
 }
 

@@ -59,12 +59,28 @@ struct PointDeLigne {
   PointMm tangente; // along the loop, counter-clockwise
 };
 
-// The point `s` mm from the top along the right half, walked downwards.
-PointDeLigne point_depuis_le_haut(const Boucle& b, std::size_t haut, double s, double longueur) {
-  if (s >= longueur) return {b[0], tangente_au_sommet(b, 0)}; // the bottom, not a hair beside it
-  double parcouru = 0;
+// The right half walked down from the top: the length of each side, from
+// b[haut] to b[haut - 1] first, and their sum.
+struct Moitie {
+  std::size_t haut = 0;
+  std::vector<double> cotes;
+  double longueur = 0;
+};
+Moitie moitie_de(const Boucle& b, std::size_t haut) {
+  Moitie m{haut, {}, 0};
   for (std::size_t k = haut; k > 0; --k) {
-    const double l = std::hypot(b[k - 1].x - b[k].x, b[k - 1].y - b[k].y);
+    m.cotes.push_back(std::hypot(b[k - 1].x - b[k].x, b[k - 1].y - b[k].y));
+    m.longueur += m.cotes.back();
+  }
+  return m;
+}
+
+// The point `s` mm from the top along the right half.
+PointDeLigne point_depuis_le_haut(const Boucle& b, const Moitie& m, double s) {
+  if (s >= m.longueur) return {b[0], tangente_au_sommet(b, 0)}; // the bottom, not a hair beside it
+  double parcouru = 0;
+  for (std::size_t k = m.haut; k > 0; --k) {
+    const double l = m.cotes[m.haut - k];
     if (s <= parcouru + l || k == 1) {
       const double f = l > 0 ? std::clamp((s - parcouru) / l, 0.0, 1.0) : 0.0;
       if (f == 0) return {b[k], tangente_au_sommet(b, k)};
@@ -73,13 +89,7 @@ PointDeLigne point_depuis_le_haut(const Boucle& b, std::size_t haut, double s, d
     }
     parcouru += l;
   }
-  return {b[haut], tangente_au_sommet(b, haut)};
-}
-
-double longueur_moitie(const Boucle& b, std::size_t haut) {
-  double l = 0;
-  for (std::size_t k = haut; k > 0; --k) l += std::hypot(b[k - 1].x - b[k].x, b[k - 1].y - b[k].y);
-  return l;
+  return {b[m.haut], tangente_au_sommet(b, m.haut)};
 }
 
 // Where the side is widest on the level line: the crossing of y = 0 by the
@@ -124,11 +134,22 @@ EncochePlacee image(EncochePlacee e) {
   return e;
 }
 
-// The outline's lowest (or highest) point above x, if the vertical line meets it.
-bool bord_en(const Boucle& b, double x, bool dessus, double& y) {
-  bool trouve = false;
+using Cotes = std::vector<std::pair<PointMm, PointMm>>;
+
+// The sides of a loop that reach over the band from x1 to x2.
+Cotes cotes_sur(const Boucle& b, double x1, double x2) {
+  Cotes cotes;
   for (std::size_t k = 0; k < b.size(); ++k) {
     const PointMm a = b[k], c = b[(k + 1) % b.size()];
+    if (std::max(a.x, c.x) >= x1 && std::min(a.x, c.x) <= x2) cotes.emplace_back(a, c);
+  }
+  return cotes;
+}
+
+// The outline's lowest (or highest) point above x, if the vertical line meets it.
+bool bord_en(const Cotes& cotes, double x, bool dessus, double& y) {
+  bool trouve = false;
+  for (const auto& [a, c] : cotes) {
     if (x < std::min(a.x, c.x) || x > std::max(a.x, c.x)) continue;
     const double yk =
         a.x == c.x ? (dessus ? std::max(a.y, c.y) : std::min(a.y, c.y)) : a.y + (x - a.x) / (c.x - a.x) * (c.y - a.y);
@@ -169,13 +190,18 @@ Boucle agrandi(const Boucle& r) {
 
 // Whether a rectangle comes within the contact distance of a closed loop's
 // area: a crossing of their sides, or one inside the other.
-bool se_touchent(const Boucle& rectangle, const Boucle& b) {
+bool se_touchent(const Boucle& rectangle, const Boucle& b, const Cadre& cb) {
   const Boucle r = agrandi(rectangle);
-  const Cadre cr = cadre_de({&r}), cb = cadre_de({&b});
+  const Cadre cr = cadre_de({&r});
   if (cr.droite < cb.gauche || cb.droite < cr.gauche || cr.haut < cb.bas || cb.haut < cr.bas) return false;
-  for (std::size_t i = 0; i < r.size(); ++i)
-    for (std::size_t j = 0; j < b.size(); ++j)
-      if (segments_se_coupent(r[i], r[(i + 1) % r.size()], b[j], b[(j + 1) % b.size()])) return true;
+  for (std::size_t j = 0; j < b.size(); ++j) {
+    const PointMm a = b[j], c = b[(j + 1) % b.size()];
+    if (std::max(a.x, c.x) < cr.gauche || std::min(a.x, c.x) > cr.droite || std::max(a.y, c.y) < cr.bas ||
+        std::min(a.y, c.y) > cr.haut)
+      continue; // a side away from the rectangle cannot cross it
+    for (std::size_t i = 0; i < r.size(); ++i)
+      if (segments_se_coupent(r[i], r[(i + 1) % r.size()], a, c)) return true;
+  }
   return dans_la_boucle(r[0], b) || dans_la_boucle(b[0], r);
 }
 
@@ -188,7 +214,7 @@ std::vector<EncochePlacee> placer_encoches(const Boucle& exterieur, const std::v
   std::vector<EncochePlacee> placees;
   if (encoches.empty()) return placees;
   const std::size_t haut = indice_du_haut(exterieur);
-  const double longueur = longueur_moitie(exterieur, haut);
+  const Moitie moitie = moitie_de(exterieur, haut);
   for (std::size_t k = 0; k < encoches.size(); ++k) {
     const Encoche& e = encoches[k];
     const std::string lieu = "encoche " + std::to_string(k + 1);
@@ -196,8 +222,8 @@ std::vector<EncochePlacee> placer_encoches(const Boucle& exterieur, const std::v
     positif(e.profondeur, lieu, "la profondeur");
     if (!e.au_niveau && !(e.place >= 0 && e.place <= 1))
       lever(GenreErreur::OperationInvalide, lieu, "la place doit aller de 0 (dos) à 1 (ventre)");
-    const double s = e.au_niveau ? longueur_au_niveau(exterieur, haut) : e.place * longueur;
-    const EncochePlacee droite = placee(k + 1, point_depuis_le_haut(exterieur, haut, s, longueur), e);
+    const double s = e.au_niveau ? longueur_au_niveau(exterieur, haut) : e.place * moitie.longueur;
+    const EncochePlacee droite = placee(k + 1, point_depuis_le_haut(exterieur, moitie, s), e);
     placees.push_back(droite);
     if (droite.point.x != 0) placees.push_back(image(droite));
   }
@@ -222,15 +248,17 @@ std::vector<PattePlacee> placer_pattes(const Boucle& exterieur, const Pattes& p)
     r.numero = pattes.size() + 1;
     const double x1 = centre - p.largeur / 2, x2 = centre + p.largeur / 2;
     const std::string lieu = nom(r);
+    const Cotes cotes = cotes_sur(exterieur, x1, x2);
     double y1 = 0, y2 = 0;
-    if (!bord_en(exterieur, x1, p.dessus, y1) || !bord_en(exterieur, x2, p.dessus, y2))
+    if (!bord_en(cotes, x1, p.dessus, y1) || !bord_en(cotes, x2, p.dessus, y2))
       lever(GenreErreur::OperationInvalide, lieu, "la patte dépasse la largeur du couple");
     // The rectangle reaches the outline over its whole width: to its highest
     // point underneath (lowest above), found at the ends or at a vertex.
     double jonction = p.dessus ? std::min(y1, y2) : std::max(y1, y2);
-    for (const PointMm& s : exterieur) {
+    for (const auto& cote : cotes) {
       double y = 0;
-      if (s.x > x1 && s.x < x2 && bord_en(exterieur, s.x, p.dessus, y))
+      const PointMm s = cote.first;
+      if (s.x > x1 && s.x < x2 && bord_en(cotes, s.x, p.dessus, y))
         jonction = p.dessus ? std::min(jonction, y) : std::max(jonction, y);
     }
     const double haut_patte = p.dessus ? chantier : jonction + ANCRAGE;
@@ -248,20 +276,23 @@ Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std:
   const auto refuser = [](const std::string& lieu, const std::string& detail) {
     lever(GenreErreur::OperationInvalide, lieu, detail);
   };
+  const Cadre creux = cadre_de({&interieur});
   for (std::size_t i = 0; i < encoches.size(); ++i) {
     const EncochePlacee& e = encoches[i];
-    if (se_touchent(e.rectangle, interieur)) refuser(nom(e), "elle atteint le contour intérieur");
+    if (se_touchent(e.rectangle, interieur, creux)) refuser(nom(e), "elle atteint le contour intérieur");
     for (std::size_t j = i + 1; j < encoches.size(); ++j)
-      if (se_touchent(e.rectangle, encoches[j].rectangle))
+      if (se_touchent(e.rectangle, encoches[j].rectangle, cadre_de({&encoches[j].rectangle})))
         refuser(nom(e), encoches[j].numero == e.numero ? "elle chevauche son image de l'autre côté"
                                                        : "elle chevauche l'" + nom(encoches[j]));
     for (const PattePlacee& p : pattes)
-      if (se_touchent(e.rectangle, p.rectangle)) refuser(nom(e), "elle chevauche la " + nom(p));
+      if (se_touchent(e.rectangle, p.rectangle, cadre_de({&p.rectangle})))
+        refuser(nom(e), "elle chevauche la " + nom(p));
   }
   for (std::size_t i = 0; i < pattes.size(); ++i) {
-    if (se_touchent(pattes[i].rectangle, interieur)) refuser(nom(pattes[i]), "elle atteint le contour intérieur");
+    if (se_touchent(pattes[i].rectangle, interieur, creux))
+      refuser(nom(pattes[i]), "elle atteint le contour intérieur");
     for (std::size_t j = i + 1; j < pattes.size(); ++j)
-      if (se_touchent(pattes[i].rectangle, pattes[j].rectangle))
+      if (se_touchent(pattes[i].rectangle, pattes[j].rectangle, cadre_de({&pattes[j].rectangle})))
         refuser(nom(pattes[i]), "elle chevauche la " + nom(pattes[j]));
   }
 
