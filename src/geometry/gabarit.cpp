@@ -51,6 +51,8 @@ Gabarit construire_gabarit(const ResultatTrace& trace, const OptionsGabarit& opt
     std::vector<PattePlacee> pattes;
     if (options.pattes) pattes = placer_pattes(g.exterieur, *options.pattes);
     for (const PattePlacee& p : pattes) g.marques_pattes.push_back({p.marque_debut, p.marque_fin});
+    for (const EncochePlacee& e : g.encoches) g.traits_kit.push_back(trait_kit(e));
+    for (const PattePlacee& p : pattes) g.traits_kit.push_back(trait_kit(p));
     g.exterieur = decouper_kit(g.exterieur, g.interieur, g.encoches, pattes);
   }
   g.surface = std::abs(aire_signee(g.exterieur)) - std::abs(aire_signee(g.interieur));

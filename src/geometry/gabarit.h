@@ -45,7 +45,8 @@ struct Gabarit {
   Repere axe;    // the centre line, a little past the former
   Repere niveau; // the level line of the widest point (y = 0)
   std::vector<EncochePlacee> encoches;
-  std::vector<Repere> marques_pattes; // where each tab is cut off after gluing
+  std::vector<Repere> marques_pattes;           // where each tab is cut off after gluing
+  std::vector<std::vector<PointMm>> traits_kit; // each notch and tab as drawn over the plain outline
 };
 
 // The template of a traced former. A line left with fewer than three

@@ -271,6 +271,18 @@ std::vector<PattePlacee> placer_pattes(const Boucle& exterieur, const Pattes& p)
   return pattes;
 }
 
+std::vector<PointMm> trait_kit(const EncochePlacee& e) {
+  const PointMm vers_le_point = moins(e.point, e.fond);
+  return {plus(e.rectangle[0], vers_le_point), e.rectangle[0], e.rectangle[1], plus(e.rectangle[1], vers_le_point)};
+}
+
+std::vector<PointMm> trait_kit(const PattePlacee& p) {
+  // The board line is the rectangle's edge away from the part.
+  const double bas = p.rectangle[0].y, haut = p.rectangle[2].y;
+  const double chantier = std::abs(bas - p.marque_debut.y) > std::abs(haut - p.marque_debut.y) ? bas : haut;
+  return {p.marque_debut, {p.marque_debut.x, chantier}, {p.marque_fin.x, chantier}, p.marque_fin};
+}
+
 Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std::vector<EncochePlacee>& encoches,
                     const std::vector<PattePlacee>& pattes) {
   const auto refuser = [](const std::string& lieu, const std::string& detail) {

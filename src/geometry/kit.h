@@ -62,6 +62,12 @@ struct PattePlacee {
 // errors.
 std::vector<PattePlacee> placer_pattes(const Boucle& exterieur, const Pattes& pattes);
 
+// What a notch or a tab adds to the drawing of the outline, as an open line:
+// a notch's two walls and bottom from its point's tangent; a tab's sides and
+// its end on the board line, between its two marks.
+std::vector<PointMm> trait_kit(const EncochePlacee& encoche);
+std::vector<PointMm> trait_kit(const PattePlacee& patte);
+
 // The notched and tabbed outline. A notch that reaches or touches the inner
 // line, or overlaps another notch or a tab, and a tab that reaches the inner
 // line, are invalid-operation errors that name them.

@@ -46,6 +46,10 @@ void SurfaceDessin::rendre(qreal rapport_pixels) {
   p.setPen(QPen(QColor(0, 0, 255), 0));
   const auto& points = apercu_->polyligne;
   for (std::size_t k = 1; k < points.size(); ++k) p.drawLine(en_pixels(points[k - 1]), en_pixels(points[k]));
+  // The notches and tabs of the templates, in the kit's own colour.
+  p.setPen(QPen(COULEUR_KIT, 0));
+  for (const auto& trait : apercu_->kit)
+    for (std::size_t k = 1; k < trait.size(); ++k) p.drawLine(en_pixels(trait[k - 1]), en_pixels(trait[k]));
   if (apercu_->alerte.empty()) return;
 
   // A shape that cannot be cut: its crossings ringed in red, and what is

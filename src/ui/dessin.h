@@ -18,6 +18,7 @@ class SurfaceDessin : public QFrame {
   Q_OBJECT
 public:
   static inline const QColor FOND{255, 255, 192};
+  static inline const QColor COULEUR_KIT{200, 0, 160};
   static constexpr int BORDURE = 2; // pixels, each side
 
   explicit SurfaceDessin(QWidget* parent = nullptr);

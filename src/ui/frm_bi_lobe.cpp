@@ -157,7 +157,7 @@ bool Frm_Bi_Lobe::tracer() {
         // Published only when the whole trace succeeded.
         const ResultatTrace& r = couple_.retracer(lire_champs());
         lbl_nbpts->setText(QString::fromStdString(r.legende));
-        Dessin->dessiner(apercu_de(r));
+        Dessin->dessiner(apercu_de(r, menu_gabarit->options()));
       },
       [this](const QString& texte) { montrer_erreur(texte); });
 }
@@ -222,6 +222,7 @@ void Frm_Bi_Lobe::construire_menu_gabarit() {
   menu_gabarit = new MenuGabarit(this);
   connect(menu_gabarit, &MenuGabarit::exportDemande, this, &Frm_Bi_Lobe::exporter_gabarit);
   connect(menu_gabarit, &MenuGabarit::serieDemandee, this, &Frm_Bi_Lobe::ouvrir_serie);
+  connect(menu_gabarit, &MenuGabarit::kitChange, this, &Frm_Bi_Lobe::Bt_Trace_Click);
   Dessin->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Dessin, &QWidget::customContextMenuRequested, this, &Frm_Bi_Lobe::Dessin_ContextMenu);
   demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {

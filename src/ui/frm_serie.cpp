@@ -144,6 +144,11 @@ std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
   d.planche = {txt_largeur->value(), txt_hauteur->value(), txt_marge->value(), txt_espacement->value()};
   d.gabarit.paroi_constante = chk_paroi_constante->isChecked();
   d.gabarit.saignee = txt_saignee->value();
+  if (const auto kit = editeur_kit->lire(defauts)) {
+    d.gabarit.encoches = kit->encoches;
+    if (kit->pattes)
+      d.pattes = PattesSerie{kit->pattes->dessus, kit->pattes->largeur, kit->pattes->ecart, kit->pattes->distance};
+  }
   if (!defauts.isEmpty()) return std::nullopt;
   d.stations = lues.stations;
   if (const auto defaut = defaut_description(d)) {
@@ -215,6 +220,9 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   txt_espacement->setValue(d.planche.espacement);
   txt_saignee->setValue(d.gabarit.saignee);
   chk_paroi_constante->setChecked(d.gabarit.paroi_constante);
+  EditeurKit::Kit kit{d.gabarit.encoches, std::nullopt};
+  if (d.pattes) kit.pattes = Pattes{d.pattes->dessus, d.pattes->largeur, d.pattes->ecart, d.pattes->garde};
+  editeur_kit->remplir(kit);
   en_remplissage_ = false;
   mettre_a_jour();
 }

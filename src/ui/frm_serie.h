@@ -2,6 +2,7 @@
 
 #include "serie/serie_imbriquee.h"
 #include "serie/tableau_stations.h"
+#include "ui/editeur_kit.h"
 #include "ui/vue_svg.h"
 
 #include <QCheckBox>
@@ -91,6 +92,7 @@ private:
   QLineEdit *txt_nbptel, *txt_nbptseg;
   QDoubleSpinBox *txt_largeur, *txt_hauteur, *txt_marge, *txt_espacement, *txt_saignee;
   QCheckBox* chk_paroi_constante;
+  EditeurKit* editeur_kit; // notches and tabs, with the guard under the deepest former
   QTabWidget* onglets;
   VueSvg *vue_profil, *vue_planches;
   QLabel* lbl_echecs; // what cannot be made, in red

@@ -83,6 +83,7 @@ void Frm_Serie::construire() {
       {txt_espacement, "txt_espacement"},
       {txt_saignee, "txt_saignee"},
       {chk_paroi_constante, "chk_paroi_constante"},
+      {editeur_kit, "editeur_kit"},
       {onglets, "onglets"},
       {vue_profil, "vue_profil"},
       {vue_planches, "vue_planches"},
@@ -163,6 +164,8 @@ QWidget* Frm_Serie::construire_reglages() {
   }
   feuille->addWidget(chk_paroi_constante, rang / 2, (rang % 2) * 2, 1, 2);
   disposition->addWidget(planche);
+  editeur_kit = new EditeurKit(EditeurKit::Mode::Garde);
+  disposition->addWidget(editeur_kit);
   disposition->addStretch();
   return conteneur;
 }
@@ -209,6 +212,7 @@ void Frm_Serie::brancher() {
   for (QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_saignee})
     connect(s, &QDoubleSpinBox::valueChanged, this, maj);
   connect(cmb_interpolation, &QComboBox::currentIndexChanged, this, maj);
+  connect(editeur_kit, &EditeurKit::modifie, this, maj);
   connect(Bt_Ajouter, &QPushButton::clicked, this, &Frm_Serie::Bt_Ajouter_Click);
   connect(Bt_Supprimer, &QPushButton::clicked, this, &Frm_Serie::Bt_Supprimer_Click);
   connect(Bt_Trier, &QPushButton::clicked, this, &Frm_Serie::Bt_Trier_Click);

@@ -1,6 +1,11 @@
 #include "ui/menu_gabarit.h"
 
+#include "ui/boites.h"
+#include "ui/editeur_kit.h"
+
+#include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QVBoxLayout>
 
 #include <array>
 
@@ -45,10 +50,45 @@ MenuGabarit::MenuGabarit(QWidget* parent) : QMenu(parent) {
     if (!accepte) return std::nullopt;
     return mm;
   };
+  QAction* kit = addAction(QStringLiteral("Encoches et pattes…"));
+  kit->setObjectName("action_kit");
+  connect(kit, &QAction::triggered, this, &MenuGabarit::ouvrir_boite_kit);
   addSeparator();
   QAction* serie = addAction(QStringLiteral("Série de couples…"));
   serie->setObjectName("action_serie");
   connect(serie, &QAction::triggered, this, &MenuGabarit::serieDemandee);
+}
+
+// Kept, like the other settings, while the program runs; OK takes the table
+// only when every cell reads, Annuler puts back what was there.
+void MenuGabarit::ouvrir_boite_kit() {
+  if (!boite_kit_) {
+    boite_kit_ = new QDialog(parentWidget());
+    boite_kit_->setObjectName("Frm_Kit");
+    boite_kit_->setWindowTitle(QStringLiteral("Encoches et pattes"));
+    auto* disposition = new QVBoxLayout(boite_kit_);
+    auto* editeur = new EditeurKit(EditeurKit::Mode::Distance);
+    editeur->setObjectName("editeur_kit");
+    disposition->addWidget(editeur);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    boutons->setObjectName("boutons_kit");
+    disposition->addWidget(boutons);
+    connect(boutons, &QDialogButtonBox::accepted, boite_kit_, [this, editeur] {
+      QStringList fautes;
+      const auto kit = editeur->lire(fautes);
+      if (!kit) {
+        montrer_boite(boite_kit_, QMessageBox::Warning, QStringLiteral("Encoches et pattes"), fautes.join("\n"));
+        return;
+      }
+      options_.encoches = kit->encoches;
+      options_.pattes = kit->pattes;
+      boite_kit_->accept();
+      emit kitChange();
+    });
+    connect(boutons, &QDialogButtonBox::rejected, boite_kit_, &QDialog::reject);
+  }
+  boite_kit_->findChild<EditeurKit*>("editeur_kit")->remplir({options_.encoches, options_.pattes});
+  boite_kit_->open();
 }
 
 } // namespace bilobe::ui

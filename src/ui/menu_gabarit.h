@@ -3,6 +3,7 @@
 #include "formats/format_gabarit.h"
 #include "geometry/gabarit.h"
 
+#include <QDialog>
 #include <QMenu>
 
 #include <functional>
@@ -33,12 +34,20 @@ public:
   // user cancels. The platform's input dialog unless replaced.
   std::function<std::optional<double>(double actuelle)> demander_saignee;
 
+  // "Encoches et pattes…": the dialog, once opened.
+  QDialog* boite_kit() const { return boite_kit_; }
+
 signals:
   void exportDemande(bilobe::FormatGabarit format);
   void serieDemandee();
+  // The notches or tabs were changed: the preview shows them.
+  void kitChange();
 
 private:
+  void ouvrir_boite_kit();
+
   OptionsGabarit options_;
+  QDialog* boite_kit_ = nullptr;
 };
 
 } // namespace bilobe::ui

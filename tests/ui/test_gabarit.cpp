@@ -3,6 +3,9 @@
 #include "ferme_boites.h"
 
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QTableWidget>
 
 #include <optional>
 #include <vector>
@@ -44,6 +47,7 @@ private slots:
                                QString(), // the separator
                                QStringLiteral("Paroi d'épaisseur constante"),
                                QStringLiteral("Saignée de découpe…"),
+                               QStringLiteral("Encoches et pattes…"),
                                QString(),
                                QStringLiteral("Série de couples…")};
     QStringList textes;
@@ -129,6 +133,50 @@ private slots:
                octets_de_la_commande({"--paroi-constante", "--saignee", "1.5", "--format", "dxf"}));
     }
     QVERIFY(boites.textes.last().endsWith(QStringLiteral("paroi 10.00 à 10.00 mm, saignée 1.5 mm")));
+  }
+
+  // Notches and tabs from their dialog: a wrong cell keeps it open, OK
+  // draws them over the preview, and the templates are the command's bytes.
+  void encochesEtPattes() {
+    auto* menu = controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit");
+    const QImage avant = controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image();
+    menu->findChild<QAction*>("action_kit")->trigger();
+    QDialog* boite = menu->boite_kit();
+    QVERIFY(boite && boite->isVisible());
+    auto* table = controle<QTableWidget>(boite, "tab_encoches");
+    for (const char* texte : {"0,3", "0.3"}) {
+      controle<QPushButton>(boite, "Bt_AjouterEncoche")->click();
+      controle<QPushButton>(boite, "Bt_AjouterEncoche")->click();
+      table->item(0, 0)->setText(QString::fromUtf8(texte));
+      table->item(0, 1)->setText("3");
+      table->item(1, 1)->setText("4");
+      table->item(1, 2)->setText("3");
+      controle<QGroupBox>(boite, "cadre_pattes")->setChecked(true);
+      FermeBoites boites;
+      controle<QDialogButtonBox>(boite, "boutons_kit")->button(QDialogButtonBox::Ok)->click();
+      if (QString::fromUtf8(texte) == "0,3") {
+        QCOMPARE(boites.textes.size(), 1);
+        QVERIFY(boites.textes.front().startsWith(QStringLiteral("Encoche 1 :")));
+        QVERIFY(boite->isVisible());
+        QVERIFY(menu->options().encoches.empty());
+        table->setRowCount(0);
+      }
+    }
+    QVERIFY(!boite->isVisible());
+    QCOMPARE(menu->options().encoches.size(), std::size_t(2));
+    QVERIFY(controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image() != avant);
+
+    FermeBoites boites;
+    reponse.chemin = chemin("kit.dxf");
+    f->exporter_gabarit(FormatGabarit::Dxf);
+    QCOMPARE(lire(reponse.chemin), octets_de_la_commande({"--encoche", "0.3:3:2", "--encoche", "dos:4:3", "--pattes",
+                                                          "dessous:6:15:80", "--format", "dxf"}));
+    // Reopened, it shows what is kept; Annuler changes nothing.
+    menu->findChild<QAction*>("action_kit")->trigger();
+    QCOMPARE(table->rowCount(), 2);
+    table->removeRow(0);
+    controle<QDialogButtonBox>(boite, "boutons_kit")->button(QDialogButtonBox::Cancel)->click();
+    QCOMPARE(menu->options().encoches.size(), std::size_t(2));
   }
 
   void echecsAnnulationEtDossierRetenu() {

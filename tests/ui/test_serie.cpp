@@ -6,6 +6,7 @@
 #include "serie/fichier_fuselage.h"
 
 #include <QDirIterator>
+#include <QGroupBox>
 #include <QScopeGuard>
 #include <QSignalSpy>
 
@@ -189,7 +190,16 @@ private slots:
     controle<QCheckBox>(s, "chk_segv")->setChecked(true);
     controle<QDoubleSpinBox>(s, "txt_saignee")->setValue(0.15);
     controle<QTableWidget>(s, "tab_stations")->item(3, 8)->setText("1.75");
+    // A keel notch and tabs, kept in the file.
+    controle<QPushButton>(s, "Bt_AjouterEncoche")->click();
+    controle<QTableWidget>(s, "tab_encoches")->item(0, 0)->setText("ventre");
+    controle<QTableWidget>(s, "tab_encoches")->item(0, 2)->setText("1");
+    controle<QGroupBox>(s, "cadre_pattes")->setChecked(true);
+    controle<QDoubleSpinBox>(s, "txt_largeur_pattes")->setValue(3);
+    controle<QDoubleSpinBox>(s, "txt_ecart_pattes")->setValue(4);
     QVERIFY(s->description());
+    QCOMPARE(s->description()->gabarit.encoches.size(), std::size_t(1));
+    QVERIFY(s->description()->pattes && s->description()->pattes->garde == 5);
     const QString fichier = chemin("fuselage.toml");
     s->demander_fichier_a_enregistrer = [&](const QString&) { return fichier; };
     FermeBoites boites;
@@ -201,6 +211,8 @@ private slots:
     autre.ouvrir(fichier);
     QCOMPARE(etat(autre), etat(*s));
     QCOMPARE(texte_fuselage(*autre.description()), texte_fuselage(*s->description()));
+    QVERIFY(lire(fichier).contains("[[encoche]]\nplace = \"ventre\""));
+    QVERIFY(autre.serie() && autre.serie()->lisses.size() == 1);
   }
 
   // The same bytes, the PDF included: its date is fixed for both.

@@ -1,5 +1,6 @@
 #include "ui/modeles/apercu.h"
 
+#include "common/erreurs.h"
 #include "geometry/forme.h"
 
 namespace bilobe {
@@ -18,6 +19,24 @@ Apercu apercu_de(const ResultatTrace& trace) {
   const double h = yinf + trace.valeurs.ytot(); // traced already: finite and not zero
   for (const PointMm& p : forme.croisements)
     if (p.x >= 0) a.croisements.push_back({static_cast<float>(p.x / h), static_cast<float>((p.y + yinf) / h)});
+  return a;
+}
+
+Apercu apercu_de(const ResultatTrace& trace, const OptionsGabarit& kit) {
+  Apercu a = apercu_de(trace);
+  if ((kit.encoches.empty() && !kit.pattes) || !a.alerte.empty()) return a;
+  const double yinf = trace.valeurs.yinf();
+  const double h = yinf + trace.valeurs.ytot();
+  try {
+    OptionsGabarit sans_saignee = kit; // the part as drawn, not the cut line
+    sans_saignee.saignee = 0;
+    for (const auto& trait : construire_gabarit(trace, sans_saignee).traits_kit) {
+      std::vector<PointApercu>& l = a.kit.emplace_back();
+      for (const PointMm& p : trait) l.push_back({static_cast<float>(p.x / h), static_cast<float>((p.y + yinf) / h)});
+    }
+  } catch (const ErreurExecution& e) {
+    a.alerte = e.lieu() + " : " + e.detail();
+  }
   return a;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/gabarit.h"
 #include "geometry/trace.h"
 
 #include <string>
@@ -23,11 +24,16 @@ struct Apercu {
   // on the half that is drawn.
   std::string alerte;
   std::vector<PointApercu> croisements;
+  // The notches and tabs of the template, over the outline.
+  std::vector<std::vector<PointApercu>> kit;
 };
 
 // The preview of a trace: its relative outline, x passed in single
 // precision, and the outcome of the shape check.
 Apercu apercu_de(const ResultatTrace& trace);
+// The same with the notches and tabs of the templates drawn over it; notches
+// or tabs that cannot be cut are said as a shape that cannot be.
+Apercu apercu_de(const ResultatTrace& trace, const OptionsGabarit& kit);
 
 // The logical window of the drawing surface: x from -0.05 to 0.50, y from
 // 1.05 down to -0.05, over a drawing area of 2475 × 4875 twips.
