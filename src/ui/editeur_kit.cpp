@@ -26,8 +26,8 @@ QString qs(const std::string& texte) { return QString::fromStdString(texte); }
 
 } // namespace
 
-EditeurKit::EditeurKit(Mode mode, QWidget* parent) : QWidget(parent) {
-  auto* disposition = new QVBoxLayout(this);
+EditeurKit::EditeurKit(Mode mode, Qt::Orientation sens, QWidget* parent) : QWidget(parent) {
+  auto* disposition = new QBoxLayout(sens == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
   disposition->setContentsMargins(0, 0, 0, 0);
 
   auto* encoches = new QGroupBox(QStringLiteral("Encoches (lisses, longerons, quille)"));
@@ -36,7 +36,11 @@ EditeurKit::EditeurKit(Mode mode, QWidget* parent) : QWidget(parent) {
   tab_encoches->setObjectName("tab_encoches");
   tab_encoches->setHorizontalHeaderLabels(
       {QStringLiteral("Place"), QStringLiteral("Largeur (mm)"), QStringLiteral("Profondeur (mm)")});
+  // Every header read whole, and room for a handful of notches.
   tab_encoches->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  tab_encoches->verticalHeader()->setDefaultSectionSize(tab_encoches->fontMetrics().height() + 8);
+  tab_encoches->setMinimumSize(4 * tab_encoches->fontMetrics().horizontalAdvance(QStringLiteral("Profondeur (mm)")),
+                               6 * tab_encoches->verticalHeader()->defaultSectionSize());
   tab_encoches->setToolTip(QStringLiteral("Place : de 0 (dos) à 1 (ventre) le long du contour, ou dos, ventre, "
                                           "niveau ; entre 0 et 1, une encoche de chaque côté"));
   colonne->addWidget(tab_encoches);
@@ -51,7 +55,7 @@ EditeurKit::EditeurKit(Mode mode, QWidget* parent) : QWidget(parent) {
   }
   boutons->addStretch();
   colonne->addLayout(boutons);
-  disposition->addWidget(encoches);
+  disposition->addWidget(encoches, 1);
 
   cadre_pattes = new QGroupBox(QStringLiteral("Pattes de montage"));
   cadre_pattes->setObjectName("cadre_pattes");

@@ -22,7 +22,8 @@ class EditeurKit : public QWidget {
   Q_OBJECT
 public:
   enum class Mode { Distance, Garde };
-  explicit EditeurKit(Mode mode, QWidget* parent = nullptr);
+  // The notches and the tabs one above the other, or side by side.
+  explicit EditeurKit(Mode mode, Qt::Orientation sens = Qt::Vertical, QWidget* parent = nullptr);
 
   struct Kit {
     std::vector<Encoche> encoches;

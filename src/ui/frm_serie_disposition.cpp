@@ -61,7 +61,13 @@ void Frm_Serie::construire() {
   fichiers->addWidget(Bt_Exporter);
   principal->addLayout(fichiers);
   auto* haut = new QHBoxLayout;
-  haut->addWidget(construire_stations(), 1);
+  // The stations, and in a tab beside them the notches and tabs every former shares.
+  auto* donnees = new QTabWidget;
+  donnees->setObjectName("onglets_donnees");
+  donnees->addTab(construire_stations(), QStringLiteral("Stations"));
+  editeur_kit = new EditeurKit(EditeurKit::Mode::Garde, Qt::Horizontal);
+  donnees->addTab(editeur_kit, QStringLiteral("Encoches et pattes"));
+  haut->addWidget(donnees, 1);
   haut->addWidget(construire_reglages());
   principal->addLayout(haut, 2);
   principal->addWidget(construire_vues(), 3);
@@ -93,7 +99,7 @@ void Frm_Serie::construire() {
 }
 
 QWidget* Frm_Serie::construire_stations() {
-  auto* cadre = new QGroupBox(QStringLiteral("Stations"));
+  auto* cadre = new QWidget; // in the tab "Stations"
   auto* disposition = new QVBoxLayout(cadre);
   tab_stations = new QTableWidget(0, static_cast<int>(COLONNES_STATION));
   tab_stations->setObjectName("tab_stations");
@@ -164,8 +170,6 @@ QWidget* Frm_Serie::construire_reglages() {
   }
   feuille->addWidget(chk_paroi_constante, rang / 2, (rang % 2) * 2, 1, 2);
   disposition->addWidget(planche);
-  editeur_kit = new EditeurKit(EditeurKit::Mode::Garde);
-  disposition->addWidget(editeur_kit);
   disposition->addStretch();
   return conteneur;
 }
