@@ -102,6 +102,8 @@ void dessiner_zone(QPainter& p, const Gabarit& g, const PageGabarit& page, bool 
   p.setPen(stylo(style_gabarit::REPERES));
   for (const Repere* r : {&g.axe, &g.niveau})
     p.drawLine(vers_qt(sur_la_page(page, r->debut)), vers_qt(sur_la_page(page, r->fin)));
+  for (const Repere& r : g.marques_pattes)
+    p.drawLine(vers_qt(sur_la_page(page, r.debut)), vers_qt(sur_la_page(page, r.fin)));
   p.setPen(stylo(style_gabarit::DECOUPE));
   p.drawPolygon(polygone(g.exterieur, page));
   p.drawPolygon(polygone(g.interieur, page));

@@ -49,6 +49,8 @@ std::string contenu_planches_dxf(const SerieTracee& serie) {
     const auto placer = [&](PointMm p) { return vers(sur_la_planche(p)); };
     dxf.polyligne_fermee(DECOUPE.calque, c.gabarit.interieur, placer);
     dxf.polyligne_fermee(DECOUPE.calque, c.gabarit.exterieur, placer);
+    for (const Repere& m : c.gabarit.marques_pattes)
+      dxf(0, "LINE")(8, REPERES.calque).point(10, placer(m.debut)).point(11, placer(m.fin));
     // Centred on its point, both ways; the start as well, for the readers
     // that place a text by its first point alone.
     const Etiquette e = etiquette(c.gabarit, c.couple.nom);

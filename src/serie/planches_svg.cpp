@@ -33,12 +33,14 @@ std::string contenu_planche_svg(const SerieTracee& serie, int planche) {
     const std::string& texte;
   };
   std::vector<Nom> noms;
+  std::vector<Repere> marques; // where each tab is cut off, on the sheet
   for (std::size_t k = 0; k < serie.couples.size(); ++k) {
     const PiecePlacee& place = serie.imbrication.pieces[k];
     if (place.planche != planche) continue;
     const CoupleTrace& c = serie.couples[k];
     const SurLaPlanche placer{c.gabarit.cadre, place};
     svg.chemin(c.gabarit.interieur, placer).chemin(c.gabarit.exterieur, placer);
+    for (const Repere& m : c.gabarit.marques_pattes) marques.push_back({placer(m.debut), placer(m.fin)});
     const Etiquette e = etiquette(c.gabarit, c.couple.nom);
     const PointMm centre = placer(e.centre);
     noms.push_back({{centre.x, centre.y + DESCENTE_CENTRE * e.hauteur}, e.hauteur, c.couple.nom});
@@ -46,6 +48,11 @@ std::string contenu_planche_svg(const SerieTracee& serie, int planche) {
   svg.fermer().calque(REPERES, "font-family=\"sans-serif\" text-anchor=\"middle\" fill=\"" + hexa(TEXTE.couleur) +
                                    "\" stroke=\"none\"");
   for (const Nom& n : noms) svg.texte(n.base, n.texte, " font-size=\"" + texte_mm(n.hauteur) + "\"");
+  if (!marques.empty()) {
+    svg.groupe(attributs_trait(REPERES));
+    for (const Repere& m : marques) svg.ligne(m.debut, m.fin);
+    svg.fermer();
+  }
   return svg.fermer().fin();
 }
 

@@ -13,6 +13,7 @@ import xml.etree.ElementTree as ET
 
 import ezdxf
 from ezdxf import bbox
+from shapely.geometry import Polygon
 
 BILOBE_DAT = sys.argv[1]
 
@@ -32,7 +33,17 @@ FORMERS = {
     # 4 x 3 sheets, of which the 2 in the hollow would hold alignment marks only.
     "560 x 600 mm, creux": (["--xtot", "280", "--ytot", "400", "--yinf", "200", "--xa", "170", "--ya", "260",
                              "--ep", "6"], 10),
+    # A kit piece: three notches (two pairs and one on the axis) and two tabs down to the board line.
+    "kit": (["--encoche", "0.3:3:2", "--encoche", "dos:4:3", "--encoche", "niveau:3:3", "--pattes", "dessous:6:15:80"],
+            1),
 }
+
+
+def marques_de_pattes(arguments):
+    """One mark across each tab: two, or one when the tab is on the axis."""
+    if "--pattes" not in arguments:
+        return 0
+    return 1 if float(arguments[arguments.index("--pattes") + 1].split(":")[2]) == 0 else 2
 
 echecs = []
 
@@ -80,7 +91,11 @@ def verifier_dxf(nom, arguments, dossier):
     ys = [v.dxf.location.y for p in contours for v in p.vertices]
     verifier(abs(max(xs) - min(xs) - largeur) < 1e-3 and abs(max(ys) - min(ys) - hauteur) < 1e-3,
              f"{nom} : dimensions du DXF")
-    verifier(len(doc.modelspace().query('LINE[layer=="REPERES"]')) == 2, f"{nom} : repères du DXF")
+    verifier(len(doc.modelspace().query('LINE[layer=="REPERES"]')) == 2 + marques_de_pattes(arguments),
+             f"{nom} : repères du DXF")
+    # Shapely: each line a simple polygon, the hollow inside the part.
+    creux, dehors = (Polygon([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices]) for p in contours)
+    verifier(creux.is_valid and dehors.is_valid and dehors.contains(creux), f"{nom} : contours invalides (shapely)")
     print(f"{nom} : DXF {largeur} x {hauteur} mm, anneau {anneau:.4f} mm² (cœur {surface})")
 
 
