@@ -32,16 +32,6 @@ bool aligne(const PointMm& p, const PointMm& a, const PointMm& b) {
   return croix * croix < ALIGNE_MM * ALIGNE_MM * l2;
 }
 
-void sans_points_proches(Boucle& b) {
-  constexpr double PROCHE2 = PROCHE_MM * PROCHE_MM;
-  Boucle gardes;
-  gardes.reserve(b.size());
-  for (const PointMm& p : b)
-    if (gardes.empty() || carre_distance(gardes.back(), p) >= PROCHE2) gardes.push_back(p);
-  while (gardes.size() > 3 && carre_distance(gardes.back(), gardes.front()) < PROCHE2) gardes.pop_back();
-  b = std::move(gardes);
-}
-
 // Each point is judged between the last one kept and the next one; passes
 // are repeated until nothing changes, since dropping a point can align its
 // neighbours. Never fewer than three points.
@@ -64,6 +54,16 @@ void sans_points_alignes(Boucle& b) {
 }
 
 } // namespace
+
+void sans_points_proches(Boucle& b) {
+  constexpr double PROCHE2 = PROCHE_MM * PROCHE_MM;
+  Boucle gardes;
+  gardes.reserve(b.size());
+  for (const PointMm& p : b)
+    if (gardes.empty() || carre_distance(gardes.back(), p) >= PROCHE2) gardes.push_back(p);
+  while (gardes.size() > 3 && carre_distance(gardes.back(), gardes.front()) < PROCHE2) gardes.pop_back();
+  b = std::move(gardes);
+}
 
 ClipperLib::Path en_chemin(const Boucle& boucle, const char* lieu) {
   ClipperLib::Path chemin;

@@ -17,6 +17,10 @@ ClipperLib::Path en_chemin(const Boucle& boucle, const char* lieu);
 // 1 µm of the line through their neighbours, are dropped.
 Boucle en_boucle(ClipperLib::Path chemin);
 
+// Points closer than 5 µm to the one before dropped, the last one too when
+// it is that close to the first.
+void sans_points_proches(Boucle& boucle);
+
 // The one closed piece left by a Clipper operation: nothing left, or several
 // pieces or a hole, is an invalid-operation error at `lieu` saying `quoi`.
 Boucle piece_unique(const ClipperLib::Paths& resultat, const char* lieu, const char* quoi);

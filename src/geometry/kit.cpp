@@ -2,6 +2,7 @@
 
 #include "common/erreurs.h"
 #include "geometry/clipper_mm.h"
+#include "geometry/epissure.h"
 
 #include <algorithm>
 #include <cmath>
@@ -266,6 +267,8 @@ std::vector<PattePlacee> placer_pattes(const Boucle& exterieur, const Pattes& p)
     r.rectangle = {{x1, bas_patte}, {x2, bas_patte}, {x2, haut_patte}, {x1, haut_patte}};
     r.marque_debut = {x1, y1};
     r.marque_fin = {x2, y2};
+    r.dessus = p.dessus;
+    r.chantier = chantier;
     pattes.push_back(r);
   }
   return pattes;
@@ -277,10 +280,7 @@ std::vector<PointMm> trait_kit(const EncochePlacee& e) {
 }
 
 std::vector<PointMm> trait_kit(const PattePlacee& p) {
-  // The board line is the rectangle's edge away from the part.
-  const double bas = p.rectangle[0].y, haut = p.rectangle[2].y;
-  const double chantier = std::abs(bas - p.marque_debut.y) > std::abs(haut - p.marque_debut.y) ? bas : haut;
-  return {p.marque_debut, {p.marque_debut.x, chantier}, {p.marque_fin.x, chantier}, p.marque_fin};
+  return {p.marque_debut, {p.marque_debut.x, p.chantier}, {p.marque_fin.x, p.chantier}, p.marque_fin};
 }
 
 Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std::vector<EncochePlacee>& encoches,
@@ -308,6 +308,8 @@ Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std:
         refuser(nom(pattes[i]), "elle chevauche la " + nom(pattes[j]));
   }
 
+  if (auto epissee = episser(exterieur, encoches, pattes)) return *epissee;
+  // A rectangle over a bend sharper than itself: the general operation.
   ClipperLib::Clipper c;
   c.AddPath(en_chemin(exterieur, "kit"), ClipperLib::ptSubject, true);
   for (const PattePlacee& p : pattes) c.AddPath(en_chemin(p.rectangle, "pattes"), ClipperLib::ptSubject, true);

@@ -52,6 +52,8 @@ std::vector<EncochePlacee> placer_encoches(const Boucle& exterieur, const std::v
 // the mark across it where it meets the outline.
 struct PattePlacee {
   std::size_t numero = 0; // from 1, left to right
+  bool dessus = false;
+  double chantier = 0; // the board line's y
   Boucle rectangle;
   PointMm marque_debut;
   PointMm marque_fin;

@@ -106,9 +106,14 @@ def verifier_svg(nom, arguments, dossier):
     verifier(rendu.returncode == 0, f"{nom} : rsvg-convert refuse le SVG : {rendu.stderr}")
     racine = ET.parse(chemin).getroot()
     l_attendue, h_attendue = largeur + 2 * MARGE_SVG, hauteur + 2 * MARGE_SVG + BANDE_SVG
-    verifier(racine.get("width") == f"{l_attendue:g}mm" and racine.get("height") == f"{h_attendue:g}mm",
+    # The summary gives the size to 0.1 µm: compared as numbers, to that.
+    proche = lambda texte, attendu: abs(float(texte) - attendu) < 1e-3
+    verifier(racine.get("width").endswith("mm") and racine.get("height").endswith("mm")
+             and proche(racine.get("width")[:-2], l_attendue) and proche(racine.get("height")[:-2], h_attendue),
              f"{nom} : SVG {racine.get('width')} x {racine.get('height')}, attendu {l_attendue:g} x {h_attendue:g}")
-    verifier(racine.get("viewBox") == f"0 0 {l_attendue:g} {h_attendue:g}", f"{nom} : viewBox du SVG")
+    boite = racine.get("viewBox").split()
+    verifier(boite[:2] == ["0", "0"] and proche(boite[2], l_attendue) and proche(boite[3], h_attendue),
+             f"{nom} : viewBox du SVG")
     # The cut and the marks are Inkscape layers; the inner contour comes first.
     inkscape = "{http://www.inkscape.org/namespaces/inkscape}"
     calques = {g.get("id"): g for g in racine.findall("{http://www.w3.org/2000/svg}g")}

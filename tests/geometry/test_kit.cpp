@@ -91,6 +91,29 @@ TEST(Kit, EncochesMesureesSurLeContour) {
   }
 }
 
+TEST(Kit, LeContourGardeSesPointsTracesHorsDesEncoches) {
+  // Spliced in, not redrawn: a traced point away from the notches and tabs
+  // stays to the last bit, not rounded to the micrometre.
+  const ResultatTrace trace = tracer(champs());
+  const PointMm trace_90{trace.contour.liste.x(90), trace.contour.liste.y(90)};
+  ASSERT_NE(std::round(trace_90.x * 1000) / 1000, trace_90.x);
+  const Gabarit g = construire_gabarit(trace, kit({"dos:4:3", "0.3:3:2", "ventre:3:2"}, "dessous:6:15:80"));
+  EXPECT_NE(std::find(g.exterieur.begin(), g.exterieur.end(), trace_90), g.exterieur.end());
+}
+
+TEST(Kit, EncocheLargeSurUneCourbe) {
+  // Wider than the bend is flat, next to the junction: the outline leaves the
+  // notch's bottom before its sides, and only what lies within depth d of the
+  // tangent is removed.
+  const ResultatTrace trace = tracer(champs());
+  const Gabarit plein = construire_gabarit(trace);
+  const Gabarit g = construire_gabarit(trace, kit({"0.3:12:0.2"}));
+  const Mesure fond = mesurer(g.exterieur, g.encoches[0], 0.2);
+  EXPECT_GT(fond.largeur, 1);
+  EXPECT_LT(fond.largeur, 12);
+  EXPECT_LT(g.surface, plein.surface);
+}
+
 TEST(Kit, PattesJusquALaLigneDuChantier) {
   const Gabarit dessous = construire_gabarit(tracer(champs()), kit({}, "dessous:6:15:80"));
   EXPECT_NEAR(dessous.piece.largeur(), 100, 1e-9);
