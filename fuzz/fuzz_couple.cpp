@@ -4,6 +4,7 @@
 // name, a regular file, a read-only file, a folder, a link and a dangling
 // link. Must never crash or hang; no file may hold "nan" or "inf"; the writer
 // must write exactly what it accepts and leave what it refuses untouched.
+// A notch and tabs from the first bytes go through the kit template too.
 #include "common/erreurs.h"
 #include "fichiers/ecriture_atomique.h"
 #include "formats/ecriture_export.h"
@@ -172,6 +173,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     for (const bilobe::PageGabarit& page : bilobe::mettre_en_page(gabarit.cadre).pages)
       bilobe::montre_le_contour(page, gabarit);
   } catch (const bilobe::ErreurExecution&) {
+  }
+  // A notch and tabs drawn from the first bytes: spliced or cut, refused or
+  // made, never a crash, a hang or a number that is not one.
+  if (taille >= 4) {
+    bilobe::OptionsGabarit kit;
+    kit.encoches.push_back(
+        {donnees[1] / 255.0, donnees[1] == 128, 0.5 + donnees[2] % 64 / 4.0, 0.2 + donnees[3] % 32 / 4.0});
+    if (options & 1)
+      kit.pattes = bilobe::Pattes{(options & 2) != 0, 1.0 + donnees[2] % 16, donnees[3] % 32 / 2.0, 10.0 + donnees[1]};
+    try {
+      const bilobe::Gabarit gabarit = bilobe::construire_gabarit(*trace, kit);
+      if (gabarit.exterieur.size() < 3 || non_fini(bilobe::contenu_svg(gabarit))) std::abort();
+    } catch (const bilobe::ErreurExecution&) {
+    }
   }
   return 0;
 }
