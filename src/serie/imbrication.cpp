@@ -2,147 +2,347 @@
 
 #include "common/erreurs.h"
 #include "common/texte_nombre.h"
+#include "geometry/convexe.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <numeric>
+#include <optional>
 #include <tuple>
 
 namespace bilobe {
 
 namespace {
 
+using ClipperLib::cInt;
+using ClipperLib::IntPoint;
+using ClipperLib::Path;
+using ClipperLib::Paths;
+
 // The layout is worked out in whole micrometres, so that it is exact and the
 // same on every machine.
-using Um = std::int64_t;
 constexpr double UM_PAR_MM = 1000;
+// The outlines as the search sees them: fewer points, each within this of
+// the true line, and the offsets grown by as much so as to stay on the safe side.
+constexpr double SIMPLIFICATION = 100; // µm
+// Beyond half the spacing: the rounding of both parts' points to the
+// micrometre; and more again while searching, so that a place found
+// between rounded corners still passes the test.
+constexpr double JEU_TEST = 2;      // µm
+constexpr double JEU_RECHERCHE = 6; // µm
 
-Um vers_le_haut(double mm) { return static_cast<Um>(std::ceil(mm * UM_PAR_MM)); }
-Um vers_le_bas(double mm) { return static_cast<Um>(std::floor(mm * UM_PAR_MM)); }
+cInt vers_le_haut(double mm) { return static_cast<cInt>(std::ceil(mm * UM_PAR_MM)); }
+cInt vers_le_bas(double mm) { return static_cast<cInt>(std::floor(mm * UM_PAR_MM)); }
+cInt au_plus_pres(double mm) { return static_cast<cInt>(std::round(mm * UM_PAR_MM)); }
 
-struct Rect {
-  Um x = 0, y = 0, l = 0, h = 0;
-  bool contient(const Rect& r) const { return r.x >= x && r.y >= y && r.x + r.l <= x + l && r.y + r.h <= y + h; }
-  bool croise(const Rect& r) const { return r.x < x + l && x < r.x + r.l && r.y < y + h && y < r.y + r.h; }
+struct Boite {
+  cInt x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  bool croise(const Boite& b) const { return b.x0 < x1 && x0 < b.x1 && b.y0 < y1 && y0 < b.y1; }
+  Boite decalee(IntPoint d) const { return {x0 + d.X, y0 + d.Y, x1 + d.X, y1 + d.Y}; }
 };
 
-// One sheet's free space as the largest free rectangles, which may overlap
-// (the "maximal rectangles" method).
-class PlancheLibre {
-public:
-  PlancheLibre(Um l, Um h) : libres_{{0, 0, l, h}} {}
-
-  // The free rectangle that leaves the least on its shorter side, then on
-  // its longer side, then the highest, then the leftmost.
-  std::optional<Rect> place_pour(Um l, Um h) const {
-    std::optional<Rect> meilleure;
-    std::tuple<Um, Um, Um, Um> cle_meilleure{};
-    for (const Rect& r : libres_) {
-      if (l > r.l || h > r.h) continue;
-      const Um reste_l = r.l - l, reste_h = r.h - h;
-      const auto cle = std::make_tuple(std::min(reste_l, reste_h), std::max(reste_l, reste_h), r.y, r.x);
-      if (!meilleure || cle < cle_meilleure) {
-        meilleure = Rect{r.x, r.y, l, h};
-        cle_meilleure = cle;
-      }
-    }
-    return meilleure;
+Boite boite_de(const Path& p) {
+  Boite b{p[0].X, p[0].Y, p[0].X, p[0].Y};
+  for (const IntPoint& q : p) {
+    b.x0 = std::min(b.x0, q.X);
+    b.y0 = std::min(b.y0, q.Y);
+    b.x1 = std::max(b.x1, q.X);
+    b.y1 = std::max(b.y1, q.Y);
   }
+  return b;
+}
 
-  void occuper(const Rect& pris) {
-    std::vector<Rect> restes;
-    for (const Rect& r : libres_) {
-      if (!r.croise(pris)) {
-        restes.push_back(r);
-        continue;
-      }
-      if (pris.x > r.x) restes.push_back({r.x, r.y, pris.x - r.x, r.h});
-      if (pris.x + pris.l < r.x + r.l) restes.push_back({pris.x + pris.l, r.y, r.x + r.l - pris.x - pris.l, r.h});
-      if (pris.y > r.y) restes.push_back({r.x, r.y, r.l, pris.y - r.y});
-      if (pris.y + pris.h < r.y + r.h) restes.push_back({r.x, pris.y + pris.h, r.l, r.y + r.h - pris.y - pris.h});
-    }
-    // A rectangle inside another adds nothing; of two equal ones the first stays.
-    libres_.clear();
-    for (std::size_t i = 0; i < restes.size(); ++i) {
-      bool inutile = false;
-      for (std::size_t j = 0; j < restes.size() && !inutile; ++j)
-        if (i != j && restes[j].contient(restes[i])) inutile = !restes[i].contient(restes[j]) || j < i;
-      if (!inutile) libres_.push_back(restes[i]);
-    }
-  }
+double aire(const Paths& p) {
+  double a = 0;
+  for (const Path& q : p) a += ClipperLib::Area(q);
+  return a;
+}
 
-private:
-  std::vector<Rect> libres_;
+Paths operation(ClipperLib::ClipType type, const Paths& sujet, const Paths& outil) {
+  ClipperLib::Clipper c;
+  c.AddPaths(sujet, ClipperLib::ptSubject, true);
+  c.AddPaths(outil, ClipperLib::ptClip, true);
+  Paths resultat;
+  c.Execute(type, resultat, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  return resultat;
+}
+
+// A part grown by half the spacing (convex: smaller parts never slip into
+// its notches), and its hollows shrunk by as much.
+struct Contours {
+  Path exterieur;
+  Paths creux;
 };
+
+// One way round of a part, in µm from its box's top left corner, y down.
+struct Sens {
+  Contours recherche, test;
+  Boite boite_test;
+  std::vector<Boite> boites_creux; // of the hollows as searched
+  double aire_creux = 0;           // µm², as tested
+};
+
+struct Piece {
+  cInt largeur = 0, hauteur = 0;
+  Sens sens[2];
+  double aire = 0; // µm², of the grown outline as tested
+};
+
+Path chemin_local(const Boucle& boucle, const Cadre& c, bool retournee) {
+  Path p;
+  p.reserve(boucle.size());
+  for (const PointMm& q : boucle)
+    p.push_back(retournee ? IntPoint{au_plus_pres(c.droite - q.x), au_plus_pres(q.y - c.bas)}
+                          : IntPoint{au_plus_pres(q.x - c.gauche), au_plus_pres(c.haut - q.y)});
+  if (!ClipperLib::Orientation(p)) ClipperLib::ReversePath(p);
+  return p;
+}
+
+Contours contours(const PieceAImbriquer& piece, const Cadre& c, bool retournee, double demi_espacement, double jeu) {
+  // A loop left whole needs no room for its simplification.
+  const auto ecart = [&](const Path& avant, const Path& apres) {
+    return demi_espacement + jeu + (apres.size() < avant.size() ? SIMPLIFICATION : 0);
+  };
+  const Path enveloppe = convexe::enveloppe(chemin_local(piece.exterieur, c, retournee));
+  const Path coque = convexe::simplifier(enveloppe, SIMPLIFICATION);
+  Contours r{convexe::somme(coque, convexe::disque(ecart(enveloppe, coque))), {}};
+  for (const Boucle& creux : piece.creux) {
+    if (creux.size() < 3) continue;
+    const Path ligne = chemin_local(creux, c, retournee);
+    const Path simple = convexe::simplifier(ligne, SIMPLIFICATION);
+    for (Path& p : convexe::decaler_au_moins({simple}, -ecart(ligne, simple)))
+      if (ClipperLib::Area(p) > 0) r.creux.push_back(std::move(p));
+  }
+  return r;
+}
+
+struct Utile {
+  cInt gauche, haut, droite, bas; // the margins' inner edges
+};
+Utile utile(const Planche& planche) {
+  return {vers_le_haut(planche.marge), vers_le_haut(planche.marge), vers_le_bas(planche.largeur - planche.marge),
+          vers_le_bas(planche.hauteur - planche.marge)};
+}
+
+std::optional<std::pair<cInt, cInt>> taille(const Cadre& c) {
+  // Not NaN, and far within the micrometre count.
+  const double l = c.largeur(), h = c.hauteur();
+  if (!(l >= 0 && h >= 0 && l < 1e9 && h < 1e9)) return std::nullopt;
+  return std::make_pair(vers_le_haut(l), vers_le_haut(h));
+}
 
 std::string texte_dimensions(double l, double h) { return texte_au_centieme(l) + " x " + texte_au_centieme(h) + " mm"; }
 
-} // namespace
+Cadre cadre_exterieur(const PieceAImbriquer& piece) {
+  if (piece.exterieur.empty()) return {};
+  return cadre_de({&piece.exterieur});
+}
 
-namespace {
+Piece preparer(const PieceAImbriquer& p, const Planche& planche) {
+  const Cadre c = cadre_exterieur(p);
+  Piece piece;
+  std::tie(piece.largeur, piece.hauteur) = *taille(c);
+  const double demi = planche.espacement * UM_PAR_MM / 2;
+  for (int s = 0; s < 2; ++s) {
+    Sens& sens = piece.sens[s];
+    sens.recherche = contours(p, c, s == 1, demi, JEU_RECHERCHE);
+    sens.test = contours(p, c, s == 1, demi, JEU_TEST);
+    sens.boite_test = boite_de(sens.test.exterieur);
+    for (const Path& creux : sens.recherche.creux) sens.boites_creux.push_back(boite_de(creux));
+    sens.aire_creux = aire(sens.test.creux);
+  }
+  piece.aire = ClipperLib::Area(piece.sens[0].test.exterieur);
+  return piece;
+}
 
-struct Utile {
-  Um largeur, hauteur; // between the margins
+struct Posee {
+  std::size_t piece = 0;
+  int sens = 0;
+  IntPoint a;             // where its box's top left corner is
+  double creux_libre = 0; // µm² of its hollows not yet taken
 };
-Utile utile(const Planche& planche) {
-  return {vers_le_bas(planche.largeur - 2 * planche.marge), vers_le_bas(planche.hauteur - 2 * planche.marge)};
-}
 
-// The part's box in whole micrometres; nothing when it is not a size at all.
-std::optional<std::pair<Um, Um>> taille(const PieceAImbriquer& piece) {
-  // Not NaN, and far within the micrometre count.
-  if (!(piece.largeur >= 0 && piece.hauteur >= 0 && piece.largeur < 1e9 && piece.hauteur < 1e9)) return std::nullopt;
-  return std::make_pair(vers_le_haut(piece.largeur), vers_le_haut(piece.hauteur));
-}
+struct Candidat {
+  IntPoint a;
+  int sens = 0;
+  std::vector<std::size_t> hotes; // the parts whose hollow it stands in
+};
+
+// One sheet being filled.
+class PlancheEnCours {
+public:
+  PlancheEnCours(const std::vector<Piece>& pieces, Utile utile) : pieces_(pieces), utile_(utile) {}
+
+  // The highest, then leftmost place of the part on this sheet, either way round.
+  std::optional<Candidat> place_pour(std::size_t k) const {
+    std::optional<Candidat> meilleur;
+    for (int s = 0; s < 2; ++s) {
+      std::optional<Candidat> c = place_pour(k, s);
+      if (c && (!meilleur || std::tie(c->a.Y, c->a.X) < std::tie(meilleur->a.Y, meilleur->a.X))) meilleur = c;
+    }
+    return meilleur;
+  }
+
+  void poser(std::size_t k, const Candidat& c) {
+    for (const std::size_t hote : c.hotes) posees_[hote].creux_libre -= pieces_[k].aire;
+    posees_.push_back({k, c.sens, c.a, pieces_[k].sens[c.sens].aire_creux});
+  }
+
+  std::size_t piece(std::size_t posee) const { return posees_[posee].piece; }
+
+private:
+  // Where the part's corner may go: between the margins.
+  Path places_permises(const Piece& p) const {
+    const cInt x1 = utile_.droite - p.largeur, y1 = utile_.bas - p.hauteur;
+    return {{utile_.gauche, utile_.haut}, {x1, utile_.haut}, {x1, y1}, {utile_.gauche, y1}};
+  }
+
+  // The corners from which the part lies wholly inside a placed part's
+  // hollows: the hollow moved back by one of the part's points, less every
+  // corner from which the part would cross the hollow's line.
+  Paths dans_les_creux(const Posee& hote, const Sens& b, const Path& moins_b, double aire_b) const {
+    const Sens& a = pieces_[hote.piece].sens[hote.sens];
+    if (hote.creux_libre < aire_b) return {};
+    const Boite bb = boite_de(b.recherche.exterieur);
+    Paths resultat;
+    for (std::size_t i = 0; i < a.recherche.creux.size(); ++i) {
+      const Boite& h = a.boites_creux[i];
+      if (h.x1 - h.x0 < bb.x1 - bb.x0 || h.y1 - h.y0 < bb.y1 - bb.y0) continue;
+      const Path creux = convexe::translate(a.recherche.creux[i], hote.a);
+      const Paths bord = convexe::balayage(creux, moins_b);
+      const Path dedans = convexe::translate(creux, {-b.recherche.exterieur[0].X, -b.recherche.exterieur[0].Y});
+      for (Path& p : operation(ClipperLib::ctDifference, {dedans}, bord)) resultat.push_back(std::move(p));
+    }
+    return resultat;
+  }
+
+  std::optional<Candidat> place_pour(std::size_t k, int s) const {
+    const Piece& piece = pieces_[k];
+    const Sens& b = piece.sens[s];
+    const Path permises = places_permises(piece);
+    const Path moins_b = convexe::oppose(b.recherche.exterieur);
+    const Boite zone = boite_de(permises);
+    Paths interdits;
+    std::vector<Paths> interdits_troues;
+    for (const Posee& posee : posees_) {
+      const Sens& a = pieces_[posee.piece].sens[posee.sens];
+      Path touche = convexe::somme(convexe::translate(a.recherche.exterieur, posee.a), moins_b);
+      const Boite bt = boite_de(touche);
+      if (bt.x1 < zone.x0 || bt.x0 > zone.x1 || bt.y1 < zone.y0 || bt.y0 > zone.y1) continue;
+      const Paths creux = dans_les_creux(posee, b, moins_b, piece.aire);
+      if (creux.empty())
+        interdits.push_back(std::move(touche));
+      else
+        interdits_troues.push_back(operation(ClipperLib::ctDifference, {touche}, creux));
+    }
+    Paths libres = operation(ClipperLib::ctDifference, {permises}, interdits);
+    for (const Paths& troue : interdits_troues) libres = operation(ClipperLib::ctDifference, libres, troue);
+
+    std::vector<IntPoint> candidats(permises.begin(), permises.end());
+    for (const Path& p : libres) candidats.insert(candidats.end(), p.begin(), p.end());
+    std::sort(candidats.begin(), candidats.end(),
+              [](IntPoint u, IntPoint v) { return std::tie(u.Y, u.X) < std::tie(v.Y, v.X); });
+    candidats.erase(std::unique(candidats.begin(), candidats.end()), candidats.end());
+    for (const IntPoint& c : candidats) {
+      if (c.X < zone.x0 || c.X > zone.x1 || c.Y < zone.y0 || c.Y > zone.y1) continue;
+      if (auto hotes = libre(b, c)) return Candidat{c, s, std::move(*hotes)};
+    }
+    return std::nullopt;
+  }
+
+  // The test of a place, on the grown outlines as they are: the part clear
+  // of every placed part, or wholly inside its hollow. Gives the hosts.
+  std::optional<std::vector<std::size_t>> libre(const Sens& b, IntPoint c) const {
+    const Path ici = convexe::translate(b.test.exterieur, c);
+    const Boite boite = b.boite_test.decalee(c);
+    std::vector<std::size_t> hotes;
+    for (std::size_t i = 0; i < posees_.size(); ++i) {
+      const Posee& posee = posees_[i];
+      const Sens& a = pieces_[posee.piece].sens[posee.sens];
+      if (!boite.croise(a.boite_test.decalee(posee.a))) continue;
+      const Path la = convexe::translate(a.test.exterieur, posee.a);
+      if (aire(operation(ClipperLib::ctIntersection, {ici}, {la})) == 0) continue;
+      bool dedans = false;
+      for (const Path& creux : a.test.creux)
+        dedans = dedans || aire(operation(ClipperLib::ctDifference, {ici}, {convexe::translate(creux, posee.a)})) == 0;
+      if (!dedans) return std::nullopt;
+      hotes.push_back(i);
+    }
+    return hotes;
+  }
+
+  const std::vector<Piece>& pieces_;
+  Utile utile_;
+  std::vector<Posee> posees_;
+};
 
 } // namespace
+
+std::vector<std::size_t> ordre_de_coupe(const Imbrication& imbrication) {
+  const std::vector<PiecePlacee>& pieces = imbrication.pieces;
+  std::vector<std::size_t> profondeur(pieces.size(), 0);
+  for (std::size_t k = 0; k < pieces.size(); ++k)
+    for (int h = pieces[k].hote; h >= 0 && profondeur[k] <= pieces.size(); h = pieces[static_cast<std::size_t>(h)].hote)
+      ++profondeur[k];
+  std::vector<std::size_t> ordre(pieces.size());
+  std::iota(ordre.begin(), ordre.end(), 0);
+  std::stable_sort(ordre.begin(), ordre.end(),
+                   [&](std::size_t a, std::size_t b) { return profondeur[a] > profondeur[b]; });
+  return ordre;
+}
 
 void verifier_taille(const PieceAImbriquer& piece, const Planche& planche) {
   const Utile u = utile(planche);
-  const auto t = taille(piece);
-  if (t && t->first <= u.largeur && t->second <= u.hauteur) return;
-  const std::string dimensions = t ? texte_dimensions(piece.largeur, piece.hauteur) : "taille invalide";
-  throw ErreurCouple(
-      piece.nom, OperationInvalide("imbrication", dimensions + " ne tient pas sur une planche vide (" +
-                                                      texte_dimensions(u.largeur / UM_PAR_MM, u.hauteur / UM_PAR_MM) +
-                                                      " entre les marges)"));
+  const Cadre c = cadre_exterieur(piece);
+  const auto t = taille(c);
+  if (t && piece.exterieur.size() >= 3 && t->first <= u.droite - u.gauche && t->second <= u.bas - u.haut) return;
+  const std::string dimensions = t ? texte_dimensions(c.largeur(), c.hauteur()) : "taille invalide";
+  throw ErreurCouple(piece.nom, OperationInvalide("imbrication", dimensions + " ne tient pas sur une planche vide (" +
+                                                                     texte_dimensions((u.droite - u.gauche) / UM_PAR_MM,
+                                                                                      (u.bas - u.haut) / UM_PAR_MM) +
+                                                                     " entre les marges)"));
 }
 
 Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche) {
-  // Each part takes its box plus the spacing on its right and below; the
-  // sheet gives the same spacing back beyond its far margins.
-  const Um espacement = vers_le_haut(planche.espacement);
-  const Um utile_l = utile(planche).largeur, utile_h = utile(planche).hauteur;
-  std::vector<Um> l(pieces.size()), h(pieces.size());
-  for (std::size_t k = 0; k < pieces.size(); ++k) {
-    verifier_taille(pieces[k], planche);
-    std::tie(l[k], h[k]) = *taille(pieces[k]);
+  std::vector<Piece> preparees;
+  for (const PieceAImbriquer& p : pieces) {
+    verifier_taille(p, planche);
+    preparees.push_back(preparer(p, planche));
   }
 
   std::vector<std::size_t> ordre(pieces.size());
   std::iota(ordre.begin(), ordre.end(), 0);
   std::stable_sort(ordre.begin(), ordre.end(), [&](std::size_t a, std::size_t b) {
-    return std::make_tuple(l[a] * h[a], h[a], l[a]) > std::make_tuple(l[b] * h[b], h[b], l[b]);
+    const Piece &pa = preparees[a], &pb = preparees[b];
+    return std::make_tuple(pa.largeur * pa.hauteur, pa.hauteur, pa.largeur) >
+           std::make_tuple(pb.largeur * pb.hauteur, pb.hauteur, pb.largeur);
   });
 
   Imbrication resultat;
   resultat.pieces.resize(pieces.size());
-  std::vector<PlancheLibre> planches;
+  std::vector<PlancheEnCours> planches;
   for (const std::size_t k : ordre) {
-    const Um pl = l[k] + espacement, ph = h[k] + espacement;
     std::size_t n = 0;
-    std::optional<Rect> place;
-    for (; n < planches.size() && !place; ++n) place = planches[n].place_pour(pl, ph);
+    std::optional<Candidat> place;
+    for (; n < planches.size() && !place; ++n) place = planches[n].place_pour(k);
     if (place) {
       --n;
     } else {
-      planches.emplace_back(utile_l + espacement, utile_h + espacement);
-      place = planches.back().place_pour(pl, ph);
+      planches.emplace_back(preparees, utile(planche));
+      place = planches.back().place_pour(k);
     }
-    planches[n].occuper(*place);
-    resultat.pieces[k] = {static_cast<int>(n), planche.marge + static_cast<double>(place->x) / UM_PAR_MM,
-                          planche.marge + static_cast<double>(place->y) / UM_PAR_MM};
+    planches[n].poser(k, *place);
+    PiecePlacee& posee = resultat.pieces[k];
+    posee.planche = static_cast<int>(n);
+    posee.x = static_cast<double>(place->a.X) / UM_PAR_MM;
+    posee.y = static_cast<double>(place->a.Y) / UM_PAR_MM;
+    posee.retournee = place->sens == 1;
+    // Of the parts around it, the smallest holds it closest.
+    for (const std::size_t hote : place->hotes) {
+      const std::size_t i = planches[n].piece(hote);
+      if (posee.hote < 0 || preparees[i].aire < preparees[static_cast<std::size_t>(posee.hote)].aire)
+        posee.hote = static_cast<int>(i);
+    }
   }
   resultat.planches = static_cast<int>(planches.size());
   return resultat;

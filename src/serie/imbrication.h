@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/boucle.h"
 #include "serie/description.h"
 
 #include <string>
@@ -7,19 +8,24 @@
 
 namespace bilobe {
 
-// A part to lay out: its name and the box around everything that is cut, in mm.
+// A part to lay out: its name and its cut lines, in its own frame (mm, y up):
+// the outer line, and the hollows where smaller parts may go.
 struct PieceAImbriquer {
   std::string nom;
-  double largeur = 0;
-  double hauteur = 0;
+  Boucle exterieur;
+  std::vector<Boucle> creux;
 };
 
-// Where a part lands: its sheet (from 0) and its box's top left corner, in
-// mm from the sheet's top left corner, y down. Parts are never turned.
+// Where a part lands: its sheet (from 0) and the top left corner of its
+// outer line's box, in mm from the sheet's top left corner, y down. A part
+// is either as drawn or turned half a turn, so that the grain runs the same
+// way through it.
 struct PiecePlacee {
   int planche = 0;
   double x = 0;
   double y = 0;
+  bool retournee = false;
+  int hote = -1; // the part in whose hollow it stands (the innermost), or -1
 };
 
 struct Imbrication {
@@ -27,12 +33,18 @@ struct Imbrication {
   std::vector<PiecePlacee> pieces; // in the order of the parts given
 };
 
-// Lays the parts on as many sheets as they need: boxes at least
-// `espacement` apart and `marge` inside the edges. The larger parts go first,
-// each on the first sheet where it fits, at the free place that fits it most
-// closely. The same parts always give the same layout. A part larger than an
-// empty sheet is an ErreurCouple naming it.
+// Lays the parts on as many sheets as they need, by their true outlines: a
+// part may stand inside another's hollow, as long as every cut line stays at
+// least `espacement` from every other part's and `marge` inside the edges.
+// The larger parts go first, each on the first sheet where it fits, at its
+// highest free place, then the leftmost. Worked in whole micrometres, the
+// same parts always give the same layout. A part larger than an empty sheet
+// is an ErreurCouple naming it.
 Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche);
+
+// The parts in the order to cut them: a part standing in a hollow before
+// the part around it, so that nothing drops out uncut; otherwise as given.
+std::vector<std::size_t> ordre_de_coupe(const Imbrication& imbrication);
 
 // The ErreurCouple of a part larger than an empty sheet; nothing for one that fits.
 void verifier_taille(const PieceAImbriquer& piece, const Planche& planche);

@@ -39,9 +39,10 @@ std::string contenu_planches_dxf(const SerieTracee& serie) {
     dxf.polyligne_fermee(PLANCHE.calque, bord, [&](PointMm p) { return PointMm{vers.decalage + p.x, p.y}; });
     dxf.texte(REPERES.calque, {vers.decalage, base_numero}, TEXTE.hauteur, "Planche " + std::to_string(k + 1));
   }
-  // Each hollow before its outline: programs that cut in drawing order free
-  // the part last.
-  for (std::size_t k = 0; k < serie.couples.size(); ++k) {
+  // Each hollow before its outline, and the formers standing in a hollow
+  // before the one around them: programs that cut in drawing order free
+  // each part last.
+  for (const std::size_t k : ordre_de_coupe(serie.imbrication)) {
     const CoupleTrace& c = serie.couples[k];
     const PiecePlacee& place = serie.imbrication.pieces[k];
     const VersLeFichier vers{place.planche * pas, pl.hauteur};
@@ -53,8 +54,8 @@ std::string contenu_planches_dxf(const SerieTracee& serie) {
       dxf(0, "LINE")(8, REPERES.calque).point(10, placer(m.debut)).point(11, placer(m.fin));
     // Centred on its point, both ways; the start as well, for the readers
     // that place a text by its first point alone.
-    const Etiquette e = etiquette(c.gabarit, c.couple.nom);
-    dxf.texte(REPERES.calque, placer(e.debut), e.hauteur, c.couple.nom)(72, "1").point(11, placer(e.centre))(73, "2");
+    const Etiquette e = etiquette(serie, k);
+    dxf.texte(REPERES.calque, vers(e.debut), e.hauteur, c.couple.nom)(72, "1").point(11, vers(e.centre))(73, "2");
   }
   dxf(0, "ENDSEC");
   return dxf.fin();

@@ -24,7 +24,8 @@ std::string contenu_planche_svg(const SerieTracee& serie, int planche) {
   DocumentSvg svg(pl.largeur, pl.hauteur, true);
   svg.titre(nom + " - planche " + std::to_string(planche + 1) + "/" + std::to_string(serie.imbrication.planches));
   // The sheet's edge is a layer of its own, so that a laser program can
-  // switch it off; then the lines to cut, each hollow before its outline.
+  // switch it off; then the lines to cut, each hollow before its outline,
+  // the formers standing in a hollow before the one around them.
   svg.calque(PLANCHE, attributs_trait(PLANCHE)).rectangle({}, 4).fermer();
   svg.calque(DECOUPE, attributs_trait(DECOUPE));
   struct Nom {
@@ -34,16 +35,15 @@ std::string contenu_planche_svg(const SerieTracee& serie, int planche) {
   };
   std::vector<Nom> noms;
   std::vector<Repere> marques; // where each tab is cut off, on the sheet
-  for (std::size_t k = 0; k < serie.couples.size(); ++k) {
+  for (const std::size_t k : ordre_de_coupe(serie.imbrication)) {
     const PiecePlacee& place = serie.imbrication.pieces[k];
     if (place.planche != planche) continue;
     const CoupleTrace& c = serie.couples[k];
     const SurLaPlanche placer{c.gabarit.cadre, place};
     svg.chemin(c.gabarit.interieur, placer).chemin(c.gabarit.exterieur, placer);
     for (const Repere& m : c.gabarit.marques_pattes) marques.push_back({placer(m.debut), placer(m.fin)});
-    const Etiquette e = etiquette(c.gabarit, c.couple.nom);
-    const PointMm centre = placer(e.centre);
-    noms.push_back({{centre.x, centre.y + DESCENTE_CENTRE * e.hauteur}, e.hauteur, c.couple.nom});
+    const Etiquette e = etiquette(serie, k);
+    noms.push_back({{e.centre.x, e.centre.y + DESCENTE_CENTRE * e.hauteur}, e.hauteur, c.couple.nom});
   }
   svg.fermer().calque(REPERES, "font-family=\"sans-serif\" text-anchor=\"middle\" fill=\"" + hexa(TEXTE.couleur) +
                                    "\" stroke=\"none\"");

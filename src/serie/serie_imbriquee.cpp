@@ -50,7 +50,7 @@ SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
   for (const CoupleSerie& couple : serie.tous) {
     try {
       CoupleTrace c = tracer_couple(couple, options);
-      PieceAImbriquer piece{couple.nom, c.gabarit.cadre.largeur(), c.gabarit.cadre.hauteur()};
+      PieceAImbriquer piece{couple.nom, c.gabarit.exterieur, {c.gabarit.interieur}};
       if (en_apercu) verifier_taille(piece, description.planche);
       pieces.push_back(std::move(piece));
       serie.couples.push_back(std::move(c));
@@ -75,13 +75,16 @@ SerieTracee preparer_serie(const DescriptionSerie& description) { return prepare
 
 SerieTracee apercu_serie(const DescriptionSerie& description) { return preparer(description, true); }
 
-Etiquette etiquette(const Gabarit& g, const std::string& nom) {
-  // The hollow crosses the centre line at its top and bottom.
+namespace {
+
+// The stretch of the centre line inside the hollow, in the former's frame.
+struct Troncon {
+  double bas, haut;
+};
+Troncon sur_l_axe(const Boucle& creux) {
   constexpr double INFINI = std::numeric_limits<double>::infinity();
-  double bas = INFINI, haut = -INFINI, gauche = 0, droite = 0, bas_boite = INFINI, haut_boite = -INFINI;
-  for (const PointMm& p : g.interieur) {
-    gauche = std::min(gauche, p.x);
-    droite = std::max(droite, p.x);
+  double bas = INFINI, haut = -INFINI, bas_boite = INFINI, haut_boite = -INFINI;
+  for (const PointMm& p : creux) {
     bas_boite = std::min(bas_boite, p.y);
     haut_boite = std::max(haut_boite, p.y);
     if (p.x == 0) {
@@ -89,16 +92,48 @@ Etiquette etiquette(const Gabarit& g, const std::string& nom) {
       haut = std::max(haut, p.y);
     }
   }
-  if (!(bas < haut)) {
-    bas = bas_boite;
-    haut = haut_boite;
+  if (!(bas < haut)) return {bas_boite, haut_boite};
+  return {bas, haut};
+}
+
+} // namespace
+
+Etiquette etiquette(const SerieTracee& serie, std::size_t k) {
+  const Gabarit& g = serie.couples[k].gabarit;
+  const std::string& nom = serie.couples[k].couple.nom;
+  const PiecePlacee& place = serie.imbrication.pieces[k];
+  const SurLaPlanche placer{g.cadre, place};
+  double gauche = 0, droite = 0;
+  for (const PointMm& p : g.interieur) {
+    gauche = std::min(gauche, p.x);
+    droite = std::max(droite, p.x);
   }
+  // On the sheet, y down: the free stretches of the centre line, less the
+  // boxes of the formers standing in the hollow.
+  const Troncon t = sur_l_axe(g.interieur);
+  const double y1 = placer({0, t.haut}).y, y2 = placer({0, t.bas}).y;
+  std::vector<std::pair<double, double>> libres{{std::min(y1, y2), std::max(y1, y2)}};
+  const double x0 = placer({0, 0}).x;
+  for (std::size_t i = 0; i < serie.couples.size(); ++i) {
+    if (serie.imbrication.pieces[i].hote != static_cast<int>(k)) continue;
+    const PiecePlacee& p = serie.imbrication.pieces[i];
+    const Cadre& c = serie.couples[i].gabarit.cadre;
+    std::vector<std::pair<double, double>> restes;
+    for (const auto& [debut, fin] : libres) {
+      if (debut < p.y) restes.push_back({debut, std::min(fin, p.y)});
+      if (fin > p.y + c.hauteur()) restes.push_back({std::max(debut, p.y + c.hauteur()), fin});
+    }
+    libres = std::move(restes);
+  }
+  std::pair<double, double> plus_long{0, 0};
+  for (const auto& l : libres)
+    if (l.second - l.first > plus_long.second - plus_long.first) plus_long = l;
   const double caracteres = std::max<double>(1, static_cast<double>(nom.size()));
-  const double hauteur =
-      std::min({HAUTEUR_NOM, (haut - bas) / 2, (droite - gauche) / (caracteres * LARGEUR_PAR_HAUTEUR)});
+  const double hauteur = std::min(
+      {HAUTEUR_NOM, (plus_long.second - plus_long.first) / 2, (droite - gauche) / (caracteres * LARGEUR_PAR_HAUTEUR)});
   const double h = std::max(hauteur, 0.0);
-  const PointMm centre{0, (bas + haut) / 2};
-  return {centre, h, {centre.x - caracteres * h * LARGEUR_MOYENNE / 2, centre.y - h / 2}};
+  const PointMm centre{x0, (plus_long.first + plus_long.second) / 2};
+  return {centre, h, {centre.x - caracteres * h * LARGEUR_MOYENNE / 2, centre.y + h / 2}};
 }
 
 } // namespace bilobe

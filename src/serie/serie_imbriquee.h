@@ -39,20 +39,25 @@ SerieTracee preparer_serie(const DescriptionSerie& description);
 SerieTracee apercu_serie(const DescriptionSerie& description);
 
 // A former's place on its sheet: from its own frame (mm, y up) to the
-// sheet's (mm from the top left corner, y down).
+// sheet's (mm from the top left corner, y down), turned half a turn or not.
 struct SurLaPlanche {
-  const Cadre& cadre;
+  const Cadre& cadre; // of its outer line
   PiecePlacee place;
-  PointMm operator()(PointMm p) const { return {place.x + (p.x - cadre.gauche), place.y + (cadre.haut - p.y)}; }
+  PointMm operator()(PointMm p) const {
+    if (place.retournee) return {place.x + (cadre.droite - p.x), place.y + (p.y - cadre.bas)};
+    return {place.x + (p.x - cadre.gauche), place.y + (cadre.haut - p.y)};
+  }
 };
 
-// Where the former's name is written: inside its hollow, which is waste,
-// on the centre line halfway up, small enough to stay in it.
+// Where a former's name is written on its sheet (mm from the sheet's top
+// left corner, y down): inside its hollow, which is waste, on the centre
+// line, in the longest stretch that no smaller former placed there covers,
+// small enough to stay in it.
 struct Etiquette {
-  PointMm centre;     // in the former's frame
+  PointMm centre;
   double hauteur = 0; // of the letters, mm
-  PointMm debut;      // where the centred line starts, for readers that ignore the centring
+  PointMm debut;      // where the centred line's baseline starts, for readers that ignore the centring
 };
-Etiquette etiquette(const Gabarit& gabarit, const std::string& nom);
+Etiquette etiquette(const SerieTracee& serie, std::size_t couple);
 
 } // namespace bilobe

@@ -65,10 +65,12 @@ def verifier_dxf(chemin, description, planches):
         creux, dehors = contours[k], contours[k + 1]
         verifier(dehors.is_valid and creux.is_valid, f"DXF : contour {k // 2} invalide")
         verifier(dehors.contains(creux), f"DXF : creux {k // 2} hors du contour")
-        nom = [n for n, p in noms.items() if creux.contains(p)]
+        # A former standing in this hollow has its own name inside its outline.
+        invites = [contours[i + 1] for i in range(0, len(contours), 2) if i != k and creux.contains(contours[i + 1])]
+        nom = [n for n, p in noms.items() if creux.contains(p) and not any(i.contains(p) for i in invites)]
         verifier(len(nom) == 1, f"DXF : contour {k // 2} sans nom dans son creux ({nom})")
         if len(nom) == 1:
-            exterieurs[nom[0]] = dehors
+            exterieurs[nom[0]] = Polygon(dehors.exterior.coords, [creux.exterior.coords])
             verifier(creux.contains(debuts[nom[0]]) and debuts[nom[0]].x < noms[nom[0]].x,
                      f"DXF : {nom[0]} ne commence pas avant son centre, dans son creux")
     bords.sort(key=lambda b: b.bounds[0])
@@ -82,11 +84,12 @@ def verifier_dxf(chemin, description, planches):
         g, b, d, h = bords[numero - 1].bounds
         utile = box(g + marge, b + marge, d - marge, h - marge).buffer(1e-6)
         verifier(utile.contains(dehors), f"DXF : {nom} hors des marges de la planche {numero}")
+        # By the true outlines: the parts themselves, their hollows left open.
         for autre, son_dehors in exterieurs.items():
             if autre < nom and planches[autre] == numero:
-                a, b = dehors.bounds, son_dehors.bounds
-                ecart = max(b[0] - a[2], a[0] - b[2], b[1] - a[3], a[1] - b[3])
-                verifier(ecart >= espacement - 1e-6, f"DXF : {nom} et {autre} à {ecart:.3f} mm")
+                ecart = dehors.distance(son_dehors)
+                verifier(ecart >= espacement - 1e-3 and not dehors.intersects(son_dehors),
+                         f"DXF : {nom} et {autre} à {ecart:.3f} mm")
 
 
 def verifier_svg(chemin, description, noms_attendus):
@@ -100,6 +103,59 @@ def verifier_svg(chemin, description, noms_attendus):
     png = chemin + ".png"
     subprocess.run(["rsvg-convert", "-o", png, chemin], check=True)
     verifier(os.path.getsize(png) > 0, f"{chemin} : rendu vide")
+
+
+def fuselage_au_hasard(hasard, numero):
+    """A random fuselage file: the default former at random scales, a random sheet."""
+    lignes = [f'nom = "Hasard {numero}"', f'interpolation = "{hasard.choice(["lisse", "lineaire"])}"',
+              f"nombre = {hasard.randint(2, 14)}"]
+    stations, position, plus_grande = [], hasard.uniform(-50, 50), 0
+    for _ in range(hasard.randint(2, 4)):
+        e = hasard.uniform(0.2, 1.2)
+        cotes = [50 * e, 100 * e, 30 * e, 60 * e, 40 * e, 0, 0, hasard.uniform(0.1, 0.25) * 50 * e]
+        plus_grande = max(plus_grande, 2 * cotes[0] + 2 * cotes[1])
+        stations.append((position, cotes))
+        position += hasard.uniform(10, 400)
+    lignes += ["[planche]", f"largeur = {hasard.uniform(1, 3) * plus_grande:.3f}",
+               f"hauteur = {hasard.uniform(1, 2) * plus_grande:.3f}", f"marge = {hasard.uniform(0, 10):.3f}",
+               f"espacement = {hasard.uniform(0, 8):.3f}",
+               f"saignee = {hasard.choice([0, 0, hasard.uniform(0, 0.5)]):.3f}"]
+    for position, cotes in stations:
+        lignes += ["[[station]]", f"position = {position:.3f}"]
+        lignes += [f"{n} = {v:.3f}" for n, v in zip(["xtot", "ytot", "xa", "ya", "yinf", "segh", "segv", "ep"], cotes)]
+    return "\n".join(lignes) + "\n"
+
+
+def verifier_series_au_hasard(nombre):
+    """Spacing and margins by the true outlines, every former placed once, and
+    the same file giving the same sheets twice."""
+    import random
+    hasard = random.Random(20261209)
+    verifiees = 0
+    for numero in range(nombre):
+        with tempfile.TemporaryDirectory() as dossier:
+            fichier = os.path.join(dossier, "hasard.toml")
+            with open(fichier, "w", encoding="utf-8") as f:
+                f.write(fuselage_au_hasard(hasard, numero))
+            with open(fichier, "rb") as f:
+                description = tomllib.load(f)
+            octets = []
+            for essai in ("a", "b"):
+                sortie = subprocess.run([BILOBE_SERIE, fichier, "-o", os.path.join(dossier, essai), "--format", "dxf"],
+                                        capture_output=True, text=True)
+                if sortie.returncode != 0:  # a random former may be impossible to trace
+                    break
+                with open(os.path.join(dossier, essai, "Planches.dxf"), "rb") as f:
+                    octets.append(f.read())
+            if len(octets) < 2:
+                continue
+            verifier(octets[0] == octets[1], f"hasard {numero} : deux imbrications différentes")
+            planches = sheets_of_summary(sortie.stdout)
+            verifier(len(planches) == description["nombre"], f"hasard {numero} : {len(planches)} couples placés")
+            verifier_dxf(os.path.join(dossier, "a", "Planches.dxf"), description, planches)
+            verifiees += 1
+    verifier(verifiees >= nombre // 2, f"seulement {verifiees} séries au hasard tracées")
+    print(f"séries au hasard : {verifiees} vérifiées par leurs contours")
 
 
 def main():
@@ -125,6 +181,7 @@ def main():
         texte = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
         for nom in planches:
             verifier(f"{nom} - Couple bi-lobé" in texte, f"PDF : {nom} sans page à son nom")
+    verifier_series_au_hasard(12)
     if echecs:
         sys.exit(f"{len(echecs)} échec(s)")
     print("fichiers de la série relus : DXF, SVG, PDF")
