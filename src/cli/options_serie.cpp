@@ -10,16 +10,17 @@ namespace {
 
 // "dat,svg": the formats named, each once at most; nullopt for anything else.
 std::optional<FormatsSerie> formats_depuis(const std::string& liste) {
-  FormatsSerie formats{false, false, false, false};
+  FormatsSerie formats{false, false, false, false, false};
   std::size_t debut = 0;
   for (;;) {
     const std::size_t virgule = liste.find(',', debut);
     const std::string nom = liste.substr(debut, virgule == std::string::npos ? std::string::npos : virgule - debut);
-    bool* choisi = nom == "dat"   ? &formats.dat
-                   : nom == "svg" ? &formats.svg
-                   : nom == "dxf" ? &formats.dxf
-                   : nom == "pdf" ? &formats.pdf
-                                  : nullptr;
+    bool* choisi = nom == "dat"    ? &formats.dat
+                   : nom == "svg"  ? &formats.svg
+                   : nom == "dxf"  ? &formats.dxf
+                   : nom == "pdf"  ? &formats.pdf
+                   : nom == "plan" ? &formats.plan
+                                   : nullptr;
     if (!choisi) return std::nullopt;
     *choisi = true;
     if (virgule == std::string::npos) return formats;
@@ -50,7 +51,8 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
        Valeur::Requise,
        [](OptionsSerie& o, auto&, const std::optional<std::string>& texte) -> Resultat {
          const auto formats = texte ? formats_depuis(*texte) : std::nullopt;
-         if (!formats) return "l'option --format attend une liste parmi dat, svg, dxf et pdf, séparés par des virgules";
+         if (!formats)
+           return "l'option --format attend une liste parmi dat, svg, dxf, pdf et plan, séparés par des virgules";
          o.formats = *formats;
          return std::nullopt;
        }},
@@ -79,7 +81,7 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
 }
 
 std::string texte_usage_serie() {
-  return "Usage : bilobe-serie FICHIER.toml [-o DOSSIER] [--format dat,svg,dxf,pdf]\n"
+  return "Usage : bilobe-serie FICHIER.toml [-o DOSSIER] [--format dat,svg,dxf,pdf,plan]\n"
          "Essayez « bilobe-serie --help » pour plus d'informations.\n";
 }
 
@@ -93,11 +95,14 @@ std::string texte_aide_serie() {
          "  F1.dat … FN.dat   les points de chaque couple, comme « Sauver le fichier »\n"
          "  Planche 1.svg …   les couples imbriqués sur les planches, en vraie grandeur\n"
          "  Planches.dxf      toutes les planches côte à côte (calques PLANCHE, CONTOUR, REPERES)\n"
-         "  Planches.pdf      le gabarit 1:1 de chaque couple sur A4\n"
+         "  Planches.pdf      chaque planche imbriquée à 1:1 sur A4, pour coller sur le bois\n"
+         "  Couples.pdf       le gabarit 1:1 de chaque couple sur A4, plusieurs par page\n"
+         "  Plan.pdf          les vues de côté et de dessus à 1:1, à assembler sur le chantier\n"
          "  Profil.svg        le fuselage vu de côté et de dessus, avec les couples\n\n"
          "Options :\n"
          "  -o DOSSIER     dossier de sortie, créé s'il manque [dossier courant]\n"
-         "  --format LISTE dat, svg, dxf, pdf séparés par des virgules [tous] ; Profil.svg\n"
+         "  --format LISTE dat, svg, dxf, pdf, plan séparés par des virgules [tous] ;\n"
+         "                 pdf donne Planches.pdf et Couples.pdf ; Profil.svg\n"
          "                 est toujours écrit\n"
          "  --help         affiche cette aide\n\n"
          "Rien n'est écrit si un couple échoue : tous sont tracés et imbriqués avant.\n"

@@ -57,29 +57,40 @@ bool segment_dans(const Cadre& c, PointMm a, PointMm b) {
 
 } // namespace
 
-MiseEnPage mettre_en_page(const Cadre& a_couvrir) {
-  const double colonnes = nombre_de_feuilles(a_couvrir.largeur(), ZONE_LARGEUR);
-  const double lignes = nombre_de_feuilles(a_couvrir.hauteur(), ZONE_HAUTEUR);
+FeuilleA4 feuille_pour(const Cadre& a_couvrir) {
+  const auto pages = [&](const FeuilleA4& f) {
+    return nombre_de_feuilles(a_couvrir.largeur(), f.zone_largeur()) *
+           nombre_de_feuilles(a_couvrir.hauteur(), f.zone_hauteur());
+  };
+  FeuilleA4 paysage;
+  paysage.paysage = true;
+  return pages(paysage) < pages(FeuilleA4{}) ? paysage : FeuilleA4{};
+}
+
+MiseEnPage mettre_en_page(const Cadre& a_couvrir, const FeuilleA4& feuille) {
+  const double zone_l = feuille.zone_largeur(), zone_h = feuille.zone_hauteur();
+  const double colonnes = nombre_de_feuilles(a_couvrir.largeur(), zone_l);
+  const double lignes = nombre_de_feuilles(a_couvrir.hauteur(), zone_h);
   if (!(colonnes * lignes <= PAGES_MAX))
     lever(GenreErreur::Depassement, "gabarit PDF", "il faudrait plus de" + texte_nombre(PAGES_MAX) + " pages A4");
 
   MiseEnPage m{static_cast<int>(lignes), static_cast<int>(colonnes), {}};
   // Across from the left; down from the top, so rows run in the -y direction.
-  const Bande x = decouper((a_couvrir.gauche + a_couvrir.droite) / 2, m.colonnes, ZONE_LARGEUR);
-  const Bande y = decouper(-(a_couvrir.bas + a_couvrir.haut) / 2, m.lignes, ZONE_HAUTEUR);
+  const Bande x = decouper((a_couvrir.gauche + a_couvrir.droite) / 2, m.colonnes, zone_l);
+  const Bande y = decouper(-(a_couvrir.bas + a_couvrir.haut) / 2, m.lignes, zone_h);
 
   std::vector<PointMm> marques;
   for (double mx : x.milieux_recouvrement)
     for (int l = 0; l < m.lignes; ++l) {
-      const double haut = -(y.debut + l * (ZONE_HAUTEUR - RECOUVREMENT));
-      marques.push_back({mx, haut - ZONE_HAUTEUR / 4});
-      marques.push_back({mx, haut - 3 * ZONE_HAUTEUR / 4});
+      const double haut = -(y.debut + l * (zone_h - RECOUVREMENT));
+      marques.push_back({mx, haut - zone_h / 4});
+      marques.push_back({mx, haut - 3 * zone_h / 4});
     }
   for (double my : y.milieux_recouvrement)
     for (int c = 0; c < m.colonnes; ++c) {
-      const double gauche = x.debut + c * (ZONE_LARGEUR - RECOUVREMENT);
-      marques.push_back({gauche + ZONE_LARGEUR / 4, -my});
-      marques.push_back({gauche + 3 * ZONE_LARGEUR / 4, -my});
+      const double gauche = x.debut + c * (zone_l - RECOUVREMENT);
+      marques.push_back({gauche + zone_l / 4, -my});
+      marques.push_back({gauche + 3 * zone_l / 4, -my});
     }
 
   for (int l = 0; l < m.lignes; ++l)
@@ -87,10 +98,10 @@ MiseEnPage mettre_en_page(const Cadre& a_couvrir) {
       PageGabarit p;
       p.ligne = l;
       p.colonne = c;
-      p.zone.gauche = x.debut + c * (ZONE_LARGEUR - RECOUVREMENT);
-      p.zone.droite = p.zone.gauche + ZONE_LARGEUR;
-      p.zone.haut = -(y.debut + l * (ZONE_HAUTEUR - RECOUVREMENT));
-      p.zone.bas = p.zone.haut - ZONE_HAUTEUR;
+      p.zone.gauche = x.debut + c * (zone_l - RECOUVREMENT);
+      p.zone.droite = p.zone.gauche + zone_l;
+      p.zone.haut = -(y.debut + l * (zone_h - RECOUVREMENT));
+      p.zone.bas = p.zone.haut - zone_h;
       for (const PointMm& q : marques)
         if (dans(p.zone, q)) p.marques.push_back(q);
       m.pages.push_back(std::move(p));

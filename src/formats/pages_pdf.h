@@ -29,6 +29,18 @@ inline constexpr double CARRE_HAUT = HAUTEUR - MARGE - BANDE + 6;
 inline constexpr int PAGES_MAX = 100;
 } // namespace page_a4
 
+// An A4 page either way round: its drawing area and band, in mm. Upright,
+// it is the page of page_a4.
+struct FeuilleA4 {
+  bool paysage = false;
+  double largeur() const { return paysage ? page_a4::HAUTEUR : page_a4::LARGEUR; }
+  double hauteur() const { return paysage ? page_a4::LARGEUR : page_a4::HAUTEUR; }
+  double zone_largeur() const { return largeur() - 2 * page_a4::MARGE; }
+  double zone_hauteur() const { return hauteur() - 2 * page_a4::MARGE - page_a4::BANDE; }
+  double barre_haut() const { return hauteur() - page_a4::MARGE - page_a4::BANDE + 12; }
+  double carre_haut() const { return hauteur() - page_a4::MARGE - page_a4::BANDE + 6; }
+};
+
 // One sheet: the part of the former it shows (in the former's frame, y up)
 // and the alignment marks that fall on it. A mark sits in the middle of an
 // overlap, so the same mark is printed on both sheets that share it.
@@ -48,7 +60,10 @@ struct MiseEnPage {
 // Lays the box `a_couvrir` (the former's frame, mm) over as few A4 sheets as
 // its size needs, centred; neighbouring sheets overlap. More sheets than
 // PAGES_MAX is an overflow error.
-MiseEnPage mettre_en_page(const Cadre& a_couvrir);
+MiseEnPage mettre_en_page(const Cadre& a_couvrir, const FeuilleA4& feuille = {});
+
+// The way round that needs fewer pages for the box; upright when both need as many.
+FeuilleA4 feuille_pour(const Cadre& a_couvrir);
 
 // True when some part of the former's outer or inner line crosses the
 // sheet's drawing area: a sheet with alignment marks only is not printed.

@@ -1,9 +1,11 @@
 #include "serie/ecriture_serie.h"
 
 #include "common/texte_affichable.h"
+#include "common/texte_nombre.h"
 #include "formats/ecriture_export.h"
-#include "formats/gabarit_pdf.h"
+#include "formats/impression_a4.h"
 #include "serie/debit.h"
+#include "serie/dessins_serie.h"
 #include "serie/planches.h"
 #include "serie/profil_svg.h"
 #include "serie/resume_serie.h"
@@ -14,7 +16,7 @@ namespace {
 
 int nombre_de_fichiers(const SerieTracee& serie, const FormatsSerie& f) {
   return (f.dat ? static_cast<int>(serie.couples.size()) : 0) + (f.svg ? serie.imbrication.planches : 0) + f.dxf +
-         f.pdf + 1 + !serie.description.gabarit.encoches.empty();
+         2 * f.pdf + f.plan + 1 + !serie.description.gabarit.encoches.empty();
 }
 
 // Files kept in the order they are made, with a word after each.
@@ -39,11 +41,25 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
     for (int k = 0; k < serie.imbrication.planches; ++k)
       fichiers.push_back({"Planche " + std::to_string(k + 1) + ".svg", contenu_planche_svg(serie, k)});
   if (formats.dxf) fichiers.push_back({"Planches.dxf", contenu_planches_dxf(serie)});
+  const std::string nom = serie.description.nom.empty() ? "Fuselage" : serie.description.nom;
   if (formats.pdf) {
-    std::vector<GabaritNomme> gabarits;
-    for (const CoupleTrace& c : serie.couples) gabarits.push_back({c.couple.nom, &c.gabarit});
-    const std::string nom = serie.description.nom.empty() ? "Fuselage" : serie.description.nom;
-    fichiers.push_back({"Planches.pdf", contenu_pdf(gabarits, nom + " - " + texte_couples(serie.couples.size()))});
+    const Planche& pl = serie.description.planche;
+    std::vector<Dessin> planches;
+    for (int k = 0; k < serie.imbrication.planches; ++k) planches.push_back(dessin_planche(serie, k));
+    std::vector<DessinAImprimer> a_imprimer;
+    for (int k = 0; k < serie.imbrication.planches; ++k)
+      a_imprimer.push_back({&planches[static_cast<std::size_t>(k)],
+                            nom + " - planche " + std::to_string(k + 1) + "/" + std::to_string(planches.size()) + " (" +
+                                texte_au_centieme(pl.largeur) + " x " + texte_au_centieme(pl.hauteur) + " mm)"});
+    fichiers.push_back({"Planches.pdf", contenu_pdf_a4(a_imprimer, nom + " - planches")});
+    const std::vector<PageCouples> pages = pages_couples(serie);
+    a_imprimer.clear();
+    for (const PageCouples& p : pages) a_imprimer.push_back({&p.dessin, p.legende});
+    fichiers.push_back({"Couples.pdf", contenu_pdf_a4(a_imprimer, nom + " - " + texte_couples(serie.couples.size()))});
+  }
+  if (formats.plan) {
+    const Dessin plan = dessin_plan(serie);
+    fichiers.push_back({"Plan.pdf", contenu_pdf_a4({{&plan, nom + " - plan 1:1"}}, nom + " - plan")});
   }
   fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
   if (!serie.description.gabarit.encoches.empty()) fichiers.push_back({"Debit.csv", texte_debit(serie.lisses)});

@@ -11,10 +11,11 @@ namespace bilobe {
 
 // Which files of a series are written; the profile always is.
 struct FormatsSerie {
-  bool dat = true; // F1.dat … FN.dat
-  bool svg = true; // Planche 1.svg, Planche 2.svg…
-  bool dxf = true; // Planches.dxf
-  bool pdf = true; // Planches.pdf: every former's 1:1 template
+  bool dat = true;  // F1.dat … FN.dat
+  bool svg = true;  // Planche 1.svg, Planche 2.svg…
+  bool dxf = true;  // Planches.dxf
+  bool pdf = true;  // Planches.pdf: the sheets at 1:1; Couples.pdf: every former's 1:1 template
+  bool plan = true; // Plan.pdf: the side and top views at 1:1, to build on
 };
 
 // Every file of a traced and nested series, in memory, in the order they are

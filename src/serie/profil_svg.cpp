@@ -5,6 +5,7 @@
 #include "formats/style_gabarit.h"
 #include "formats/texte_xml.h"
 #include "serie/debit.h"
+#include "serie/lignes_fuselage.h"
 #include "serie/resume_serie.h"
 
 #include <algorithm>
@@ -28,7 +29,6 @@ struct Tailles {
   double rayon_station() const { return 1.2 * k; }
   double trait(double mm) const { return mm * k; }
 };
-constexpr int ECHANTILLONS = 48; // points of a smooth line between two stations
 
 // A former as a line across the views: green when it can be made; one that
 // cannot is red.
@@ -39,37 +39,6 @@ bool echoue(const SerieTracee& serie, const std::string& nom) {
   for (const EchecCouple& e : serie.echecs)
     if (e.nom == nom) return true;
   return false;
-}
-
-// Indices of the dimensions the views show, in the order of COTES.
-constexpr std::size_t XTOT = 0, YTOT = 1, YINF = 4;
-
-// The lines of the fuselage along its length: position, then the value.
-struct Ligne {
-  std::vector<double> x, y;
-};
-
-// Dimension `cote` along the fuselage: through every station, and between
-// two of them as the series interpolates (a straight line needs no more).
-Ligne ligne_de(const SerieTracee& serie, std::size_t cote, double signe) {
-  const DescriptionSerie& d = serie.description;
-  const Courbe& courbe = serie.courbes[cote];
-  std::vector<double> x, y;
-  for (const Station& s : d.stations) {
-    x.push_back(s.position);
-    y.push_back(s.cotes[cote]);
-  }
-  const int pas = d.interpolation == Interpolation::Lisse ? ECHANTILLONS : 1;
-  Ligne ligne;
-  for (std::size_t k = 0; k + 1 < x.size(); ++k)
-    for (int i = 0; i < pas; ++i) {
-      const double p = x[k] + (x[k + 1] - x[k]) * i / pas;
-      ligne.x.push_back(p);
-      ligne.y.push_back(signe * courbe(p));
-    }
-  ligne.x.push_back(x.back());
-  ligne.y.push_back(signe * y.back());
-  return ligne;
 }
 
 // One view: the positions across, its own vertical (mm, y up) placed so
@@ -124,8 +93,12 @@ void dessiner_vue(DocumentSvg& svg, const SerieTracee& serie, const Tailles& t, 
   svg.texte({t.marge(), vue.origine - t.place_noms() - t.trait(4)}, titre, " font-weight=\"bold\"");
   svg.texte(vue(fin + t.marge() / 2 + t.trait(1), 0), reference,
             " font-size=\"" + texte_mm(t.trait(2.5)) + "\" dominant-baseline=\"middle\"");
-  // The names stand upright, reading upwards, just above the former.
+  // The names stand upright, reading upwards, just above the former; one in
+  // a few when the formers stand closer than their names are wide, but
+  // every former that cannot be made.
+  const std::vector<bool> nommes = noms_a_ecrire(serie.tous, t.lettres());
   for (std::size_t k = 0; k < couples.size(); ++k) {
+    if (!nommes[k] && !echoue(serie, serie.tous[k].nom)) continue;
     const PointMm pied = vue(serie.tous[k].position, couples[k].haut);
     const PointMm base{pied.x + t.lettres() / 3, pied.y - t.trait(1.5)};
     const std::string couleur = echoue(serie, serie.tous[k].nom) ? " fill=\"" + hexa(DECOUPE.couleur) + "\"" : "";

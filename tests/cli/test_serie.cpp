@@ -40,7 +40,8 @@ TEST_F(Serie, ResumeDeLExemple) {
   std::string attendu = octets(fs::path(BILOBE_TESTS) / "cli/planeur.resume") + "Fichiers écrits :\n";
   std::vector<std::string> fichiers;
   for (int i = 1; i <= 10; ++i) fichiers.push_back("F" + std::to_string(i) + ".dat");
-  for (const char* f : {"Planche 1.svg", "Planches.dxf", "Planches.pdf", "Profil.svg"}) fichiers.push_back(f);
+  for (const char* f : {"Planche 1.svg", "Planches.dxf", "Planches.pdf", "Couples.pdf", "Plan.pdf", "Profil.svg"})
+    fichiers.push_back(f);
   for (const std::string& f : fichiers) attendu += "  " + (sortie / f).string() + "\n";
   EXPECT_EQ(s.out, attendu);
   EXPECT_EQ(noms(sortie), std::set<std::string>(fichiers.begin(), fichiers.end()));
@@ -112,7 +113,13 @@ TEST_F(Serie, FormatsChoisis) {
   const Cas cas[] = {
       {"dat", dat},
       {"svg,dxf", {"Planche 1.svg", "Planches.dxf", "Profil.svg"}},
-      {"pdf", {"Planches.pdf", "Profil.svg"}},
+      {"pdf", {"Planches.pdf", "Couples.pdf", "Profil.svg"}},
+      {"plan,dat",
+       [&] {
+         std::set<std::string> plan = dat;
+         plan.insert("Plan.pdf");
+         return plan;
+       }()},
   };
   int n = 0;
   for (const Cas& k : cas) {

@@ -15,13 +15,14 @@ import ezdxf
 from ezdxf import bbox
 from shapely.geometry import Polygon
 
+from pixels_pdf import PIXELS_PAR_MM, lire_ppm, longueur_noire
+
 BILOBE_DAT = sys.argv[1]
 
 # Same values as src/export/pages_pdf.h and gabarit_svg.h.
 MARGE_SVG, BANDE_SVG = 10, 8
 BARRE_GAUCHE, BARRE_HAUT, BARRE_EPAISSEUR = 10, 274, 2
 CARRE_GAUCHE, CARRE_HAUT = 70, 268
-PIXELS_PAR_MM = 10  # pdftoppm at 254 dpi
 
 FORMERS = {
     "défaut": ([], 1),
@@ -126,26 +127,6 @@ def verifier_svg(nom, arguments, dossier):
                                              for d in chemins)]
     verifier(len(largeurs) == 2 and largeurs[0] < largeurs[1], f"{nom} : le contour intérieur n'est pas dessiné d'abord")
     print(f"{nom} : SVG {racine.get('width')} x {racine.get('height')}")
-
-
-def lire_ppm(chemin):
-    with open(chemin, "rb") as f:
-        donnees = f.read()
-    entete = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", donnees)
-    largeur, hauteur = int(entete.group(1)), int(entete.group(2))
-    pixels = donnees[entete.end():]
-    return largeur, hauteur, lambda x, y: pixels[3 * (y * largeur + x): 3 * (y * largeur + x) + 3]
-
-
-def longueur_noire(pixel, x0, y):
-    """The length in mm of the dark run on row y that starts near x0."""
-    x = x0 - 20
-    while sum(pixel(x, y)) > 3 * 100:
-        x += 1
-    debut = x
-    while sum(pixel(x, y)) <= 3 * 100:
-        x += 1
-    return (x - debut) / PIXELS_PAR_MM
 
 
 def verifier_pdf(nom, arguments, pages, dossier):

@@ -5,6 +5,7 @@ files, pdfinfo and pdftotext for the templates' PDF.
 Usage: verifier_serie.py CHEMIN_DE_BILOBE_SERIE FICHIER.toml
 """
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -13,6 +14,9 @@ import xml.etree.ElementTree as ET
 
 import ezdxf
 from shapely.geometry import Point, Polygon, box
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "formats"))
+from pixels_pdf import PIXELS_PAR_MM, barre_et_carre, page_en_pixels  # noqa: E402
 
 BILOBE_SERIE, FUSELAGE = sys.argv[1], sys.argv[2]
 SVG = "{http://www.w3.org/2000/svg}"
@@ -105,6 +109,49 @@ def verifier_svg(chemin, description, noms_attendus):
     verifier(os.path.getsize(png) > 0, f"{chemin} : rendu vide")
 
 
+def pages_pdf(chemin):
+    infos = subprocess.run(["pdfinfo", chemin], capture_output=True, text=True, check=True).stdout
+    pages = int(re.search(r"Pages:\s+(\d+)", infos).group(1))
+    taille = re.search(r"Page size:\s+([\d.]+) x ([\d.]+) pts", infos)
+    return pages, float(taille.group(1)) > float(taille.group(2))
+
+
+def verifier_pdfs(dossier, description, planches):
+    """Planches.pdf: each sheet at 1:1 (its edge measured on the page), landscape
+    when that needs fewer pages; Couples.pdf: every template, several to a page;
+    Plan.pdf: the views on pages that join up."""
+    pl = description["planche"]
+    sheets = max(planches.values())
+    chemin = os.path.join(dossier, "Planches.pdf")
+    pages, paysage = pages_pdf(chemin)
+    if pl["largeur"] <= 277 and pl["hauteur"] <= 165 and pl["largeur"] > 190:
+        verifier(pages == sheets and paysage, f"Planches.pdf : {pages} pages, paysage {paysage}")
+    largeur, hauteur, pixel = page_en_pixels(chemin, 1, dossier)
+    barre, carre = barre_et_carre(pixel, hauteur / PIXELS_PAR_MM)
+    verifier(abs(barre - 50) <= 0.15 and abs(carre - 10) <= 0.15, f"Planches.pdf : barre {barre}, carré {carre} mm")
+    # The sheet's grey edge, across the middle of its drawing.
+    y = int(hauteur / 2) if pl["hauteur"] <= 165 else 200
+    gris = [x for x in range(largeur) if (lambda p: 100 < p[0] < 180 and abs(p[0] - p[1]) < 8 and
+                                          abs(p[1] - p[2]) < 8)(pixel(x, y))]
+    if pl["largeur"] <= largeur / PIXELS_PAR_MM - 20:
+        bord = (gris[-1] - gris[0]) / PIXELS_PAR_MM
+        verifier(abs(bord - pl["largeur"]) <= 0.3, f"Planches.pdf : planche de {bord} mm de large à l'impression")
+    texte = subprocess.run(["pdftotext", chemin, "-"], capture_output=True, text=True, check=True).stdout
+    for nom in planches:
+        verifier(nom in texte.split(), f"Planches.pdf : {nom} absent")
+    chemin = os.path.join(dossier, "Couples.pdf")
+    pages, _ = pages_pdf(chemin)
+    verifier(pages < len(planches), f"Couples.pdf : {pages} pages pour {len(planches)} couples")
+    texte = subprocess.run(["pdftotext", chemin, "-"], capture_output=True, text=True, check=True).stdout
+    for nom in planches:
+        verifier(f"{nom} - Couple bi-lobé" in texte, f"Couples.pdf : {nom} sans son gabarit")
+    chemin = os.path.join(dossier, "Plan.pdf")
+    pages, _ = pages_pdf(chemin)
+    texte = subprocess.run(["pdftotext", chemin, "-"], capture_output=True, text=True, check=True).stdout
+    verifier(pages >= 2 and "Longueur" in texte and "vue de côté" in texte and "vue de dessus" in texte,
+             f"Plan.pdf : {pages} pages")
+
+
 def fuselage_au_hasard(hasard, numero):
     """A random fuselage file: the default former at random scales, a random sheet."""
     lignes = [f'nom = "Hasard {numero}"', f'interpolation = "{hasard.choice(["lisse", "lineaire"])}"',
@@ -174,13 +221,7 @@ def main():
         textes = [t.text for t in ET.parse(profil).getroot().iter(f"{SVG}text")]
         for nom in planches:
             verifier(textes.count(nom) == 2, f"profil : {nom} absent d'une vue")
-        pdf = os.path.join(dossier, "Planches.pdf")
-        infos = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
-        pages = int([l for l in infos.splitlines() if l.startswith("Pages:")][0].split()[1])
-        verifier(pages >= len(planches), f"PDF : {pages} pages")
-        texte = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
-        for nom in planches:
-            verifier(f"{nom} - Couple bi-lobé" in texte, f"PDF : {nom} sans page à son nom")
+        verifier_pdfs(dossier, description, planches)
     verifier_series_au_hasard(12)
     if echecs:
         sys.exit(f"{len(echecs)} échec(s)")

@@ -230,11 +230,11 @@ private slots:
     s->demander_dossier = [&] { return par_fenetre; };
     controle<QPushButton>(s, "Bt_Exporter")->click();
     QTRY_COMPARE(boites.textes.size(), 2); // saved, then exported
-    QVERIFY2(boites.textes.back().startsWith("14 fichiers écrits"), qPrintable(boites.textes.back()));
+    QVERIFY2(boites.textes.back().startsWith("16 fichiers écrits"), qPrintable(boites.textes.back()));
     std::ostringstream out, err;
     QCOMPARE(bilobe::cli::executer_serie({fuselage.toStdString(), "-o", par_commande.toStdString()}, out, err), 0);
     const QStringList noms = QDir(par_commande).entryList(QDir::Files, QDir::Name);
-    QCOMPARE(noms.size(), 14);
+    QCOMPARE(noms.size(), 16);
     QCOMPARE(QDir(par_fenetre).entryList(QDir::Files, QDir::Name), noms);
     for (const QString& nom : noms) {
       const QByteArray a = lire(par_fenetre + "/" + nom), b = lire(par_commande + "/" + nom);
