@@ -103,21 +103,50 @@ Path disque(double rayon) {
   return p;
 }
 
-ClipperLib::Paths balayage(const Path& boucle, const Path& motif) {
-  // One convex piece for each side of the loop, then their union.
-  ClipperLib::Clipper c;
-  for (std::size_t k = 0; k < boucle.size(); ++k) {
-    Path morceau;
-    for (const IntPoint& q : motif) {
-      morceau.push_back({q.X + boucle[k].X, q.Y + boucle[k].Y});
-      const IntPoint& suivant = boucle[(k + 1) % boucle.size()];
-      morceau.push_back({q.X + suivant.X, q.Y + suivant.Y});
+Path erosion(const Path& conteneur, const Path& motif) {
+  if (conteneur.size() < 3 || motif.empty()) return {};
+  struct Point {
+    double x, y;
+  };
+  // Clipped by each side of the container in turn, moved inwards by the
+  // motif's reach across it (Sutherland–Hodgman on a convex polygon).
+  // From the box of every t that could be.
+  double x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
+  for (const IntPoint& c : conteneur)
+    for (const IntPoint& m : motif) {
+      x0 = std::min(x0, static_cast<double>(c.X - m.X));
+      x1 = std::max(x1, static_cast<double>(c.X - m.X));
+      y0 = std::min(y0, static_cast<double>(c.Y - m.Y));
+      y1 = std::max(y1, static_cast<double>(c.Y - m.Y));
     }
-    c.AddPath(enveloppe(std::move(morceau)), ClipperLib::ptSubject, true);
+  std::vector<Point> p{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+  const std::size_t n = conteneur.size();
+  for (std::size_t i = 0; i < n && !p.empty(); ++i) {
+    const IntPoint a = conteneur[i], b = conteneur[(i + 1) % n];
+    const double dx = static_cast<double>(b.X - a.X), dy = static_cast<double>(b.Y - a.Y);
+    // The side's line through the motif's point furthest out across it.
+    double recul = INFINITY;
+    for (const IntPoint& m : motif)
+      recul = std::min(recul, dx * static_cast<double>(m.Y) - dy * static_cast<double>(m.X));
+    const auto cote = [&](Point q) {
+      return dx * (q.y - static_cast<double>(a.Y)) - dy * (q.x - static_cast<double>(a.X)) + recul;
+    };
+    std::vector<Point> garde;
+    for (std::size_t k = 0; k < p.size(); ++k) {
+      const Point u = p[k], v = p[(k + 1) % p.size()];
+      const double cu = cote(u), cv = cote(v);
+      if (cu >= 0) garde.push_back(u);
+      if ((cu >= 0) != (cv >= 0)) {
+        const double f = cu / (cu - cv);
+        garde.push_back({u.x + f * (v.x - u.x), u.y + f * (v.y - u.y)});
+      }
+    }
+    p = std::move(garde);
   }
-  ClipperLib::Paths resultat;
-  c.Execute(ClipperLib::ctUnion, resultat, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-  return resultat;
+  Path r;
+  for (const Point& q : p) r.push_back({static_cast<cInt>(std::round(q.x)), static_cast<cInt>(std::round(q.y))});
+  r = enveloppe(std::move(r));
+  return r.size() >= 3 ? r : Path{};
 }
 
 Path oppose(Path p) {

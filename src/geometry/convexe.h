@@ -17,9 +17,10 @@ ClipperLib::Path somme(const ClipperLib::Path& a, const ClipperLib::Path& b);
 // origin: a convex offset that never gives less than the radius.
 ClipperLib::Path disque(double rayon);
 
-// Every place of the convex `motif` moved along the closed loop `boucle`
-// (the points a + m, a on the loop's line, m in `motif`).
-ClipperLib::Paths balayage(const ClipperLib::Path& boucle, const ClipperLib::Path& motif);
+// Where the convex `motif` may go inside the convex `conteneur`: every t
+// such that motif + t lies in it; nothing when it cannot. The corners are
+// rounded to the micrometre, within one of the exact ones.
+ClipperLib::Path erosion(const ClipperLib::Path& conteneur, const ClipperLib::Path& motif);
 
 // The polygon turned half a turn about the origin: every -p.
 ClipperLib::Path oppose(ClipperLib::Path p);

@@ -78,8 +78,15 @@ struct Contours {
 struct Sens {
   Contours recherche, test;
   Boite boite_test;
-  std::vector<Boite> boites_creux; // of the hollows as searched
-  double aire_creux = 0;           // µm², as tested
+  // Each hollow as searched: its convex hull, the hulls of the pockets
+  // between the hull and the hollow's line, and its box.
+  struct Creux {
+    Path coque;
+    Paths poches;
+    Boite boite;
+  };
+  std::vector<Creux> creux;
+  double aire_creux = 0; // µm², as tested
 };
 
 struct Piece {
@@ -148,7 +155,12 @@ Piece preparer(const PieceAImbriquer& p, const Planche& planche) {
     sens.recherche = contours(p, c, s == 1, demi, JEU_RECHERCHE);
     sens.test = contours(p, c, s == 1, demi, JEU_TEST);
     sens.boite_test = boite_de(sens.test.exterieur);
-    for (const Path& creux : sens.recherche.creux) sens.boites_creux.push_back(boite_de(creux));
+    for (const Path& creux : sens.recherche.creux) {
+      Sens::Creux c{convexe::enveloppe(creux), {}, boite_de(creux)};
+      for (Path& poche : operation(ClipperLib::ctDifference, {c.coque}, {creux}))
+        c.poches.push_back(convexe::enveloppe(std::move(poche)));
+      sens.creux.push_back(std::move(c));
+    }
     sens.aire_creux = aire(sens.test.creux);
   }
   piece.aire = ClipperLib::Area(piece.sens[0].test.exterieur);
@@ -198,20 +210,21 @@ private:
   }
 
   // The corners from which the part lies wholly inside a placed part's
-  // hollows: the hollow moved back by one of the part's points, less every
-  // corner from which the part would cross the hollow's line.
+  // hollows: inside the hollow's hull, clear of the pockets between the hull
+  // and the hollow's line.
   Paths dans_les_creux(const Posee& hote, const Sens& b, const Path& moins_b, double aire_b) const {
     const Sens& a = pieces_[hote.piece].sens[hote.sens];
     if (hote.creux_libre < aire_b) return {};
     const Boite bb = boite_de(b.recherche.exterieur);
     Paths resultat;
-    for (std::size_t i = 0; i < a.recherche.creux.size(); ++i) {
-      const Boite& h = a.boites_creux[i];
+    for (const Sens::Creux& creux : a.creux) {
+      const Boite& h = creux.boite;
       if (h.x1 - h.x0 < bb.x1 - bb.x0 || h.y1 - h.y0 < bb.y1 - bb.y0) continue;
-      const Path creux = convexe::translate(a.recherche.creux[i], hote.a);
-      const Paths bord = convexe::balayage(creux, moins_b);
-      const Path dedans = convexe::translate(creux, {-b.recherche.exterieur[0].X, -b.recherche.exterieur[0].Y});
-      for (Path& p : operation(ClipperLib::ctDifference, {dedans}, bord)) resultat.push_back(std::move(p));
+      Path dedans = convexe::erosion(convexe::translate(creux.coque, hote.a), b.recherche.exterieur);
+      if (dedans.empty()) continue;
+      Paths poches;
+      for (const Path& p : creux.poches) poches.push_back(convexe::somme(convexe::translate(p, hote.a), moins_b));
+      for (Path& p : operation(ClipperLib::ctDifference, {dedans}, poches)) resultat.push_back(std::move(p));
     }
     return resultat;
   }
