@@ -24,14 +24,7 @@ QPolygonF polygone(const Boucle& boucle, const PageGabarit& page) {
 }
 
 void dessiner_zone(QPainter& p, const Gabarit& g, const PageGabarit& page, bool en_plusieurs) {
-  const QRectF zone(ZONE_GAUCHE, ZONE_HAUT, ZONE_LARGEUR, ZONE_HAUTEUR);
-  if (en_plusieurs) {
-    p.setPen(stylo(Qt::gray, 0.1, Qt::DashLine));
-    p.drawRect(zone);
-  }
-  p.save();
-  p.setClipRect(zone);
-  p.setBrush(Qt::NoBrush);
+  ouvrir_zone(p, FeuilleA4{}, en_plusieurs);
   p.setPen(stylo(style_gabarit::REPERES));
   for (const Repere* r : {&g.axe, &g.niveau})
     p.drawLine(vers_qt(sur_la_page(page, r->debut)), vers_qt(sur_la_page(page, r->fin)));

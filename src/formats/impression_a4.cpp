@@ -33,14 +33,7 @@ void dessiner_textes(QPainter& p, const Dessin& d, const PageGabarit& page) {
 }
 
 void dessiner_page(QPainter& p, const Dessin& d, const PageGabarit& page, const FeuilleA4& f, bool en_plusieurs) {
-  const QRectF zone(ZONE_GAUCHE, ZONE_HAUT, f.zone_largeur(), f.zone_hauteur());
-  if (en_plusieurs) {
-    p.setPen(stylo(Qt::gray, 0.1, Qt::DashLine));
-    p.drawRect(zone);
-  }
-  p.save();
-  p.setClipRect(zone);
-  p.setBrush(Qt::NoBrush);
+  ouvrir_zone(p, f, en_plusieurs);
   for (const TraitDessin& t : d.traits) {
     QPolygonF poly;
     for (const PointMm& q : t.points) poly << sur(page, q);

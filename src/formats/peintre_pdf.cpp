@@ -108,6 +108,17 @@ void lignes_de_bande(QPainter& p, const FeuilleA4& f, const QString& une, const 
   texte(p, x, f.carre_haut() + 13, trois);
 }
 
+void ouvrir_zone(QPainter& p, const FeuilleA4& f, bool en_plusieurs) {
+  const QRectF zone(page_a4::ZONE_GAUCHE, page_a4::ZONE_HAUT, f.zone_largeur(), f.zone_hauteur());
+  if (en_plusieurs) {
+    p.setPen(stylo(Qt::gray, 0.1, Qt::DashLine));
+    p.drawRect(zone);
+  }
+  p.save();
+  p.setClipRect(zone);
+  p.setBrush(Qt::NoBrush);
+}
+
 void croix(QPainter& p, QPointF c) {
   p.setPen(stylo(Qt::black, 0.2));
   p.drawLine(c - QPointF(4, 0), c + QPointF(4, 0));

@@ -72,6 +72,11 @@ void echelle(QPainter& p, const FeuilleA4& feuille);
 void lignes_de_bande(QPainter& p, const FeuilleA4& feuille, const QString& une, const QString& deux,
                      const QString& trois);
 
+// The drawing area of a page: framed in dashes when the drawing takes
+// several pages; the painter saved, clipped to it and without a brush until
+// the caller restores it.
+void ouvrir_zone(QPainter& p, const FeuilleA4& feuille, bool en_plusieurs);
+
 // An alignment cross with its circle, centred on c (mm on the page).
 void croix(QPainter& p, QPointF c);
 

@@ -25,11 +25,12 @@ constexpr double UM_PAR_MM = 1000;
 // The outlines as the search sees them: fewer points, each within this of
 // the true line, and the offsets grown by as much so as to stay on the safe side.
 constexpr double SIMPLIFICATION = 100; // µm
-// Beyond half the spacing: the rounding of both parts' points to the
-// micrometre; and more again while searching, so that a place found
-// between rounded corners still passes the test.
-constexpr double JEU_TEST = 2;      // µm
-constexpr double JEU_RECHERCHE = 6; // µm
+// Beyond half the spacing: the rounding of a part's points to the
+// micrometre, and of its box for a part turned half a turn in it; more
+// again while searching, so that a place found between rounded corners
+// still passes the test.
+constexpr double JEU_TEST = 3;      // µm
+constexpr double JEU_RECHERCHE = 7; // µm
 
 cInt vers_le_haut(double mm) { return static_cast<cInt>(std::ceil(mm * UM_PAR_MM)); }
 cInt vers_le_bas(double mm) { return static_cast<cInt>(std::floor(mm * UM_PAR_MM)); }
@@ -95,32 +96,80 @@ struct Piece {
   double aire = 0; // µm², of the grown outline as tested
 };
 
-Path chemin_local(const Boucle& boucle, const Cadre& c, bool retournee) {
+// The part's lines in µm from its box's top left corner, y down: the
+// outline's hull and each hollow, simplified, with the room their
+// simplification needs (none for a loop left whole).
+struct LignesLocales {
+  Path coque;
+  double reserve_coque = 0;
+  std::vector<std::pair<Path, double>> creux;
+};
+
+Path chemin_local(const Boucle& boucle, const Cadre& c) {
   Path p;
   p.reserve(boucle.size());
-  for (const PointMm& q : boucle)
-    p.push_back(retournee ? IntPoint{au_plus_pres(c.droite - q.x), au_plus_pres(q.y - c.bas)}
-                          : IntPoint{au_plus_pres(q.x - c.gauche), au_plus_pres(c.haut - q.y)});
+  for (const PointMm& q : boucle) p.push_back({au_plus_pres(q.x - c.gauche), au_plus_pres(c.haut - q.y)});
   if (!ClipperLib::Orientation(p)) ClipperLib::ReversePath(p);
   return p;
 }
 
-Contours contours(const PieceAImbriquer& piece, const Cadre& c, bool retournee, double demi_espacement, double jeu) {
-  // A loop left whole needs no room for its simplification.
-  const auto ecart = [&](const Path& avant, const Path& apres) {
-    return demi_espacement + jeu + (apres.size() < avant.size() ? SIMPLIFICATION : 0);
+LignesLocales lignes_locales(const PieceAImbriquer& piece, const Cadre& c) {
+  const auto reserve = [](const Path& avant, const Path& apres) {
+    return apres.size() < avant.size() ? SIMPLIFICATION : 0.0;
   };
-  const Path enveloppe = convexe::enveloppe(chemin_local(piece.exterieur, c, retournee));
-  const Path coque = convexe::simplifier(enveloppe, SIMPLIFICATION);
-  Contours r{convexe::somme(coque, convexe::disque(ecart(enveloppe, coque))), {}};
+  LignesLocales l;
+  const Path enveloppe = convexe::enveloppe(chemin_local(piece.exterieur, c));
+  l.coque = convexe::simplifier(enveloppe, SIMPLIFICATION);
+  l.reserve_coque = reserve(enveloppe, l.coque);
   for (const Boucle& creux : piece.creux) {
     if (creux.size() < 3) continue;
-    const Path ligne = chemin_local(creux, c, retournee);
-    const Path simple = convexe::simplifier(ligne, SIMPLIFICATION);
-    for (Path& p : convexe::decaler_au_moins({simple}, -ecart(ligne, simple)))
-      if (ClipperLib::Area(p) > 0) r.creux.push_back(std::move(p));
+    const Path ligne = chemin_local(creux, c);
+    Path simple = convexe::simplifier(ligne, SIMPLIFICATION);
+    const double r = reserve(ligne, simple);
+    l.creux.emplace_back(std::move(simple), r);
   }
+  return l;
+}
+
+Contours contours(const LignesLocales& l, double demi_espacement, double jeu) {
+  Contours r{convexe::somme(l.coque, convexe::disque(demi_espacement + jeu + l.reserve_coque)), {}};
+  for (const auto& [creux, reserve] : l.creux)
+    for (Path& p : convexe::decaler_au_moins({creux}, -(demi_espacement + jeu + reserve)))
+      if (ClipperLib::Area(p) > 0) r.creux.push_back(std::move(p));
   return r;
+}
+
+Sens sens_de(const LignesLocales& l, double demi_espacement) {
+  Sens sens;
+  sens.recherche = contours(l, demi_espacement, JEU_RECHERCHE);
+  sens.test = contours(l, demi_espacement, JEU_TEST);
+  sens.boite_test = boite_de(sens.test.exterieur);
+  for (const Path& creux : sens.recherche.creux) {
+    Sens::Creux c{convexe::enveloppe(creux), {}, boite_de(creux)};
+    for (Path& poche : operation(ClipperLib::ctDifference, {c.coque}, {creux}))
+      c.poches.push_back(convexe::enveloppe(std::move(poche)));
+    sens.creux.push_back(std::move(c));
+  }
+  sens.aire_creux = aire(sens.test.creux);
+  return sens;
+}
+
+// The same part turned half a turn within its box, l x h µm.
+Sens retourne(Sens sens, cInt l, cInt h) {
+  const auto tourner = [&](Path& p) {
+    for (IntPoint& q : p) q = {l - q.X, h - q.Y};
+  };
+  for (Contours* c : {&sens.recherche, &sens.test}) {
+    tourner(c->exterieur);
+    for (Path& p : c->creux) tourner(p);
+  }
+  sens.boite_test = boite_de(sens.test.exterieur);
+  for (std::size_t i = 0; i < sens.creux.size(); ++i) {
+    tourner(sens.creux[i].coque);
+    for (Path& p : sens.creux[i].poches) tourner(p);
+    sens.creux[i].boite = boite_de(sens.recherche.creux[i]);
+  }
+  return sens;
 }
 
 struct Utile {
@@ -149,20 +198,8 @@ Piece preparer(const PieceAImbriquer& p, const Planche& planche) {
   const Cadre c = cadre_exterieur(p);
   Piece piece;
   std::tie(piece.largeur, piece.hauteur) = *taille(c);
-  const double demi = planche.espacement * UM_PAR_MM / 2;
-  for (int s = 0; s < 2; ++s) {
-    Sens& sens = piece.sens[s];
-    sens.recherche = contours(p, c, s == 1, demi, JEU_RECHERCHE);
-    sens.test = contours(p, c, s == 1, demi, JEU_TEST);
-    sens.boite_test = boite_de(sens.test.exterieur);
-    for (const Path& creux : sens.recherche.creux) {
-      Sens::Creux c{convexe::enveloppe(creux), {}, boite_de(creux)};
-      for (Path& poche : operation(ClipperLib::ctDifference, {c.coque}, {creux}))
-        c.poches.push_back(convexe::enveloppe(std::move(poche)));
-      sens.creux.push_back(std::move(c));
-    }
-    sens.aire_creux = aire(sens.test.creux);
-  }
+  piece.sens[0] = sens_de(lignes_locales(p, c), planche.espacement * UM_PAR_MM / 2);
+  piece.sens[1] = retourne(piece.sens[0], piece.largeur, piece.hauteur);
   piece.aire = ClipperLib::Area(piece.sens[0].test.exterieur);
   return piece;
 }
