@@ -1,6 +1,7 @@
 #include "formats/pages_pdf.h"
 #include "serie/dessins_serie.h"
 #include "serie/fichier_fuselage.h"
+#include "serie/lignes_fuselage.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,28 @@ TEST(Impression, LeSensQuiDemandeLeMoinsDePages) {
     const FeuilleA4 f = feuille_pour(k.cadre);
     EXPECT_EQ(f.paysage, k.paysage) << k.nom;
     EXPECT_EQ(mettre_en_page(k.cadre, f).pages.size(), static_cast<std::size_t>(k.pages)) << k.nom;
+  }
+}
+
+TEST(Impression, NomsQuiNeSeTouchentPas) {
+  struct Cas {
+    const char* nom;
+    std::vector<double> positions;
+    std::vector<bool> nommes;
+  };
+  const Cas cas[] = {
+      {"espacés", {0, 10, 20}, {true, true, true}},
+      {"un sur cinq à 1 mm", {0, 1, 2, 3, 4, 5, 6}, {true, false, false, false, false, true, false}},
+      {"inégaux", {0, 4, 4.2, 9, 13}, {true, false, true, true, false}},
+  };
+  for (const Cas& k : cas) {
+    std::vector<CoupleSerie> couples;
+    for (const double p : k.positions) {
+      CoupleSerie c;
+      c.position = p;
+      couples.push_back(c);
+    }
+    EXPECT_EQ(noms_a_ecrire(couples, 3.5), k.nommes) << k.nom;
   }
 }
 
