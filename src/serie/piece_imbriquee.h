@@ -1,0 +1,73 @@
+#pragma once
+
+#include "serie/imbrication.h"
+
+#include <clipper.hpp>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+// A part as the nesting sees it: in whole micrometres, from its box's top
+// left corner, y down; its outline grown and its hollows shrunk by half the
+// spacing, upright and turned half a turn.
+namespace bilobe::imbrication {
+
+using ClipperLib::cInt;
+using ClipperLib::IntPoint;
+using ClipperLib::Path;
+using ClipperLib::Paths;
+
+// The layout is worked out in whole micrometres, so that it is exact and the
+// same on every machine.
+inline constexpr double UM_PAR_MM = 1000;
+
+cInt vers_le_haut(double mm);
+cInt vers_le_bas(double mm);
+
+struct Boite {
+  cInt x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  bool croise(const Boite& b) const { return b.x0 < x1 && x0 < b.x1 && b.y0 < y1 && y0 < b.y1; }
+  Boite decalee(IntPoint d) const { return {x0 + d.X, y0 + d.Y, x1 + d.X, y1 + d.Y}; }
+};
+
+Boite boite_de(const Path& p);
+double aire(const Paths& p);
+Paths operation(ClipperLib::ClipType type, const Paths& sujet, const Paths& outil);
+
+// A part grown by half the spacing (convex: smaller parts never slip into
+// its notches), and its hollows shrunk by as much.
+struct Contours {
+  Path exterieur;
+  Paths creux;
+};
+
+// One way round of a part, in µm from its box's top left corner, y down.
+struct Sens {
+  Contours recherche, test;
+  Boite boite_test;
+  // Each hollow as searched: its convex hull, the hulls of the pockets
+  // between the hull and the hollow's line, and its box.
+  struct Creux {
+    Path coque;
+    Paths poches;
+    Boite boite;
+  };
+  std::vector<Creux> creux;
+  double aire_creux = 0; // µm², as tested
+};
+
+struct Piece {
+  cInt largeur = 0, hauteur = 0;
+  Sens sens[2];
+  double aire = 0; // µm², of the grown outline as tested
+};
+
+// The box of the part's outer line, and its size in µm (rounded up);
+// nothing for a size that is not one.
+Cadre cadre_exterieur(const PieceAImbriquer& piece);
+std::optional<std::pair<cInt, cInt>> taille(const Cadre& c);
+
+Piece preparer(const PieceAImbriquer& piece, const Planche& planche);
+
+} // namespace bilobe::imbrication
