@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <tuple>
@@ -30,9 +31,13 @@ std::string texte_dimensions(double l, double h) { return texte_au_centieme(l) +
 struct Posee {
   std::size_t piece = 0;
   int sens = 0;
-  IntPoint a;             // where its box's top left corner is
-  double creux_libre = 0; // µm² of its hollows not yet taken
+  IntPoint a;                     // where its box's top left corner is
+  double creux_libre = 0;         // µm² of its hollows not yet taken
+  std::vector<std::size_t> hotes; // the parts whose hollow it stands in
 };
+
+// The discs tried on a sheet's free space go by this step, rounded down.
+constexpr cInt PAS_DES_DISQUES = 500; // µm
 
 struct Candidat {
   IntPoint a;
@@ -43,7 +48,19 @@ struct Candidat {
 // One sheet being filled.
 class PlancheEnCours {
 public:
-  PlancheEnCours(const std::vector<Piece>& pieces, Utile utile) : pieces_(pieces), utile_(utile) {}
+  // `debord`: how far a grown outline may reach beyond its part's box.
+  PlancheEnCours(const std::vector<Piece>& pieces, Utile utile, cInt debord)
+      : pieces_(pieces), utile_(utile), debord_(debord) {}
+
+  // False when the part surely cannot go on this sheet: no disc as large as
+  // the one inside its grown outline finds room. Spares the search on full
+  // sheets; each size of disc is tried once until the sheet changes.
+  bool peut_tenir(std::size_t k) const {
+    const cInt rayon = static_cast<cInt>(pieces_[k].rayon) / PAS_DES_DISQUES * PAS_DES_DISQUES;
+    const auto connu = disques_.find(rayon);
+    if (connu != disques_.end()) return connu->second;
+    return disques_[rayon] = un_disque_tient(rayon);
+  }
 
   // The highest, then leftmost place of the part on this sheet, either way round.
   std::optional<Candidat> place_pour(std::size_t k) const {
@@ -57,12 +74,48 @@ public:
 
   void poser(std::size_t k, const Candidat& c) {
     for (const std::size_t hote : c.hotes) posees_[hote].creux_libre -= pieces_[k].aire;
-    posees_.push_back({k, c.sens, c.a, pieces_[k].sens[c.sens].aire_creux});
+    posees_.push_back({k, c.sens, c.a, pieces_[k].sens[c.sens].aire_creux, c.hotes});
+    disques_.clear();
   }
 
   std::size_t piece(std::size_t posee) const { return posees_[posee].piece; }
 
 private:
+  // Whether a disc of this radius finds room on the sheet, by generous
+  // shapes only, so that a "no" is sure: its centre within reach of an
+  // outline, outside every grown outline grown again by a polygon inside the
+  // disc, or in a hollow's hull shrunk by that polygon.
+  bool un_disque_tient(cInt rayon) const {
+    const double pi = std::acos(-1.0);
+    const Path disque = convexe::disque(static_cast<double>(rayon - 1) * std::cos(pi / 16) - 1);
+    const cInt r = rayon - debord_;
+    const Path centres{{utile_.gauche + r, utile_.haut + r},
+                       {utile_.droite - r, utile_.haut + r},
+                       {utile_.droite - r, utile_.bas - r},
+                       {utile_.gauche + r, utile_.bas - r}};
+    if (centres[0].X > centres[1].X || centres[0].Y > centres[2].Y) return false;
+    Paths interdits;
+    for (const Posee& p : posees_)
+      interdits.push_back(
+          convexe::somme(convexe::translate(pieces_[p.piece].sens[p.sens].test.exterieur, p.a), disque));
+    if (!operation(ClipperLib::ctDifference, {centres}, interdits).empty()) return true;
+    // In a hollow, away from the outlines other than the ones around it.
+    for (std::size_t i = 0; i < posees_.size(); ++i) {
+      const Posee& hote = posees_[i];
+      if (hote.creux_libre < static_cast<double>(rayon) * static_cast<double>(rayon)) continue;
+      for (const Path& c : pieces_[hote.piece].sens[hote.sens].test.creux) {
+        const Path dedans = convexe::erosion(convexe::translate(convexe::enveloppe(c), hote.a), disque);
+        if (dedans.empty()) continue;
+        Paths autres;
+        for (std::size_t j = 0; j < posees_.size(); ++j)
+          if (j != i && std::find(hote.hotes.begin(), hote.hotes.end(), j) == hote.hotes.end())
+            autres.push_back(interdits[j]);
+        if (!operation(ClipperLib::ctDifference, {dedans}, autres).empty()) return true;
+      }
+    }
+    return false;
+  }
+
   // Where the part's corner may go: between the margins.
   Path places_permises(const Piece& p) const {
     const cInt x1 = utile_.droite - p.largeur, y1 = utile_.bas - p.hauteur;
@@ -146,7 +199,9 @@ private:
 
   const std::vector<Piece>& pieces_;
   Utile utile_;
+  cInt debord_;
   std::vector<Posee> posees_;
+  mutable std::map<cInt, bool> disques_; // by radius: whether such a disc finds room
 };
 
 } // namespace
@@ -191,17 +246,24 @@ Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche&
            std::make_tuple(pb.largeur * pb.hauteur, pb.hauteur, pb.largeur);
   });
 
+  cInt debord = 0;
+  for (const Piece& p : preparees) {
+    const Boite& b = p.sens[0].boite_test;
+    debord = std::max({debord, -b.x0, -b.y0, b.x1 - p.largeur, b.y1 - p.hauteur});
+  }
+
   Imbrication resultat;
   resultat.pieces.resize(pieces.size());
   std::vector<PlancheEnCours> planches;
   for (const std::size_t k : ordre) {
     std::size_t n = 0;
     std::optional<Candidat> place;
-    for (; n < planches.size() && !place; ++n) place = planches[n].place_pour(k);
+    for (; n < planches.size() && !place; ++n)
+      if (planches[n].peut_tenir(k)) place = planches[n].place_pour(k);
     if (place) {
       --n;
     } else {
-      planches.emplace_back(preparees, utile(planche));
+      planches.emplace_back(preparees, utile(planche), debord);
       place = planches.back().place_pour(k);
     }
     planches[n].poser(k, *place);

@@ -97,6 +97,28 @@ Sens retourne(Sens sens, cInt l, cInt h) {
   return sens;
 }
 
+// A disc inside the convex polygon: about the mean of its corners, as far
+// as its nearest side.
+double rayon_inscrit(const Path& p) {
+  if (p.size() < 3) return 0;
+  double cx = 0, cy = 0;
+  for (const IntPoint& q : p) {
+    cx += static_cast<double>(q.X);
+    cy += static_cast<double>(q.Y);
+  }
+  cx /= static_cast<double>(p.size());
+  cy /= static_cast<double>(p.size());
+  double r = INFINITY;
+  for (std::size_t k = 0; k < p.size(); ++k) {
+    const IntPoint a = p[k], b = p[(k + 1) % p.size()];
+    const double dx = static_cast<double>(b.X - a.X), dy = static_cast<double>(b.Y - a.Y);
+    const double l = std::hypot(dx, dy);
+    if (l > 0)
+      r = std::min(r, std::abs(dx * (cy - static_cast<double>(a.Y)) - dy * (cx - static_cast<double>(a.X))) / l);
+  }
+  return std::isfinite(r) ? r : 0;
+}
+
 } // namespace
 
 cInt vers_le_haut(double mm) { return static_cast<cInt>(std::ceil(mm * UM_PAR_MM)); }
@@ -147,6 +169,7 @@ Piece preparer(const PieceAImbriquer& p, const Planche& planche) {
   piece.sens[0] = sens_de(lignes_locales(p, c), planche.espacement * UM_PAR_MM / 2);
   piece.sens[1] = retourne(piece.sens[0], piece.largeur, piece.hauteur);
   piece.aire = ClipperLib::Area(piece.sens[0].test.exterieur);
+  piece.rayon = rayon_inscrit(piece.sens[0].test.exterieur);
   return piece;
 }
 

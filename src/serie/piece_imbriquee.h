@@ -60,7 +60,8 @@ struct Sens {
 struct Piece {
   cInt largeur = 0, hauteur = 0;
   Sens sens[2];
-  double aire = 0; // µm², of the grown outline as tested
+  double aire = 0;  // µm², of the grown outline as tested
+  double rayon = 0; // µm: a disc this large fits in that outline
 };
 
 // The box of the part's outer line, and its size in µm (rounded up);
