@@ -56,6 +56,7 @@ public:
   // the one inside its grown outline finds room. Spares the search on full
   // sheets; each size of disc is tried once until the sheet changes.
   bool peut_tenir(std::size_t k) const {
+    if (!a_refuse_) return true; // a sheet that took every part so far is worth the search
     const cInt rayon = static_cast<cInt>(pieces_[k].rayon) / PAS_DES_DISQUES * PAS_DES_DISQUES;
     const auto connu = disques_.find(rayon);
     if (connu != disques_.end()) return connu->second;
@@ -71,6 +72,8 @@ public:
     }
     return meilleur;
   }
+
+  void a_refuse() { a_refuse_ = true; }
 
   void poser(std::size_t k, const Candidat& c) {
     for (const std::size_t hote : c.hotes) posees_[hote].creux_libre -= pieces_[k].aire;
@@ -201,6 +204,7 @@ private:
   Utile utile_;
   cInt debord_;
   std::vector<Posee> posees_;
+  bool a_refuse_ = false;
   mutable std::map<cInt, bool> disques_; // by radius: whether such a disc finds room
 };
 
@@ -259,7 +263,7 @@ Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche&
     std::size_t n = 0;
     std::optional<Candidat> place;
     for (; n < planches.size() && !place; ++n)
-      if (planches[n].peut_tenir(k)) place = planches[n].place_pour(k);
+      if (planches[n].peut_tenir(k) && !(place = planches[n].place_pour(k))) planches[n].a_refuse();
     if (place) {
       --n;
     } else {
