@@ -2,6 +2,7 @@
 
 #include "common/texte_nombre.h"
 #include "formats/texte_kit.h"
+#include "ui/boite_mm.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,12 +14,8 @@ namespace bilobe::ui {
 namespace {
 
 QDoubleSpinBox* mm(double max, double valeur, const char* nom) {
-  auto* s = new QDoubleSpinBox;
+  auto* s = new BoiteMm(0, max, 2, valeur);
   s->setObjectName(nom);
-  s->setRange(0, max);
-  s->setDecimals(2);
-  s->setValue(valeur);
-  s->setSuffix(QStringLiteral(" mm"));
   return s;
 }
 
@@ -90,6 +87,11 @@ EditeurKit::EditeurKit(Mode mode, Qt::Orientation sens, QWidget* parent) : QWidg
   connect(tab_encoches, &QTableWidget::cellChanged, this, &EditeurKit::modifie);
   connect(cadre_pattes, &QGroupBox::toggled, this, &EditeurKit::modifie);
   connect(cmb_cote, &QComboBox::currentIndexChanged, this, &EditeurKit::modifie);
+  // A comma typed in a cell becomes the point the cells are read with.
+  connect(tab_encoches, &QTableWidget::itemChanged, this, [](QTableWidgetItem* item) {
+    if (item->text().contains(QLatin1Char(',')))
+      item->setText(item->text().replace(QLatin1Char(','), QLatin1Char('.')));
+  });
   for (QDoubleSpinBox* s : {txt_largeur_pattes, txt_ecart_pattes, txt_distance_pattes})
     connect(s, &QDoubleSpinBox::valueChanged, this, &EditeurKit::modifie);
 }

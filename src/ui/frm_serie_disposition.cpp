@@ -1,6 +1,8 @@
 // The layout of "Série de couples" and the wiring of its controls.
 #include "ui/frm_serie.h"
 
+#include "ui/boite_mm.h"
+
 #include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -15,14 +17,8 @@ namespace bilobe::ui {
 
 namespace {
 
-QDoubleSpinBox* longueur(double min, double max, double valeur) {
-  auto* s = new QDoubleSpinBox;
-  s->setRange(min, max);
-  s->setDecimals(3); // to the micrometre, as the sheets are laid out
-  s->setValue(valeur);
-  s->setSuffix(QStringLiteral(" mm"));
-  return s;
-}
+// To the micrometre, as the sheets are laid out.
+QDoubleSpinBox* longueur(double min, double max, double valeur) { return new BoiteMm(min, max, 3, valeur); }
 
 QPushButton* bouton(const QString& texte, const char* nom) {
   auto* b = new QPushButton(texte);

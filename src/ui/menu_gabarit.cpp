@@ -1,10 +1,11 @@
 #include "ui/menu_gabarit.h"
 
+#include "ui/boite_mm.h"
 #include "ui/boites.h"
 #include "ui/editeur_kit.h"
 
 #include <QDialogButtonBox>
-#include <QInputDialog>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include <array>
@@ -43,12 +44,19 @@ MenuGabarit::MenuGabarit(QWidget* parent) : QMenu(parent) {
     if (const auto mm = demander_saignee(options_.saignee)) options_.saignee = *mm;
   });
   demander_saignee = [this](double actuelle) -> std::optional<double> {
-    bool accepte = false;
-    const double mm =
-        QInputDialog::getDouble(parentWidget(), QStringLiteral("Saignée de découpe"),
-                                QStringLiteral("Largeur du trait de coupe (mm) :"), actuelle, 0, 10, 2, &accepte);
-    if (!accepte) return std::nullopt;
-    return mm;
+    QDialog boite(parentWidget());
+    boite.setWindowTitle(QStringLiteral("Saignée de découpe"));
+    auto* disposition = new QVBoxLayout(&boite);
+    disposition->addWidget(new QLabel(QStringLiteral("Largeur du trait de coupe (mm) :")));
+    auto* mm = new BoiteMm(0, 10, 2, actuelle);
+    mm->setObjectName("txt_saignee");
+    disposition->addWidget(mm);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(boutons, &QDialogButtonBox::accepted, &boite, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, &boite, &QDialog::reject);
+    disposition->addWidget(boutons);
+    if (boite.exec() != QDialog::Accepted) return std::nullopt;
+    return mm->value();
   };
   QAction* kit = addAction(QStringLiteral("Encoches et pattes…"));
   kit->setObjectName("action_kit");

@@ -1,0 +1,64 @@
+// The traps a French modeller falls into, one test each: what is typed is
+// what is read, and no work is lost.
+#include "controle.h"
+#include "fenetre_dans_dossier.h"
+#include "ui/menu_gabarit.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QTableWidget>
+#include <QTimer>
+
+using namespace bilobe;
+
+class TestConfiance : public QObject, FenetreDansDossier {
+  Q_OBJECT
+
+  ui::MenuGabarit* menu() const { return controle<ui::MenuGabarit>(f, "menu_gabarit"); }
+  ui::Frm_Serie* serie() {
+    menu()->findChild<QAction*>("action_serie")->trigger();
+    return f->fenetre_serie();
+  }
+
+  static void taper(QAbstractSpinBox* boite, const QString& texte) {
+    boite->selectAll();
+    QTest::keyClicks(boite, texte);
+    boite->interpretText();
+  }
+
+private slots:
+  void init() { QVERIFY(ouvrir()); }
+  void cleanup() { fermer(); }
+
+  // "0,2" typed in any box of mm is 0.2, never 2, and shows with a point.
+  void virguleDecimaleDansLesBoitesDeMm() {
+    ui::Frm_Serie* s = serie();
+    controle<QGroupBox>(s, "cadre_pattes")->setChecked(true);
+    for (const char* nom : {"txt_saignee", "txt_marge", "txt_largeur_pattes"}) {
+      auto* boite = controle<QDoubleSpinBox>(s, nom);
+      for (const char* texte : {"0,2", "0.2"}) {
+        taper(boite, texte);
+        QVERIFY2(boite->value() == 0.2, nom);
+        QVERIFY2(boite->text().startsWith(QStringLiteral("0.2")), qPrintable(boite->text()));
+      }
+    }
+    auto* encoches = controle<QTableWidget>(s, "tab_encoches");
+    controle<QPushButton>(s, "Bt_AjouterEncoche")->click();
+    encoches->item(0, 1)->setText(QStringLiteral("2,5"));
+    QCOMPARE(encoches->item(0, 1)->text(), QStringLiteral("2.5"));
+
+    // The kerf of the main window's menu, through its own dialog.
+    menu()->show();
+    QTimer::singleShot(0, [] {
+      QWidget* boite = QApplication::activeModalWidget();
+      QVERIFY(boite);
+      taper(controle<QDoubleSpinBox>(boite, "txt_saignee"), QStringLiteral("0,3"));
+      boite->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    menu()->findChild<QAction*>("action_saignee")->trigger();
+    QCOMPARE(menu()->options().saignee, 0.3);
+  }
+};
+
+QTEST_MAIN(TestConfiance)
+#include "test_confiance.moc"
