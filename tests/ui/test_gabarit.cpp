@@ -144,7 +144,8 @@ private slots:
     QDialog* boite = menu->boite_kit();
     QVERIFY(boite && boite->isVisible());
     auto* table = controle<QTableWidget>(boite, "tab_encoches");
-    for (const char* texte : {"0,3", "0.3"}) {
+    // A comma is read as a point; a cell that is no number keeps the dialog open.
+    for (const char* texte : {"abc", "0,3"}) {
       controle<QPushButton>(boite, "Bt_AjouterEncoche")->click();
       controle<QPushButton>(boite, "Bt_AjouterEncoche")->click();
       table->item(0, 0)->setText(QString::fromUtf8(texte));
@@ -154,7 +155,7 @@ private slots:
       controle<QGroupBox>(boite, "cadre_pattes")->setChecked(true);
       FermeBoites boites;
       controle<QDialogButtonBox>(boite, "boutons_kit")->button(QDialogButtonBox::Ok)->click();
-      if (QString::fromUtf8(texte) == "0,3") {
+      if (QString::fromUtf8(texte) == "abc") {
         QCOMPARE(boites.textes.size(), 1);
         QVERIFY(boites.textes.front().startsWith(QStringLiteral("Encoche 1 :")));
         QVERIFY(boite->isVisible());
@@ -163,6 +164,7 @@ private slots:
       }
     }
     QVERIFY(!boite->isVisible());
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("0.3"));
     QCOMPARE(menu->options().encoches.size(), std::size_t(2));
     QVERIFY(controle<bilobe::ui::SurfaceDessin>(f, "Dessin")->image() != avant);
 
