@@ -67,7 +67,32 @@ std::vector<LigneStation> lignes_de(const std::vector<Station>& stations) {
   return lignes;
 }
 
+namespace {
+
+bool chiffre(char c) { return c >= '0' && c <= '9'; }
+
+// With semicolons between positions, a comma between two digits is a
+// decimal comma ("0; 62,5; 125"): its number, or nothing.
+std::optional<std::string_view> virgule_decimale(std::string_view texte) {
+  if (texte.find(';') == std::string_view::npos) return std::nullopt;
+  for (std::size_t k = 1; k + 1 < texte.size(); ++k)
+    if (texte[k] == ',' && chiffre(texte[k - 1]) && chiffre(texte[k + 1])) {
+      const std::size_t debut = texte.find_last_of("; \t\n", k) + 1; // npos + 1 is 0
+      const std::size_t fin = std::min(texte.find_first_of("; \t\n", k), texte.size());
+      return texte.substr(debut, fin - debut);
+    }
+  return std::nullopt;
+}
+
+} // namespace
+
 std::optional<std::vector<double>> lire_positions(std::string_view texte, std::string& defaut) {
+  if (const auto nombre = virgule_decimale(texte)) {
+    defaut = "« " + texte_affichable(std::string(*nombre), 40) +
+             " » : le séparateur décimal est le point (les positions se séparent par des virgules, des "
+             "points-virgules ou des espaces)";
+    return std::nullopt;
+  }
   std::vector<double> positions;
   std::size_t debut = 0;
   while (debut < texte.size()) {

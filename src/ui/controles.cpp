@@ -1,5 +1,7 @@
 #include "ui/controles.h"
 
+#include "ui/modeles/lecture_champ.h"
+
 #include <QFontDatabase>
 
 namespace bilobe::ui {
@@ -102,6 +104,17 @@ QGroupBox* cadre(QWidget* parent, const char* nom, const QString& titre, Place p
   g->setTitle(titre);
   g->setFont(police(8.25, true)); // the caption only: children set their own font
   return g;
+}
+
+void suivre_lecture(QLineEdit* champ) {
+  const auto marquer = [champ] {
+    const auto defaut = defaut_champ(champ->text().toStdString());
+    if (!champ->property("bulle").isValid()) champ->setProperty("bulle", champ->toolTip());
+    champ->setStyleSheet(defaut ? QStringLiteral("QLineEdit { background-color: #ffc8c8; }") : QString());
+    champ->setToolTip(defaut ? QString::fromStdString(*defaut) : champ->property("bulle").toString());
+  };
+  QObject::connect(champ, &QLineEdit::textChanged, champ, marquer);
+  marquer();
 }
 
 } // namespace bilobe::ui

@@ -34,4 +34,8 @@ QCheckBox* case_a_cocher(QWidget* parent, const char* nom, const QString& texte,
 QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, Place p);
 QGroupBox* cadre(QWidget* parent, const char* nom, const QString& titre, Place p);
 
+// A field whose text is not wholly a number turns red and its tooltip says
+// what is read and why; a plain one gets its own tooltip back.
+void suivre_lecture(QLineEdit* champ);
+
 } // namespace bilobe::ui

@@ -40,7 +40,10 @@ Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIX
   construire_menu_gabarit();
   ordre_tabulation();
 
-  for (QLineEdit* c : champs()) connect(c, &QLineEdit::returnPressed, this, &Frm_Bi_Lobe::champ_KeyPress);
+  for (QLineEdit* c : champs()) {
+    connect(c, &QLineEdit::returnPressed, this, &Frm_Bi_Lobe::champ_KeyPress);
+    suivre_lecture(c);
+  }
   connect(Bt_Trace, &QPushButton::clicked, this, &Frm_Bi_Lobe::Bt_Trace_Click);
   connect(Bt_Sauve, &QPushButton::clicked, this, &Frm_Bi_Lobe::Bt_Sauve_Click);
   connect(chk_segh, &QCheckBox::clicked, this, &Frm_Bi_Lobe::chk_segh_Click);

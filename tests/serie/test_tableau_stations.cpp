@@ -63,6 +63,9 @@ TEST(TableauStations, Positions) {
   EXPECT_EQ(lire_positions("", defaut), std::vector<double>{});
   EXPECT_FALSE(lire_positions("0, 4O", defaut));
   EXPECT_NE(defaut.find("« 4O »"), std::string::npos) << defaut;
+  EXPECT_FALSE(lire_positions("0; 62,5; 125", defaut));
+  EXPECT_NE(defaut.find("« 62,5 » : le séparateur décimal est le point"), std::string::npos) << defaut;
+  EXPECT_EQ(lire_positions("0,62,125", defaut), (std::vector<double>{0, 62, 125}));
   EXPECT_EQ(texte_positions({0, 40, 95.5, 1e-5}), "0, 40, 95.5, 1e-05");
 }
 

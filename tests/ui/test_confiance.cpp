@@ -6,6 +6,7 @@
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -57,6 +58,23 @@ private slots:
     });
     menu()->findChild<QAction*>("action_saignee")->trigger();
     QCOMPARE(menu()->options().saignee, 0.3);
+  }
+
+  // "45,5" in a main field is read 45, as always, but the field says so.
+  void champNonNumeriqueEnRouge() {
+    auto* xtot = controle<QLineEdit>(f, "txt_xtot");
+    const QString bulle = xtot->toolTip();
+    xtot->setText(QStringLiteral("45,5"));
+    QVERIFY(!xtot->styleSheet().isEmpty());
+    QCOMPARE(xtot->toolTip(), QStringLiteral("lu 45 : le séparateur décimal est le point"));
+    xtot->setText(QStringLiteral("45.5"));
+    QVERIFY(xtot->styleSheet().isEmpty());
+    QCOMPARE(xtot->toolTip(), bulle);
+
+    ui::Frm_Serie* s = serie();
+    controle<QRadioButton>(s, "opt_positions")->setChecked(true);
+    controle<QLineEdit>(s, "txt_positions")->setText(QStringLiteral("0; 62,5; 125"));
+    QVERIFY(controle<QLineEdit>(s, "txt_positions")->toolTip().contains(QStringLiteral("séparateur décimal")));
   }
 };
 
