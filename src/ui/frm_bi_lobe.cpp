@@ -292,8 +292,8 @@ void Frm_Bi_Lobe::appliquer_champs(const ChampsCouple& champs) {
   for (QWidget* w :
        {static_cast<QWidget*>(lbl_segv), static_cast<QWidget*>(txt_segv), static_cast<QWidget*>(lbl_mm_segv)})
     w->setEnabled(chk_segv->isChecked());
-  raise();
-  activateWindow();
+  // Shown again if it was closed: the former chosen is drawn where it can be seen.
+  montrer_et_activer(this);
   Bt_Trace_Click();
 }
 

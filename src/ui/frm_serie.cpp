@@ -62,6 +62,8 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   txt_nbptseg->setText(qs(fenetre.nbptseg));
   en_remplissage_ = false;
   mettre_a_jour();
+  setWindowModified(false); // nothing typed yet
+  titre();
 
   demander_fichier_a_ouvrir = [this] {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir une série"), dossier_,
@@ -74,6 +76,53 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   demander_dossier = [this] {
     return QFileDialog::getExistingDirectory(this, QStringLiteral("Exporter les couples dans le dossier"), dossier_);
   };
+  demander_enregistrement = [this](const QString& question) {
+    QMessageBox boite(QMessageBox::Question, windowTitle().remove(QStringLiteral("[*]")), question,
+                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    boite.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
+    boite.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
+    boite.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    boite.setDefaultButton(QMessageBox::Save);
+    return static_cast<QMessageBox::StandardButton>(boite.exec());
+  };
+}
+
+// "Planeur.toml[*] - Série de couples": the file, and Qt's mark while edited.
+void Frm_Serie::titre() {
+  const QString nom = fichier_.isEmpty() ? QStringLiteral("sans titre") : QFileInfo(fichier_).fileName();
+  setWindowTitle(nom + QStringLiteral("[*] - Série de couples"));
+}
+
+bool Frm_Serie::modifications_reglees() {
+  if (!isWindowModified()) return true;
+  const QString nom = !txt_nom->text().isEmpty() ? txt_nom->text()
+                      : !fichier_.isEmpty()      ? QFileInfo(fichier_).completeBaseName()
+                                                 : QStringLiteral("la série");
+  switch (demander_enregistrement(QStringLiteral("Enregistrer les modifications de « %1 » ?").arg(nom))) {
+  case QMessageBox::Save:
+    return enregistrer_sous();
+  case QMessageBox::Discard:
+    return true;
+  default:
+    return false;
+  }
+}
+
+void Frm_Serie::closeEvent(QCloseEvent* evenement) {
+  if (modifications_reglees())
+    evenement->accept();
+  else
+    evenement->ignore();
+}
+
+// Asks where, then saves: false when cancelled or failed.
+bool Frm_Serie::enregistrer_sous() {
+  const QString nom = (txt_nom->text().isEmpty() ? QStringLiteral("Fuselage") : txt_nom->text()) + ".toml";
+  const QString propose = !fichier_.isEmpty() ? fichier_ : dossier_.isEmpty() ? nom : QDir(dossier_).filePath(nom);
+  const QString chemin = demander_fichier_a_enregistrer(propose);
+  if (chemin.isEmpty()) return false;
+  enregistrer(chemin);
+  return !isWindowModified();
 }
 
 void Frm_Serie::ajouter_ligne(const LigneStation& ligne) {
@@ -160,6 +209,7 @@ std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
 
 void Frm_Serie::mettre_a_jour() {
   if (en_remplissage_) return;
+  setWindowModified(true);
   QStringList defauts;
   description_ = lire(defauts);
   serie_.reset();
@@ -225,6 +275,7 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   editeur_kit->remplir(kit);
   en_remplissage_ = false;
   mettre_a_jour();
+  setWindowModified(false);
 }
 
 void Frm_Serie::ajouter_station_de_la_fenetre(const ChampsCouple& champs) {
@@ -282,7 +333,9 @@ void Frm_Serie::ouvrir(const QString& chemin) {
                       [this](const QString& texte) { erreur(texte); }))
     return;
   dossier_ = QFileInfo(chemin).absolutePath();
+  fichier_ = chemin;
   remplir(*lue);
+  titre();
 }
 
 void Frm_Serie::enregistrer(const QString& chemin) {
@@ -294,6 +347,9 @@ void Frm_Serie::enregistrer(const QString& chemin) {
       [&] {
         const std::string ecrit = ecrire_fichier(chemin.toStdString(), texte_fuselage(*description_));
         dossier_ = QFileInfo(chemin).absolutePath();
+        fichier_ = chemin;
+        setWindowModified(false);
+        titre();
         montrer(QMessageBox::NoIcon, qs(ecrit), QStringLiteral("Série enregistrée"));
       },
       [this](const QString& texte) { erreur(texte); });

@@ -6,6 +6,7 @@
 #include "ui/vue_svg.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -40,6 +41,13 @@ public:
   std::function<QString()> demander_fichier_a_ouvrir;
   std::function<QString(const QString& propose)> demander_fichier_a_enregistrer;
   std::function<QString()> demander_dossier;
+  // "Enregistrer les modifications de « Planeur » ?": Save, Discard or
+  // Cancel, Qt's question unless replaced.
+  std::function<QMessageBox::StandardButton(const QString& question)> demander_enregistrement;
+
+  // True when nothing edited is left unsaved, asking first if need be
+  // (saving when asked to): false when the user cancels or the save fails.
+  bool modifications_reglees();
 
   // The series the widgets describe now; nothing while a cell or a setting
   // is wrong (what is wrong is then shown in red).
@@ -77,6 +85,7 @@ public slots:
   void mettre_a_jour();
 
 protected:
+  void closeEvent(QCloseEvent* evenement) override;
   void montrer(QMessageBox::Icon icone, const QString& titre, const QString& texte, const QString& details = {});
 
 private:
@@ -111,11 +120,14 @@ private:
   std::optional<DescriptionSerie> lire(QStringList& defauts);
   void montrer_serie(const QStringList& defauts);
   void erreur(const QString& texte);
+  bool enregistrer_sous();
+  void titre();
 
   std::optional<DescriptionSerie> description_;
   std::optional<SerieTracee> serie_;
   bool en_remplissage_ = false; // the widgets change by the program: one update at the end
   QString dossier_;             // of the last file opened, saved or exported
+  QString fichier_;             // the file the series was opened from or saved to
 };
 
 } // namespace bilobe::ui

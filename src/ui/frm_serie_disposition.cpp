@@ -42,7 +42,7 @@ template <typename Disposition> std::pair<QWidget*, Disposition*> conteneur_a_fl
 // of the formers.
 void Frm_Serie::construire() {
   setObjectName("Frm_Serie");
-  setWindowTitle(QStringLiteral("Série de couples"));
+  setWindowTitle(QStringLiteral("[*]Série de couples"));
   auto* principal = new QVBoxLayout(this);
   auto* fichiers = new QHBoxLayout;
   txt_nom = new QLineEdit;
@@ -218,13 +218,10 @@ void Frm_Serie::brancher() {
   connect(Bt_Trier, &QPushButton::clicked, this, &Frm_Serie::Bt_Trier_Click);
   connect(lst_couples, &QListWidget::itemDoubleClicked, this, &Frm_Serie::lst_couples_DblClick);
   connect(Bt_Ouvrir, &QPushButton::clicked, this, [this] {
+    if (!modifications_reglees()) return;
     if (const QString chemin = demander_fichier_a_ouvrir(); !chemin.isEmpty()) ouvrir(chemin);
   });
-  connect(Bt_Enregistrer, &QPushButton::clicked, this, [this] {
-    const QString nom = (txt_nom->text().isEmpty() ? QStringLiteral("Fuselage") : txt_nom->text()) + ".toml";
-    const QString propose = dossier_.isEmpty() ? nom : QDir(dossier_).filePath(nom);
-    if (const QString chemin = demander_fichier_a_enregistrer(propose); !chemin.isEmpty()) enregistrer(chemin);
-  });
+  connect(Bt_Enregistrer, &QPushButton::clicked, this, &Frm_Serie::enregistrer_sous);
   connect(Bt_Exporter, &QPushButton::clicked, this, [this] {
     if (const QString dossier = demander_dossier(); !dossier.isEmpty()) exporter(dossier);
   });

@@ -2,10 +2,12 @@
 // what is read, and no work is lost.
 #include "controle.h"
 #include "fenetre_dans_dossier.h"
+#include "ferme_boites.h"
 #include "ui/menu_gabarit.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -75,6 +77,60 @@ private slots:
     controle<QRadioButton>(s, "opt_positions")->setChecked(true);
     controle<QLineEdit>(s, "txt_positions")->setText(QStringLiteral("0; 62,5; 125"));
     QVERIFY(controle<QLineEdit>(s, "txt_positions")->toolTip().contains(QStringLiteral("séparateur décimal")));
+  }
+
+  // Closing or opening another file after an edit asks first; Annuler keeps
+  // everything, Enregistrer saves, Ne pas enregistrer lets it go.
+  void questionAvantDePerdreLeTravail() {
+    ui::Frm_Serie* s = serie();
+    s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    QCOMPARE(s->windowTitle(), QStringLiteral("planeur.toml[*] - Série de couples"));
+    QVERIFY(!s->isWindowModified());
+    QStringList questions;
+    QMessageBox::StandardButton reponse = QMessageBox::Cancel;
+    s->demander_enregistrement = [&](const QString& q) {
+      questions << q;
+      return reponse;
+    };
+    QVERIFY(s->close()); // nothing edited: no question
+    QVERIFY(questions.isEmpty());
+    s->show();
+    controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("33");
+    QVERIFY(s->isWindowModified());
+
+    int ouvertures = 0;
+    s->demander_fichier_a_ouvrir = [&] {
+      ++ouvertures;
+      return QString();
+    };
+    controle<QPushButton>(s, "Bt_Ouvrir")->click(); // cancelled: no file asked for
+    QVERIFY(!s->close());
+    QCOMPARE(questions, QStringList(2, QStringLiteral("Enregistrer les modifications de « Planeur » ?")));
+    QCOMPARE(ouvertures, 0);
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(1, 1)->text(), QStringLiteral("33"));
+
+    reponse = QMessageBox::Save;
+    s->demander_fichier_a_enregistrer = [&](const QString&) { return chemin("planeur.toml"); };
+    FermeBoites boites;
+    QVERIFY(s->close());
+    QVERIFY(QFile::exists(chemin("planeur.toml")));
+    QVERIFY(!s->isWindowModified());
+
+    s->show();
+    controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("34");
+    reponse = QMessageBox::Discard;
+    QVERIFY(s->close());
+  }
+
+  // A former double-clicked after the main window was closed shows it again.
+  void fenetrePrincipaleRemontree() {
+    ui::Frm_Serie* s = serie();
+    s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    f->close();
+    QVERIFY(!f->isVisible());
+    auto* liste = controle<QListWidget>(s, "lst_couples");
+    emit liste->itemDoubleClicked(liste->item(2));
+    QVERIFY(f->isVisible());
   }
 };
 

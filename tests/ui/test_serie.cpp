@@ -66,7 +66,7 @@ private slots:
     Frm_Serie* s = serie();
     QVERIFY(s != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(s));
-    QCOMPARE(s->windowTitle(), QStringLiteral("Série de couples"));
+    QCOMPARE(s->windowTitle(), QStringLiteral("sans titre[*] - Série de couples"));
     QVERIFY(s->isWindow());
     QVERIFY(!s->isModal());
     s->close();
@@ -295,6 +295,7 @@ private slots:
     Frm_Serie* s = serie();
     s->ouvrir(EXEMPLE);
     controle<QLineEdit>(s, "txt_nom")->setText("en cours");
+    s->demander_enregistrement = [](const QString&) { return QMessageBox::Discard; };
     const QStringList avant = etat(*s);
     const std::string description = texte_fuselage(*s->description());
     QFile mauvais(chemin("mauvais.toml"));
