@@ -34,7 +34,9 @@ std::string legende_gabarit(const Gabarit& g) {
 }
 
 std::string texte_paroi(const Paroi& paroi) {
-  return "paroi " + deux_decimales(paroi.mince) + " à " + deux_decimales(paroi.epaisse) + " mm";
+  const std::string mince = deux_decimales(paroi.mince), epaisse = deux_decimales(paroi.epaisse);
+  if (mince == epaisse) return "paroi " + mince + " mm";
+  return "paroi " + mince + " à " + epaisse + " mm";
 }
 
 } // namespace bilobe

@@ -23,12 +23,12 @@ std::string texte_couples(std::size_t nombre) {
   return std::to_string(nombre) + (nombre == 1 ? " couple" : " couples");
 }
 
-std::string ligne_couple(const CoupleTrace& c, bool avec_anneau) {
+std::string ligne_couple(const CoupleTrace& c, bool pour_la_liste) {
   const Gabarit& g = c.gabarit;
-  std::string ligne = c.couple.nom + " à " + texte_mm(c.couple.position) +
-                      " mm : " + texte_au_centieme(g.piece.largeur()) + " x " + texte_au_centieme(g.piece.hauteur()) +
-                      " mm, ";
-  if (avec_anneau) ligne += "anneau " + texte_au_centieme(g.surface) + " mm², ";
+  std::string ligne =
+      c.couple.nom + " à " + (pour_la_liste ? texte_au_centieme(c.couple.position) : texte_mm(c.couple.position)) +
+      " mm : " + texte_au_centieme(g.piece.largeur()) + " x " + texte_au_centieme(g.piece.hauteur()) + " mm, ";
+  if (!pour_la_liste) ligne += "anneau " + texte_au_centieme(g.surface) + " mm², ";
   return ligne + "paroi mini " + texte_au_centieme(g.paroi.mince) + " mm";
 }
 

@@ -14,9 +14,10 @@ std::string texte_resume_serie(const SerieTracee& serie);
 // "1 couple", "10 couples".
 std::string texte_couples(std::size_t nombre);
 
-// "F2 à 140 mm : 64.5 x 70.25 mm, anneau 512.34 mm², paroi mini 3 mm";
-// without the ring's area for a short list.
-std::string ligne_couple(const CoupleTrace& couple, bool avec_anneau = true);
+// "F2 à 111.1111 mm : 64.5 x 70.25 mm, anneau 512.34 mm², paroi mini 3 mm";
+// for the window's short list, without the ring's area and with the
+// position to the hundredth ("F2 à 111.11 mm : …").
+std::string ligne_couple(const CoupleTrace& couple, bool pour_la_liste = false);
 
 // "Planche 1 (200 x 150 mm) : F2, F3, F4 - occupation 46.7 %"
 std::string ligne_planche(const SerieTracee& serie, int planche);

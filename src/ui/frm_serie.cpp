@@ -239,7 +239,7 @@ void Frm_Serie::montrer_serie(const QStringList& defauts) {
     const auto echec =
         std::find_if(s.echecs.begin(), s.echecs.end(), [&](const EchecCouple& e) { return e.nom == s.tous[i].nom; });
     auto* item =
-        new QListWidgetItem(echec == s.echecs.end() ? qs(ligne_couple(s.couples[trace++], false)) : qs(echec->message));
+        new QListWidgetItem(echec == s.echecs.end() ? qs(ligne_couple(s.couples[trace++], true)) : qs(echec->message));
     item->setData(Qt::UserRole, static_cast<int>(i));
     if (echec != s.echecs.end()) {
       item->setForeground(QColor(0xc0, 0, 0));
@@ -247,6 +247,11 @@ void Frm_Serie::montrer_serie(const QStringList& defauts) {
     }
     lst_couples->addItem(item);
   }
+  // Wide enough for its longest line, within reason: nothing cut off on the right.
+  int largeur = 0;
+  for (int i = 0; i < lst_couples->count(); ++i)
+    largeur = std::max(largeur, lst_couples->fontMetrics().horizontalAdvance(lst_couples->item(i)->text()));
+  lst_couples->setMinimumWidth(std::min(largeur + 2 * lst_couples->frameWidth() + 24, 520));
   lbl_echecs->setText(rouges.join('\n'));
 }
 

@@ -40,8 +40,11 @@ void VueSvg::paintEvent(QPaintEvent*) {
     case_.adjust(MARGE, MARGE, -MARGE, -MARGE);
     if (!dessins_[static_cast<std::size_t>(k)].legende.isEmpty()) {
       p.setPen(Qt::black);
-      p.drawText(case_.adjusted(0, 0, 0, -(case_.height() - HAUTEUR_LEGENDE)), Qt::AlignLeft | Qt::AlignVCenter,
-                 dessins_[static_cast<std::size_t>(k)].legende);
+      // Shortened in the middle when too long: its end ("occupation 46.7 %") stays.
+      const QRectF ligne = case_.adjusted(0, 0, 0, -(case_.height() - HAUTEUR_LEGENDE));
+      p.drawText(ligne, Qt::AlignLeft | Qt::AlignVCenter,
+                 p.fontMetrics().elidedText(dessins_[static_cast<std::size_t>(k)].legende, Qt::ElideMiddle,
+                                            static_cast<int>(ligne.width())));
       case_.adjust(0, HAUTEUR_LEGENDE, 0, 0);
     }
     // The drawing's own proportions, centred in its share.

@@ -157,9 +157,9 @@ TEST_F(Commande, ParoiConstanteEtSaignee) {
   };
   const Cas cas[] = {
       {{}, "paroi 8.33 à 10.00 mm, saignée 0 mm"},
-      {{"--paroi-constante"}, "paroi 10.00 à 10.00 mm, saignée 0 mm"},
+      {{"--paroi-constante"}, "paroi 10.00 mm, saignée 0 mm"},
       {{"--saignee", "0.8"}, "paroi 8.33 à 10.00 mm, saignée 0.8 mm"},
-      {{"--paroi-constante", "--saignee=1"}, "paroi 10.00 à 10.00 mm, saignée 1 mm"},
+      {{"--paroi-constante", "--saignee=1"}, "paroi 10.00 mm, saignée 1 mm"},
   };
   for (const Cas& k : cas) {
     std::vector<std::string> arguments = k.options;

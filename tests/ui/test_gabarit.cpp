@@ -132,7 +132,7 @@ private slots:
       QCOMPARE(lire(reponse.chemin),
                octets_de_la_commande({"--paroi-constante", "--saignee", "1.5", "--format", "dxf"}));
     }
-    QVERIFY(boites.textes.last().endsWith(QStringLiteral("paroi 10.00 à 10.00 mm, saignée 1.5 mm")));
+    QVERIFY(boites.textes.last().endsWith(QStringLiteral("paroi 10.00 mm, saignée 1.5 mm")));
   }
 
   // Notches and tabs from their dialog: a wrong cell keeps it open, OK

@@ -168,7 +168,7 @@ private slots:
     controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("40"); // the widest station wider
     QCOMPARE(redessins.size(), 1);
     QVERIFY(controle<bilobe::ui::VueSvg>(s, "vue_profil")->dessins().at(0).svg != profil);
-    QVERIFY(controle<QListWidget>(s, "lst_couples")->item(2)->text().startsWith("F3 à 222.2222 mm : "));
+    QVERIFY(controle<QListWidget>(s, "lst_couples")->item(2)->text().startsWith("F3 à 222.22 mm : "));
     // A former that cannot be traced: red in the views and named under them.
     controle<QTableWidget>(s, "tab_stations")->item(3, 1)->setText("2"); // narrower than its junction point
     QVERIFY(s->serie());
