@@ -226,6 +226,8 @@ void Frm_Bi_Lobe::construire_menu_gabarit() {
   connect(menu_gabarit, &MenuGabarit::exportDemande, this, &Frm_Bi_Lobe::exporter_gabarit);
   connect(menu_gabarit, &MenuGabarit::serieDemandee, this, &Frm_Bi_Lobe::ouvrir_serie);
   connect(menu_gabarit, &MenuGabarit::kitChange, this, &Frm_Bi_Lobe::Bt_Trace_Click);
+  // The menu's keys work anywhere in the window, not only while it is open.
+  addActions(menu_gabarit->actions());
   Dessin->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Dessin, &QWidget::customContextMenuRequested, this, &Frm_Bi_Lobe::Dessin_ContextMenu);
   demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {

@@ -15,9 +15,10 @@ namespace bilobe::ui {
 namespace {
 
 const std::array<MenuGabarit::Entree, 3> ENTREES{{
-    {FormatGabarit::Svg, "Exporter le gabarit SVG…", "Exporter le gabarit SVG", "Gabarit SVG (*.svg)"},
-    {FormatGabarit::Dxf, "Exporter le gabarit DXF…", "Exporter le gabarit DXF", "Gabarit DXF (*.dxf)"},
-    {FormatGabarit::Pdf, "Imprimer le gabarit (PDF 1:1)…", "Imprimer le gabarit (PDF 1:1)", "Gabarit PDF (*.pdf)"},
+    {FormatGabarit::Svg, "Exporter le gabarit SVG…", "Exporter le gabarit SVG", "Gabarit SVG (*.svg)", "Ctrl+Shift+S"},
+    {FormatGabarit::Dxf, "Exporter le gabarit DXF…", "Exporter le gabarit DXF", "Gabarit DXF (*.dxf)", "Ctrl+Shift+D"},
+    {FormatGabarit::Pdf, "Imprimer le gabarit (PDF 1:1)…", "Imprimer le gabarit (PDF 1:1)", "Gabarit PDF (*.pdf)",
+     "Ctrl+Shift+P"},
 }};
 
 } // namespace
@@ -30,16 +31,20 @@ const MenuGabarit::Entree& MenuGabarit::entree(FormatGabarit format) {
 
 MenuGabarit::MenuGabarit(QWidget* parent) : QMenu(parent) {
   setObjectName("menu_gabarit");
-  for (const Entree& e : ENTREES)
-    connect(addAction(QString::fromUtf8(e.texte)), &QAction::triggered, this,
-            [this, format = e.format] { emit exportDemande(format); });
+  for (const Entree& e : ENTREES) {
+    QAction* a = addAction(QString::fromUtf8(e.texte));
+    a->setShortcut(QKeySequence(QString::fromLatin1(e.raccourci)));
+    connect(a, &QAction::triggered, this, [this, format = e.format] { emit exportDemande(format); });
+  }
   addSeparator();
   QAction* paroi = addAction(QStringLiteral("Paroi d'épaisseur constante"));
   paroi->setObjectName("action_paroi_constante");
   paroi->setCheckable(true);
+  paroi->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
   connect(paroi, &QAction::toggled, this, [this](bool coche) { options_.paroi_constante = coche; });
   QAction* saignee = addAction(QStringLiteral("Saignée de découpe…"));
   saignee->setObjectName("action_saignee");
+  saignee->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
   connect(saignee, &QAction::triggered, this, [this] {
     if (const auto mm = demander_saignee(options_.saignee)) options_.saignee = *mm;
   });
@@ -60,10 +65,12 @@ MenuGabarit::MenuGabarit(QWidget* parent) : QMenu(parent) {
   };
   QAction* kit = addAction(QStringLiteral("Encoches et pattes…"));
   kit->setObjectName("action_kit");
+  kit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
   connect(kit, &QAction::triggered, this, &MenuGabarit::ouvrir_boite_kit);
   addSeparator();
   QAction* serie = addAction(QStringLiteral("Série de couples…"));
   serie->setObjectName("action_serie");
+  serie->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+R")));
   connect(serie, &QAction::triggered, this, &MenuGabarit::serieDemandee);
 }
 

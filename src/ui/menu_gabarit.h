@@ -27,6 +27,7 @@ public:
     const char* texte;
     const char* titre;
     const char* filtre;
+    const char* raccourci;
   };
   static const Entree& entree(FormatGabarit format);
 

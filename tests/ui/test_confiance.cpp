@@ -132,6 +132,24 @@ private slots:
     emit liste->itemDoubleClicked(liste->item(2));
     QVERIFY(f->isVisible());
   }
+
+  // Every entry of the preview's menu has its own keys, shown in the menu,
+  // and they work from any field of the main window.
+  void raccourcisDuMenu() {
+    QSet<QString> vus;
+    for (const QAction* a : menu()->actions()) {
+      if (a->isSeparator()) continue;
+      QVERIFY2(!a->shortcut().isEmpty(), qPrintable(a->text()));
+      vus.insert(a->shortcut().toString());
+    }
+    QCOMPARE(vus.size(), static_cast<int>(menu()->actions().size() - 2)); // two separators
+    QVERIFY(f->fenetre_serie() == nullptr);
+    controle<QLineEdit>(f, "txt_ytot")->setFocus();
+    QTest::keyClick(controle<QLineEdit>(f, "txt_ytot"), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(f->fenetre_serie() != nullptr && f->fenetre_serie()->isVisible());
+    QTest::keyClick(controle<QLineEdit>(f, "txt_ytot"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(menu()->options().paroi_constante);
+  }
 };
 
 QTEST_MAIN(TestConfiance)
