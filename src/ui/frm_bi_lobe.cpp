@@ -4,12 +4,14 @@
 #include "ui/boites.h"
 #include "ui/controles.h"
 #include "ui/gestion_erreurs.h"
+#include "ui/modeles/placement.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
 
 #include <algorithm>
 #include <vector>
@@ -260,6 +262,19 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
       [this](const QString& texte) { montrer_erreur(texte); });
 }
 
+// Within the screen's free area, beside this window where there is room.
+void Frm_Bi_Lobe::placer_a_cote_de_moi(QWidget* fenetre, QSize voulue) const {
+  const QScreen* ecran = screen();
+  if (!ecran) return;
+  // Room for a window manager's frame and title bar, which Qt only knows once shown.
+  const QSize cadre(16, 48);
+  const auto en_rectangle = [](const QRect& r) { return Rectangle{r.x(), r.y(), r.width(), r.height()}; };
+  const Rectangle r = placer_a_cote(en_rectangle(frameGeometry()), voulue.width() + cadre.width(),
+                                    voulue.height() + cadre.height(), en_rectangle(ecran->availableGeometry()));
+  fenetre->resize(r.largeur - cadre.width(), r.hauteur - cadre.height());
+  fenetre->move(r.x, r.y);
+}
+
 void Frm_Bi_Lobe::ouvrir_serie() {
   sans_exception(
       [this] {
@@ -268,6 +283,7 @@ void Frm_Bi_Lobe::ouvrir_serie() {
           connect(serie_.get(), &Frm_Serie::coupleChoisi, this, &Frm_Bi_Lobe::appliquer_champs);
           connect(serie_.get(), &Frm_Serie::stationDeLaFenetreDemandee, this,
                   [this] { serie_->ajouter_station_de_la_fenetre(lire_champs()); });
+          placer_a_cote_de_moi(serie_.get(), Frm_Serie::TAILLE_VOULUE);
         }
         montrer_et_activer(serie_.get());
       },

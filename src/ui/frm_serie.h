@@ -54,6 +54,8 @@ public:
   const std::optional<DescriptionSerie>& description() const { return description_; }
   // Its formers as last drawn.
   const std::optional<SerieTracee>& serie() const { return serie_; }
+  // Its size when there is room for it.
+  static constexpr QSize TAILLE_VOULUE{1280, 860};
   // The progress shows when an export takes longer than this.
   int progression_apres_ms = 500;
 

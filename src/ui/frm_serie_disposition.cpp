@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -43,7 +44,18 @@ template <typename Disposition> std::pair<QWidget*, Disposition*> conteneur_a_fl
 void Frm_Serie::construire() {
   setObjectName("Frm_Serie");
   setWindowTitle(QStringLiteral("[*]Série de couples"));
-  auto* principal = new QVBoxLayout(this);
+  // Everything in a scroll area: a window made small keeps its fields
+  // readable and scrolls rather than crushing them.
+  auto* contenu = new QWidget;
+  auto* defilement = new QScrollArea;
+  defilement->setObjectName("defilement");
+  defilement->setWidgetResizable(true);
+  defilement->setFrameShape(QFrame::NoFrame);
+  defilement->setWidget(contenu);
+  auto* racine = new QVBoxLayout(this);
+  racine->setContentsMargins(0, 0, 0, 0);
+  racine->addWidget(defilement);
+  auto* principal = new QVBoxLayout(contenu);
   auto* fichiers = new QHBoxLayout;
   txt_nom = new QLineEdit;
   txt_nom->setObjectName("txt_nom");
@@ -67,7 +79,7 @@ void Frm_Serie::construire() {
   haut->addWidget(construire_reglages());
   principal->addLayout(haut, 2);
   principal->addWidget(construire_vues(), 3);
-  resize(1280, 860);
+  resize(TAILLE_VOULUE);
   // Each control named as in the code, for the tests to find it.
   const std::pair<QObject*, const char*> noms[] = {
       {opt_nombre, "opt_nombre"},

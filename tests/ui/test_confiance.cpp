@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -149,6 +150,23 @@ private slots:
     QVERIFY(f->fenetre_serie() != nullptr && f->fenetre_serie()->isVisible());
     QTest::keyClick(controle<QLineEdit>(f, "txt_ytot"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(menu()->options().paroi_constante);
+  }
+
+  // The series window opens within the screen's free area, whatever the
+  // scale (this test runs again at 1.5), and scrolls when made small.
+  void serieDansLEcran() {
+    ui::Frm_Serie* s = serie();
+    const QRect libre = f->screen()->availableGeometry();
+    QVERIFY2(libre.contains(s->frameGeometry()), qPrintable(QStringLiteral("%1x%2 dans %3x%4")
+                                                                .arg(s->frameGeometry().width())
+                                                                .arg(s->frameGeometry().height())
+                                                                .arg(libre.width())
+                                                                .arg(libre.height())));
+    s->resize(s->minimumSizeHint());
+    QVERIFY(controle<QPushButton>(s, "Bt_Exporter")->height() >=
+            controle<QPushButton>(s, "Bt_Exporter")->sizeHint().height());
+    QVERIFY(controle<QLineEdit>(s, "txt_nbptel")->height() >=
+            controle<QLineEdit>(s, "txt_nbptel")->minimumSizeHint().height());
   }
 };
 
