@@ -221,13 +221,15 @@ void Frm_Serie::mettre_a_jour() {
 
 void Frm_Serie::montrer_serie(const QStringList& defauts) {
   QStringList rouges = defauts;
-  lst_couples->clear();
+  // While something is wrong, the last good views and list stay, greyed,
+  // with the red sentence under them.
+  for (QWidget* w : std::initializer_list<QWidget*>{vue_profil, vue_planches, lst_couples})
+    w->setEnabled(serie_.has_value());
   if (!serie_) {
-    vue_profil->montrer({});
-    vue_planches->montrer({});
     lbl_echecs->setText(rouges.join('\n'));
     return;
   }
+  lst_couples->clear();
   const SerieTracee& s = *serie_;
   vue_profil->montrer({{QString(), contenu_profil_svg(s)}});
   std::vector<VueSvg::Dessin> planches;

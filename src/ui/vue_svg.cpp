@@ -55,6 +55,7 @@ void VueSvg::paintEvent(QPaintEvent*) {
     const QRectF cible(case_.center() - QPointF(vue.width() / 2, vue.height() / 2), vue);
     rendus_[static_cast<std::size_t>(k)]->render(&p, cible);
   }
+  if (!isEnabled()) p.fillRect(rect(), QColor(255, 255, 255, 160)); // greyed: what was last drawn
 }
 
 } // namespace bilobe::ui

@@ -168,6 +168,22 @@ private slots:
     QVERIFY(controle<QLineEdit>(s, "txt_nbptel")->height() >=
             controle<QLineEdit>(s, "txt_nbptel")->minimumSizeHint().height());
   }
+
+  // A faulty cell keeps the last good views and list, greyed.
+  void vuesGardeesGriseesSurUneFaute() {
+    ui::Frm_Serie* s = serie();
+    s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    auto* profil = controle<ui::VueSvg>(s, "vue_profil");
+    const std::string avant = profil->dessins().at(0).svg;
+    controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("abc");
+    QCOMPARE(profil->dessins().at(0).svg, avant);
+    QVERIFY(!profil->isEnabled());
+    QCOMPARE(controle<QListWidget>(s, "lst_couples")->count(), 10);
+    QVERIFY(!controle<QLabel>(s, "lbl_echecs")->text().isEmpty());
+    controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("33");
+    QVERIFY(profil->isEnabled());
+    QVERIFY(profil->dessins().at(0).svg != avant);
+  }
 };
 
 QTEST_MAIN(TestConfiance)
