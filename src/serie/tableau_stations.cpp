@@ -67,6 +67,26 @@ std::vector<LigneStation> lignes_de(const std::vector<Station>& stations) {
   return lignes;
 }
 
+std::optional<LigneStation> station_interpolee(const DescriptionSerie& d, double position) {
+  if (!(position >= d.stations.front().position && position <= d.stations.back().position)) return std::nullopt;
+  const CoupleSerie c = couples_aux({position}, courbes_de(d), d).front();
+  LigneStation ligne;
+  ligne[0] = texte_exact(position);
+  for (std::size_t k = 0; k < NB_COTES; ++k) ligne[k + 1] = texte_exact(c.cotes[k]);
+  return ligne;
+}
+
+std::size_t rang_pour(const std::vector<LigneStation>& lignes, double position) {
+  for (std::size_t r = 0; r < lignes.size(); ++r) {
+    if (!est_un_nombre(lignes[r][0])) continue;
+    try {
+      if (lire_nombre(lignes[r][0]) > position) return r;
+    } catch (const ErreurExecution&) { // a position too large to read: after it all the same
+    }
+  }
+  return lignes.size();
+}
+
 namespace {
 
 bool chiffre(char c) { return c >= '0' && c <= '9'; }

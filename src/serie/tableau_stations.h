@@ -34,6 +34,15 @@ StationsLues lire_stations(const std::vector<LigneStation>& lignes);
 // The texts of stations, each number the shortest that reads back the same.
 std::vector<LigneStation> lignes_de(const std::vector<Station>& stations);
 
+// The station the series gives at `position`: each dimension read on its
+// curve and rounded to the hundredth, as the formers are. Nothing outside
+// the first and last stations. The description must be valid.
+std::optional<LigneStation> station_interpolee(const DescriptionSerie& description, double position);
+
+// Where a row at `position` goes among rows in order of position: before the
+// first whose position reads larger.
+std::size_t rang_pour(const std::vector<LigneStation>& lignes, double position);
+
 // "0, 40, 95.5": positions of formers, separated by commas, semicolons or
 // blanks. Nothing when a piece is not a number; `defaut` then says which.
 std::optional<std::vector<double>> lire_positions(std::string_view texte, std::string& defaut);

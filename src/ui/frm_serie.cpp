@@ -8,13 +8,17 @@
 #include "serie/planches.h"
 #include "serie/profil_svg.h"
 #include "serie/resume_serie.h"
+#include "ui/boite_mm.h"
 #include "ui/boites.h"
 #include "ui/gestion_erreurs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <new>
@@ -75,6 +79,22 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   };
   demander_dossier = [this] {
     return QFileDialog::getExistingDirectory(this, QStringLiteral("Exporter les couples dans le dossier"), dossier_);
+  };
+  demander_position = [this](double premiere, double derniere) -> std::optional<double> {
+    QDialog boite(this);
+    boite.setWindowTitle(QStringLiteral("Insérer une station"));
+    auto* disposition = new QVBoxLayout(&boite);
+    disposition->addWidget(new QLabel(QStringLiteral("Position depuis le nez, de %1 à %2 mm :")
+                                          .arg(qs(texte_exact(premiere)), qs(texte_exact(derniere)))));
+    auto* position = new BoiteMm(premiere, derniere, 2, (premiere + derniere) / 2);
+    position->setObjectName("txt_position_station");
+    disposition->addWidget(position);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(boutons, &QDialogButtonBox::accepted, &boite, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, &boite, &QDialog::reject);
+    disposition->addWidget(boutons);
+    if (boite.exec() != QDialog::Accepted) return std::nullopt;
+    return position->value();
   };
   demander_enregistrement = [this](const QString& question) {
     QMessageBox boite(QMessageBox::Question, windowTitle().remove(QStringLiteral("[*]")), question,
@@ -303,6 +323,36 @@ void Frm_Serie::Bt_Ajouter_Click() {
                    [&](const QString&) { nouvelle[0].clear(); });
   ajouter_ligne(nouvelle);
   mettre_a_jour();
+}
+
+// A station where the series passes now, at a position asked for: the
+// fuselage keeps its shape and its length.
+void Frm_Serie::Bt_Inserer_Click() {
+  if (!description_) {
+    erreur(QStringLiteral("La station ne peut pas être insérée : ") + lbl_echecs->text().section('\n', 0, 0));
+    return;
+  }
+  const double premiere = description_->stations.front().position, derniere = description_->stations.back().position;
+  const auto position = demander_position(premiere, derniere);
+  if (!position) return;
+  sans_exception(
+      [&] {
+        const auto ligne = station_interpolee(*description_, *position);
+        if (!ligne) {
+          erreur(QStringLiteral("La position doit être entre la première et la dernière station (%1 à %2 mm).")
+                     .arg(qs(texte_exact(premiere)), qs(texte_exact(derniere))));
+          return;
+        }
+        const int r = static_cast<int>(rang_pour(lignes(), *position));
+        const bool ancien = tab_stations->blockSignals(true);
+        tab_stations->insertRow(r);
+        for (std::size_t c = 0; c < ligne->size(); ++c)
+          tab_stations->setItem(r, static_cast<int>(c), new QTableWidgetItem(qs((*ligne)[c])));
+        tab_stations->blockSignals(ancien);
+        tab_stations->setCurrentCell(r, 0);
+        mettre_a_jour();
+      },
+      [this](const QString& texte) { erreur(texte); });
 }
 
 void Frm_Serie::Bt_Supprimer_Click() {

@@ -41,6 +41,8 @@ public:
   std::function<QString()> demander_fichier_a_ouvrir;
   std::function<QString(const QString& propose)> demander_fichier_a_enregistrer;
   std::function<QString()> demander_dossier;
+  // The position of a station to insert, between these; nothing when cancelled.
+  std::function<std::optional<double>(double premiere, double derniere)> demander_position;
   // "Enregistrer les modifications de « Planeur » ?": Save, Discard or
   // Cancel, Qt's question unless replaced.
   std::function<QMessageBox::StandardButton(const QString& question)> demander_enregistrement;
@@ -77,6 +79,7 @@ signals:
 public slots:
   void ajouter_station_de_la_fenetre(const bilobe::ChampsCouple& champs);
   void Bt_Ajouter_Click();
+  void Bt_Inserer_Click();
   void Bt_Supprimer_Click();
   void Bt_Trier_Click();
   void ouvrir(const QString& chemin);
@@ -94,7 +97,7 @@ private:
   // The controls; each carries its name as its objectName, for the tests.
   QLineEdit* txt_nom;
   QTableWidget* tab_stations; // position, then the eight dimensions
-  QPushButton *Bt_Ajouter, *Bt_Supprimer, *Bt_Trier;
+  QPushButton *Bt_Ajouter, *Bt_Inserer, *Bt_Supprimer, *Bt_Trier;
   QRadioButton *opt_nombre, *opt_positions;
   QSpinBox* txt_nombre;
   QLineEdit* txt_positions;

@@ -121,7 +121,9 @@ QWidget* Frm_Serie::construire_stations() {
   Bt_Ajouter = bouton(QStringLiteral("Ajouter une station"), "Bt_Ajouter");
   Bt_Supprimer = bouton(QStringLiteral("Supprimer la station"), "Bt_Supprimer");
   Bt_Trier = bouton(QStringLiteral("Trier par position"), "Bt_Trier");
+  Bt_Inserer = bouton(QStringLiteral("Insérer une station…"), "Bt_Inserer");
   boutons->addWidget(Bt_Ajouter);
+  boutons->addWidget(Bt_Inserer);
   boutons->addWidget(Bt_Supprimer);
   boutons->addWidget(Bt_Trier);
   boutons->addStretch();
@@ -226,6 +228,7 @@ void Frm_Serie::brancher() {
   connect(cmb_interpolation, &QComboBox::currentIndexChanged, this, maj);
   connect(editeur_kit, &EditeurKit::modifie, this, maj);
   connect(Bt_Ajouter, &QPushButton::clicked, this, &Frm_Serie::Bt_Ajouter_Click);
+  connect(Bt_Inserer, &QPushButton::clicked, this, &Frm_Serie::Bt_Inserer_Click);
   connect(Bt_Supprimer, &QPushButton::clicked, this, &Frm_Serie::Bt_Supprimer_Click);
   connect(Bt_Trier, &QPushButton::clicked, this, &Frm_Serie::Bt_Trier_Click);
   connect(lst_couples, &QListWidget::itemDoubleClicked, this, &Frm_Serie::lst_couples_DblClick);

@@ -69,6 +69,23 @@ TEST(TableauStations, Positions) {
   EXPECT_EQ(texte_positions({0, 40, 95.5, 1e-5}), "0, 40, 95.5, 1e-05");
 }
 
+// A station inserted where the series already passes: the formers stay
+// where they were, and a position off the fuselage is refused.
+TEST(TableauStations, StationInsereeSurLaSerie) {
+  DescriptionSerie d;
+  d.nombre = 5;
+  d.stations = {{0, {20, 40, 12, 24, 30, 0, 0, 3}}, {400, {40, 80, 24, 48, 60, 0, 0, 3}}};
+  const auto ligne = station_interpolee(d, 100);
+  ASSERT_TRUE(ligne);
+  EXPECT_EQ(*ligne, (LigneStation{"100", "25", "50", "15", "30", "37.5", "0", "0", "3"}));
+  EXPECT_FALSE(station_interpolee(d, -1));
+  EXPECT_FALSE(station_interpolee(d, 401));
+  const std::vector<LigneStation> lignes = lignes_de(d.stations);
+  EXPECT_EQ(rang_pour(lignes, 100), 1u);
+  EXPECT_EQ(rang_pour(lignes, 500), 2u);
+  EXPECT_EQ(rang_pour(lignes, -5), 0u);
+}
+
 // Random descriptions, with names and texts that need escaping, written and
 // read back.
 TEST(FichierFuselage, EcritPuisRelu) {

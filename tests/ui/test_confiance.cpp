@@ -184,6 +184,24 @@ private slots:
     QVERIFY(profil->isEnabled());
     QVERIFY(profil->dessins().at(0).svg != avant);
   }
+
+  // "Insérer une station…" puts a station where the series passes: the
+  // fuselage keeps its length and its formers.
+  void stationInseree() {
+    ui::Frm_Serie* s = serie();
+    s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    const auto avant = s->serie()->tous;
+    s->demander_position = [](double premiere, double derniere) -> std::optional<double> {
+      return premiere < 100 && derniere > 100 ? std::optional<double>(100) : std::nullopt;
+    };
+    controle<QPushButton>(s, "Bt_Inserer")->click();
+    auto* table = controle<QTableWidget>(s, "tab_stations");
+    QCOMPARE(table->rowCount(), 5);
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("100"));
+    const auto apres = s->serie()->tous;
+    QCOMPARE(apres.size(), avant.size());
+    QCOMPARE(apres.back().position, avant.back().position);
+  }
 };
 
 QTEST_MAIN(TestConfiance)
