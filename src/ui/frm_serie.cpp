@@ -414,6 +414,16 @@ void Frm_Serie::enregistrer(const QString& chemin) {
 
 // The files of bilobe-serie, by its code; the progress shows in the window
 // when the export takes more than half a second.
+FormatsSerie Frm_Serie::formats() const {
+  FormatsSerie f;
+  f.dat = chk_format_dat->isChecked();
+  f.svg = chk_format_svg->isChecked();
+  f.dxf = chk_format_dxf->isChecked();
+  f.pdf = chk_format_pdf->isChecked();
+  f.plan = chk_format_plan->isChecked();
+  return f;
+}
+
 void Frm_Serie::exporter(const QString& dossier) {
   if (!description_) {
     erreur(QStringLiteral("La série ne peut pas être exportée : ") + lbl_echecs->text().section('\n', 0, 0));
@@ -437,8 +447,7 @@ void Frm_Serie::exporter(const QString& dossier) {
   setEnabled(false);
   sans_exception(
       [&] {
-        const SerieExportee exportee =
-            exporter_serie(*description_, dossier.toStdString(), FormatsSerie{}, progression);
+        const SerieExportee exportee = exporter_serie(*description_, dossier.toStdString(), formats(), progression);
         dossier_ = dossier;
         finir();
         montrer(QMessageBox::NoIcon, dossier,

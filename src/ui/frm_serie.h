@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serie/ecriture_serie.h"
 #include "serie/serie_imbriquee.h"
 #include "serie/tableau_stations.h"
 #include "ui/editeur_kit.h"
@@ -112,6 +113,9 @@ private:
   QLabel* lbl_echecs; // what cannot be made, in red
   QListWidget* lst_couples;
   QPushButton *Bt_Ouvrir, *Bt_Enregistrer, *Bt_Exporter;
+  // What "Exporter…" writes, as bilobe-serie's --format: dat, svg, dxf, pdf, plan.
+  QCheckBox *chk_format_dat, *chk_format_svg, *chk_format_dxf, *chk_format_pdf, *chk_format_plan;
+  FormatsSerie formats() const;
   QProgressBar* barre_progression;
 
   void construire();

@@ -67,6 +67,18 @@ void Frm_Serie::construire() {
   fichiers->addWidget(Bt_Ouvrir);
   fichiers->addWidget(Bt_Enregistrer);
   fichiers->addWidget(Bt_Exporter);
+  const std::pair<QCheckBox**, std::pair<const char*, const char*>> formats[] = {
+      {&chk_format_dat, {"chk_format_dat", ".DAT"}},
+      {&chk_format_svg, {"chk_format_svg", "SVG"}},
+      {&chk_format_dxf, {"chk_format_dxf", "DXF"}},
+      {&chk_format_pdf, {"chk_format_pdf", "PDF"}},
+      {&chk_format_plan, {"chk_format_plan", "Plan"}}};
+  for (const auto& [c, nom_texte] : formats) {
+    *c = new QCheckBox(QString::fromUtf8(nom_texte.second));
+    (*c)->setObjectName(nom_texte.first);
+    (*c)->setChecked(true);
+    fichiers->addWidget(*c);
+  }
   principal->addLayout(fichiers);
   auto* haut = new QHBoxLayout;
   // The stations, and in a tab beside them the notches and tabs every former shares.

@@ -1,5 +1,6 @@
 // The traps a French modeller falls into, one test each: what is typed is
 // what is read, and no work is lost.
+#include "cli/commande_serie.h"
 #include "controle.h"
 #include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
@@ -201,6 +202,26 @@ private slots:
     const auto apres = s->serie()->tous;
     QCOMPARE(apres.size(), avant.size());
     QCOMPARE(apres.back().position, avant.back().position);
+  }
+
+  // "Exporter…" writes the formats ticked, as --format does.
+  void exportDesFormatsChoisis() {
+    ui::Frm_Serie* s = serie();
+    s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    controle<QCheckBox>(s, "chk_format_dat")->setChecked(false);
+    controle<QCheckBox>(s, "chk_format_plan")->setChecked(false);
+    s->demander_dossier = [this] { return chemin("fenetre"); };
+    FermeBoites boites;
+    controle<QPushButton>(s, "Bt_Exporter")->click();
+    QTRY_COMPARE(boites.textes.size(), 1);
+    std::ostringstream out, err;
+    QCOMPARE(cli::executer_serie(
+                 {BILOBE_EXEMPLES "/planeur.toml", "-o", chemin("commande").toStdString(), "--format", "svg,dxf,pdf"},
+                 out, err),
+             0);
+    const QStringList noms = QDir(chemin("commande")).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(QDir(chemin("fenetre")).entryList(QDir::Files, QDir::Name), noms);
+    QVERIFY(noms.contains(QStringLiteral("Couples.pdf")) && !noms.contains(QStringLiteral("Plan.pdf")));
   }
 };
 
