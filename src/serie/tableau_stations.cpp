@@ -5,6 +5,8 @@
 #include "common/texte_affichable.h"
 #include "common/texte_nombre.h"
 
+#include <algorithm>
+
 namespace bilobe {
 
 namespace {
@@ -74,6 +76,32 @@ std::optional<LigneStation> station_interpolee(const DescriptionSerie& d, double
   ligne[0] = texte_exact(position);
   for (std::size_t k = 0; k < NB_COTES; ++k) ligne[k + 1] = texte_exact(c.cotes[k]);
   return ligne;
+}
+
+std::vector<std::vector<std::string>> cellules_collees(std::string_view texte) {
+  std::vector<std::vector<std::string>> lignes;
+  std::size_t debut = 0;
+  while (debut < texte.size()) {
+    std::size_t fin = texte.find('\n', debut);
+    if (fin == std::string_view::npos) fin = texte.size();
+    std::string_view ligne = texte.substr(debut, fin - debut);
+    if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
+    debut = fin + 1;
+    std::vector<std::string> cellules;
+    std::size_t d = 0;
+    for (;;) {
+      const std::size_t f = std::min(ligne.find_first_of("\t;", d), ligne.size());
+      std::string cellule(ligne.substr(d, f - d));
+      const std::size_t a = cellule.find_first_not_of(" "), b = cellule.find_last_not_of(" ");
+      cellule = a == std::string::npos ? std::string() : cellule.substr(a, b - a + 1);
+      std::replace(cellule.begin(), cellule.end(), ',', '.');
+      cellules.push_back(std::move(cellule));
+      if (f == ligne.size()) break;
+      d = f + 1;
+    }
+    lignes.push_back(std::move(cellules));
+  }
+  return lignes;
 }
 
 std::size_t rang_pour(const std::vector<LigneStation>& lignes, double position) {

@@ -39,6 +39,11 @@ std::vector<LigneStation> lignes_de(const std::vector<Station>& stations);
 // the first and last stations. The description must be valid.
 std::optional<LigneStation> station_interpolee(const DescriptionSerie& description, double position);
 
+// Rows pasted from a spreadsheet: lines, cells between tabs or semicolons,
+// blanks around them dropped, a decimal comma made a point ("62,5" is
+// "62.5"). A last empty line is not a row.
+std::vector<std::vector<std::string>> cellules_collees(std::string_view texte);
+
 // Where a row at `position` goes among rows in order of position: before the
 // first whose position reads larger.
 std::size_t rang_pour(const std::vector<LigneStation>& lignes, double position);

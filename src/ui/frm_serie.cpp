@@ -68,6 +68,7 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   mettre_a_jour();
   setWindowModified(false); // nothing typed yet
   titre();
+  brancher_edition();
 
   demander_fichier_a_ouvrir = [this] {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir une série"), dossier_,
@@ -230,6 +231,7 @@ std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
 void Frm_Serie::mettre_a_jour() {
   if (en_remplissage_) return;
   setWindowModified(true);
+  retenir();
   QStringList defauts;
   description_ = lire(defauts);
   serie_.reset();
@@ -303,6 +305,9 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   en_remplissage_ = false;
   mettre_a_jour();
   setWindowModified(false);
+  // A file opened starts a history of its own.
+  historique_.clear();
+  etat_retenu_ = etat();
 }
 
 void Frm_Serie::ajouter_station_de_la_fenetre(const ChampsCouple& champs) {

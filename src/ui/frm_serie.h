@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
@@ -59,6 +60,8 @@ public:
   const std::optional<SerieTracee>& serie() const { return serie_; }
   // Its size when there is room for it.
   static constexpr QSize TAILLE_VOULUE{1280, 860};
+  // Every edit of the table and the series' settings, to undo and redo.
+  QUndoStack& historique() { return historique_; }
   // The progress shows when an export takes longer than this.
   int progression_apres_ms = 500;
 
@@ -89,6 +92,11 @@ public slots:
   void lst_couples_DblClick(QListWidgetItem* item);
   // Reads everything again and redraws the views and the list.
   void mettre_a_jour();
+  // The stations table's clipboard: rows from a spreadsheet pasted at the
+  // current cell, the selection copied as tab-separated text, cleared.
+  void coller();
+  void copier() const;
+  void effacer();
 
 protected:
   void closeEvent(QCloseEvent* evenement) override;
@@ -129,6 +137,12 @@ private:
   std::optional<DescriptionSerie> lire(QStringList& defauts);
   void montrer_serie(const QStringList& defauts);
   void erreur(const QString& texte);
+  void brancher_edition();
+  // The texts and ticks of the table and the settings, and back.
+  QStringList etat() const;
+  void restaurer(const QStringList& etat);
+  void retenir();
+  friend class ChangementSerie;
   bool enregistrer_sous();
   void titre();
 
@@ -137,6 +151,9 @@ private:
   bool en_remplissage_ = false; // the widgets change by the program: one update at the end
   QString dossier_;             // of the last file opened, saved or exported
   QString fichier_;             // the file the series was opened from or saved to
+  QUndoStack historique_;
+  QStringList etat_retenu_; // as the last change left it
+  bool en_retour_ = false;  // undone or redone: not a change of its own
 };
 
 } // namespace bilobe::ui

@@ -86,6 +86,17 @@ TEST(TableauStations, StationInsereeSurLaSerie) {
   EXPECT_EQ(rang_pour(lignes, -5), 0u);
 }
 
+TEST(TableauStations, CellulesCollees) {
+  using Lignes = std::vector<std::vector<std::string>>;
+  const std::pair<const char*, Lignes> cas[] = {
+      {"0\t18\t22\n250\t32,5\t40\n", {{"0", "18", "22"}, {"250", "32.5", "40"}}},
+      {"0;18 ; 22\r\n", {{"0", "18", "22"}}},
+      {"62,5", {{"62.5"}}},
+      {"1\t\t3", {{"1", "", "3"}}},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(cellules_collees(texte), attendu) << texte;
+}
+
 // Random descriptions, with names and texts that need escaping, written and
 // read back.
 TEST(FichierFuselage, EcritPuisRelu) {

@@ -6,6 +6,7 @@
 #include "ferme_boites.h"
 #include "ui/menu_gabarit.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QListWidget>
@@ -222,6 +223,42 @@ private slots:
     const QStringList noms = QDir(chemin("commande")).entryList(QDir::Files, QDir::Name);
     QCOMPARE(QDir(chemin("fenetre")).entryList(QDir::Files, QDir::Name), noms);
     QVERIFY(noms.contains(QStringLiteral("Couples.pdf")) && !noms.contains(QStringLiteral("Plan.pdf")));
+  }
+
+  // Rows pasted from a spreadsheet, the selection copied, cells cleared;
+  // every edit undone and redone.
+  void collerCopierAnnuler() {
+    ui::Frm_Serie* s = serie();
+    s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    auto* table = controle<QTableWidget>(s, "tab_stations");
+    const QStringList depart = {table->item(3, 0)->text(), table->item(3, 1)->text()};
+    table->setCurrentCell(3, 0);
+    QApplication::clipboard()->setText(QStringLiteral("900\t10,5\t14\n1100;8;10\n"));
+    s->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(table->rowCount(), 5);
+    QCOMPARE(table->item(3, 1)->text(), QStringLiteral("10.5"));
+    QCOMPARE(table->item(4, 0)->text(), QStringLiteral("1100"));
+
+    table->clearSelection();
+    table->setRangeSelected(QTableWidgetSelectionRange(3, 0, 4, 1), true);
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("900\t10.5\n1100\t8\n"));
+    QTest::keyClick(table, Qt::Key_Delete);
+    QVERIFY(table->item(4, 0)->text().isEmpty());
+
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier); // the clearing
+    QCOMPARE(table->item(4, 0)->text(), QStringLiteral("1100"));
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier); // the paste
+    QCOMPARE(table->rowCount(), 4);
+    QCOMPARE((QStringList{table->item(3, 0)->text(), table->item(3, 1)->text()}), depart);
+    QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(table->rowCount(), 5);
+    controle<QDoubleSpinBox>(s, "txt_marge")->setValue(7);
+    s->historique().undo();
+    QCOMPARE(controle<QDoubleSpinBox>(s, "txt_marge")->value(), 5.0);
   }
 };
 
