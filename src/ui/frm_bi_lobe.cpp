@@ -5,6 +5,7 @@
 #include "ui/controles.h"
 #include "ui/gestion_erreurs.h"
 #include "ui/modeles/placement.h"
+#include "ui/reglages.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,6 +42,7 @@ Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIX
   construire();
   construire_menu_gabarit();
   ordre_tabulation();
+  dossier_gabarits_ = reglages::dossier("gabarits");
 
   for (QLineEdit* c : champs()) {
     connect(c, &QLineEdit::returnPressed, this, &Frm_Bi_Lobe::champ_KeyPress);
@@ -256,6 +258,7 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
         const ExportEcrit ecrit =
             ecrire_export(couple_.courant(), format, chemin.toStdString(), menu_gabarit->options());
         dossier_gabarits_ = QFileInfo(chemin).absolutePath();
+        reglages::garder_dossier("gabarits", dossier_gabarits_);
         montrer_boite(this, QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin),
                       QString::fromStdString(ecrit.resume));
       },
@@ -283,7 +286,9 @@ void Frm_Bi_Lobe::ouvrir_serie() {
           connect(serie_.get(), &Frm_Serie::coupleChoisi, this, &Frm_Bi_Lobe::appliquer_champs);
           connect(serie_.get(), &Frm_Serie::stationDeLaFenetreDemandee, this,
                   [this] { serie_->ajouter_station_de_la_fenetre(lire_champs()); });
-          placer_a_cote_de_moi(serie_.get(), Frm_Serie::TAILLE_VOULUE);
+          // Where it was last time, else beside this window.
+          if (!serie_->restoreGeometry(reglages::geometrie_serie()))
+            placer_a_cote_de_moi(serie_.get(), Frm_Serie::TAILLE_VOULUE);
         }
         montrer_et_activer(serie_.get());
       },

@@ -11,6 +11,7 @@
 #include "ui/boite_mm.h"
 #include "ui/boites.h"
 #include "ui/gestion_erreurs.h"
+#include "ui/reglages.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -69,6 +70,7 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   setWindowModified(false); // nothing typed yet
   titre();
   brancher_edition();
+  dossier_ = reglages::dossier("serie");
 
   demander_fichier_a_ouvrir = [this] {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir une série"), dossier_,
@@ -130,10 +132,12 @@ bool Frm_Serie::modifications_reglees() {
 }
 
 void Frm_Serie::closeEvent(QCloseEvent* evenement) {
-  if (modifications_reglees())
-    evenement->accept();
-  else
+  if (!modifications_reglees()) {
     evenement->ignore();
+    return;
+  }
+  reglages::garder_geometrie_serie(saveGeometry());
+  evenement->accept();
 }
 
 // Asks where, then saves: false when cancelled or failed.
@@ -395,6 +399,8 @@ void Frm_Serie::ouvrir(const QString& chemin) {
                       [this](const QString& texte) { erreur(texte); }))
     return;
   dossier_ = QFileInfo(chemin).absolutePath();
+  reglages::garder_dossier("serie", dossier_);
+  reglages::ajouter_recent(QFileInfo(chemin).absoluteFilePath());
   fichier_ = chemin;
   remplir(*lue);
   titre();
@@ -409,6 +415,8 @@ void Frm_Serie::enregistrer(const QString& chemin) {
       [&] {
         const std::string ecrit = ecrire_fichier(chemin.toStdString(), texte_fuselage(*description_));
         dossier_ = QFileInfo(chemin).absolutePath();
+        reglages::garder_dossier("serie", dossier_);
+        reglages::ajouter_recent(QFileInfo(chemin).absoluteFilePath());
         fichier_ = chemin;
         setWindowModified(false);
         titre();
@@ -454,6 +462,7 @@ void Frm_Serie::exporter(const QString& dossier) {
       [&] {
         const SerieExportee exportee = exporter_serie(*description_, dossier.toStdString(), formats(), progression);
         dossier_ = dossier;
+        reglages::garder_dossier("serie", dossier_);
         finir();
         montrer(QMessageBox::NoIcon, dossier,
                 QStringLiteral("%1 fichiers écrits dans %2").arg(exportee.chemins.size()).arg(dossier),

@@ -120,7 +120,7 @@ private:
   VueSvg *vue_profil, *vue_planches;
   QLabel* lbl_echecs; // what cannot be made, in red
   QListWidget* lst_couples;
-  QPushButton *Bt_Ouvrir, *Bt_Enregistrer, *Bt_Exporter;
+  QPushButton *Bt_Ouvrir, *Bt_Recents, *Bt_Enregistrer, *Bt_Exporter;
   // What "Exporter…" writes, as bilobe-serie's --format: dat, svg, dxf, pdf, plan.
   QCheckBox *chk_format_dat, *chk_format_svg, *chk_format_dxf, *chk_format_pdf, *chk_format_plan;
   FormatsSerie formats() const;

@@ -2,6 +2,7 @@
 #include "ui/frm_serie.h"
 
 #include "ui/boite_mm.h"
+#include "ui/reglages.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -60,11 +62,25 @@ void Frm_Serie::construire() {
   txt_nom = new QLineEdit;
   txt_nom->setObjectName("txt_nom");
   Bt_Ouvrir = bouton(QStringLiteral("Ouvrir…"), "Bt_Ouvrir");
+  Bt_Recents = bouton(QStringLiteral("Récents"), "Bt_Recents");
+  // The files opened lately, read when the menu opens.
+  auto* recents = new QMenu(Bt_Recents);
+  recents->setObjectName("menu_recents");
+  Bt_Recents->setMenu(recents);
+  connect(recents, &QMenu::aboutToShow, this, [this, recents] {
+    recents->clear();
+    for (const QString& chemin : reglages::recents())
+      connect(recents->addAction(chemin), &QAction::triggered, this, [this, chemin] {
+        if (modifications_reglees()) ouvrir(chemin);
+      });
+    if (recents->isEmpty()) recents->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
+  });
   Bt_Enregistrer = bouton(QStringLiteral("Enregistrer…"), "Bt_Enregistrer");
   Bt_Exporter = bouton(QStringLiteral("Exporter…"), "Bt_Exporter");
   fichiers->addWidget(new QLabel(QStringLiteral("Nom :")));
   fichiers->addWidget(txt_nom, 1);
   fichiers->addWidget(Bt_Ouvrir);
+  fichiers->addWidget(Bt_Recents);
   fichiers->addWidget(Bt_Enregistrer);
   fichiers->addWidget(Bt_Exporter);
   const std::pair<QCheckBox**, std::pair<const char*, const char*>> formats[] = {

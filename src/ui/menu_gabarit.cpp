@@ -3,6 +3,7 @@
 #include "ui/boite_mm.h"
 #include "ui/boites.h"
 #include "ui/editeur_kit.h"
+#include "ui/reglages.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -41,12 +42,21 @@ MenuGabarit::MenuGabarit(QWidget* parent) : QMenu(parent) {
   paroi->setObjectName("action_paroi_constante");
   paroi->setCheckable(true);
   paroi->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-  connect(paroi, &QAction::toggled, this, [this](bool coche) { options_.paroi_constante = coche; });
+  // Kept from one session to the next.
+  options_ = reglages::options_gabarit();
+  paroi->setChecked(options_.paroi_constante);
+  connect(paroi, &QAction::toggled, this, [this](bool coche) {
+    options_.paroi_constante = coche;
+    reglages::garder(options_);
+  });
   QAction* saignee = addAction(QStringLiteral("Saignée de découpe…"));
   saignee->setObjectName("action_saignee");
   saignee->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
   connect(saignee, &QAction::triggered, this, [this] {
-    if (const auto mm = demander_saignee(options_.saignee)) options_.saignee = *mm;
+    if (const auto mm = demander_saignee(options_.saignee)) {
+      options_.saignee = *mm;
+      reglages::garder(options_);
+    }
   });
   demander_saignee = [this](double actuelle) -> std::optional<double> {
     QDialog boite(parentWidget());
@@ -97,6 +107,7 @@ void MenuGabarit::ouvrir_boite_kit() {
       }
       options_.encoches = kit->encoches;
       options_.pattes = kit->pattes;
+      reglages::garder(options_);
       boite_kit_->accept();
       emit kitChange();
     });

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -45,6 +46,8 @@ protected:
     dossier = std::make_unique<QTemporaryDir>();
     ancien_dossier = QDir::currentPath();
     QDir::setCurrent(dossier->path());
+    // The program's settings in the test's own folder, never the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier->path() + "/reglages");
     f = std::make_unique<bilobe::ui::Frm_Bi_Lobe>();
     traces = std::make_unique<QSignalSpy>(f.get(), &bilobe::ui::Frm_Bi_Lobe::traceLancee);
     messages = std::make_unique<QSignalSpy>(f.get(), &bilobe::ui::Frm_Bi_Lobe::messageMontre);

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -259,6 +260,33 @@ private slots:
     controle<QDoubleSpinBox>(s, "txt_marge")->setValue(7);
     s->historique().undo();
     QCOMPARE(controle<QDoubleSpinBox>(s, "txt_marge")->value(), 5.0);
+  }
+
+  // The kerf, the constant wall, the notches and tabs, the folders, the
+  // series window's place and the recent files outlive the windows.
+  void reglagesGardes() {
+    menu()->demander_saignee = [](double) -> std::optional<double> { return 0.4; };
+    menu()->findChild<QAction*>("action_saignee")->trigger();
+    menu()->findChild<QAction*>("action_paroi_constante")->trigger();
+    ui::Frm_Serie* s = serie();
+    s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    s->resize(640, 480);
+    QVERIFY(s->close());
+    const QRect place = s->geometry();
+
+    f = std::make_unique<ui::Frm_Bi_Lobe>(); // as at the next start
+    QCOMPARE(menu()->options().saignee, 0.4);
+    QVERIFY(menu()->options().paroi_constante);
+    QVERIFY(menu()->findChild<QAction*>("action_paroi_constante")->isChecked());
+    s = serie();
+    QCOMPARE(s->geometry().size(), place.size()); // the screen may move it back inside
+    auto* recents = controle<QMenu>(s, "menu_recents");
+    emit recents->aboutToShow();
+    QCOMPARE(recents->actions().size(), 1);
+    QCOMPARE(recents->actions().front()->text(),
+             QFileInfo(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml")).absoluteFilePath());
+    recents->actions().front()->trigger();
+    QCOMPARE(s->windowTitle(), QStringLiteral("planeur.toml[*] - Série de couples"));
   }
 };
 

@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -32,7 +34,12 @@ class TestFrmBiLobe : public QObject {
   int traces_lancees() const { return static_cast<int>(traces->size()); }
   int messages_montres() const { return static_cast<int>(messages->size()); }
 
+  QTemporaryDir reglages_;
+
 private slots:
+  // The program's settings in a folder of the test's, never the user's.
+  void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages_.path()); }
+
   void init() {
     f = std::make_unique<Frm_Bi_Lobe>();
     traces = std::make_unique<QSignalSpy>(f.get(), &Frm_Bi_Lobe::traceLancee);
