@@ -3,6 +3,8 @@
 #include "ui/modeles/lecture_champ.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace bilobe::ui {
 
@@ -23,11 +25,20 @@ bool a_le_style(const QString& famille, bool gras, bool italique) {
 // The original face first; then Wine's copy of it, which has its widths,
 // so that every caption fits its control as laid out; then faces close to
 // it, then whatever sans-serif the platform uses for its dialogs.
+// On a screen scaled other than 1:1 the bitmap face is stretched, letter-
+// spaced and clipped: a scalable face close to it takes its place.
+bool ecran_a_l_echelle() {
+  const QScreen* ecran = QGuiApplication::primaryScreen();
+  return !ecran || ecran->devicePixelRatio() == 1.0;
+}
+
 QString famille_reguliere() {
   const QString originale = QStringLiteral("MS Sans Serif");
-  if (QFontDatabase::families().contains(originale)) return originale;
-  const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
-  if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(originale)) return originale;
+  if (ecran_a_l_echelle()) {
+    if (QFontDatabase::families().contains(originale)) return originale;
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
+    if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(originale)) return originale;
+  }
   for (const char* nom : PROCHES)
     if (QFontDatabase::families().contains(QString::fromLatin1(nom))) return QString::fromLatin1(nom);
   return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();

@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
@@ -287,6 +288,13 @@ private slots:
              QFileInfo(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml")).absoluteFilePath());
     recents->actions().front()->trigger();
     QCOMPARE(s->windowTitle(), QStringLiteral("planeur.toml[*] - Série de couples"));
+  }
+
+  // At a scale other than 1, no bitmap face: the captions stay readable.
+  void policeQuiSuitLEchelle() {
+    const QFont police = controle<QLabel>(f, "Label2")->font();
+    if (f->screen()->devicePixelRatio() != 1.0)
+      QVERIFY2(QFontDatabase::isSmoothlyScalable(police.family()), qPrintable(police.family()));
   }
 };
 
