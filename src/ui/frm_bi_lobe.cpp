@@ -2,7 +2,9 @@
 
 #include "formats/ecriture_export.h"
 #include "ui/boites.h"
+#include "ui/bulles.h"
 #include "ui/controles.h"
+#include "ui/frm_aide.h"
 #include "ui/gestion_erreurs.h"
 #include "ui/modeles/placement.h"
 #include "ui/reglages.h"
@@ -43,6 +45,7 @@ Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIX
   construire_menu_gabarit();
   ordre_tabulation();
   dossier_gabarits_ = reglages::dossier("gabarits");
+  poser_bulles(this);
 
   for (QLineEdit* c : champs()) {
     connect(c, &QLineEdit::returnPressed, this, &Frm_Bi_Lobe::champ_KeyPress);
@@ -230,6 +233,12 @@ void Frm_Bi_Lobe::construire_menu_gabarit() {
   connect(menu_gabarit, &MenuGabarit::exportDemande, this, &Frm_Bi_Lobe::exporter_gabarit);
   connect(menu_gabarit, &MenuGabarit::serieDemandee, this, &Frm_Bi_Lobe::ouvrir_serie);
   connect(menu_gabarit, &MenuGabarit::kitChange, this, &Frm_Bi_Lobe::Bt_Trace_Click);
+  connect(menu_gabarit, &MenuGabarit::aideDemandee, this, [this] {
+    if (!aide_) aide_ = new Frm_Aide(this);
+    montrer_et_activer(aide_);
+  });
+  connect(menu_gabarit, &MenuGabarit::aProposDemande, this,
+          [this] { QMessageBox::about(this, QStringLiteral("À propos"), texte_a_propos()); });
   // The menu's keys work anywhere in the window, not only while it is open.
   addActions(menu_gabarit->actions());
   Dessin->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -107,6 +107,7 @@ private:
   // the main window is closed.
   std::unique_ptr<Frm_Sauve> sauve_;
   std::unique_ptr<Frm_Serie> serie_; // top-level too, for the same reason
+  QDialog* aide_ = nullptr;          // "Aide", made at its first call
   QString dossier_gabarits_;         // the folder of the last template, for the next one
   bool premier_affichage_ = true;
 };

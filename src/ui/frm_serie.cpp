@@ -10,6 +10,7 @@
 #include "serie/resume_serie.h"
 #include "ui/boite_mm.h"
 #include "ui/boites.h"
+#include "ui/bulles.h"
 #include "ui/gestion_erreurs.h"
 #include "ui/reglages.h"
 
@@ -71,6 +72,7 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   titre();
   brancher_edition();
   dossier_ = reglages::dossier("serie");
+  poser_bulles(this);
 
   demander_fichier_a_ouvrir = [this] {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir une série"), dossier_,

@@ -2,6 +2,7 @@
 
 #include "ui/boite_mm.h"
 #include "ui/boites.h"
+#include "ui/bulles.h"
 #include "ui/editeur_kit.h"
 #include "ui/reglages.h"
 
@@ -81,6 +82,15 @@ MenuGabarit::MenuGabarit(QWidget* parent) : QMenu(parent) {
   QAction* serie = addAction(QStringLiteral("Série de couples…"));
   serie->setObjectName("action_serie");
   serie->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+R")));
+  addSeparator();
+  QAction* aide = addAction(QStringLiteral("Aide"));
+  aide->setObjectName("action_aide");
+  aide->setShortcut(QKeySequence(QKeySequence::HelpContents));
+  connect(aide, &QAction::triggered, this, &MenuGabarit::aideDemandee);
+  QAction* a_propos = addAction(QStringLiteral("À propos"));
+  a_propos->setObjectName("action_a_propos");
+  a_propos->setShortcut(QKeySequence(QStringLiteral("Shift+F1")));
+  connect(a_propos, &QAction::triggered, this, &MenuGabarit::aProposDemande);
   connect(serie, &QAction::triggered, this, &MenuGabarit::serieDemandee);
 }
 
@@ -98,6 +108,7 @@ void MenuGabarit::ouvrir_boite_kit() {
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     boutons->setObjectName("boutons_kit");
     disposition->addWidget(boutons);
+    poser_bulles(boite_kit_);
     connect(boutons, &QDialogButtonBox::accepted, boite_kit_, [this, editeur] {
       QStringList fautes;
       const auto kit = editeur->lire(fautes);

@@ -41,6 +41,8 @@ public:
 signals:
   void exportDemande(bilobe::FormatGabarit format);
   void serieDemandee();
+  void aideDemandee();
+  void aProposDemande();
   // The notches or tabs were changed: the preview shows them.
   void kitChange();
 

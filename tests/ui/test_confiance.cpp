@@ -4,15 +4,18 @@
 #include "controle.h"
 #include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
+#include "ui/frm_aide.h"
 #include "ui/menu_gabarit.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
@@ -147,7 +150,9 @@ private slots:
       QVERIFY2(!a->shortcut().isEmpty(), qPrintable(a->text()));
       vus.insert(a->shortcut().toString());
     }
-    QCOMPARE(vus.size(), static_cast<int>(menu()->actions().size() - 2)); // two separators
+    const QList<QAction*> actions = menu()->actions();
+    const auto separateurs = std::count_if(actions.begin(), actions.end(), [](QAction* a) { return a->isSeparator(); });
+    QCOMPARE(vus.size(), static_cast<int>(actions.size() - separateurs));
     QVERIFY(f->fenetre_serie() == nullptr);
     controle<QLineEdit>(f, "txt_ytot")->setFocus();
     QTest::keyClick(controle<QLineEdit>(f, "txt_ytot"), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
@@ -295,6 +300,34 @@ private slots:
     const QFont police = controle<QLabel>(f, "Label2")->font();
     if (f->screen()->devicePixelRatio() != 1.0)
       QVERIFY2(QFontDatabase::isSmoothlyScalable(police.family()), qPrintable(police.family()));
+  }
+
+  // Every field, box and button says what it is; F1 opens the help, which
+  // names each dimension; "À propos" gives the version.
+  void bullesAideEtAPropos() {
+    ui::Frm_Serie* s = serie();
+    menu()->findChild<QAction*>("action_kit")->trigger();
+    for (QWidget* fenetre :
+         {static_cast<QWidget*>(f.get()), static_cast<QWidget*>(s), static_cast<QWidget*>(menu()->boite_kit())})
+      for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+        const bool controle_a_bulle = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                                      qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w);
+        // The program's own controls, named as in its code (txt_, chk_, Bt_, opt_, cmb_).
+        static const QRegularExpression nom(QStringLiteral("^(txt|chk|Bt|opt|cmb)_"));
+        if (!controle_a_bulle || !nom.match(w->objectName()).hasMatch()) continue;
+        if (qobject_cast<QLineEdit*>(w) && qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
+        QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName()));
+      }
+    menu()->boite_kit()->close();
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QTest::keyClick(f.get(), Qt::Key_F1);
+    auto* aide = f->findChild<QDialog*>("Frm_Aide");
+    QVERIFY(aide && aide->isVisible());
+    const QString texte = controle<QLabel>(aide, "texte_aide")->text();
+    for (const char* mot : {"xtot", "ytot", "jonction", "yinf", "Segments", "ep", "encoche", "pattes"})
+      QVERIFY2(texte.contains(QString::fromUtf8(mot)), mot);
+    QVERIFY(ui::texte_a_propos().contains(QStringLiteral("1.0")));
   }
 };
 
