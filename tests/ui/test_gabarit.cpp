@@ -49,7 +49,10 @@ private slots:
                                QStringLiteral("Saignée de découpe…"),
                                QStringLiteral("Encoches et pattes…"),
                                QString(),
-                               QStringLiteral("Série de couples…")};
+                               QStringLiteral("Série de couples…"),
+                               QString(),
+                               QStringLiteral("Aide"),
+                               QStringLiteral("À propos")};
     QStringList textes;
     for (const QAction* a : controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->actions()) textes << a->text();
     QCOMPARE(textes, attendus);
