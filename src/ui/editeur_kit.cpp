@@ -131,6 +131,27 @@ std::optional<EditeurKit::Kit> EditeurKit::lire(QStringList& fautes) const {
   return kit;
 }
 
+QStringList EditeurKit::etat() const {
+  QStringList e{cadre_pattes->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+                QString::number(cmb_cote->currentIndex())};
+  for (const QDoubleSpinBox* s : {txt_largeur_pattes, txt_ecart_pattes, txt_distance_pattes})
+    e << QString::number(s->value(), 'g', 17);
+  for (int r = 0; r < tab_encoches->rowCount(); ++r)
+    for (int c = 0; c < 3; ++c) e << (tab_encoches->item(r, c) ? tab_encoches->item(r, c)->text() : QString());
+  return e;
+}
+
+void EditeurKit::restaurer(const QStringList& e) {
+  const QSignalBlocker bloque(this);
+  cadre_pattes->setChecked(e.value(0) == QStringLiteral("1"));
+  cmb_cote->setCurrentIndex(e.value(1).toInt());
+  int k = 2;
+  for (QDoubleSpinBox* s : {txt_largeur_pattes, txt_ecart_pattes, txt_distance_pattes})
+    s->setValue(e.value(k++).toDouble());
+  tab_encoches->setRowCount(0);
+  for (; k + 3 <= e.size(); k += 3) ajouter_ligne(e[k], e[k + 1], e[k + 2]);
+}
+
 void EditeurKit::remplir(const Kit& kit) {
   const QSignalBlocker bloque(this);
   tab_encoches->setRowCount(0);

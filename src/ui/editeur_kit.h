@@ -33,6 +33,9 @@ public:
   // a French sentence in `fautes`, and then nothing is returned.
   std::optional<Kit> lire(QStringList& fautes) const;
   void remplir(const Kit& kit);
+  // Every text and tick as typed, readable or not, and back (for undo).
+  QStringList etat() const;
+  void restaurer(const QStringList& etat);
 
 signals:
   void modifie();

@@ -59,6 +59,9 @@ QStringList Frm_Serie::etat() const {
   for (const QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement})
     e << QString::number(s->value(), 'g', 17);
   e << (chk_paroi_constante->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+  // The notches and tabs, their count first so that the table's rows follow.
+  const QStringList kit = editeur_kit->etat();
+  e << QString::number(kit.size()) << kit;
   for (const LigneStation& ligne : lignes())
     for (const std::string& cellule : ligne) e << QString::fromStdString(cellule);
   return e;
@@ -80,6 +83,9 @@ void Frm_Serie::restaurer(const QStringList& e) {
   txt_nbptseg->setText(e[k++]);
   for (QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement}) s->setValue(e[k++].toDouble());
   chk_paroi_constante->setChecked(e[k++] == QStringLiteral("1"));
+  const int taille_kit = e[k++].toInt();
+  editeur_kit->restaurer(e.mid(k, taille_kit));
+  k += taille_kit;
   tab_stations->setRowCount(0);
   for (; k + static_cast<int>(COLONNES_STATION) <= e.size(); k += static_cast<int>(COLONNES_STATION)) {
     LigneStation ligne;

@@ -264,6 +264,10 @@ private slots:
     QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(table->rowCount(), 5);
     controle<QDoubleSpinBox>(s, "txt_marge")->setValue(7);
+    controle<QPushButton>(s, "Bt_AjouterEncoche")->click();
+    QCOMPARE(controle<QTableWidget>(s, "tab_encoches")->rowCount(), 1);
+    s->historique().undo();
+    QCOMPARE(controle<QTableWidget>(s, "tab_encoches")->rowCount(), 0);
     s->historique().undo();
     QCOMPARE(controle<QDoubleSpinBox>(s, "txt_marge")->value(), 5.0);
   }
