@@ -57,9 +57,9 @@ protected:
     p.drawEllipse(px(30, 60), 3, 3);
     p.setBrush(Qt::NoBrush);
     p.drawText(px(32, 68), QStringLiteral("jonction (xa, ya)"));
-    cote(px(-50, 0), px(-40, 0), QStringLiteral("ep"), px(-54, 6));
+    cote(px(-50, 0), px(-40, 0), QStringLiteral("ep"), px(-50, -8));
     p.drawText(px(-45, 104), QStringLiteral("axe"));
-    p.drawText(px(-60, -5), QStringLiteral("niveau"));
+    p.drawText(px(-40, 3), QStringLiteral("niveau"));
   }
 };
 
