@@ -1,5 +1,10 @@
 #include "ui/boite_mm.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
 namespace bilobe::ui {
 
 BoiteMm::BoiteMm(double min, double max, int decimales, double valeur, QWidget* parent) : QDoubleSpinBox(parent) {
@@ -17,6 +22,22 @@ QValidator::State BoiteMm::validate(QString& texte, int& position) const {
 
 double BoiteMm::valueFromText(const QString& texte) const {
   return QDoubleSpinBox::valueFromText(QString(texte).replace(QLatin1Char(','), QLatin1Char('.')));
+}
+
+std::optional<double> demander_mm(QWidget* parent, const QuestionMm& q) {
+  QDialog boite(parent);
+  boite.setWindowTitle(q.titre);
+  auto* disposition = new QVBoxLayout(&boite);
+  disposition->addWidget(new QLabel(q.libelle));
+  auto* mm = new BoiteMm(q.min, q.max, 2, q.valeur);
+  mm->setObjectName(q.nom);
+  disposition->addWidget(mm);
+  auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  QObject::connect(boutons, &QDialogButtonBox::accepted, &boite, &QDialog::accept);
+  QObject::connect(boutons, &QDialogButtonBox::rejected, &boite, &QDialog::reject);
+  disposition->addWidget(boutons);
+  if (boite.exec() != QDialog::Accepted) return std::nullopt;
+  return mm->value();
 }
 
 } // namespace bilobe::ui

@@ -2,6 +2,8 @@
 
 #include <QDoubleSpinBox>
 
+#include <optional>
+
 namespace bilobe::ui {
 
 // A length in mm that takes "0,2" as well as "0.2": the comma a French
@@ -13,5 +15,14 @@ public:
   QValidator::State validate(QString& texte, int& position) const override;
   double valueFromText(const QString& texte) const override;
 };
+
+// A length asked in a small dialog of its own (OK, Annuler): nothing when
+// cancelled. The box carries `nom` as its objectName.
+struct QuestionMm {
+  QString titre, libelle;
+  const char* nom;
+  double min, max, valeur;
+};
+std::optional<double> demander_mm(QWidget* parent, const QuestionMm& question);
 
 } // namespace bilobe::ui

@@ -85,21 +85,11 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   demander_dossier = [this] {
     return QFileDialog::getExistingDirectory(this, QStringLiteral("Exporter les couples dans le dossier"), dossier_);
   };
-  demander_position = [this](double premiere, double derniere) -> std::optional<double> {
-    QDialog boite(this);
-    boite.setWindowTitle(QStringLiteral("Insérer une station"));
-    auto* disposition = new QVBoxLayout(&boite);
-    disposition->addWidget(new QLabel(QStringLiteral("Position depuis le nez, de %1 à %2 mm :")
-                                          .arg(qs(texte_exact(premiere)), qs(texte_exact(derniere)))));
-    auto* position = new BoiteMm(premiere, derniere, 2, (premiere + derniere) / 2);
-    position->setObjectName("txt_position_station");
-    disposition->addWidget(position);
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(boutons, &QDialogButtonBox::accepted, &boite, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, &boite, &QDialog::reject);
-    disposition->addWidget(boutons);
-    if (boite.exec() != QDialog::Accepted) return std::nullopt;
-    return position->value();
+  demander_position = [this](double premiere, double derniere) {
+    return demander_mm(this, {QStringLiteral("Insérer une station"),
+                              QStringLiteral("Position depuis le nez, de %1 à %2 mm :")
+                                  .arg(qs(texte_exact(premiere)), qs(texte_exact(derniere))),
+                              "txt_position_station", premiere, derniere, (premiere + derniere) / 2});
   };
   demander_enregistrement = [this](const QString& question) {
     QMessageBox boite(QMessageBox::Question, windowTitle().remove(QStringLiteral("[*]")), question,

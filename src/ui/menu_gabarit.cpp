@@ -59,20 +59,10 @@ MenuGabarit::MenuGabarit(QWidget* parent) : QMenu(parent) {
       reglages::garder(options_);
     }
   });
-  demander_saignee = [this](double actuelle) -> std::optional<double> {
-    QDialog boite(parentWidget());
-    boite.setWindowTitle(QStringLiteral("Saignée de découpe"));
-    auto* disposition = new QVBoxLayout(&boite);
-    disposition->addWidget(new QLabel(QStringLiteral("Largeur du trait de coupe (mm) :")));
-    auto* mm = new BoiteMm(0, 10, 2, actuelle);
-    mm->setObjectName("txt_saignee");
-    disposition->addWidget(mm);
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(boutons, &QDialogButtonBox::accepted, &boite, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, &boite, &QDialog::reject);
-    disposition->addWidget(boutons);
-    if (boite.exec() != QDialog::Accepted) return std::nullopt;
-    return mm->value();
+  demander_saignee = [this](double actuelle) {
+    return demander_mm(parentWidget(),
+                       {QStringLiteral("Saignée de découpe"), QStringLiteral("Largeur du trait de coupe (mm) :"),
+                        "txt_saignee", 0, 10, actuelle});
   };
   QAction* kit = addAction(QStringLiteral("Encoches et pattes…"));
   kit->setObjectName("action_kit");
