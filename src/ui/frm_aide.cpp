@@ -27,8 +27,8 @@ protected:
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    // mm to pixels: the former, 100 x 140 mm, centred with room for the words.
-    const double k = std::min((width() - 140) / 100.0, (height() - 60) / 140.0);
+    // mm to pixels: the former, 100 x 155 mm with its tabs, centred with room for the words.
+    const double k = std::min((width() - 180) / 100.0, (height() - 60) / 155.0);
     const QPointF origine(width() / 2.0 - 10, 30 + 100 * k);
     const auto px = [&](double x, double y) { return origine + QPointF(x * k, -y * k); };
     const auto trait = [&](const Boucle& b) {
@@ -60,6 +60,18 @@ protected:
     cote(px(-50, 0), px(-40, 0), QStringLiteral("ep"), px(-50, -8));
     p.drawText(px(-45, 104), QStringLiteral("axe"));
     p.drawText(px(-40, 3), QStringLiteral("niveau"));
+    // What the default former has not: the two segments, a notch, the tabs.
+    p.setPen(QPen(QColor(200, 0, 200), 1.5));
+    p.drawRect(QRectF(px(-2, 100), px(2, 96)));                                         // a notch at the back
+    for (const double x : {-12.0, 8.0}) p.drawRect(QRectF(px(x, -39), px(x + 4, -52))); // two tabs
+    p.setPen(QPen(QColor(0, 130, 0), 2));
+    p.drawLine(px(50, 8), px(50, -8));   // where a straight side would go
+    p.drawLine(px(-8, -40), px(8, -40)); // and a flat bottom
+    p.setPen(Qt::black);
+    p.drawText(px(6, 104), QStringLiteral("encoche"));
+    p.drawText(px(14, -50), QStringLiteral("pattes"));
+    p.drawText(px(52, 10), QStringLiteral("seg. vertical"));
+    p.drawText(px(-40, -58), QStringLiteral("segment horizontal"));
   }
 };
 
