@@ -52,7 +52,7 @@ protected:
     };
     cote(px(0, -2), px(50, -2), QStringLiteral("xtot"), px(22, -8));
     cote(px(58, 0), px(58, 100), QStringLiteral("ytot"), px(60, 50));
-    cote(px(58, 0), px(58, -40), QStringLiteral("yinf"), px(60, -20));
+    cote(px(58, 0), px(58, -40), QStringLiteral("yinf"), px(60, -32));
     p.setBrush(Qt::black);
     p.drawEllipse(px(30, 60), 3, 3);
     p.setBrush(Qt::NoBrush);
@@ -65,12 +65,12 @@ protected:
     p.drawRect(QRectF(px(-2, 100), px(2, 96)));                                         // a notch at the back
     for (const double x : {-12.0, 8.0}) p.drawRect(QRectF(px(x, -39), px(x + 4, -52))); // two tabs
     p.setPen(QPen(QColor(0, 130, 0), 2));
-    p.drawLine(px(50, 8), px(50, -8));   // where a straight side would go
+    p.drawLine(px(50, 0), px(50, -16));  // where a straight side would go, below the level line
     p.drawLine(px(-8, -40), px(8, -40)); // and a flat bottom
     p.setPen(Qt::black);
     p.drawText(px(6, 104), QStringLiteral("encoche"));
     p.drawText(px(14, -50), QStringLiteral("pattes"));
-    p.drawText(px(52, 10), QStringLiteral("seg. vertical"));
+    p.drawText(px(52, -12), QStringLiteral("seg. vertical"));
     p.drawText(px(-40, -58), QStringLiteral("segment horizontal"));
   }
 };
