@@ -10,7 +10,7 @@ namespace {
 
 // "dat,svg": the formats named, each once at most; nullopt for anything else.
 std::optional<FormatsSerie> formats_depuis(const std::string& liste) {
-  FormatsSerie formats{false, false, false, false, false};
+  FormatsSerie formats{false, false, false, false, false, false};
   std::size_t debut = 0;
   for (;;) {
     const std::size_t virgule = liste.find(',', debut);
@@ -20,6 +20,7 @@ std::optional<FormatsSerie> formats_depuis(const std::string& liste) {
                    : nom == "dxf"  ? &formats.dxf
                    : nom == "pdf"  ? &formats.pdf
                    : nom == "plan" ? &formats.plan
+                   : nom == "stl"  ? &formats.stl
                                    : nullptr;
     if (!choisi) return std::nullopt;
     *choisi = true;
@@ -52,7 +53,7 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
        [](OptionsSerie& o, auto&, const std::optional<std::string>& texte) -> Resultat {
          const auto formats = texte ? formats_depuis(*texte) : std::nullopt;
          if (!formats)
-           return "l'option --format attend une liste parmi dat, svg, dxf, pdf et plan, séparés par des virgules";
+           return "l'option --format attend une liste parmi dat, svg, dxf, pdf, plan et stl, séparés par des virgules";
          o.formats = *formats;
          return std::nullopt;
        }},
@@ -81,7 +82,7 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
 }
 
 std::string texte_usage_serie() {
-  return "Usage : bilobe-serie FICHIER.toml [-o DOSSIER] [--format dat,svg,dxf,pdf,plan]\n"
+  return "Usage : bilobe-serie FICHIER.toml [-o DOSSIER] [--format dat,svg,dxf,pdf,plan,stl]\n"
          "Essayez « bilobe-serie --help » pour plus d'informations.\n";
 }
 
@@ -98,12 +99,15 @@ std::string texte_aide_serie() {
          "  Planches.pdf      chaque planche imbriquée à 1:1 sur A4, pour coller sur le bois\n"
          "  Couples.pdf       le gabarit 1:1 de chaque couple sur A4, plusieurs par page\n"
          "  Plan.pdf          les vues de côté et de dessus à 1:1, à assembler sur le chantier\n"
-         "  Profil.svg        le fuselage vu de côté et de dessus, avec les couples\n\n"
+         "  Profil.svg        le fuselage vu de côté et de dessus, avec les couples\n"
+         "  Fuselage.stl      le fuselage entier en 3D (STL binaire, mm), pour l'imprimer ou\n"
+         "                    tailler un mandrin ; Fuselage 1.stl … s'il est coupé en tronçons\n"
+         "                    (table [impression] : pas, paroi, troncon)\n\n"
          "Options :\n"
          "  -o DOSSIER     dossier de sortie, créé s'il manque [dossier courant]\n"
-         "  --format LISTE dat, svg, dxf, pdf, plan séparés par des virgules [tous] ;\n"
-         "                 pdf donne Planches.pdf et Couples.pdf ; Profil.svg\n"
-         "                 est toujours écrit\n"
+         "  --format LISTE dat, svg, dxf, pdf, plan, stl séparés par des virgules\n"
+         "                 [tous sauf stl] ; pdf donne Planches.pdf et Couples.pdf ;\n"
+         "                 Profil.svg est toujours écrit\n"
          "  --help         affiche cette aide\n\n"
          "Rien n'est écrit si un couple échoue : tous sont tracés et imbriqués avant.\n"
          "Codes de sortie : 0 réussite, 1 erreur d'exécution ou de fichier, 2 mauvais usage\n"

@@ -76,6 +76,21 @@ std::optional<DefautDescription> defaut_planche(const Planche& pl, const Options
   return std::nullopt;
 }
 
+// A mesh of more sections, or pieces, than this is surely a typing error.
+constexpr double SECTIONS_MAX = 5000;
+constexpr double TRONCONS_MAX = 1000;
+
+std::optional<DefautDescription> defaut_impression(const Impression& i, double longueur_fuselage) {
+  if (!longueur(i.pas) || i.pas == 0) return DefautDescription{"impression.pas", {}, "pas invalide"};
+  if (longueur_fuselage / i.pas > SECTIONS_MAX)
+    return DefautDescription{"impression.pas", {}, "pas trop petit : plus de 5000 sections"};
+  if (!longueur(i.paroi)) return DefautDescription{"impression.paroi", {}, "paroi invalide"};
+  if (!longueur(i.troncon)) return DefautDescription{"impression.troncon", {}, "tronçon invalide"};
+  if (i.troncon > 0 && longueur_fuselage / i.troncon > TRONCONS_MAX)
+    return DefautDescription{"impression.troncon", {}, "tronçon trop court : plus de 1000 morceaux"};
+  return std::nullopt;
+}
+
 std::string texte_defaut(const DefautDescription& d) {
   std::string texte = d.cle;
   if (d.station) texte += " (station " + std::to_string(*d.station + 1) + ")";
@@ -87,7 +102,8 @@ std::string texte_defaut(const DefautDescription& d) {
 std::optional<DefautDescription> defaut_description(const DescriptionSerie& d) {
   if (auto defaut = defaut_stations(d.stations)) return defaut;
   if (auto defaut = defaut_positions(d)) return defaut;
-  return defaut_planche(d.planche, d.gabarit);
+  if (auto defaut = defaut_planche(d.planche, d.gabarit)) return defaut;
+  return defaut_impression(d.impression, d.stations.back().position - d.stations.front().position);
 }
 
 std::vector<double> positions_des_couples(const DescriptionSerie& d) {

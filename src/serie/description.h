@@ -57,6 +57,16 @@ struct PattesSerie {
   double garde = 0;
 };
 
+// How the whole fuselage is printed in 3D, in mm: the distance between two
+// sections of the mesh, the wall of a hollow shell (0: a solid plug), the
+// length of the pieces it is cut into (0: one piece).
+struct Impression {
+  double pas = 5;
+  double paroi = 0;
+  double troncon = 0;
+  bool operator==(const Impression&) const = default;
+};
+
 // A whole fuselage: a few stations, and how the formers are drawn from them.
 struct DescriptionSerie {
   std::string nom;
@@ -70,6 +80,7 @@ struct DescriptionSerie {
   Planche planche;
   OptionsGabarit gabarit; // kerf, constant wall and notches; its tabs come from `pattes`
   std::optional<PattesSerie> pattes;
+  Impression impression;
   std::vector<Station> stations;
 };
 

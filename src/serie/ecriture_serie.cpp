@@ -4,8 +4,10 @@
 #include "common/texte_nombre.h"
 #include "formats/ecriture_export.h"
 #include "formats/impression_a4.h"
+#include "formats/stl.h"
 #include "serie/debit.h"
 #include "serie/dessins_serie.h"
+#include "serie/fuselage_3d.h"
 #include "serie/planches.h"
 #include "serie/profil_svg.h"
 #include "serie/resume_serie.h"
@@ -16,7 +18,8 @@ namespace {
 
 int nombre_de_fichiers(const SerieTracee& serie, const FormatsSerie& f) {
   return (f.dat ? static_cast<int>(serie.couples.size()) : 0) + (f.svg ? serie.imbrication.planches : 0) + f.dxf +
-         2 * f.pdf + f.plan + 1 + !serie.description.gabarit.encoches.empty();
+         2 * f.pdf + f.plan + 1 + !serie.description.gabarit.encoches.empty() +
+         (f.stl ? static_cast<int>(nombre_de_pieces(serie.description)) : 0);
 }
 
 // Files kept in the order they are made, with a word after each.
@@ -60,6 +63,14 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
   if (formats.plan) {
     const Dessin plan = dessin_plan(serie);
     fichiers.push_back({"Plan.pdf", contenu_pdf_a4({{&plan, nom + " - plan 1:1"}}, nom + " - plan")});
+  }
+  if (formats.stl) {
+    const std::vector<Maillage> pieces = pieces_du_fuselage(serie.description);
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+      const std::string piece = pieces.size() == 1 ? "" : " " + std::to_string(k + 1);
+      const std::string entete = nom + piece + " - " + std::to_string(pieces[k].triangles.size()) + " triangles, mm";
+      fichiers.push_back({"Fuselage" + piece + ".stl", contenu_stl(pieces[k], entete)});
+    }
   }
   fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
   if (!serie.description.gabarit.encoches.empty()) fichiers.push_back({"Debit.csv", texte_debit(serie.lisses)});

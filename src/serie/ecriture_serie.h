@@ -16,6 +16,7 @@ struct FormatsSerie {
   bool dxf = true;  // Planches.dxf
   bool pdf = true;  // Planches.pdf: the sheets at 1:1; Couples.pdf: every former's 1:1 template
   bool plan = true; // Plan.pdf: the side and top views at 1:1, to build on
+  bool stl = false; // Fuselage.stl, or Fuselage 1.stl… when cut: the whole fuselage in 3D, asked for by name
 };
 
 // Every file of a traced and nested series, in memory, in the order they are

@@ -68,6 +68,7 @@ FUSELAGES = {
     "fond_plat": lambda t: t.replace("ch = false", "ch = true").replace("cv = false", "cv = true")
     .replace("paroi_constante = false", "paroi_constante = true").replace("saignee = 0", "saignee = 0.3"),
     "kit": lambda t: t.replace("[[station]]", KIT + "[[station]]", 1),
+    "coque": lambda t: t.replace("[[station]]", "[impression]\npas = 7\nparoi = 1.5\ntroncon = 200\n\n[[station]]", 1),
 }
 
 
@@ -89,6 +90,9 @@ def cas():
     for nom in FUSELAGES:
         yield "serie", [f"{nom}.toml", "-o", "sortie"]
     yield "serie", ["planeur.toml", "-o", "dat", "--format", "dat"]
+    yield "serie", ["planeur.toml", "-o", "stl", "--format", "stl"]
+    yield "serie", ["fond_plat.toml", "-o", "stl", "--format", "stl,dat"]
+    yield "serie", ["coque.toml", "-o", "stl", "--format", "stl"]
     yield "serie", ["absent.toml"]
     yield "serie", ["casse.toml", "-o", "x"]
     yield "serie", ["--help"]
