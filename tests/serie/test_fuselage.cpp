@@ -44,7 +44,10 @@ TEST(FichierFuselage, LectureComplete) {
   std::vector<std::string> lignes = LIGNES;
   lignes.insert(lignes.begin() + 2, {"interpolation = \"lisse\"", "nbptel = 60", "nbptseg = \"15\"", "ch = true"});
   lignes.insert(lignes.begin() + 9, {"marge = 2.5", "espacement = 3", "saignee = 0.2", "paroi_constante = true"});
+  lignes.insert(lignes.begin() + 13, {"[impression]", "paroi = 1.2", "troncon = 180"});
   const DescriptionSerie d = lire_description(texte(lignes), "essai.toml");
+  EXPECT_EQ(d.impression, (Impression{5, 1.2, 180})); // the step left at its default
+  EXPECT_EQ(lire_description(texte_fuselage(d), "relu.toml").impression, d.impression);
   EXPECT_EQ(d.nom, "Essai");
   EXPECT_EQ(d.interpolation, Interpolation::Lisse);
   EXPECT_EQ(d.nombre, 3);
@@ -105,6 +108,14 @@ TEST(FichierFuselage, ErreursAvecLeurLigne) {
       {"planche manquante", 3, "[plank]", "essai.toml, ligne 3 :", "clé inconnue « plank »"},
       {"marges trop larges", 0, "marge = 200", "essai.toml, ligne 26 :", "clé inconnue « station.marge »"},
       {"planche trop petite", 5, "hauteur = 8", "essai.toml, ligne 5 :", "plus petite que ses deux marges"},
+      {"impression non table", 1, "impression = 3", "essai.toml, ligne 1 :", "doit être une table [impression]"},
+      {"clé inconnue d'impression", 6, "[impression]\nepaisseur = 2\n[[station]]",
+       "essai.toml, ligne 7 :", "« impression.epaisseur »"},
+      {"pas nul", 6, "[impression]\npas = 0\n[[station]]", "essai.toml, ligne 7 :", "pas invalide"},
+      {"pas trop fin", 6, "[impression]\npas = 0.05\n[[station]]", "essai.toml, ligne 7 :", "plus de 5000 sections"},
+      {"paroi négative", 6, "[impression]\nparoi = -1\n[[station]]", "essai.toml, ligne 7 :", "paroi invalide"},
+      {"tronçons trop courts", 6, "[impression]\ntroncon = 0.2\n[[station]]",
+       "essai.toml, ligne 7 :", "plus de 1000 morceaux"},
   };
   for (const Cas& k : cas) {
     std::vector<std::string> lignes = LIGNES;
