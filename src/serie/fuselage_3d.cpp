@@ -110,4 +110,21 @@ std::vector<Maillage> pieces_du_fuselage(const DescriptionSerie& d) {
   return pieces;
 }
 
+Apercu3d apercu_3d(const DescriptionSerie& d) {
+  constexpr double SECTIONS = 80;
+  constexpr std::size_t PAS_PAR_MOITIE = 24;
+  const std::vector<double> formers = positions_des_couples(d);
+  const double longueur = d.stations.back().position - d.stations.front().position;
+  std::vector<double> z;
+  for (const PositionSection& s : positions_des_sections(d, longueur / SECTIONS, 0)) z.push_back(s.z);
+  Apercu3d apercu;
+  apercu.coque = solide_par_tranches(tranches_du_fuselage(d, z, 0, PAS_PAR_MOITIE), "vue 3D");
+  for (const Tranche& t : tranches_du_fuselage(d, formers, 0, PAS_PAR_MOITIE)) {
+    std::vector<Point3>& anneau = apercu.couples.emplace_back();
+    for (const PointMm& p : t.exterieur)
+      anneau.push_back({static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(t.z)});
+  }
+  return apercu;
+}
+
 } // namespace bilobe

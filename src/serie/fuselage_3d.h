@@ -37,4 +37,12 @@ std::size_t nombre_de_pieces(const DescriptionSerie& description);
 inline constexpr std::size_t TRIANGLES_MAX = 4'000'000; // all pieces together: a 200 MB file
 std::vector<Maillage> pieces_du_fuselage(const DescriptionSerie& description);
 
+// The fuselage as the 3D view shows it, light enough to turn live: about
+// 80 sections of 24 steps a half, and each former's outline where it stands.
+struct Apercu3d {
+  Maillage coque;
+  std::vector<std::vector<Point3>> couples;
+};
+Apercu3d apercu_3d(const DescriptionSerie& description);
+
 } // namespace bilobe

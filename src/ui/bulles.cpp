@@ -36,6 +36,10 @@ const std::pair<const char*, const char*> BULLES[] = {
     {"chk_format_dxf", "Planches.dxf : toutes les planches pour la découpe"},
     {"chk_format_pdf", "Planches.pdf et Couples.pdf : planches et gabarits à imprimer à 1:1"},
     {"chk_format_plan", "Plan.pdf : vues de côté et de dessus à 1:1, pour le chantier"},
+    {"chk_format_stl", "Fuselage.stl : le fuselage entier en 3D, à imprimer ou pour tailler un mandrin"},
+    {"txt_pas", "Distance entre deux sections du fuselage en 3D (mm) : plus petit, plus fin"},
+    {"txt_paroi_3d", "0 : fuselage plein (mandrin) ; sinon coque creuse de cette paroi, pour l'imprimer (mm)"},
+    {"txt_troncon", "0 : une seule pièce ; sinon le fuselage coupé en tronçons de cette longueur (mm)"},
     {"tab_stations", "Une ligne par station : sa position depuis le nez puis les cotes du couple là. "
                      "Ctrl+V colle depuis un tableur, Ctrl+C copie, Suppr efface, Ctrl+Z annule, Ctrl+Y rétablit"},
     {"Bt_Ajouter", "Recopier la dernière station 100 mm plus loin (le fuselage s'allonge)"},

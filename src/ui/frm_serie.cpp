@@ -5,6 +5,7 @@
 #include "fichiers/ecriture_atomique.h"
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
+#include "serie/fuselage_3d.h"
 #include "serie/planches.h"
 #include "serie/profil_svg.h"
 #include "serie/resume_serie.h"
@@ -210,6 +211,7 @@ std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
   d.planche = {txt_largeur->value(), txt_hauteur->value(), txt_marge->value(), txt_espacement->value()};
   d.gabarit.paroi_constante = chk_paroi_constante->isChecked();
   d.gabarit.saignee = txt_saignee->value();
+  d.impression = {txt_pas->value(), txt_paroi_3d->value(), txt_troncon->value()};
   if (const auto kit = editeur_kit->lire(defauts)) {
     d.gabarit.encoches = kit->encoches;
     if (kit->pattes)
@@ -234,7 +236,26 @@ void Frm_Serie::mettre_a_jour() {
   if (description_)
     sans_exception([&] { serie_ = apercu_serie(*description_); }, [&](const QString& texte) { defauts << texte; });
   montrer_serie(defauts);
+  a_refaire_3d_ = true;
+  montrer_3d();
   emit vuesRedessinees();
+}
+
+void Frm_Serie::montrer_3d() {
+  if (onglets->currentWidget() != vue_3d || !a_refaire_3d_) return;
+  a_refaire_3d_ = false;
+  // While something is wrong, the last good fuselage stays, greyed.
+  vue_3d->setEnabled(false);
+  if (!description_) return;
+  sans_exception(
+      [&] {
+        vue_3d->montrer(apercu_3d(*description_));
+        vue_3d->setEnabled(true);
+      },
+      [&](const QString& texte) {
+        const QString avant = lbl_echecs->text();
+        lbl_echecs->setText(avant.isEmpty() ? texte : avant + '\n' + texte);
+      });
 }
 
 void Frm_Serie::montrer_serie(const QStringList& defauts) {
@@ -294,6 +315,9 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   txt_marge->setValue(d.planche.marge);
   txt_espacement->setValue(d.planche.espacement);
   txt_saignee->setValue(d.gabarit.saignee);
+  txt_pas->setValue(d.impression.pas);
+  txt_paroi_3d->setValue(d.impression.paroi);
+  txt_troncon->setValue(d.impression.troncon);
   chk_paroi_constante->setChecked(d.gabarit.paroi_constante);
   EditeurKit::Kit kit{d.gabarit.encoches, std::nullopt};
   if (d.pattes) kit.pattes = Pattes{d.pattes->dessus, d.pattes->largeur, d.pattes->ecart, d.pattes->garde};
@@ -426,6 +450,7 @@ FormatsSerie Frm_Serie::formats() const {
   f.dxf = chk_format_dxf->isChecked();
   f.pdf = chk_format_pdf->isChecked();
   f.plan = chk_format_plan->isChecked();
+  f.stl = chk_format_stl->isChecked();
   return f;
 }
 

@@ -4,6 +4,7 @@
 #include "serie/serie_imbriquee.h"
 #include "serie/tableau_stations.h"
 #include "ui/editeur_kit.h"
+#include "ui/vue_3d.h"
 #include "ui/vue_svg.h"
 
 #include <QCheckBox>
@@ -115,14 +116,16 @@ private:
   QLineEdit *txt_nbptel, *txt_nbptseg;
   QDoubleSpinBox *txt_largeur, *txt_hauteur, *txt_marge, *txt_espacement, *txt_saignee;
   QCheckBox* chk_paroi_constante;
-  EditeurKit* editeur_kit; // notches and tabs, with the guard under the deepest former
+  QDoubleSpinBox *txt_pas, *txt_paroi_3d, *txt_troncon; // the [impression] of the fuselage file
+  EditeurKit* editeur_kit;                              // notches and tabs, with the guard under the deepest former
   QTabWidget* onglets;
   VueSvg *vue_profil, *vue_planches;
+  Vue3d* vue_3d;
   QLabel* lbl_echecs; // what cannot be made, in red
   QListWidget* lst_couples;
   QPushButton *Bt_Ouvrir, *Bt_Recents, *Bt_Enregistrer, *Bt_Exporter;
-  // What "Exporter…" writes, as bilobe-serie's --format: dat, svg, dxf, pdf, plan.
-  QCheckBox *chk_format_dat, *chk_format_svg, *chk_format_dxf, *chk_format_pdf, *chk_format_plan;
+  // What "Exporter…" writes, as bilobe-serie's --format: dat, svg, dxf, pdf, plan, stl.
+  QCheckBox *chk_format_dat, *chk_format_svg, *chk_format_dxf, *chk_format_pdf, *chk_format_plan, *chk_format_stl;
   FormatsSerie formats() const;
   QProgressBar* barre_progression;
 
@@ -136,6 +139,9 @@ private:
   void montrer_defauts(const std::vector<DefautCellule>& defauts);
   std::optional<DescriptionSerie> lire(QStringList& defauts);
   void montrer_serie(const QStringList& defauts);
+  // The 3D view is built again only when it shows: it costs more than the others.
+  void montrer_3d();
+  bool a_refaire_3d_ = true;
   void erreur(const QString& texte);
   void brancher_edition();
   // The texts and ticks of the table and the settings, and back.

@@ -84,15 +84,13 @@ void Frm_Serie::construire() {
   fichiers->addWidget(Bt_Enregistrer);
   fichiers->addWidget(Bt_Exporter);
   const std::pair<QCheckBox**, std::pair<const char*, const char*>> formats[] = {
-      {&chk_format_dat, {"chk_format_dat", ".DAT"}},
-      {&chk_format_svg, {"chk_format_svg", "SVG"}},
-      {&chk_format_dxf, {"chk_format_dxf", "DXF"}},
-      {&chk_format_pdf, {"chk_format_pdf", "PDF"}},
-      {&chk_format_plan, {"chk_format_plan", "Plan"}}};
+      {&chk_format_dat, {"chk_format_dat", ".DAT"}},   {&chk_format_svg, {"chk_format_svg", "SVG"}},
+      {&chk_format_dxf, {"chk_format_dxf", "DXF"}},    {&chk_format_pdf, {"chk_format_pdf", "PDF"}},
+      {&chk_format_plan, {"chk_format_plan", "Plan"}}, {&chk_format_stl, {"chk_format_stl", "STL"}}};
   for (const auto& [c, nom_texte] : formats) {
     *c = new QCheckBox(QString::fromUtf8(nom_texte.second));
     (*c)->setObjectName(nom_texte.first);
-    (*c)->setChecked(true);
+    (*c)->setChecked(c != &chk_format_stl); // as the command: the fuselage in 3D only when asked for
     fichiers->addWidget(*c);
   }
   principal->addLayout(fichiers);
@@ -129,6 +127,10 @@ void Frm_Serie::construire() {
       {onglets, "onglets"},
       {vue_profil, "vue_profil"},
       {vue_planches, "vue_planches"},
+      {vue_3d, "vue_3d"},
+      {txt_pas, "txt_pas"},
+      {txt_paroi_3d, "txt_paroi_3d"},
+      {txt_troncon, "txt_troncon"},
       {barre_progression, "barre_progression"},
   };
   for (const auto& [controle, nom] : noms) controle->setObjectName(nom);
@@ -208,6 +210,20 @@ QWidget* Frm_Serie::construire_reglages() {
   }
   feuille->addWidget(chk_paroi_constante, rang / 2, (rang % 2) * 2, 1, 2);
   disposition->addWidget(planche);
+
+  // The whole fuselage printed in 3D: its sections' step, its wall, its pieces.
+  auto* impression = new QGroupBox(QStringLiteral("Impression 3D (STL)"));
+  auto* grille = new QGridLayout(impression);
+  txt_pas = longueur(0.1, 1000, 5);
+  txt_paroi_3d = longueur(0, 1000, 0);
+  txt_troncon = longueur(0, 100000, 0);
+  const std::pair<const char*, QDoubleSpinBox*> reglages_3d[] = {
+      {"Pas :", txt_pas}, {"Paroi :", txt_paroi_3d}, {"Tronçons :", txt_troncon}};
+  for (int k = 0; k < 3; ++k) {
+    grille->addWidget(new QLabel(QString::fromUtf8(reglages_3d[k].first)), k / 2, (k % 2) * 2);
+    grille->addWidget(reglages_3d[k].second, k / 2, (k % 2) * 2 + 1);
+  }
+  disposition->addWidget(impression);
   disposition->addStretch();
   return conteneur;
 }
@@ -222,6 +238,8 @@ QWidget* Frm_Serie::construire_vues() {
   vue_planches = new VueSvg;
   onglets->addTab(vue_profil, QStringLiteral("Profil"));
   onglets->addTab(vue_planches, QStringLiteral("Planches"));
+  vue_3d = new Vue3d;
+  onglets->addTab(vue_3d, QStringLiteral("3D"));
   gauche->addWidget(onglets, 1);
   lbl_echecs = new QLabel;
   lbl_echecs->setObjectName("lbl_echecs");
@@ -251,8 +269,10 @@ void Frm_Serie::brancher() {
        std::initializer_list<QAbstractButton*>{opt_nombre, chk_segh, chk_segv, chk_paroi_constante})
     connect(b, &QAbstractButton::toggled, this, maj);
   connect(txt_nombre, &QSpinBox::valueChanged, this, maj);
-  for (QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_saignee})
+  for (QDoubleSpinBox* s :
+       {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_saignee, txt_pas, txt_paroi_3d, txt_troncon})
     connect(s, &QDoubleSpinBox::valueChanged, this, maj);
+  connect(onglets, &QTabWidget::currentChanged, this, [this] { montrer_3d(); });
   connect(cmb_interpolation, &QComboBox::currentIndexChanged, this, maj);
   connect(editeur_kit, &EditeurKit::modifie, this, maj);
   connect(Bt_Ajouter, &QPushButton::clicked, this, &Frm_Serie::Bt_Ajouter_Click);

@@ -56,7 +56,8 @@ QStringList Frm_Serie::etat() const {
                 chk_segv->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
                 txt_nbptel->text(),
                 txt_nbptseg->text()};
-  for (const QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement})
+  for (const QDoubleSpinBox* s :
+       {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_pas, txt_paroi_3d, txt_troncon})
     e << QString::number(s->value(), 'g', 17);
   e << (chk_paroi_constante->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
   // The notches and tabs, their count first so that the table's rows follow.
@@ -81,7 +82,8 @@ void Frm_Serie::restaurer(const QStringList& e) {
   chk_segv->setChecked(e[k++] == QStringLiteral("1"));
   txt_nbptel->setText(e[k++]);
   txt_nbptseg->setText(e[k++]);
-  for (QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement}) s->setValue(e[k++].toDouble());
+  for (QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_pas, txt_paroi_3d, txt_troncon})
+    s->setValue(e[k++].toDouble());
   chk_paroi_constante->setChecked(e[k++] == QStringLiteral("1"));
   const int taille_kit = e[k++].toInt();
   editeur_kit->restaurer(e.mid(k, taille_kit));

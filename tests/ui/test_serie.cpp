@@ -197,7 +197,9 @@ private slots:
     controle<QGroupBox>(s, "cadre_pattes")->setChecked(true);
     controle<QDoubleSpinBox>(s, "txt_largeur_pattes")->setValue(3);
     controle<QDoubleSpinBox>(s, "txt_ecart_pattes")->setValue(4);
+    controle<QDoubleSpinBox>(s, "txt_paroi_3d")->setValue(1.2);
     QVERIFY(s->description());
+    QCOMPARE(s->description()->impression, (Impression{5, 1.2, 0}));
     QCOMPARE(s->description()->gabarit.encoches.size(), std::size_t(1));
     QVERIFY(s->description()->pattes && s->description()->pattes->garde == 5);
     const QString fichier = chemin("fuselage.toml");
@@ -212,7 +214,41 @@ private slots:
     QCOMPARE(etat(autre), etat(*s));
     QCOMPARE(texte_fuselage(*autre.description()), texte_fuselage(*s->description()));
     QVERIFY(lire(fichier).contains("[[encoche]]\nplace = \"ventre\""));
+    QVERIFY(lire(fichier).contains("[impression]\npas = 5\nparoi = 1.2\ntroncon = 0\n"));
     QVERIFY(autre.serie() && autre.serie()->lisses.size() == 1);
+  }
+
+  // The 3D tab draws the example in the fuselage's colour, turns with the
+  // mouse, goes back with a double-click and follows the table.
+  void vue3dDessineTourneEtSuitLeTableau() {
+    Frm_Serie* s = serie();
+    s->ouvrir(EXEMPLE);
+    auto* vue = controle<bilobe::ui::Vue3d>(s, "vue_3d");
+    controle<QTabWidget>(s, "onglets")->setCurrentWidget(vue);
+    const auto teintes = [&] {
+      const QImage image = vue->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      int bleus = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+          const QRgb p = image.pixel(x, y);
+          bleus += qBlue(p) > qRed(p) + 40 && qBlue(p) > qGreen(p); // a shade of the fuselage's colour
+        }
+      return std::pair{image, bleus};
+    };
+    const auto [depart, bleus] = teintes();
+    QVERIFY2(bleus > depart.width() * depart.height() / 50, qPrintable(QString::number(bleus)));
+    const QPoint de(100, 100), a(180, 140);
+    QMouseEvent appui(QEvent::MouseButtonPress, de, vue->mapToGlobal(de), Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent glisse(QEvent::MouseMove, a, vue->mapToGlobal(a), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(vue, &appui);
+    QApplication::sendEvent(vue, &glisse);
+    const auto [tourne, bleus_tourne] = teintes();
+    QVERIFY(tourne != depart);
+    QVERIFY(bleus_tourne > depart.width() * depart.height() / 50);
+    QTest::mouseDClick(vue, Qt::LeftButton);
+    QCOMPARE(teintes().first, depart);
+    controle<QTableWidget>(s, "tab_stations")->item(1, 2)->setText("60"); // a taller canopy
+    QVERIFY(teintes().first != depart);
   }
 
   // The same bytes, the PDF included: its date is fixed for both.
