@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -56,7 +57,31 @@ void BM_SerieCelluleJusquAuxVues(benchmark::State& state) {
   }
   if (!s.serie() || s.serie()->couples.size() != 15) state.SkipWithError("série incomplète");
 }
-BENCHMARK(BM_SerieCelluleJusquAuxVues)->Arg(0)->Arg(1)->ArgName("onglet")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SerieCelluleJusquAuxVues)->Arg(0)->Arg(1)->Arg(2)->ArgName("onglet")->Unit(benchmark::kMillisecond);
+
+// One frame of the example's 3D tab, the window at its usual size, turned a
+// little between two frames as a drag would.
+void BM_Vue3dUneImage(benchmark::State& state) {
+  bilobe::ui::Frm_Serie s(bilobe::ChampsCouple{});
+  s.remplir(bilobe::lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml"));
+  s.resize(bilobe::ui::Frm_Serie::TAILLE_VOULUE);
+  auto* vue = controle<bilobe::ui::Vue3d>(&s, "vue_3d");
+  controle<QTabWidget>(&s, "onglets")->setCurrentWidget(vue);
+  s.show();
+  QApplication::processEvents();
+  int k = 0;
+  for (auto _ : state) {
+    const QPoint de(100, 100), a(100 + (++k % 2 ? 3 : -3), 100);
+    QMouseEvent appui(QEvent::MouseButtonPress, de, vue->mapToGlobal(de), Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent glisse(QEvent::MouseMove, a, vue->mapToGlobal(a), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(vue, &appui);
+    QApplication::sendEvent(vue, &glisse);
+    vue->repaint();
+  }
+  state.counters["largeur"] = vue->width();
+  state.counters["hauteur"] = vue->height();
+}
+BENCHMARK(BM_Vue3dUneImage)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
