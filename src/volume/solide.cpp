@@ -10,7 +10,8 @@ namespace {
 using Indice = std::uint32_t;
 
 // The band between two outlines of n points, starting at indices a and b;
-// `dehors` faces it away from the axis, else toward it.
+// `dehors` faces it away from the axis (or, for two outlines in one plane,
+// toward the tail), else the other way.
 void bande(Maillage& m, Indice a, Indice b, Indice n, bool dehors) {
   for (Indice i = 0; i < n; ++i) {
     const Indice j = (i + 1) % n;
@@ -40,17 +41,9 @@ void bout(Maillage& m, const Tranche& t, Indice debut, bool avant, const char* l
     }
     return;
   }
-  for (Indice i = 0; i < n; ++i) {
-    const Indice j = (i + 1) % n;
-    const Indice oi = debut + i, oj = debut + j, ii = debut + n + i, ij = debut + n + j;
-    if (avant) {
-      m.triangles.push_back({oi, ij, oj});
-      m.triangles.push_back({oi, ii, ij});
-    } else {
-      m.triangles.push_back({oi, oj, ij});
-      m.triangles.push_back({oi, ij, ii});
-    }
-  }
+  // The flat ring joins the outline to the hollow as a band joins two
+  // sections: facing the tail like the skin faces outward.
+  bande(m, debut, debut + n, n, !avant);
 }
 
 } // namespace
