@@ -1,17 +1,22 @@
 // Arbitrary fuselage files through the reader, then, for those it accepts,
 // the trace of every former, the nesting and the files of the sheets and the
-// profile. Must never crash or hang; a file is either refused with one line
-// or gives files without "nan" or "inf"; the layout keeps its margins.
+// profile, and the fuselage in 3D. Must never crash or hang; a file is
+// either refused with one line or gives files without "nan" or "inf"; the
+// layout keeps its margins; every 3D piece is closed.
 #include "common/erreurs.h"
+#include "formats/stl.h"
 #include "serie/fichier_fuselage.h"
+#include "serie/fuselage_3d.h"
 #include "serie/planches.h"
 #include "serie/profil_svg.h"
 #include "serie/serie_imbriquee.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -29,6 +34,16 @@ bool non_fini(const std::string& texte) {
     for (std::size_t p = 0; (p = texte.find(mot, p)) != std::string::npos; ++p)
       if (p == 0 || !std::isalpha(static_cast<unsigned char>(texte[p - 1]))) return true;
   return false;
+}
+
+// Each edge run once each way: no hole, no triangle turned the wrong way.
+bool ferme(const bilobe::Maillage& m) {
+  std::map<std::pair<std::uint32_t, std::uint32_t>, int> aretes;
+  for (const bilobe::Triangle& t : m.triangles)
+    for (int k = 0; k < 3; ++k) ++aretes[{t[k], t[(k + 1) % 3]}];
+  for (const auto& [arete, fois] : aretes)
+    if (fois != 1 || !aretes.count({arete.second, arete.first})) return false;
+  return true;
 }
 
 } // namespace
@@ -56,6 +71,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     std::string fichiers = contenu_planches_dxf(serie) + contenu_profil_svg(serie);
     for (int k = 0; k < serie.imbrication.planches && k < 3; ++k) fichiers += contenu_planche_svg(serie, k);
     verifier(!non_fini(fichiers));
+  } catch (const DescriptionInvalide&) {
+  } catch (const ErreurExecution&) {
+  }
+  try {
+    // A few sections of few points, and a few pieces at most: each run
+    // stays short; the formers' own traces were tried above.
+    const double longueur = description.stations.back().position - description.stations.front().position;
+    description.nbptel = "12";
+    description.nbptseg = "3";
+    description.impression.pas = std::max(description.impression.pas, longueur / 6);
+    if (description.impression.troncon > 0)
+      description.impression.troncon = std::max(description.impression.troncon, longueur / 4);
+    for (const Maillage& m : pieces_du_fuselage(description)) {
+      verifier(ferme(m));
+      verifier(contenu_stl(m, "").size() == 84 + 50 * m.triangles.size());
+    }
   } catch (const DescriptionInvalide&) {
   } catch (const ErreurExecution&) {
   }
