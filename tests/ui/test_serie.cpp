@@ -259,6 +259,8 @@ private slots:
     s->ouvrir(EXEMPLE);
     controle<QComboBox>(s, "cmb_interpolation")->setCurrentIndex(0);
     controle<QDoubleSpinBox>(s, "txt_saignee")->setValue(0.2);
+    controle<QDoubleSpinBox>(s, "txt_troncon")->setValue(400); // the fuselage in 3D, in three pieces
+    controle<QCheckBox>(s, "chk_format_stl")->setChecked(true);
     FermeBoites boites;
     const QString fuselage = chemin("fuselage.toml");
     s->enregistrer(fuselage);
@@ -266,11 +268,15 @@ private slots:
     s->demander_dossier = [&] { return par_fenetre; };
     controle<QPushButton>(s, "Bt_Exporter")->click();
     QTRY_COMPARE(boites.textes.size(), 2); // saved, then exported
-    QVERIFY2(boites.textes.back().startsWith("16 fichiers écrits"), qPrintable(boites.textes.back()));
+    QVERIFY2(boites.textes.back().startsWith("19 fichiers écrits"), qPrintable(boites.textes.back()));
     std::ostringstream out, err;
-    QCOMPARE(bilobe::cli::executer_serie({fuselage.toStdString(), "-o", par_commande.toStdString()}, out, err), 0);
+    QCOMPARE(bilobe::cli::executer_serie(
+                 {fuselage.toStdString(), "-o", par_commande.toStdString(), "--format", "dat,svg,dxf,pdf,plan,stl"},
+                 out, err),
+             0);
     const QStringList noms = QDir(par_commande).entryList(QDir::Files, QDir::Name);
-    QCOMPARE(noms.size(), 16);
+    QCOMPARE(noms.size(), 19);
+    QVERIFY(noms.contains("Fuselage 3.stl"));
     QCOMPARE(QDir(par_fenetre).entryList(QDir::Files, QDir::Name), noms);
     for (const QString& nom : noms) {
       const QByteArray a = lire(par_fenetre + "/" + nom), b = lire(par_commande + "/" + nom);
