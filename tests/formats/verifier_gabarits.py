@@ -17,6 +17,9 @@ from shapely.geometry import Polygon
 
 from pixels_pdf import PIXELS_PAR_MM, lire_ppm, longueur_noire
 
+# Text extents measured the same whether matplotlib is installed or not.
+ezdxf.options.use_matplotlib = False
+
 BILOBE_DAT = sys.argv[1]
 
 # Same values as src/export/pages_pdf.h and gabarit_svg.h.
