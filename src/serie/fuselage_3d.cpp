@@ -102,9 +102,7 @@ std::vector<Maillage> pieces_du_fuselage(const DescriptionSerie& d) {
   std::size_t debut = 0;
   for (std::size_t k = 1; k < sections.size(); ++k)
     if (sections[k].coupe || k + 1 == sections.size()) {
-      const std::vector<Tranche> piece(tranches.begin() + static_cast<std::ptrdiff_t>(debut),
-                                       tranches.begin() + static_cast<std::ptrdiff_t>(k + 1));
-      pieces.push_back(solide_par_tranches(piece, "fuselage en 3D"));
+      pieces.push_back(solide_par_tranches(std::span(tranches).subspan(debut, k + 1 - debut), "fuselage en 3D"));
       debut = k;
     }
   return pieces;

@@ -48,7 +48,7 @@ void bout(Maillage& m, const Tranche& t, Indice debut, bool avant, const char* l
 
 } // namespace
 
-Maillage solide_par_tranches(const std::vector<Tranche>& tranches, const char* lieu) {
+Maillage solide_par_tranches(std::span<const Tranche> tranches, const char* lieu) {
   if (tranches.size() < 2) lever(GenreErreur::OperationInvalide, lieu, "moins de deux sections");
   const std::size_t n = tranches.front().exterieur.size();
   const bool creux = !tranches.front().interieur.empty();

@@ -3,6 +3,7 @@
 #include "geometry/boucle.h"
 #include "volume/maillage.h"
 
+#include <span>
 #include <vector>
 
 namespace bilobe {
@@ -21,6 +22,6 @@ struct Tranche {
 // outlines joined section to section, the two ends closed by a cap, or by a
 // ring between the outline and the hollow. A mesh that would hold a
 // triangle without area is an invalid-operation error at `lieu`.
-Maillage solide_par_tranches(const std::vector<Tranche>& tranches, const char* lieu);
+Maillage solide_par_tranches(std::span<const Tranche> tranches, const char* lieu);
 
 } // namespace bilobe

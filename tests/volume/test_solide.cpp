@@ -79,13 +79,13 @@ TEST(Solide, PleinOuCreuxFermeEtDeVolumeExact) {
     double volume;
   };
   for (const Cas& k : {Cas{"plein", {}, 100 * 30.0}, Cas{"creux", trou, 84 * 30.0}}) {
-    const Maillage m =
-        solide_par_tranches({{0, carre, k.interieur}, {10, carre, k.interieur}, {30, carre, k.interieur}}, "essai");
+    const Maillage m = solide_par_tranches(
+        std::vector<Tranche>{{0, carre, k.interieur}, {10, carre, k.interieur}, {30, carre, k.interieur}}, "essai");
     EXPECT_NEAR(volume(m), k.volume, 1e-9) << k.nom;
     EXPECT_TRUE(sans_triangle_degenere(m)) << k.nom;
     ferme(m);
   }
-  EXPECT_THROW(solide_par_tranches({{0, carre, {}}, {10, trou, trou}}, "essai"), ErreurExecution);
+  EXPECT_THROW(solide_par_tranches(std::vector<Tranche>{{0, carre, {}}, {10, trou, trou}}, "essai"), ErreurExecution);
 }
 
 } // namespace
