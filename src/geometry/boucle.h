@@ -34,4 +34,8 @@ Cadre reunion(Cadre a, const Cadre& b);
 // Shoelace formula: positive for a counter-clockwise loop.
 double aire_signee(const Boucle& boucle);
 
+// Twice the signed area of the triangle o, a, b: positive when it turns
+// counter-clockwise, zero when the three points are on one line.
+inline double croix(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
+
 } // namespace bilobe

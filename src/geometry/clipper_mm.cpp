@@ -28,8 +28,8 @@ double carre_distance(const PointMm& a, const PointMm& b) {
 bool aligne(const PointMm& p, const PointMm& a, const PointMm& b) {
   const double l2 = carre_distance(a, b);
   if (l2 == 0) return carre_distance(p, a) < ALIGNE_MM * ALIGNE_MM;
-  const double croix = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
-  return croix * croix < ALIGNE_MM * ALIGNE_MM * l2;
+  const double c = croix(a, b, p);
+  return c * c < ALIGNE_MM * ALIGNE_MM * l2;
 }
 
 // Each point is judged between the last one kept and the next one; passes

@@ -160,8 +160,6 @@ bool bord_en(const Cotes& cotes, double x, bool dessus, double& y) {
   return trouve;
 }
 
-double croix(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
-
 bool segments_se_coupent(PointMm a, PointMm b, PointMm c, PointMm d) {
   const double d1 = croix(c, d, a), d2 = croix(c, d, b), d3 = croix(a, b, c), d4 = croix(a, b, d);
   return ((d1 <= 0 && d2 >= 0) || (d1 >= 0 && d2 <= 0)) && ((d3 <= 0 && d4 >= 0) || (d3 >= 0 && d4 <= 0));

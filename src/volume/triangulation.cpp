@@ -9,10 +9,6 @@ namespace bilobe {
 
 namespace {
 
-double croix(const PointMm& a, const PointMm& b, const PointMm& c) {
-  return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-}
-
 // Strictly convex: three points almost on one line would give a triangle
 // with no area once written in single precision.
 bool convexe(const PointMm& a, const PointMm& b, const PointMm& c) {
