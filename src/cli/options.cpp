@@ -86,7 +86,9 @@ const std::vector<OptionDat>& table_dat() {
            const auto encoche = texte ? lire_encoche(*texte) : std::nullopt;
            if (!encoche)
              return "l'option --encoche attend PLACE:LARGEUR:PROFONDEUR (place de 0 à 1, dos, ventre ou niveau ; "
-                    "mm positifs)";
+                    "mm de 0.01 à 1000000)";
+           if (o.gabarit.encoches.size() == ENCOCHES_MAX)
+             return "au plus " + std::to_string(ENCOCHES_MAX) + " encoches par couple";
            o.gabarit.encoches.push_back(*encoche);
            return std::nullopt;
          }},
@@ -95,7 +97,8 @@ const std::vector<OptionDat>& table_dat() {
          [](Options& o, auto&, const std::optional<std::string>& texte) -> Resultat {
            o.gabarit.pattes = texte ? lire_pattes(*texte) : std::nullopt;
            if (!o.gabarit.pattes)
-             return "l'option --pattes attend COTE:LARGEUR:ECART:DISTANCE (dessous ou dessus ; mm)";
+             return "l'option --pattes attend COTE:LARGEUR:ECART:DISTANCE (dessous ou dessus ; mm sous 1000000, "
+                    "largeur d'au moins 0.01)";
            return std::nullopt;
          }},
         {{"-o", "--sortie"},

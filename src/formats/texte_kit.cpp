@@ -60,7 +60,7 @@ std::optional<Encoche> lire_encoche(const std::string& texte) {
   if (m.size() != 3) return std::nullopt;
   auto e = lire_place(m[0]);
   const auto largeur = lire_mm(m[1]), profondeur = lire_mm(m[2]);
-  if (!e || !largeur || !profondeur || !(*largeur > 0) || !(*profondeur > 0)) return std::nullopt;
+  if (!e || !largeur || !profondeur || !cote_kit_valide(*largeur) || !cote_kit_valide(*profondeur)) return std::nullopt;
   e->largeur = *largeur;
   e->profondeur = *profondeur;
   return e;
@@ -70,7 +70,9 @@ std::optional<Pattes> lire_pattes(const std::string& texte) {
   const auto m = morceaux(texte);
   if (m.size() != 4 || (m[0] != "dessous" && m[0] != "dessus")) return std::nullopt;
   const auto largeur = lire_mm(m[1]), ecart = lire_mm(m[2]), distance = lire_mm(m[3]);
-  if (!largeur || !ecart || !distance || !(*largeur > 0) || !(*ecart >= 0)) return std::nullopt;
+  if (!largeur || !ecart || !distance || !cote_kit_valide(*largeur) || !ecart_kit_valide(*ecart) ||
+      !(std::abs(*distance) < COTE_KIT_MAX))
+    return std::nullopt;
   return Pattes{m[0] == "dessus", *largeur, *ecart, *distance};
 }
 

@@ -31,4 +31,29 @@ double aire_signee(const Boucle& boucle) {
   return somme / 2;
 }
 
+bool dans_la_boucle(PointMm p, const Boucle& boucle) {
+  bool dedans = false;
+  for (std::size_t i = 0, j = boucle.size() - 1; i < boucle.size(); j = i++) {
+    const PointMm& a = boucle[i];
+    const PointMm& b = boucle[j];
+    if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) dedans = !dedans;
+  }
+  return dedans;
+}
+
+bool segments_se_touchent(PointMm a, PointMm b, PointMm c, PointMm d) {
+  const double d1 = croix(c, d, a), d2 = croix(c, d, b), d3 = croix(a, b, c), d4 = croix(a, b, d);
+  return ((d1 <= 0 && d2 >= 0) || (d1 >= 0 && d2 <= 0)) && ((d3 <= 0 && d4 >= 0) || (d3 >= 0 && d4 <= 0)) &&
+         std::max(std::min(a.x, b.x), std::min(c.x, d.x)) <= std::min(std::max(a.x, b.x), std::max(c.x, d.x)) &&
+         std::max(std::min(a.y, b.y), std::min(c.y, d.y)) <= std::min(std::max(a.y, b.y), std::max(c.y, d.y));
+}
+
+double distance2_au_segment(PointMm p, PointMm a, PointMm b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double l2 = dx * dx + dy * dy;
+  const double t = l2 == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0);
+  const double ex = p.x - a.x - t * dx, ey = p.y - a.y - t * dy;
+  return ex * ex + ey * ey;
+}
+
 } // namespace bilobe

@@ -38,4 +38,13 @@ double aire_signee(const Boucle& boucle);
 // counter-clockwise, zero when the three points are on one line.
 inline double croix(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
 
+// Ray casting: whether p lies inside the closed loop.
+bool dans_la_boucle(PointMm p, const Boucle& boucle);
+
+// Whether segments ab and cd cross or touch (an end of one on the other).
+bool segments_se_touchent(PointMm a, PointMm b, PointMm c, PointMm d);
+
+// The square of the distance from p to the segment ab.
+double distance2_au_segment(PointMm p, PointMm a, PointMm b);
+
 } // namespace bilobe

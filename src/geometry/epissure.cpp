@@ -30,8 +30,8 @@ Saillie saillie(const EncochePlacee& e) {
 }
 
 Saillie saillie(const PattePlacee& p) {
-  const double centre = (p.rectangle[0].x + p.rectangle[1].x) / 2;
-  const double demi = (p.rectangle[1].x - p.rectangle[0].x) / 2;
+  const double centre = (p.marque_debut.x + p.marque_fin.x) / 2;
+  const double demi = (p.marque_fin.x - p.marque_debut.x) / 2;
   // Counter-clockwise, the loop runs rightwards along its bottom and leftwards along its top.
   const PointMm t = p.dessus ? PointMm{-1, 0} : PointMm{1, 0};
   const PointMm n = p.dessus ? PointMm{0, -1} : PointMm{0, 1};

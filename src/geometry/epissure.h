@@ -1,8 +1,9 @@
 #pragma once
 
-#include "geometry/kit.h"
+#include "geometry/saillies_kit.h"
 
 #include <optional>
+#include <vector>
 
 namespace bilobe {
 

@@ -19,8 +19,6 @@ struct Segment {
   double droite() const { return std::max(a.x, b.x); }
 };
 
-double vectoriel(PointMm o, PointMm a, PointMm b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
-
 bool sur_le_segment(PointMm a, PointMm b, PointMm p) {
   return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
          p.y <= std::max(a.y, b.y);
@@ -28,8 +26,8 @@ bool sur_le_segment(PointMm a, PointMm b, PointMm p) {
 
 // Where two segments cross or touch, if they do.
 bool croisement(const Segment& s, const Segment& t, PointMm& ou) {
-  const double d1 = vectoriel(t.a, t.b, s.a), d2 = vectoriel(t.a, t.b, s.b);
-  const double d3 = vectoriel(s.a, s.b, t.a), d4 = vectoriel(s.a, s.b, t.b);
+  const double d1 = croix(t.a, t.b, s.a), d2 = croix(t.a, t.b, s.b);
+  const double d3 = croix(s.a, s.b, t.a), d4 = croix(s.a, s.b, t.b);
   if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) {
     const double u = d1 / (d1 - d2);
     ou = {s.a.x + u * (s.b.x - s.a.x), s.a.y + u * (s.b.y - s.a.y)};
@@ -58,25 +56,6 @@ bool voisins(const Segment& s, const Segment& t) {
 void ajouter_segments(std::vector<Segment>& segments, const Boucle& boucle, int numero) {
   for (std::size_t k = 0; k < boucle.size(); ++k)
     segments.push_back({boucle[k], boucle[k + 1 < boucle.size() ? k + 1 : 0], numero, k, boucle.size()});
-}
-
-// Ray casting: whether p lies inside the closed loop.
-bool dedans(const Boucle& boucle, PointMm p) {
-  bool dedans = false;
-  for (std::size_t i = 0, j = boucle.size() - 1; i < boucle.size(); j = i++) {
-    const PointMm& a = boucle[i];
-    const PointMm& b = boucle[j];
-    if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) dedans = !dedans;
-  }
-  return dedans;
-}
-
-double distance2_au_segment(PointMm p, PointMm a, PointMm b) {
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double l2 = dx * dx + dy * dy;
-  const double t = l2 == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0);
-  const double ex = p.x - a.x - t * dx, ey = p.y - a.y - t * dy;
-  return ex * ex + ey * ey;
 }
 
 // The segments of a loop filed in square cells, so that the nearest one to
@@ -188,7 +167,7 @@ VerificationForme verifier_forme(const ResultatTrace& trace, const Boucle& exter
     r.defaut = entre_les_deux ? "contours croisés" : "contour croisé sur lui-même";
     return r;
   }
-  if (!dedans(exterieur, interieur.front())) r.defaut = "intérieur hors du contour";
+  if (!dans_la_boucle(interieur.front(), exterieur)) r.defaut = "intérieur hors du contour";
   return r;
 }
 

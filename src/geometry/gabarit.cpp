@@ -2,6 +2,7 @@
 
 #include "common/calcul.h"
 #include "common/erreurs.h"
+#include "common/texte_nombre.h"
 #include "geometry/decalage.h"
 #include "geometry/forme.h"
 #include "geometry/trace.h"
@@ -48,6 +49,11 @@ Gabarit construire_gabarit(const ResultatTrace& trace, const OptionsGabarit& opt
   g.paroi = mesurer_paroi(g.exterieur, g.interieur); // the wall itself, between the notches
   if (!options.encoches.empty() || options.pattes) {
     g.encoches = placer_encoches(g.exterieur, options.encoches);
+    // The cutter would pass down a notch no wider than its kerf and leave nothing of it.
+    for (std::size_t k = 0; k < options.encoches.size(); ++k)
+      if (options.saignee > 0 && !(options.encoches[k].largeur > options.saignee))
+        lever(GenreErreur::OperationInvalide, "encoche " + std::to_string(k + 1),
+              "pas plus large que la saignée (" + texte_exact(options.saignee) + " mm) : la coupe l'effacerait");
     std::vector<PattePlacee> pattes;
     if (options.pattes) pattes = placer_pattes(g.exterieur, *options.pattes);
     for (const PattePlacee& p : pattes) g.marques_pattes.push_back({p.marque_debut, p.marque_fin});

@@ -19,8 +19,8 @@ using clipper_mm::en_chemin;
 constexpr double DEBORD = 1;
 // How far a tab reaches into the part, so that the two join over its width.
 constexpr double ANCRAGE = 0.001;
-// Two shapes closer than this touch (µm, Clipper's unit).
-constexpr double CONTACT_MICRONS = 2;
+// Two shapes closer than this touch (mm): 2 µm, twice Clipper's unit.
+constexpr double CONTACT = 0.002;
 
 PointMm plus(PointMm a, PointMm b) { return {a.x + b.x, a.y + b.y}; }
 PointMm moins(PointMm a, PointMm b) { return {a.x - b.x, a.y - b.y}; }
@@ -32,9 +32,9 @@ PointMm unitaire(PointMm v) {
   return l > 0 ? PointMm{v.x / l, v.y / l} : PointMm{};
 }
 
-void positif(double valeur, const std::string& lieu, const char* quoi) {
-  if (!(valeur > 0 && std::isfinite(valeur)))
-    lever(GenreErreur::OperationInvalide, lieu, std::string(quoi) + " doit être un nombre positif");
+void cote_kit(double valeur, const std::string& lieu, const char* quoi) {
+  if (!cote_kit_valide(valeur))
+    lever(GenreErreur::OperationInvalide, lieu, std::string(quoi) + " doit aller de 0.01 mm à 1000000 mm");
 }
 
 // The right half of the loop is [0, haut]: from the bottom on the centre line
@@ -135,73 +135,65 @@ EncochePlacee image(EncochePlacee e) {
   return e;
 }
 
-using Cotes = std::vector<std::pair<PointMm, PointMm>>;
-
-// The sides of a loop that reach over the band from x1 to x2.
-Cotes cotes_sur(const Boucle& b, double x1, double x2) {
-  Cotes cotes;
+// Where the vertical line x meets the loop lowest (highest, above): the
+// side, from k to k + 1, and the y there.
+struct Traversee {
+  std::size_t cote = 0;
+  double y = 0;
+};
+std::optional<Traversee> traversee(const Boucle& b, double x, bool dessus) {
+  std::optional<Traversee> t;
   for (std::size_t k = 0; k < b.size(); ++k) {
     const PointMm a = b[k], c = b[(k + 1) % b.size()];
-    if (std::max(a.x, c.x) >= x1 && std::min(a.x, c.x) <= x2) cotes.emplace_back(a, c);
-  }
-  return cotes;
-}
-
-// The outline's lowest (or highest) point above x, if the vertical line meets it.
-bool bord_en(const Cotes& cotes, double x, bool dessus, double& y) {
-  bool trouve = false;
-  for (const auto& [a, c] : cotes) {
     if (x < std::min(a.x, c.x) || x > std::max(a.x, c.x)) continue;
-    const double yk =
+    const double y =
         a.x == c.x ? (dessus ? std::max(a.y, c.y) : std::min(a.y, c.y)) : a.y + (x - a.x) / (c.x - a.x) * (c.y - a.y);
-    if (!trouve || (dessus ? yk > y : yk < y)) y = yk;
-    trouve = true;
+    if (!t || (dessus ? y > t->y : y < t->y)) t = Traversee{k, y};
   }
-  return trouve;
+  return t;
 }
 
-bool segments_se_coupent(PointMm a, PointMm b, PointMm c, PointMm d) {
-  const double d1 = croix(c, d, a), d2 = croix(c, d, b), d3 = croix(a, b, c), d4 = croix(a, b, d);
-  return ((d1 <= 0 && d2 >= 0) || (d1 >= 0 && d2 <= 0)) && ((d3 <= 0 && d4 >= 0) || (d3 >= 0 && d4 <= 0));
+Cadre elargi(Cadre c, double d) { return {c.gauche - d, c.droite + d, c.bas - d, c.haut + d}; }
+bool se_croisent(const Cadre& a, const Cadre& b) {
+  return a.gauche <= b.droite && b.gauche <= a.droite && a.bas <= b.haut && b.bas <= a.haut;
+}
+Cadre cadre_du_cote(PointMm a, PointMm b) {
+  return {std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y), std::max(a.y, b.y)};
 }
 
-bool dans_la_boucle(PointMm p, const Boucle& b) {
-  bool dedans = false;
-  for (std::size_t i = 0, j = b.size() - 1; i < b.size(); j = i++)
-    if ((b[i].y > p.y) != (b[j].y > p.y) && p.x < (b[j].x - b[i].x) * (p.y - b[i].y) / (b[j].y - b[i].y) + b[i].x)
-      dedans = !dedans;
-  return dedans;
-}
-
-// The rectangle grown by the contact distance on every side, its corners in order.
-Boucle agrandi(const Boucle& r) {
-  const double marge = CONTACT_MICRONS / clipper_mm::MICRONS_PAR_MM;
-  const PointMm centre = fois(0.25, plus(plus(r[0], r[1]), plus(r[2], r[3])));
-  const PointMm u = unitaire(moins(r[1], r[0])), v = unitaire(moins(r[3], r[0]));
-  Boucle g;
-  for (const PointMm& p : r) {
-    const PointMm d = moins(p, centre);
-    const double su = (d.x * u.x + d.y * u.y) >= 0 ? 1 : -1, sv = (d.x * v.x + d.y * v.y) >= 0 ? 1 : -1;
-    g.push_back(plus(p, plus(fois(su * marge, u), fois(sv * marge, v))));
+// Whether two closed loops come within the contact distance of each other:
+// two sides that cross or pass that close, or one loop inside the other.
+bool se_touchent(const Boucle& a, const Boucle& b) {
+  const Cadre ca = elargi(cadre_de({&a}), CONTACT), cb = elargi(cadre_de({&b}), CONTACT);
+  if (!se_croisent(ca, cb)) return false;
+  constexpr double CONTACT2 = CONTACT * CONTACT;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const PointMm p = a[i], q = a[(i + 1) % a.size()];
+    const Cadre cote = elargi(cadre_du_cote(p, q), CONTACT);
+    if (!se_croisent(cote, cb)) continue; // a side away from the other loop cannot meet it
+    for (std::size_t j = 0; j < b.size(); ++j) {
+      const PointMm r = b[j], t = b[(j + 1) % b.size()];
+      if (!se_croisent(cote, cadre_du_cote(r, t))) continue;
+      if (segments_se_touchent(p, q, r, t) || distance2_au_segment(p, r, t) < CONTACT2 ||
+          distance2_au_segment(q, r, t) < CONTACT2 || distance2_au_segment(r, p, q) < CONTACT2 ||
+          distance2_au_segment(t, p, q) < CONTACT2)
+        return true;
+    }
   }
-  return g;
+  return dans_la_boucle(a[0], b) || dans_la_boucle(b[0], a);
 }
 
-// Whether a rectangle comes within the contact distance of a closed loop's
-// area: a crossing of their sides, or one inside the other.
-bool se_touchent(const Boucle& rectangle, const Boucle& b, const Cadre& cb) {
-  const Boucle r = agrandi(rectangle);
-  const Cadre cr = cadre_de({&r});
-  if (cr.droite < cb.gauche || cb.droite < cr.gauche || cr.haut < cb.bas || cb.haut < cr.bas) return false;
-  for (std::size_t j = 0; j < b.size(); ++j) {
-    const PointMm a = b[j], c = b[(j + 1) % b.size()];
-    if (std::max(a.x, c.x) < cr.gauche || std::min(a.x, c.x) > cr.droite || std::max(a.y, c.y) < cr.bas ||
-        std::min(a.y, c.y) > cr.haut)
-      continue; // a side away from the rectangle cannot cross it
-    for (std::size_t i = 0; i < r.size(); ++i)
-      if (segments_se_coupent(r[i], r[(i + 1) % r.size()], a, c)) return true;
-  }
-  return dans_la_boucle(r[0], b) || dans_la_boucle(b[0], r);
+// What a notch takes out of the part: its rectangle within the outline.
+std::vector<Boucle> matiere_enlevee(const EncochePlacee& e, const Boucle& exterieur) {
+  ClipperLib::Clipper c;
+  c.AddPath(en_chemin(exterieur, "kit"), ClipperLib::ptSubject, true);
+  c.AddPath(en_chemin(e.rectangle, "encoches"), ClipperLib::ptClip, true);
+  ClipperLib::Paths resultat;
+  c.Execute(ClipperLib::ctIntersection, resultat, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  std::vector<Boucle> morceaux;
+  for (ClipperLib::Path& p : resultat)
+    if (p.size() >= 3) morceaux.push_back(clipper_mm::en_boucle(std::move(p)));
+  return morceaux;
 }
 
 std::string nom(const EncochePlacee& e) { return "encoche " + std::to_string(e.numero); }
@@ -217,8 +209,10 @@ std::vector<EncochePlacee> placer_encoches(const Boucle& exterieur, const std::v
   for (std::size_t k = 0; k < encoches.size(); ++k) {
     const Encoche& e = encoches[k];
     const std::string lieu = "encoche " + std::to_string(k + 1);
-    positif(e.largeur, lieu, "la largeur");
-    positif(e.profondeur, lieu, "la profondeur");
+    if (k == ENCOCHES_MAX)
+      lever(GenreErreur::OperationInvalide, lieu, "plus de " + std::to_string(ENCOCHES_MAX) + " encoches");
+    cote_kit(e.largeur, lieu, "la largeur");
+    cote_kit(e.profondeur, lieu, "la profondeur");
     if (!e.au_niveau && !(e.place >= 0 && e.place <= 1))
       lever(GenreErreur::OperationInvalide, lieu, "la place doit aller de 0 (dos) à 1 (ventre)");
     const double s = e.au_niveau ? longueur_au_niveau(exterieur, haut) : e.place * moitie.longueur;
@@ -230,10 +224,11 @@ std::vector<EncochePlacee> placer_encoches(const Boucle& exterieur, const std::v
 }
 
 std::vector<PattePlacee> placer_pattes(const Boucle& exterieur, const Pattes& p) {
-  positif(p.largeur, "pattes", "la largeur");
-  if (!(p.ecart >= 0 && std::isfinite(p.ecart)))
-    lever(GenreErreur::OperationInvalide, "pattes", "l'écart doit être positif ou nul");
-  if (!std::isfinite(p.distance)) lever(GenreErreur::OperationInvalide, "pattes", "distance hors limites");
+  cote_kit(p.largeur, "pattes", "la largeur");
+  if (!ecart_kit_valide(p.ecart))
+    lever(GenreErreur::OperationInvalide, "pattes", "l'écart doit aller de 0 à 1000000 mm");
+  if (!(std::abs(p.distance) < COTE_KIT_MAX))
+    lever(GenreErreur::OperationInvalide, "pattes", "la distance doit rester sous 1000000 mm");
   const Cadre piece = cadre_de({&exterieur});
   const double chantier = p.dessus ? p.distance : -p.distance;
   if (p.dessus ? !(chantier > piece.haut) : !(chantier < piece.bas))
@@ -241,33 +236,31 @@ std::vector<PattePlacee> placer_pattes(const Boucle& exterieur, const Pattes& p)
 
   std::vector<double> centres = {0};
   if (p.ecart > 0) centres = {-p.ecart, p.ecart};
+  const std::size_t n = exterieur.size();
+  const double vers_la_piece = p.dessus ? -ANCRAGE : ANCRAGE;
   std::vector<PattePlacee> pattes;
   for (const double centre : centres) {
     PattePlacee r;
     r.numero = pattes.size() + 1;
     const double x1 = centre - p.largeur / 2, x2 = centre + p.largeur / 2;
-    const std::string lieu = nom(r);
-    const Cotes cotes = cotes_sur(exterieur, x1, x2);
-    double y1 = 0, y2 = 0;
-    if (!bord_en(cotes, x1, p.dessus, y1) || !bord_en(cotes, x2, p.dessus, y2))
-      lever(GenreErreur::OperationInvalide, lieu, "la patte dépasse la largeur du couple");
-    // The rectangle reaches the outline over its whole width: to its highest
-    // point underneath (lowest above), found at the ends or at a vertex.
-    double jonction = p.dessus ? std::min(y1, y2) : std::max(y1, y2);
-    for (const auto& cote : cotes) {
-      double y = 0;
-      const PointMm s = cote.first;
-      if (s.x > x1 && s.x < x2 && bord_en(cotes, s.x, p.dessus, y))
-        jonction = p.dessus ? std::min(jonction, y) : std::max(jonction, y);
+    const auto t1 = traversee(exterieur, x1, p.dessus), t2 = traversee(exterieur, x2, p.dessus);
+    if (!t1 || !t2) lever(GenreErreur::OperationInvalide, nom(r), "la patte dépasse la largeur du couple");
+    // Counter-clockwise, the loop runs rightwards along its bottom and
+    // leftwards along its top: from the crossing at xa to the one at xb.
+    const double xa = p.dessus ? x2 : x1, xb = p.dessus ? x1 : x2;
+    const Traversee ta = p.dessus ? *t2 : *t1, tb = p.dessus ? *t1 : *t2;
+    r.region = {{xa, chantier}, {xb, chantier}, {xb, tb.y + vers_la_piece}};
+    // Back along the outline from xb to xa: the tab's top.
+    for (std::size_t k = tb.cote, pas = 0; k != ta.cote; k = (k + n - 1) % n) {
+      if (++pas > n) lever(GenreErreur::OperationInvalide, nom(r), "contour introuvable sous la patte");
+      r.region.push_back({exterieur[k].x, exterieur[k].y + vers_la_piece});
     }
-    const double haut_patte = p.dessus ? chantier : jonction + ANCRAGE;
-    const double bas_patte = p.dessus ? jonction - ANCRAGE : chantier;
-    r.rectangle = {{x1, bas_patte}, {x2, bas_patte}, {x2, haut_patte}, {x1, haut_patte}};
-    r.marque_debut = {x1, y1};
-    r.marque_fin = {x2, y2};
+    r.region.push_back({xa, ta.y + vers_la_piece});
+    r.marque_debut = {x1, t1->y};
+    r.marque_fin = {x2, t2->y};
     r.dessus = p.dessus;
     r.chantier = chantier;
-    pattes.push_back(r);
+    pattes.push_back(std::move(r));
   }
   return pattes;
 }
@@ -286,23 +279,36 @@ Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std:
   const auto refuser = [](const std::string& lieu, const std::string& detail) {
     lever(GenreErreur::OperationInvalide, lieu, detail);
   };
-  const Cadre creux = cadre_de({&interieur});
+  // Two notches whose rectangles meet only in the air, outside the part,
+  // leave material between them: what each takes out is compared, worked
+  // out only for the rectangles that meet.
+  std::vector<std::optional<std::vector<Boucle>>> enlevees(encoches.size());
+  const auto enlevee = [&](std::size_t k) -> const std::vector<Boucle>& {
+    if (!enlevees[k]) enlevees[k] = matiere_enlevee(encoches[k], exterieur);
+    return *enlevees[k];
+  };
+  const auto se_chevauchent = [&](std::size_t i, std::size_t j) {
+    if (!se_touchent(encoches[i].rectangle, encoches[j].rectangle)) return false;
+    for (const Boucle& a : enlevee(i))
+      for (const Boucle& b : enlevee(j))
+        if (se_touchent(a, b)) return true;
+    return false;
+  };
   for (std::size_t i = 0; i < encoches.size(); ++i) {
     const EncochePlacee& e = encoches[i];
-    if (se_touchent(e.rectangle, interieur, creux)) refuser(nom(e), "elle atteint le contour intérieur");
+    if (se_touchent(e.rectangle, interieur)) refuser(nom(e), "elle atteint le contour intérieur");
     for (std::size_t j = i + 1; j < encoches.size(); ++j)
-      if (se_touchent(e.rectangle, encoches[j].rectangle, cadre_de({&encoches[j].rectangle})))
+      if (se_chevauchent(i, j))
         refuser(nom(e), encoches[j].numero == e.numero ? "elle chevauche son image de l'autre côté"
                                                        : "elle chevauche l'" + nom(encoches[j]));
     for (const PattePlacee& p : pattes)
-      if (se_touchent(e.rectangle, p.rectangle, cadre_de({&p.rectangle})))
-        refuser(nom(e), "elle chevauche la " + nom(p));
+      if (se_touchent(e.rectangle, p.region)) refuser(nom(e), "elle chevauche la " + nom(p));
   }
   for (std::size_t i = 0; i < pattes.size(); ++i) {
-    if (se_touchent(pattes[i].rectangle, interieur, creux))
-      refuser(nom(pattes[i]), "elle atteint le contour intérieur");
+    if (se_touchent(pattes[i].region, interieur))
+      refuser(nom(pattes[i]), "elle atteint le contour intérieur : la paroi n'y laisse aucun jour");
     for (std::size_t j = i + 1; j < pattes.size(); ++j)
-      if (se_touchent(pattes[i].rectangle, pattes[j].rectangle, cadre_de({&pattes[j].rectangle})))
+      if (se_touchent(pattes[i].region, pattes[j].region))
         refuser(nom(pattes[i]), "elle chevauche la " + nom(pattes[j]));
   }
 
@@ -310,7 +316,7 @@ Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std:
   // A rectangle over a bend sharper than itself: the general operation.
   ClipperLib::Clipper c;
   c.AddPath(en_chemin(exterieur, "kit"), ClipperLib::ptSubject, true);
-  for (const PattePlacee& p : pattes) c.AddPath(en_chemin(p.rectangle, "pattes"), ClipperLib::ptSubject, true);
+  for (const PattePlacee& p : pattes) c.AddPath(en_chemin(p.region, "pattes"), ClipperLib::ptSubject, true);
   for (const EncochePlacee& e : encoches) c.AddPath(en_chemin(e.rectangle, "encoches"), ClipperLib::ptClip, true);
   ClipperLib::Paths resultat;
   c.Execute(ClipperLib::ctDifference, resultat, ClipperLib::pftNonZero, ClipperLib::pftNonZero);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/boucle.h"
+#include "geometry/saillies_kit.h"
 
 #include <optional>
 #include <vector>
@@ -19,9 +19,20 @@ struct Encoche {
   double profondeur = 0;
 };
 
-// Jig tabs: rectangles `largeur` wide, centred `ecart` from the centre line
-// on each side (one on the line when 0), from the outline to the board line,
-// `distance` below (dessous) or above (dessus) the level line.
+// A former takes at most this many notches: more is surely a typing error,
+// and the checks between them grow with their square.
+inline constexpr std::size_t ENCOCHES_MAX = 64;
+// Widths, depths and distances of notches and tabs, in mm: under the
+// smallest, a side would fold onto itself; over the largest, a typing error.
+inline constexpr double COTE_KIT_MIN = 0.01;
+inline constexpr double COTE_KIT_MAX = 1e6;
+inline bool cote_kit_valide(double mm) { return mm >= COTE_KIT_MIN && mm < COTE_KIT_MAX; }
+inline bool ecart_kit_valide(double mm) { return mm >= 0 && mm < COTE_KIT_MAX; }
+
+// Jig tabs, `largeur` wide, centred `ecart` from the centre line on each
+// side (one on the line when 0): each fills the space between the outline
+// and the board line, `distance` below (dessous) or above (dessus) the level
+// line, over its width.
 struct Pattes {
   bool dessus = false;
   double largeur = 0;
@@ -29,39 +40,15 @@ struct Pattes {
   double distance = 0;
 };
 
-// A notch where it falls on the outline: the point of the outline, the
-// outline's unit tangent and inward normal there, and the middle of its
-// bottom, where the stringer's edge lies.
-struct EncochePlacee {
-  std::size_t numero = 0; // from 1, in the order given
-  bool gauche = false;    // the mirror image of a pair
-  PointMm point;
-  PointMm tangente;
-  PointMm normale;
-  PointMm fond;
-  Boucle rectangle; // what it removes, reaching out past the outline
-};
-
 // The notches of a closed outer line (counter-clockwise, its right half
 // first, from the bottom on the centre line to the top). A size that is not
-// positive, or a place outside 0 to 1, is an invalid-argument error naming
-// the notch.
+// from 0.01 mm to 1e6 mm, a place outside 0 to 1, or more than ENCOCHES_MAX
+// notches, is an invalid-operation error naming the notch.
 std::vector<EncochePlacee> placer_encoches(const Boucle& exterieur, const std::vector<Encoche>& encoches);
 
-// A tab: its rectangle, from the board line to just inside the part, and
-// the mark across it where it meets the outline.
-struct PattePlacee {
-  std::size_t numero = 0; // from 1, left to right
-  bool dessus = false;
-  double chantier = 0; // the board line's y
-  Boucle rectangle;
-  PointMm marque_debut;
-  PointMm marque_fin;
-};
-
 // The tabs under (or over) a closed outer line. A board line that does not
-// clear the part, and a tab wider than the part's side, are invalid-operation
-// errors.
+// clear the part, and a tab that reaches beyond the part's side, are
+// invalid-operation errors.
 std::vector<PattePlacee> placer_pattes(const Boucle& exterieur, const Pattes& pattes);
 
 // What a notch or a tab adds to the drawing of the outline, as an open line:
@@ -71,8 +58,9 @@ std::vector<PointMm> trait_kit(const EncochePlacee& encoche);
 std::vector<PointMm> trait_kit(const PattePlacee& patte);
 
 // The notched and tabbed outline. A notch that reaches or touches the inner
-// line, or overlaps another notch or a tab, and a tab that reaches the inner
-// line, are invalid-operation errors that name them.
+// line, whose removed material meets another notch's, or that cuts into a
+// tab, and a tab that reaches the inner line (where the wall leaves no gap),
+// are invalid-operation errors that name them.
 Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std::vector<EncochePlacee>& encoches,
                     const std::vector<PattePlacee>& pattes);
 

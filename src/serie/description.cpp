@@ -91,6 +91,19 @@ std::optional<DefautDescription> defaut_impression(const Impression& i, double l
   return std::nullopt;
 }
 
+// Notches and tabs from any source, the series window's table included.
+std::optional<DefautDescription> defaut_kit(const OptionsGabarit& g, const std::optional<PattesSerie>& pattes) {
+  if (g.encoches.size() > ENCOCHES_MAX)
+    return DefautDescription{"encoche", {}, "au plus " + std::to_string(ENCOCHES_MAX) + " encoches"};
+  for (const Encoche& e : g.encoches)
+    if (!cote_kit_valide(e.largeur) || !cote_kit_valide(e.profondeur))
+      return DefautDescription{"encoche", {}, "la largeur et la profondeur d'une encoche vont de 0.01 à 1000000 mm"};
+  if (pattes &&
+      (!cote_kit_valide(pattes->largeur) || !ecart_kit_valide(pattes->ecart) || !cote_kit_valide(pattes->garde)))
+    return DefautDescription{"pattes", {}, "la largeur et la garde des pattes vont de 0.01 à 1000000 mm"};
+  return std::nullopt;
+}
+
 std::string texte_defaut(const DefautDescription& d) {
   std::string texte = d.cle;
   if (d.station) texte += " (station " + std::to_string(*d.station + 1) + ")";
@@ -103,6 +116,7 @@ std::optional<DefautDescription> defaut_description(const DescriptionSerie& d) {
   if (auto defaut = defaut_stations(d.stations)) return defaut;
   if (auto defaut = defaut_positions(d)) return defaut;
   if (auto defaut = defaut_planche(d.planche, d.gabarit)) return defaut;
+  if (auto defaut = defaut_kit(d.gabarit, d.pattes)) return defaut;
   return defaut_impression(d.impression, d.stations.back().position - d.stations.front().position);
 }
 

@@ -110,6 +110,8 @@ void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSeri
     const toml::array* encoches = n->as_array();
     if (!encoches || !encoches->is_array_of_tables())
       lecteur.echouer(n->source(), "« encoche » doit être une suite de tables [[encoche]]");
+    if (encoches->size() > ENCOCHES_MAX)
+      lecteur.echouer(n->source(), "au plus " + std::to_string(ENCOCHES_MAX) + " encoches");
     for (std::size_t k = 0; k < encoches->size(); ++k) {
       const toml::table& t = *encoches->get(k)->as_table();
       lecteur.seulement(t, {"place", "largeur", "profondeur"}, "encoche.");
@@ -123,8 +125,8 @@ void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSeri
                         "« encoche.place » vaut un nombre de 0 à 1, \"dos\", \"ventre\" ou \"niveau\"");
       e->largeur = *lecteur.nombre(t, "largeur", "encoche.largeur", true);
       e->profondeur = *lecteur.nombre(t, "profondeur", "encoche.profondeur", true);
-      if (!(e->largeur > 0 && e->profondeur > 0))
-        lecteur.echouer(t.source(), "la largeur et la profondeur d'une encoche sont des mm positifs");
+      if (!cote_kit_valide(e->largeur) || !cote_kit_valide(e->profondeur))
+        lecteur.echouer(t.source(), "la largeur et la profondeur d'une encoche vont de 0.01 à 1000000 mm");
       d.gabarit.encoches.push_back(*e);
     }
   }
@@ -141,8 +143,9 @@ void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSeri
     p.ecart = *lecteur.nombre(*t, "ecart", "pattes.ecart", true);
     p.garde = *lecteur.nombre(*t, "garde", "pattes.garde", true);
     // A zero guard would set the deepest former's board line on its outline.
-    if (!(p.largeur > 0 && p.ecart >= 0 && p.garde > 0))
-      lecteur.echouer(t->source(), "la largeur et la garde des pattes sont positives, leur écart positif ou nul");
+    if (!cote_kit_valide(p.largeur) || !ecart_kit_valide(p.ecart) || !cote_kit_valide(p.garde))
+      lecteur.echouer(t->source(), "la largeur et la garde des pattes vont de 0.01 à 1000000 mm, leur écart de 0 à "
+                                   "1000000 mm");
     d.pattes = p;
   }
 }

@@ -25,7 +25,8 @@ OptionsGabarit options_gabarit() {
   const auto saignee = lire_mm(r.value(QStringLiteral("gabarit/saignee")).toString().toStdString());
   if (saignee && *saignee >= 0 && *saignee <= 10) o.saignee = *saignee;
   for (const QString& texte : r.value(QStringLiteral("gabarit/encoches")).toStringList())
-    if (const auto e = lire_encoche(texte.toStdString())) o.encoches.push_back(*e);
+    if (const auto e = lire_encoche(texte.toStdString()); e && o.encoches.size() < ENCOCHES_MAX)
+      o.encoches.push_back(*e); // a file edited by hand gives no more than a former takes
   o.pattes = lire_pattes(r.value(QStringLiteral("gabarit/pattes")).toString().toStdString());
   return o;
 }

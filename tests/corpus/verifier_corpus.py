@@ -85,6 +85,10 @@ def cas():
     yield "dat", ["--format", "dxf", "--encoche", "0.3:3:12"]
     yield "dat", ["--format", "dxf", "--encoche", "dos:3:2", "--encoche", "0.01:3:2"]
     yield "dat", ["--encoche", "0.3:3"]
+    yield "dat", ["--format", "dxf", "--saignee", "2", "--encoche", "0.3:2:2"]
+    yield "dat", ["--format", "dxf", "--encoche", "0.3:1e-6:2"]
+    yield "dat", ["--format", "dxf", "--pattes", "dessous:6:15:1e16"]
+    yield "dat", ["--format", "dxf", "--encoche", "0.26792:3:2", "--encoche", "0.29444:3:2"]
     for u in USAGES:
         yield "dat", u
     for nom in FUSELAGES:

@@ -159,21 +159,65 @@ TEST(Kit, Refus) {
       EXPECT_NE(e.detail().find(k.raison), std::string::npos) << e.detail();
     }
   }
-  Encoche hors;
-  hors.place = 1.5;
-  hors.largeur = hors.profondeur = 1;
-  OptionsGabarit o;
-  o.encoches = {hors};
-  EXPECT_THROW(construire_gabarit(tracer(champs()), o), OperationInvalide);
+  // What no command line can give but a file or a caller can: refused where
+  // the former is built, naming the notch or the tabs.
+  const auto encoche = [](double place, double largeur, double profondeur) {
+    Encoche e;
+    e.place = place;
+    e.largeur = largeur;
+    e.profondeur = profondeur;
+    return e;
+  };
+  OptionsGabarit trop;
+  for (int k = 0; k <= 64; ++k) trop.encoches.push_back(encoche(0.01 * k, 0.5, 0.5));
+  OptionsGabarit sous_la_saignee = kit({"0.3:2:2"}, nullptr, 2);
+  struct Direct {
+    OptionsGabarit options;
+    const char* lieu;
+    const char* raison;
+  };
+  const Direct directs[] = {
+      {{false, 0, {encoche(1.5, 1, 1)}, std::nullopt}, "encoche 1", "de 0 (dos) à 1"},
+      {{false, 0, {encoche(0.3, 1e-6, 2)}, std::nullopt}, "encoche 1", "0.01 mm"},
+      {{false, 0, {encoche(0.3, 3, 5e-324)}, std::nullopt}, "encoche 1", "0.01 mm"},
+      {{false, 0, {}, Pattes{false, 5e-324, 15, 80}}, "pattes", "0.01 mm"},
+      {{false, 0, {}, Pattes{false, 6, 15, 1e16}}, "pattes", "1000000"},
+      {{false, 0, {}, Pattes{false, 6, 1e16, 80}}, "pattes", "1000000"},
+      {trop, "encoche 65", "plus de 64 encoches"},
+      {sous_la_saignee, "encoche 1", "saignée (2 mm)"},
+  };
+  for (const Direct& k : directs) {
+    SCOPED_TRACE(k.raison);
+    try {
+      construire_gabarit(tracer(champs()), k.options);
+      ADD_FAILURE() << "accepté";
+    } catch (const OperationInvalide& e) {
+      EXPECT_EQ(e.lieu(), k.lieu);
+      EXPECT_NE(e.detail().find(k.raison), std::string::npos) << e.detail();
+    }
+  }
+}
+
+TEST(Kit, EncochesVoisinesSepareesParDeLaMatiere) {
+  // Near the junction the two rectangles cross outside the part, where
+  // nothing is cut; 1.95 mm of material stays between the two notches.
+  const ResultatTrace trace = tracer(champs());
+  const Gabarit g = construire_gabarit(trace, kit({"0.26792:3:2", "0.29444:3:2"}));
+  EXPECT_EQ(g.encoches.size(), 4u);
+  EXPECT_NEAR(construire_gabarit(trace).surface - g.surface, 4 * 6, 0.1);
+  // Wider, what they take out meets: refused.
+  EXPECT_THROW(construire_gabarit(trace, kit({"0.26792:5:2", "0.29444:5:2"})), OperationInvalide);
 }
 
 TEST(Kit, TextesDesEncochesEtDesPattes) {
   EXPECT_EQ(texte_place(lire_encoche("niveau:3:3").value()), "niveau");
   EXPECT_EQ(texte_place(lire_encoche("1:3:3").value()), "ventre");
   EXPECT_EQ(texte_place(lire_encoche("0.25:3:3").value()), "0.25");
-  for (const char* faux : {"0.3:3", "1.2:3:2", "côté:3:2", "0.3:0:2", "0.3:3:-1", "0,3:3:2", "0.3:3:2:1", ""})
+  for (const char* faux :
+       {"0.3:3", "1.2:3:2", "côté:3:2", "0.3:0:2", "0.3:3:-1", "0,3:3:2", "0.3:3:2:1", "", "0.3:1e-6:2", "0.3:3:1e6"})
     EXPECT_FALSE(lire_encoche(faux)) << faux;
-  for (const char* faux : {"dessous:6:15", "cote:6:15:80", "dessous:0:15:80", "dessous:6:-1:80"})
+  for (const char* faux : {"dessous:6:15", "cote:6:15:80", "dessous:0:15:80", "dessous:6:-1:80", "dessous:5e-324:15:80",
+                           "dessous:6:15:1e16", "dessous:6:1e300:80"})
     EXPECT_FALSE(lire_pattes(faux)) << faux;
 }
 

@@ -1,3 +1,4 @@
+#include "common/texte_nombre.h"
 #include "serie/debit.h"
 #include "serie/fichier_fuselage.h"
 #include "serie/serie_imbriquee.h"
@@ -80,6 +81,50 @@ TEST(KitSerie, LigneDuChantierCommuneEtDebit) {
   std::string sans_garde = FUSELAGE;
   sans_garde.replace(sans_garde.find("garde = 5"), 9, "garde = 0");
   EXPECT_THROW(lire_description(sans_garde, "essai.toml"), DescriptionInvalide);
+}
+
+TEST(KitSerie, PattesSousDePetitsCouplesDeQueue) {
+  // A narrow tail: the tabs 12 mm from the axis stand on the steep bottom
+  // of the last former. Each fills the space down from the outline itself,
+  // so it joins the part along the curve and never goes through the wall.
+  std::string fuselage = R"(nombre = 3
+[planche]
+largeur = 600
+hauteur = 300
+[pattes]
+cote = "dessous"
+largeur = 6
+ecart = 12
+garde = 5
+)";
+  const double demi_largeurs[] = {30, 40, 20}, parois[] = {4, 5, 3};
+  for (int k = 0; k < 3; ++k)
+    fuselage += "[[station]]\nposition = " + std::to_string(300 * k) + "\nxtot = " + texte_exact(demi_largeurs[k]) +
+                "\nytot = " + texte_exact(demi_largeurs[k] * 1.2) + "\nxa = " + texte_exact(demi_largeurs[k] * 0.6) +
+                "\nya = " + texte_exact(demi_largeurs[k] * 0.7) + "\nyinf = " + texte_exact(demi_largeurs[k] * 0.8) +
+                "\nsegh = 0\nsegv = 0\nep = " + texte_exact(parois[k]) + "\n";
+  const SerieTracee s = preparer_serie(lire_description(fuselage, "queue.toml"));
+  ASSERT_EQ(s.couples.size(), 3u);
+  const Gabarit& queue = s.couples[2].gabarit;
+  // Each tab's area is what lies between its mark on the outline and the
+  // board line: the part grows by that much and not by a rectangle to the
+  // outline's highest point over the tab.
+  ASSERT_EQ(queue.marques_pattes.size(), 2u);
+  const Gabarit sans = construire_gabarit(s.couples[2].trace);
+  double entre = 0; // the two tabs' areas, under the outline
+  for (const auto& m : queue.marques_pattes) entre += 6 * s.chantier + 6 * (m.debut.y + m.fin.y) / 2;
+  EXPECT_NEAR(queue.surface - sans.surface, entre, 0.05 * entre);
+  EXPECT_NEAR(queue.piece.bas, -s.chantier, 1e-9);
+
+  // A tab that misses the part is still refused, naming the former.
+  fuselage.replace(fuselage.find("ecart = 12"), 10, "ecart = 19");
+  try {
+    preparer_serie(lire_description(fuselage, "queue.toml"));
+    ADD_FAILURE() << "accepté";
+  } catch (const ErreurCouple& e) {
+    EXPECT_NE(std::string(e.what()).find("F3"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("patte 1"), std::string::npos) << e.what();
+  }
 }
 
 } // namespace
