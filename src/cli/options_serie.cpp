@@ -6,31 +6,6 @@
 
 namespace bilobe::cli {
 
-namespace {
-
-// "dat,svg": the formats named, each once at most; nullopt for anything else.
-std::optional<FormatsSerie> formats_depuis(const std::string& liste) {
-  FormatsSerie formats{false, false, false, false, false, false};
-  std::size_t debut = 0;
-  for (;;) {
-    const std::size_t virgule = liste.find(',', debut);
-    const std::string nom = liste.substr(debut, virgule == std::string::npos ? std::string::npos : virgule - debut);
-    bool* choisi = nom == "dat"    ? &formats.dat
-                   : nom == "svg"  ? &formats.svg
-                   : nom == "dxf"  ? &formats.dxf
-                   : nom == "pdf"  ? &formats.pdf
-                   : nom == "plan" ? &formats.plan
-                   : nom == "stl"  ? &formats.stl
-                                   : nullptr;
-    if (!choisi) return std::nullopt;
-    *choisi = true;
-    if (virgule == std::string::npos) return formats;
-    debut = virgule + 1;
-  }
-}
-
-} // namespace
-
 std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& arguments, std::string& erreur) {
   using Valeur = Option<OptionsSerie>::Valeur;
   using Resultat = std::optional<std::string>;
@@ -53,7 +28,7 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
        [](OptionsSerie& o, auto&, const std::optional<std::string>& texte) -> Resultat {
          const auto formats = texte ? formats_depuis(*texte) : std::nullopt;
          if (!formats)
-           return "l'option --format attend une liste parmi dat, svg, dxf, pdf, plan et stl, séparés par des virgules";
+           return "l'option --format attend une liste parmi " + noms_des_formats() + ", séparés par des virgules";
          o.formats = *formats;
          return std::nullopt;
        }},

@@ -95,6 +95,11 @@ struct DefautDescription {
   std::string message; // French, e.g. "positions non strictement croissantes"
 };
 std::optional<DefautDescription> defaut_description(const DescriptionSerie& description);
+// What the 3D fuselage asks of a valid description: not more than 5000
+// sections nor 1000 pieces. Checked only when it is made, so that a long
+// fuselage needs no [impression] for its formers.
+std::optional<DefautDescription> defaut_maillage(const DescriptionSerie& description);
+void verifier_impression(const DescriptionSerie& description); // raises DescriptionInvalide
 
 // One former of the series: its name (F1…), where it stands, and the field
 // texts the window would trace it from.

@@ -17,9 +17,22 @@ namespace bilobe {
 namespace {
 
 int nombre_de_fichiers(const SerieTracee& serie, const FormatsSerie& f) {
-  return (f.dat ? static_cast<int>(serie.couples.size()) : 0) + (f.svg ? serie.imbrication.planches : 0) + f.dxf +
-         2 * f.pdf + f.plan + 1 + !serie.description.gabarit.encoches.empty() +
-         (f.stl ? static_cast<int>(nombre_de_pieces(serie.description)) : 0);
+  using enum FormatSerie;
+  const bool couples = f.demande_couples();
+  return (f[Dat] ? static_cast<int>(serie.couples.size()) : 0) + (f[Svg] ? serie.imbrication.planches : 0) + f[Dxf] +
+         2 * f[Pdf] + f[Plan] + couples * (1 + !serie.description.gabarit.encoches.empty()) +
+         (f[Stl] ? static_cast<int>(nombre_de_pieces(serie.description)) : 0);
+}
+
+// A PDF too large to print names its file, and how to leave it out.
+std::string pdf_a4(const std::vector<DessinAImprimer>& dessins, const std::string& titre, const char* fichier,
+                   const char* format) {
+  try {
+    return contenu_pdf_a4(dessins, titre);
+  } catch (const Depassement& e) {
+    lever(e.genre(), fichier,
+          e.detail() + " : écrivez la série sans « " + format + " » (--format, ou sa case dans la fenêtre)");
+  }
 }
 
 // Files kept in the order they are made, with a word after each.
@@ -36,16 +49,17 @@ struct Fichiers {
 
 std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const FormatsSerie& formats,
                                            const std::function<void()>& apres_chaque) {
+  using enum FormatSerie;
   Fichiers fichiers{{}, apres_chaque};
-  if (formats.dat)
+  if (formats[Dat])
     for (const CoupleTrace& c : serie.couples)
       fichiers.push_back({c.couple.nom + ".dat", contenu_export(c.trace, FormatGabarit::Dat).octets});
-  if (formats.svg)
+  if (formats[Svg])
     for (int k = 0; k < serie.imbrication.planches; ++k)
       fichiers.push_back({"Planche " + std::to_string(k + 1) + ".svg", contenu_planche_svg(serie, k)});
-  if (formats.dxf) fichiers.push_back({"Planches.dxf", contenu_planches_dxf(serie)});
+  if (formats[Dxf]) fichiers.push_back({"Planches.dxf", contenu_planches_dxf(serie)});
   const std::string nom = serie.description.nom.empty() ? "Fuselage" : serie.description.nom;
-  if (formats.pdf) {
+  if (formats[Pdf]) {
     const Planche& pl = serie.description.planche;
     std::vector<Dessin> planches;
     for (int k = 0; k < serie.imbrication.planches; ++k) planches.push_back(dessin_planche(serie, k));
@@ -54,17 +68,18 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
       a_imprimer.push_back({&planches[static_cast<std::size_t>(k)],
                             nom + " - planche " + std::to_string(k + 1) + "/" + std::to_string(planches.size()) + " (" +
                                 texte_au_centieme(pl.largeur) + " x " + texte_au_centieme(pl.hauteur) + " mm)"});
-    fichiers.push_back({"Planches.pdf", contenu_pdf_a4(a_imprimer, nom + " - planches")});
+    fichiers.push_back({"Planches.pdf", pdf_a4(a_imprimer, nom + " - planches", "Planches.pdf", "pdf")});
     const std::vector<PageCouples> pages = pages_couples(serie);
     a_imprimer.clear();
     for (const PageCouples& p : pages) a_imprimer.push_back({&p.dessin, p.legende});
-    fichiers.push_back({"Couples.pdf", contenu_pdf_a4(a_imprimer, nom + " - " + texte_couples(serie.couples.size()))});
+    fichiers.push_back(
+        {"Couples.pdf", pdf_a4(a_imprimer, nom + " - " + texte_couples(serie.couples.size()), "Couples.pdf", "pdf")});
   }
-  if (formats.plan) {
+  if (formats[Plan]) {
     const Dessin plan = dessin_plan(serie);
-    fichiers.push_back({"Plan.pdf", contenu_pdf_a4({{&plan, nom + " - plan 1:1"}}, nom + " - plan")});
+    fichiers.push_back({"Plan.pdf", pdf_a4({{&plan, nom + " - plan 1:1"}}, nom + " - plan", "Plan.pdf", "plan")});
   }
-  if (formats.stl) {
+  if (formats[Stl]) {
     const std::vector<Maillage> pieces = pieces_du_fuselage(serie.description);
     for (std::size_t k = 0; k < pieces.size(); ++k) {
       // Appended, not added: GCC 12 at -O3 warns wrongly about a literal added to a temporary.
@@ -77,15 +92,19 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
       fichiers.push_back({fichier, contenu_stl(pieces[k], entete)});
     }
   }
-  fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
-  if (!serie.description.gabarit.encoches.empty()) fichiers.push_back({"Debit.csv", texte_debit(serie.lisses)});
+  if (formats.demande_couples()) {
+    fichiers.push_back({"Profil.svg", contenu_profil_svg(serie)});
+    if (!serie.description.gabarit.encoches.empty()) fichiers.push_back({"Debit.csv", texte_debit(serie.lisses)});
+  }
   return std::move(fichiers.liste);
 }
 
 SerieExportee exporter_serie(const DescriptionSerie& description, const std::string& dossier,
                              const FormatsSerie& formats, const Progression& progression) {
   // Everything is traced, nested and drawn before the first file is written.
-  const SerieTracee serie = preparer_serie(description);
+  const SerieTracee serie = preparer_serie(description, formats.demande_planches()  ? Preparation::Planches
+                                                        : formats.demande_couples() ? Preparation::Couples
+                                                                                    : Preparation::Positions);
   const int total = 1 + 2 * nombre_de_fichiers(serie, formats);
   int fait = 1; // the trace and the nesting
   if (progression) progression(fait, total);

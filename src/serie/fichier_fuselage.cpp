@@ -215,8 +215,9 @@ void lire_positions(const Lecteur& lecteur, const toml::table& racine, Descripti
 }
 
 // The fault a whole-description check found, at the line of its key.
-void verifier(const Lecteur& lecteur, const DescriptionSerie& d) {
-  const auto defaut = defaut_description(d);
+void verifier(const Lecteur& lecteur, const DescriptionSerie& d, bool avec_impression) {
+  auto defaut = defaut_description(d);
+  if (!defaut && avec_impression) defaut = defaut_maillage(d); // asked for: named at its line
   if (!defaut) return;
   std::string nom = defaut->cle;
   if (defaut->station) nom += indice(*defaut->station);
@@ -257,7 +258,7 @@ DescriptionSerie lire_description(std::string_view texte, const std::string& nom
   lire_kit(lecteur, racine, d);
   lire_impression(lecteur, racine, d);
   lire_stations(lecteur, racine, d);
-  verifier(lecteur, d);
+  verifier(lecteur, d, racine.contains("impression"));
   return d;
 }
 

@@ -45,6 +45,16 @@ std::vector<PositionSection> positions_des_sections(const DescriptionSerie& d, d
   }
   // The last station stays the end, even with a step or a cut just before it.
   gardees.back().z = fin;
+  // A cut that would leave a piece thinner than a step is not made, the
+  // sliver staying part of its neighbour: 0.02 mm from the end, it would not print.
+  double bord = debut;
+  for (std::size_t k = 1; k + 1 < gardees.size(); ++k) {
+    if (!gardees[k].coupe) continue;
+    if (gardees[k].z - bord < pas || fin - gardees[k].z < pas)
+      gardees[k].coupe = false;
+    else
+      bord = gardees[k].z;
+  }
   std::vector<PositionSection> positions;
   for (const Candidate& c : gardees) positions.push_back({c.z, c.coupe});
   positions.front().coupe = positions.back().coupe = false;
@@ -93,8 +103,12 @@ std::size_t nombre_de_pieces(const DescriptionSerie& d) {
 
 std::vector<Maillage> pieces_du_fuselage(const DescriptionSerie& d) {
   positions_des_couples(d); // raises the description's first fault
+  verifier_impression(d);
   const Impression& impression = d.impression;
   const std::vector<PositionSection> sections = positions_des_sections(d, impression.pas, impression.troncon);
+  if (sections.size() < 2)
+    lever(GenreErreur::OperationInvalide, "fuselage en 3D",
+          "moins de deux sections : la première et la dernière station sont à moins de 0.01 mm l'une de l'autre");
   std::vector<double> z;
   for (const PositionSection& s : sections) z.push_back(s.z);
   const std::vector<Tranche> tranches = tranches_du_fuselage(d, z, impression.paroi);

@@ -47,11 +47,12 @@ std::string ligne_planche(const SerieTracee& serie, int planche) {
 std::string texte_resume_serie(const SerieTracee& serie) {
   const DescriptionSerie& d = serie.description;
   std::string texte = (d.nom.empty() ? std::string("Fuselage") : texte_affichable(d.nom, 200)) + " : " +
-                      texte_couples(serie.couples.size()) + " de " + texte_mm(d.stations.front().position) + " à " +
+                      texte_couples(serie.tous.size()) + " de " + texte_mm(d.stations.front().position) + " à " +
                       texte_mm(d.stations.back().position) + " mm, interpolation " +
                       (d.interpolation == Interpolation::Lisse ? "lisse" : "linéaire") + "\n";
   for (const CoupleTrace& c : serie.couples) texte += ligne_couple(c) + "\n";
   for (int k = 0; k < serie.imbrication.planches; ++k) texte += ligne_planche(serie, k) + "\n";
+  if (serie.couples.empty()) return texte; // the 3D fuselage alone: nothing traced as formers
   if (d.pattes)
     texte += "Ligne du chantier à " + texte_au_centieme(serie.chantier) + " mm " +
              (d.pattes->dessus ? "au-dessus de" : "sous") + " la ligne de niveau\n";

@@ -36,11 +36,12 @@ double distance_du_chantier(const std::vector<CoupleSerie>& couples, const Patte
   return plus_loin + pattes.garde;
 }
 
-SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
+SerieTracee preparer(const DescriptionSerie& description, bool en_apercu, Preparation jusqu_a) {
   const std::vector<double> positions = positions_des_couples(description); // checks the description
   std::vector<Courbe> courbes = courbes_de(description);
   SerieTracee serie{description, couples_aux(positions, courbes, description), {}, {}, {}, {}, std::move(courbes), 0,
                     {}};
+  if (jusqu_a == Preparation::Positions) return serie;
   OptionsGabarit options = description.gabarit;
   if (const auto& p = description.pattes) {
     serie.chantier = distance_du_chantier(serie.tous, *p);
@@ -60,20 +61,27 @@ SerieTracee preparer(const DescriptionSerie& description, bool en_apercu) {
     }
   }
   serie.lisses = lisses_de(serie.couples, description.gabarit.encoches);
+  if (jusqu_a == Preparation::Couples) return serie;
   serie.imbrication = imbriquer(pieces, description.planche);
   serie.occupation.assign(static_cast<std::size_t>(serie.imbrication.planches), 0);
   const double aire_planche = description.planche.largeur * description.planche.hauteur;
+  // The parts never overlap (one in another's hollow stands where there is
+  // no material), so the material on a sheet is the sum of their rings.
   for (std::size_t k = 0; k < serie.couples.size(); ++k)
     serie.occupation[static_cast<std::size_t>(serie.imbrication.pieces[k].planche)] +=
-        std::abs(aire_signee(serie.couples[k].gabarit.exterieur)) / aire_planche;
+        serie.couples[k].gabarit.surface / aire_planche;
   return serie;
 }
 
 } // namespace
 
-SerieTracee preparer_serie(const DescriptionSerie& description) { return preparer(description, false); }
+SerieTracee preparer_serie(const DescriptionSerie& description, Preparation jusqu_a) {
+  return preparer(description, false, jusqu_a);
+}
 
-SerieTracee apercu_serie(const DescriptionSerie& description) { return preparer(description, true); }
+SerieTracee apercu_serie(const DescriptionSerie& description) {
+  return preparer(description, true, Preparation::Planches);
+}
 
 namespace {
 

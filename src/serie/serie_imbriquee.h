@@ -22,16 +22,22 @@ struct SerieTracee {
   std::vector<CoupleTrace> couples; // those traced, cut and nested
   std::vector<EchecCouple> echecs;  // the others (only while looking: see apercu_serie)
   Imbrication imbrication;          // one place per former of `couples`
-  std::vector<double> occupation;   // per sheet: the share of its area inside the formers' outer lines
+  std::vector<double> occupation;   // per sheet: the share of its area covered by material (rings, hollows excluded)
   std::vector<Courbe> courbes;      // each dimension along the fuselage, in the order of COTES
   double chantier = 0;              // with tabs: the board line's distance from the level line, mm
   std::vector<Lisse> lisses;        // the cut list, through the notches of `couples`
 };
 
-// Traces every former and nests them. Any failure (an invalid description,
-// a former that cannot be traced or cut, a former too large for a sheet)
-// raises before anything is returned, so that nothing is written.
-SerieTracee preparer_serie(const DescriptionSerie& description);
+// How far a series is prepared: its description checked and its formers
+// placed (enough for the 3D fuselage), every former also traced and cut, or
+// also nested on the sheets.
+enum class Preparation { Positions, Couples, Planches };
+
+// Traces every former and nests them, as far as asked. Any failure (an
+// invalid description, a former that cannot be traced or cut, a former too
+// large for a sheet) raises before anything is returned, so that nothing is
+// written.
+SerieTracee preparer_serie(const DescriptionSerie& description, Preparation jusqu_a = Preparation::Planches);
 
 // The same while the series is being designed: a former that fails is set
 // aside in `echecs` with its message and the others are still nested. An

@@ -444,13 +444,9 @@ void Frm_Serie::enregistrer(const QString& chemin) {
 // The files of bilobe-serie, by its code; the progress shows in the window
 // when the export takes more than half a second.
 FormatsSerie Frm_Serie::formats() const {
-  FormatsSerie f;
-  f.dat = chk_format_dat->isChecked();
-  f.svg = chk_format_svg->isChecked();
-  f.dxf = chk_format_dxf->isChecked();
-  f.pdf = chk_format_pdf->isChecked();
-  f.plan = chk_format_plan->isChecked();
-  f.stl = chk_format_stl->isChecked();
+  FormatsSerie f = FormatsSerie::aucun();
+  for (std::size_t k = 0; k < FORMATS_SERIE.size(); ++k)
+    f.choisir(FORMATS_SERIE[k].format, chk_formats[k]->isChecked());
   return f;
 }
 

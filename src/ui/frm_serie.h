@@ -24,6 +24,7 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -124,8 +125,9 @@ private:
   QLabel* lbl_echecs; // what cannot be made, in red
   QListWidget* lst_couples;
   QPushButton *Bt_Ouvrir, *Bt_Recents, *Bt_Enregistrer, *Bt_Exporter;
-  // What "Exporter…" writes, as bilobe-serie's --format: dat, svg, dxf, pdf, plan, stl.
-  QCheckBox *chk_format_dat, *chk_format_svg, *chk_format_dxf, *chk_format_pdf, *chk_format_plan, *chk_format_stl;
+  // What "Exporter…" writes, as bilobe-serie's --format: one box a format,
+  // named chk_format_dat, chk_format_svg…
+  std::array<QCheckBox*, FORMATS_SERIE.size()> chk_formats{};
   FormatsSerie formats() const;
   QProgressBar* barre_progression;
 

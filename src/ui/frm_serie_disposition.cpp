@@ -83,15 +83,12 @@ void Frm_Serie::construire() {
   fichiers->addWidget(Bt_Recents);
   fichiers->addWidget(Bt_Enregistrer);
   fichiers->addWidget(Bt_Exporter);
-  const std::pair<QCheckBox**, std::pair<const char*, const char*>> formats[] = {
-      {&chk_format_dat, {"chk_format_dat", ".DAT"}},   {&chk_format_svg, {"chk_format_svg", "SVG"}},
-      {&chk_format_dxf, {"chk_format_dxf", "DXF"}},    {&chk_format_pdf, {"chk_format_pdf", "PDF"}},
-      {&chk_format_plan, {"chk_format_plan", "Plan"}}, {&chk_format_stl, {"chk_format_stl", "STL"}}};
-  for (const auto& [c, nom_texte] : formats) {
-    *c = new QCheckBox(QString::fromUtf8(nom_texte.second));
-    (*c)->setObjectName(nom_texte.first);
-    (*c)->setChecked(c != &chk_format_stl); // as the command: the fuselage in 3D only when asked for
-    fichiers->addWidget(*c);
+  for (std::size_t k = 0; k < FORMATS_SERIE.size(); ++k) {
+    const DefinitionFormat& f = FORMATS_SERIE[k];
+    QCheckBox* c = chk_formats[k] = new QCheckBox(QString::fromUtf8(f.libelle));
+    c->setObjectName(QStringLiteral("chk_format_") + QString::fromUtf8(f.nom));
+    c->setChecked(f.par_defaut); // as the command: the fuselage in 3D only when asked for
+    fichiers->addWidget(c);
   }
   principal->addLayout(fichiers);
   auto* haut = new QHBoxLayout;

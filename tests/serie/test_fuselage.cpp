@@ -80,6 +80,9 @@ TEST(FichierFuselage, DefautsDeLaFenetre) {
 }
 
 TEST(FichierFuselage, ErreursAvecLeurLigne) {
+  std::string trop_d_encoches;
+  for (int k = 0; k < 65; ++k) trop_d_encoches += "[[encoche]]\nplace = \"ventre\"\nlargeur = 1\nprofondeur = 1\n";
+  trop_d_encoches += "[[station]]";
   struct Cas {
     const char* nom;
     int ligne;            // the line changed (1-based), 0 to add at the end
@@ -116,6 +119,13 @@ TEST(FichierFuselage, ErreursAvecLeurLigne) {
       {"paroi négative", 6, "[impression]\nparoi = -1\n[[station]]", "essai.toml, ligne 7 :", "paroi invalide"},
       {"tronçons trop courts", 6, "[impression]\ntroncon = 0.2\n[[station]]",
        "essai.toml, ligne 7 :", "plus de 1000 morceaux"},
+      {"garde minuscule", 6, "[pattes]\nlargeur = 6\necart = 12\ngarde = 5e-324\n[[station]]",
+       "essai.toml, ligne 6 :", "de 0.01 à 1000000 mm"},
+      {"distance des pattes démesurée", 6, "[pattes]\nlargeur = 6\necart = 1e16\ngarde = 5\n[[station]]",
+       "essai.toml, ligne 6 :", "de 0 à 1000000 mm"},
+      {"encoche trop étroite", 6, "[[encoche]]\nplace = 0.3\nlargeur = 1e-6\nprofondeur = 2\n[[station]]",
+       "essai.toml, ligne 6 :", "de 0.01 à 1000000 mm"},
+      {"trop d'encoches", 6, trop_d_encoches.c_str(), "essai.toml, ligne 6 :", "au plus 64 encoches"},
   };
   for (const Cas& k : cas) {
     std::vector<std::string> lignes = LIGNES;

@@ -14,6 +14,7 @@ import xml.etree.ElementTree as ET
 
 import ezdxf
 from shapely.geometry import Point, Polygon, box
+from shapely.ops import unary_union
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "formats"))
 from pixels_pdf import PIXELS_PAR_MM, barre_et_carre, page_en_pixels  # noqa: E402
@@ -42,7 +43,13 @@ def sheets_of_summary(texte):
     return planches
 
 
-def verifier_dxf(chemin, description, planches):
+def occupations_of_summary(texte):
+    """{1: 54.3, …}: each sheet's occupation in %, as the summary gives it."""
+    return {int(l.split()[1]): float(l.rsplit("occupation ", 1)[1].rstrip(" %"))
+            for l in texte.splitlines() if l.startswith("Planche ") and "occupation " in l}
+
+
+def verifier_dxf(chemin, description, planches, occupations=None):
     doc = ezdxf.readfile(chemin)
     auditeur = doc.audit()
     verifier(not auditeur.has_errors, f"DXF : erreurs d'audit {auditeur.errors}")
@@ -81,6 +88,13 @@ def verifier_dxf(chemin, description, planches):
     for k, bord in enumerate(bords):
         attendu = (k * (largeur + ECART_PLANCHES), 0, k * (largeur + ECART_PLANCHES) + largeur, hauteur)
         verifier(all(abs(a - b) < 1e-6 for a, b in zip(bord.bounds, attendu)), f"DXF : planche {k + 1} {bord.bounds}")
+    # Occupation: the material on the sheet, the union of the rings (a former
+    # in another's hollow counted once), measured on the cut lines (no kerf).
+    if occupations and not description["planche"].get("saignee", 0):
+        for numero, annonce in occupations.items():
+            matiere = unary_union([p for n, p in exterieurs.items() if planches[n] == numero]).area
+            mesure = 100 * matiere / (largeur * hauteur)
+            verifier(abs(mesure - annonce) <= 0.051, f"DXF : planche {numero} occupée à {mesure:.2f} %, annoncé {annonce} %")
     for nom, dehors in exterieurs.items():
         numero = planches[nom]
         sur = [k + 1 for k, bord in enumerate(bords) if bord.intersects(dehors)]
@@ -199,7 +213,8 @@ def verifier_series_au_hasard(nombre):
             verifier(octets[0] == octets[1], f"hasard {numero} : deux imbrications différentes")
             planches = sheets_of_summary(sortie.stdout)
             verifier(len(planches) == description["nombre"], f"hasard {numero} : {len(planches)} couples placés")
-            verifier_dxf(os.path.join(dossier, "a", "Planches.dxf"), description, planches)
+            verifier_dxf(os.path.join(dossier, "a", "Planches.dxf"), description, planches,
+                         occupations_of_summary(sortie.stdout))
             verifiees += 1
     verifier(verifiees >= nombre // 2, f"seulement {verifiees} séries au hasard tracées")
     print(f"séries au hasard : {verifiees} vérifiées par leurs contours")
@@ -212,7 +227,7 @@ def main():
         sortie = subprocess.run([BILOBE_SERIE, FUSELAGE, "-o", dossier], capture_output=True, text=True, check=True)
         planches = sheets_of_summary(sortie.stdout)
         verifier(len(planches) == description["nombre"], f"résumé : {len(planches)} couples placés")
-        verifier_dxf(os.path.join(dossier, "Planches.dxf"), description, planches)
+        verifier_dxf(os.path.join(dossier, "Planches.dxf"), description, planches, occupations_of_summary(sortie.stdout))
         for numero in sorted(set(planches.values())):
             noms = [n for n, p in planches.items() if p == numero]
             verifier_svg(os.path.join(dossier, f"Planche {numero}.svg"), description, noms)
