@@ -2,6 +2,7 @@
 
 #include "common/erreurs.h"
 #include "formats/date_pdf.h"
+#include "formats/texte_xml.h"
 
 #include <QPageSize>
 
@@ -30,7 +31,7 @@ DocumentPdf::DocumentPdf(const std::string& titre)
   pdf_.setPageSize(QPageSize(QPageSize::A4));
   pdf_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   pdf_.setResolution(RESOLUTION);
-  pdf_.setTitle(QString::fromStdString(titre));
+  pdf_.setTitle(QString::fromStdString(texte_sans_controles(titre)));
   pdf_.setCreator(QString::fromUtf8("Couple bi-lobé"));
 }
 

@@ -186,6 +186,9 @@ TEST_F(Impression3d, LeStlSeulNeDemandeNiPlanchesNiCouples) {
       {"planche trop petite, avec les planches", petite_planche, "stl,dxf", 1, "bilobe-serie : F1 : "},
       {"26 m sans [impression], couples seuls", long_de_26_m, "dat", 0, "F1.dat F2.dat Profil.svg"},
       {"26 m sans [impression], STL", long_de_26_m, "stl", 2, "bilobe-serie : impression.pas : pas trop petit"},
+      {"26 m, plan de plus de 100 pages", long_de_26_m, "plan", 1,
+       "bilobe-serie : Dépassement de capacité (Plan.pdf) : il faudrait plus de 100 pages A4 : écrivez la série sans "
+       "« plan »"},
       {"stations à 5 µm", a_5_microns, "stl", 1,
        "bilobe-serie : Argument ou opération invalide (fuselage en 3D) : "
        "moins de deux sections"},

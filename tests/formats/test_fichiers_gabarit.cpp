@@ -5,6 +5,7 @@
 #include "formats/gabarit_svg.h"
 #include "formats/legende.h"
 #include "formats/pages_pdf.h"
+#include "formats/texte_xml.h"
 #include "geometry/trace.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,23 @@ TEST(FichiersGabarit, TexteMm) {
   };
   for (const auto& [valeur, texte] : cas) EXPECT_EQ(texte_mm(valeur), texte) << valeur;
   for (double hors : {std::numeric_limits<double>::infinity(), std::nan("")}) EXPECT_THROW(texte_mm(hors), Depassement);
+}
+
+TEST(FichiersGabarit, TexteXmlSansCaracteresInterdits) {
+  // What XML 1.0 cannot hold is left out or made a space, so that a name
+  // typed anyhow still gives a file every reader opens.
+  const std::pair<const char*, const char*> cas[] = {
+      {"Planeur", "Planeur"},
+      {"a\x01"
+       "b\tc\x7f",
+       "a b c "},
+      {"\xEF\xBF\xBE\xEF\xBF\xBF", ""},                           // U+FFFE, U+FFFF
+      {"\xEF\xBF\xBD \xEF\xBF\xBC", "\xEF\xBF\xBD \xEF\xBF\xBC"}, // U+FFFD, U+FFFC are characters
+      {"<é & 'ï'>", "&lt;é &amp; &apos;ï&apos;&gt;"},
+      {"\xEF\xBF", "\xEF\xBF"}, // cut short: no byte read past the end
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(texte_xml(texte), attendu) << texte;
+  EXPECT_EQ(texte_sans_controles("Dos\r\nVentre<"), "Dos  Ventre<");
 }
 
 TEST(FichiersGabarit, SvgEnMillimetres) {
