@@ -3,6 +3,7 @@
 #include "common/texte_mm.h"
 #include "formats/ecrivain_dxf.h"
 #include "formats/ecrivain_vectoriel.h"
+#include "formats/largeur_texte.h"
 #include "formats/legende.h"
 #include "formats/style_gabarit.h"
 #include "formats/texte_dat.h"
@@ -15,14 +16,10 @@ namespace {
 
 using namespace style_gabarit;
 
-// The text's box as readers without its font estimate it: each character
-// as wide as the text is high, descenders a third of the height below the
-// baseline.
+// The text's box as CAD programs draw it in their sans-serif face,
+// descenders a third of the height below the baseline.
 Cadre boite_texte(PointMm base, const std::string& utf8) {
-  std::size_t caracteres = 0;
-  for (const char c : utf8) caracteres += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return {base.x, base.x + static_cast<double>(caracteres) * TEXTE.hauteur, base.y - TEXTE.hauteur / 3,
-          base.y + TEXTE.hauteur};
+  return {base.x, base.x + largeur_texte(utf8, TEXTE.hauteur), base.y - TEXTE.hauteur / 3, base.y + TEXTE.hauteur};
 }
 
 Cadre cadre_repere(const Repere& r) {

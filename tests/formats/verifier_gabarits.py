@@ -13,6 +13,7 @@ import xml.etree.ElementTree as ET
 
 import ezdxf
 from ezdxf import bbox
+from fontTools.ttLib import TTFont
 from shapely.geometry import Polygon
 
 from pixels_pdf import PIXELS_PAR_MM, lire_ppm, longueur_noire
@@ -69,6 +70,17 @@ def aire(points):
     return abs(sum(a[0] * b[1] - b[0] * a[1] for a, b in zip(points, points[1:] + points[:1]))) / 2
 
 
+POLICE = TTFont("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf")
+
+
+def largeur_liberation(texte, hauteur):
+    """A line's width in Liberation Sans for a cap height `hauteur`, as CAD
+    programs size DXF text."""
+    carte, avances = POLICE.getBestCmap(), POLICE["hmtx"].metrics
+    unites = sum(avances[carte.get(ord(c), ".notdef")][0] for c in texte)
+    return unites / POLICE["OS/2"].sCapHeight * hauteur
+
+
 def verifier_dxf(nom, arguments, dossier):
     chemin = os.path.join(dossier, "gabarit.dxf")
     largeur, hauteur, surface = lancer([*arguments, "--format", "dxf"], chemin)
@@ -76,13 +88,17 @@ def verifier_dxf(nom, arguments, dossier):
     verifier(not doc.audit().has_errors, f"{nom} : le DXF a des erreurs")
     verifier(doc.header.get("$INSUNITS") == 4, f"{nom} : unités du DXF")
     verifier(doc.header.get("$MEASUREMENT") == 1, f"{nom} : $MEASUREMENT du DXF (métrique)")
-    # The header's extents are those ezdxf finds for everything drawn (its
-    # text estimated without a font), and they start at (0, 0).
-    etendue = bbox.extents(doc.modelspace())
+    # The header's extents are those of everything drawn: the lines as ezdxf
+    # finds them, the text as Liberation Sans (Arial's metrics) draws it.
+    etendue = bbox.extents(doc.modelspace().query("LINE POLYLINE"))
+    for texte in doc.modelspace().query("TEXT"):
+        x, y = texte.dxf.insert.x, texte.dxf.insert.y
+        h = texte.dxf.height
+        etendue.extend([(x, y - h / 3), (x + largeur_liberation(texte.dxf.text, h), y + h)])
     extmin, extmax = doc.header.get("$EXTMIN"), doc.header.get("$EXTMAX")
-    verifier(all(abs(extmin[i] - etendue.extmin[i]) < 0.01 and abs(extmax[i] - etendue.extmax[i]) < 0.01
+    verifier(all(abs(extmin[i] - etendue.extmin[i]) < 0.01 and abs(extmax[i] - etendue.extmax[i]) < 0.005 * extmax[i]
                  for i in (0, 1)),
-             f"{nom} : étendue du DXF {extmin} {extmax}, ezdxf trouve {etendue.extmin} {etendue.extmax}")
+             f"{nom} : étendue du DXF {extmin} {extmax}, mesurée {etendue.extmin} {etendue.extmax}")
     verifier(abs(extmin[0]) < 1e-9 and abs(extmin[1]) < 1e-9, f"{nom} : le DXF ne commence pas en (0, 0)")
     contours = doc.modelspace().query('POLYLINE[layer=="CONTOUR"]')
     verifier(len(contours) == 2 and all(p.is_closed for p in contours), f"{nom} : deux polylignes fermées")
