@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numeric>
 #include <optional>
@@ -54,13 +55,17 @@ public:
 
   // False when the part surely cannot go on this sheet: no disc as large as
   // the one inside its grown outline finds room. Spares the search on full
-  // sheets; each size of disc is tried once until the sheet changes.
+  // sheets; each size of disc is tried once until the sheet changes, and one
+  // that found no room never finds any, nor does a larger one.
   bool peut_tenir(std::size_t k) const {
     if (!a_refuse_) return true; // a sheet that took every part so far is worth the search
     const cInt rayon = static_cast<cInt>(pieces_[k].rayon) / PAS_DES_DISQUES * PAS_DES_DISQUES;
+    if (rayon >= plus_petit_refuse_) return false; // a sheet only fills: no room now, none later
     const auto connu = disques_.find(rayon);
     if (connu != disques_.end()) return connu->second;
-    return disques_[rayon] = un_disque_tient(rayon);
+    const bool tient = disques_[rayon] = un_disque_tient(rayon);
+    if (!tient) plus_petit_refuse_ = rayon;
+    return tient;
   }
 
   // The highest, then leftmost place of the part on this sheet, either way round.
@@ -166,6 +171,9 @@ private:
     }
     Paths libres = operation(ClipperLib::ctDifference, {permises}, interdits);
     for (const Paths& troue : interdits_troues) libres = operation(ClipperLib::ctDifference, libres, troue);
+    // No room as searched: the margins' corners, a few micrometres looser as
+    // tested, would not take the part either (most tries on a full sheet end here).
+    if (libres.empty() && !posees_.empty()) return std::nullopt;
 
     std::vector<IntPoint> candidats(permises.begin(), permises.end());
     for (const Path& p : libres) candidats.insert(candidats.end(), p.begin(), p.end());
@@ -205,7 +213,8 @@ private:
   cInt debord_;
   std::vector<Posee> posees_;
   bool a_refuse_ = false;
-  mutable std::map<cInt, bool> disques_; // by radius: whether such a disc finds room
+  mutable std::map<cInt, bool> disques_;                              // by radius: whether such a disc finds room
+  mutable cInt plus_petit_refuse_ = std::numeric_limits<cInt>::max(); // no disc this large finds room any more
 };
 
 } // namespace
