@@ -151,13 +151,12 @@ public:
   }
 
   DossierTenu tenir() {
-    // Joined by appends: GCC 12 at -O3 warns wrongly when a literal is assigned here.
     std::string texte;
     for (const std::string& piece : pieces_) {
       if (absolu_ || !texte.empty()) texte += '/';
       texte += piece;
     }
-    if (texte.empty()) texte.push_back(absolu_ ? '/' : '.');
+    if (texte.empty()) texte = absolu_ ? "/" : ".";
     return {std::move(fd_), std::move(texte)};
   }
 

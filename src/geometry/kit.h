@@ -32,7 +32,8 @@ inline bool ecart_kit_valide(double mm) { return mm >= 0 && mm < COTE_KIT_MAX; }
 // Jig tabs, `largeur` wide, centred `ecart` from the centre line on each
 // side (one on the line when 0): each fills the space between the outline
 // and the board line, `distance` below (dessous) or above (dessus) the level
-// line, over its width.
+// line, over its width. In a series, `distance` is the guard beyond the
+// former that reaches furthest, and the board line the same for all.
 struct Pattes {
   bool dessus = false;
   double largeur = 0;

@@ -13,13 +13,8 @@ namespace {
 // micrometres stay far from any integer limit.
 constexpr double LONGUEUR_MAX = 1e6; // mm
 
-// "station.ep". Appended rather than added: GCC 12 at -O3 warns wrongly
-// about a sum of a literal string and a char pointer.
-std::string cle_de_station(const char* cle) {
-  std::string texte = "station.";
-  texte.append(cle);
-  return texte;
-}
+// "station.ep".
+std::string cle_de_station(const char* cle) { return std::string("station.") + cle; }
 
 bool longueur(double mm) { return std::isfinite(mm) && mm >= 0 && mm < LONGUEUR_MAX; }
 
@@ -88,14 +83,14 @@ std::optional<DefautDescription> defaut_impression(const Impression& i) {
 }
 
 // Notches and tabs from any source, the series window's table included.
-std::optional<DefautDescription> defaut_kit(const OptionsGabarit& g, const std::optional<PattesSerie>& pattes) {
+std::optional<DefautDescription> defaut_kit(const OptionsGabarit& g, const std::optional<Pattes>& pattes) {
   if (g.encoches.size() > ENCOCHES_MAX)
     return DefautDescription{"encoche", {}, "au plus " + std::to_string(ENCOCHES_MAX) + " encoches"};
   for (const Encoche& e : g.encoches)
     if (!cote_kit_valide(e.largeur) || !cote_kit_valide(e.profondeur))
       return DefautDescription{"encoche", {}, "la largeur et la profondeur d'une encoche vont de 0.01 à 1000000 mm"};
   if (pattes &&
-      (!cote_kit_valide(pattes->largeur) || !ecart_kit_valide(pattes->ecart) || !cote_kit_valide(pattes->garde)))
+      (!cote_kit_valide(pattes->largeur) || !ecart_kit_valide(pattes->ecart) || !cote_kit_valide(pattes->distance)))
     return DefautDescription{"pattes", {}, "la largeur et la garde des pattes vont de 0.01 à 1000000 mm"};
   return std::nullopt;
 }

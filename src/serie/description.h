@@ -47,16 +47,6 @@ struct Planche {
   double espacement = 4; // at least this between two formers
 };
 
-// The jig tabs of a series: one board line for the whole fuselage, `garde`
-// mm beyond the former that reaches furthest, so that every former stands
-// with its level line on one straight line.
-struct PattesSerie {
-  bool dessus = false;
-  double largeur = 0;
-  double ecart = 0;
-  double garde = 0;
-};
-
 // How the whole fuselage is printed in 3D, in mm: the distance between two
 // sections of the mesh, the wall of a hollow shell (0: a solid plug), the
 // length of the pieces it is cut into (0: one piece).
@@ -79,7 +69,10 @@ struct DescriptionSerie {
   int cv = 0;
   Planche planche;
   OptionsGabarit gabarit; // kerf, constant wall and notches; its tabs come from `pattes`
-  std::optional<PattesSerie> pattes;
+  // Its tabs: one board line for the whole fuselage, the tabs' `distance` (the
+  // file's `garde`) beyond the former that reaches furthest, so that every
+  // former stands with its level line on one straight line.
+  std::optional<Pattes> pattes;
   Impression impression;
   std::vector<Station> stations;
 };

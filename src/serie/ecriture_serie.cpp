@@ -82,14 +82,9 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
   if (formats[Stl]) {
     const std::vector<Maillage> pieces = pieces_du_fuselage(serie.description);
     for (std::size_t k = 0; k < pieces.size(); ++k) {
-      // Appended, not added: GCC 12 at -O3 warns wrongly about a literal added to a temporary.
-      std::string piece;
-      if (pieces.size() > 1) piece.append(" ").append(std::to_string(k + 1));
-      std::string entete = nom;
-      entete.append(piece).append(" - ").append(std::to_string(pieces[k].triangles.size())).append(" triangles, mm");
-      std::string fichier = "Fuselage";
-      fichier.append(piece).append(".stl");
-      fichiers.push_back({fichier, contenu_stl(pieces[k], entete)});
+      const std::string piece = pieces.size() > 1 ? " " + std::to_string(k + 1) : "";
+      const std::string entete = nom + piece + " - " + std::to_string(pieces[k].triangles.size()) + " triangles, mm";
+      fichiers.push_back({"Fuselage" + piece + ".stl", contenu_stl(pieces[k], entete)});
     }
   }
   if (formats.demande_couples()) {

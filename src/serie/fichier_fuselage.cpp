@@ -90,13 +90,8 @@ private:
   mutable std::map<std::string, toml::source_region> lignes_;
 };
 
-// "#2": a station's index after its key. Appended, not added: GCC 12 at -O3
-// warns wrongly about a literal string added to a temporary one.
-std::string indice(std::size_t station) {
-  std::string texte = "#";
-  texte += std::to_string(station);
-  return texte;
-}
+// "#2": a station's index after its key.
+std::string indice(std::size_t station) { return "#" + std::to_string(station); }
 
 Interpolation interpolation_depuis(const Lecteur& lecteur, const std::string& nom) {
   if (nom == "lineaire" || nom == "linéaire") return Interpolation::Lineaire;
@@ -134,16 +129,16 @@ void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSeri
     const toml::table* t = n->as_table();
     if (!t) lecteur.echouer(n->source(), "« pattes » doit être une table [pattes]");
     lecteur.seulement(*t, {"cote", "largeur", "ecart", "garde"}, "pattes.");
-    PattesSerie p;
+    Pattes p;
     const std::string cote = lecteur.texte(*t, "cote", false).value_or("dessous");
     if (cote != "dessous" && cote != "dessus")
       lecteur.echouer(lecteur.ou("cote"), "« pattes.cote » vaut \"dessous\" ou \"dessus\"");
     p.dessus = cote == "dessus";
     p.largeur = *lecteur.nombre(*t, "largeur", "pattes.largeur", true);
     p.ecart = *lecteur.nombre(*t, "ecart", "pattes.ecart", true);
-    p.garde = *lecteur.nombre(*t, "garde", "pattes.garde", true);
+    p.distance = *lecteur.nombre(*t, "garde", "pattes.garde", true);
     // A zero guard would set the deepest former's board line on its outline.
-    if (!cote_kit_valide(p.largeur) || !ecart_kit_valide(p.ecart) || !cote_kit_valide(p.garde))
+    if (!cote_kit_valide(p.largeur) || !ecart_kit_valide(p.ecart) || !cote_kit_valide(p.distance))
       lecteur.echouer(t->source(), "la largeur et la garde des pattes vont de 0.01 à 1000000 mm, leur écart de 0 à "
                                    "1000000 mm");
     d.pattes = p;
@@ -313,7 +308,7 @@ std::string texte_fuselage(const DescriptionSerie& d) {
   if (d.pattes) {
     toml += "\n[pattes]\n" + ligne("cote", chaine_toml(d.pattes->dessus ? "dessus" : "dessous"));
     toml += ligne("largeur", texte_exact(d.pattes->largeur)) + ligne("ecart", texte_exact(d.pattes->ecart));
-    toml += ligne("garde", texte_exact(d.pattes->garde));
+    toml += ligne("garde", texte_exact(d.pattes->distance));
   }
   if (d.impression != Impression{}) {
     toml += "\n[impression]\n" + ligne("pas", texte_exact(d.impression.pas));

@@ -22,7 +22,7 @@ namespace {
 // The board line's distance from the level line: beyond the former that
 // reaches furthest below it (above it, for a fuselage built upside down).
 // Formers that cannot be traced are left to the trace that names them.
-double distance_du_chantier(const std::vector<CoupleSerie>& couples, const PattesSerie& pattes) {
+double distance_du_chantier(const std::vector<CoupleSerie>& couples, const Pattes& pattes) {
   double plus_loin = 0;
   for (const CoupleSerie& couple : couples) {
     try {
@@ -33,7 +33,7 @@ double distance_du_chantier(const std::vector<CoupleSerie>& couples, const Patte
     } catch (const ErreurExecution&) {
     }
   }
-  return plus_loin + pattes.garde;
+  return plus_loin + pattes.distance;
 }
 
 SerieTracee preparer(const DescriptionSerie& description, bool en_apercu, Preparation jusqu_a) {
@@ -45,7 +45,8 @@ SerieTracee preparer(const DescriptionSerie& description, bool en_apercu, Prepar
   OptionsGabarit options = description.gabarit;
   if (const auto& p = description.pattes) {
     serie.chantier = distance_du_chantier(serie.tous, *p);
-    options.pattes = Pattes{p->dessus, p->largeur, p->ecart, serie.chantier};
+    options.pattes = p;
+    options.pattes->distance = serie.chantier;
   }
   std::vector<PieceAImbriquer> pieces;
   for (const CoupleSerie& couple : serie.tous) {

@@ -46,11 +46,10 @@ QString texte_defaut(const DefautDescription& d) {
                    : texte.left(1).toUpper() + texte.mid(1);
 }
 
-// The main window's former as a station at the nose. (assign: GCC 12 at -O3
-// warns wrongly about a literal assigned to a string of an array.)
+// The main window's former as a station at the nose.
 LigneStation station_de_la_fenetre(const ChampsCouple& champs) {
   LigneStation ligne;
-  ligne[0].assign(1, '0');
+  ligne[0] = "0";
   for (std::size_t c = 0; c < NB_COTES; ++c) ligne[c + 1] = champs.*(COTES[c].champ);
   return ligne;
 }
@@ -214,8 +213,7 @@ std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
   d.impression = {txt_pas->value(), txt_paroi_3d->value(), txt_troncon->value()};
   if (const auto kit = editeur_kit->lire(defauts)) {
     d.gabarit.encoches = kit->encoches;
-    if (kit->pattes)
-      d.pattes = PattesSerie{kit->pattes->dessus, kit->pattes->largeur, kit->pattes->ecart, kit->pattes->distance};
+    d.pattes = kit->pattes;
   }
   if (!defauts.isEmpty()) return std::nullopt;
   d.stations = lues.stations;
@@ -320,7 +318,7 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   txt_troncon->setValue(d.impression.troncon);
   chk_paroi_constante->setChecked(d.gabarit.paroi_constante);
   EditeurKit::Kit kit{d.gabarit.encoches, std::nullopt};
-  if (d.pattes) kit.pattes = Pattes{d.pattes->dessus, d.pattes->largeur, d.pattes->ecart, d.pattes->garde};
+  kit.pattes = d.pattes;
   editeur_kit->remplir(kit);
   en_remplissage_ = false;
   mettre_a_jour();

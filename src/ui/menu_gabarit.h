@@ -12,8 +12,9 @@
 namespace bilobe::ui {
 
 // The preview's right-click menu: the full-size templates of the whole
-// former, their two settings (kept while the program runs), and the series
-// window. It only says what was chosen; the main window acts.
+// former, their settings (constant wall, kerf, notches and tabs, kept between
+// sessions), the series window, the help and the version. It only says what
+// was chosen; the main window acts.
 class MenuGabarit : public QMenu {
   Q_OBJECT
 public:

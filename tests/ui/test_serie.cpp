@@ -201,7 +201,7 @@ private slots:
     QVERIFY(s->description());
     QCOMPARE(s->description()->impression, (Impression{5, 1.2, 0}));
     QCOMPARE(s->description()->gabarit.encoches.size(), std::size_t(1));
-    QVERIFY(s->description()->pattes && s->description()->pattes->garde == 5);
+    QVERIFY(s->description()->pattes && s->description()->pattes->distance == 5);
     const QString fichier = chemin("fuselage.toml");
     s->demander_fichier_a_enregistrer = [&](const QString&) { return fichier; };
     FermeBoites boites;
