@@ -24,6 +24,11 @@ struct Cadre {
   double haut = 0;
   double largeur() const { return droite - gauche; }
   double hauteur() const { return haut - bas; }
+  Cadre elargi(double d) const { return {gauche - d, droite + d, bas - d, haut + d}; }
+  // Whether the two boxes meet, edges included.
+  bool croise(const Cadre& b) const {
+    return gauche <= b.droite && b.gauche <= droite && bas <= b.haut && b.bas <= haut;
+  }
 };
 
 // The box around the points of every loop given (at least one point in all).

@@ -153,10 +153,6 @@ std::optional<Traversee> traversee(const Boucle& b, double x, bool dessus) {
   return t;
 }
 
-Cadre elargi(Cadre c, double d) { return {c.gauche - d, c.droite + d, c.bas - d, c.haut + d}; }
-bool se_croisent(const Cadre& a, const Cadre& b) {
-  return a.gauche <= b.droite && b.gauche <= a.droite && a.bas <= b.haut && b.bas <= a.haut;
-}
 Cadre cadre_du_cote(PointMm a, PointMm b) {
   return {std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y), std::max(a.y, b.y)};
 }
@@ -164,16 +160,16 @@ Cadre cadre_du_cote(PointMm a, PointMm b) {
 // Whether two closed loops come within the contact distance of each other:
 // two sides that cross or pass that close, or one loop inside the other.
 bool se_touchent(const Boucle& a, const Boucle& b) {
-  const Cadre ca = elargi(cadre_de({&a}), CONTACT), cb = elargi(cadre_de({&b}), CONTACT);
-  if (!se_croisent(ca, cb)) return false;
+  const Cadre cb = cadre_de({&b}).elargi(CONTACT);
+  if (!cadre_de({&a}).elargi(CONTACT).croise(cb)) return false;
   constexpr double CONTACT2 = CONTACT * CONTACT;
   for (std::size_t i = 0; i < a.size(); ++i) {
     const PointMm p = a[i], q = a[(i + 1) % a.size()];
-    const Cadre cote = elargi(cadre_du_cote(p, q), CONTACT);
-    if (!se_croisent(cote, cb)) continue; // a side away from the other loop cannot meet it
+    const Cadre cote = cadre_du_cote(p, q).elargi(CONTACT);
+    if (!cote.croise(cb)) continue; // a side away from the other loop cannot meet it
     for (std::size_t j = 0; j < b.size(); ++j) {
       const PointMm r = b[j], t = b[(j + 1) % b.size()];
-      if (!se_croisent(cote, cadre_du_cote(r, t))) continue;
+      if (!cote.croise(cadre_du_cote(r, t))) continue;
       if (segments_se_touchent(p, q, r, t) || distance2_au_segment(p, r, t) < CONTACT2 ||
           distance2_au_segment(q, r, t) < CONTACT2 || distance2_au_segment(r, p, q) < CONTACT2 ||
           distance2_au_segment(t, p, q) < CONTACT2)

@@ -238,10 +238,11 @@ void verifier_taille(const PieceAImbriquer& piece, const Planche& planche) {
   const auto t = taille(c);
   if (t && piece.exterieur.size() >= 3 && t->first <= u.droite - u.gauche && t->second <= u.bas - u.haut) return;
   const std::string dimensions = t ? texte_dimensions(c.largeur(), c.hauteur()) : "taille invalide";
-  throw ErreurCouple(piece.nom, OperationInvalide("imbrication", dimensions + " ne tient pas sur une planche vide (" +
-                                                                     texte_dimensions((u.droite - u.gauche) / UM_PAR_MM,
-                                                                                      (u.bas - u.haut) / UM_PAR_MM) +
-                                                                     " entre les marges)"));
+  throw ErreurCouple(piece.nom,
+                     OperationInvalide("imbrication", dimensions + " ne tient pas sur une planche vide (" +
+                                                          texte_dimensions((u.droite - u.gauche) / MICRONS_PAR_MM,
+                                                                           (u.bas - u.haut) / MICRONS_PAR_MM) +
+                                                          " entre les marges)"));
 }
 
 Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche) {
@@ -282,8 +283,8 @@ Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche&
     planches[n].poser(k, *place);
     PiecePlacee& posee = resultat.pieces[k];
     posee.planche = static_cast<int>(n);
-    posee.x = static_cast<double>(place->a.X) / UM_PAR_MM;
-    posee.y = static_cast<double>(place->a.Y) / UM_PAR_MM;
+    posee.x = static_cast<double>(place->a.X) / MICRONS_PAR_MM;
+    posee.y = static_cast<double>(place->a.Y) / MICRONS_PAR_MM;
     posee.retournee = place->sens == 1;
     // Of the parts around it, the smallest holds it closest.
     for (const std::size_t hote : place->hotes) {

@@ -19,7 +19,7 @@ constexpr double SIMPLIFICATION = 100; // µm
 constexpr double JEU_TEST = 3;      // µm
 constexpr double JEU_RECHERCHE = 7; // µm
 
-cInt au_plus_pres(double mm) { return static_cast<cInt>(std::round(mm * UM_PAR_MM)); }
+cInt au_plus_pres(double mm) { return static_cast<cInt>(std::round(mm * MICRONS_PAR_MM)); }
 
 // The part's lines in µm from its box's top left corner, y down: the
 // outline's hull and each hollow, simplified, with the room their
@@ -121,8 +121,8 @@ double rayon_inscrit(const Path& p) {
 
 } // namespace
 
-cInt vers_le_haut(double mm) { return static_cast<cInt>(std::ceil(mm * UM_PAR_MM)); }
-cInt vers_le_bas(double mm) { return static_cast<cInt>(std::floor(mm * UM_PAR_MM)); }
+cInt vers_le_haut(double mm) { return static_cast<cInt>(std::ceil(mm * MICRONS_PAR_MM)); }
+cInt vers_le_bas(double mm) { return static_cast<cInt>(std::floor(mm * MICRONS_PAR_MM)); }
 
 Boite boite_de(const Path& p) {
   Boite b{p[0].X, p[0].Y, p[0].X, p[0].Y};
@@ -166,7 +166,7 @@ Piece preparer(const PieceAImbriquer& p, const Planche& planche) {
   const Cadre c = cadre_exterieur(p);
   Piece piece;
   std::tie(piece.largeur, piece.hauteur) = *taille(c);
-  piece.sens[0] = sens_de(lignes_locales(p, c), planche.espacement * UM_PAR_MM / 2);
+  piece.sens[0] = sens_de(lignes_locales(p, c), planche.espacement * MICRONS_PAR_MM / 2);
   piece.sens[1] = retourne(piece.sens[0], piece.largeur, piece.hauteur);
   piece.aire = ClipperLib::Area(piece.sens[0].test.exterieur);
   piece.rayon = rayon_inscrit(piece.sens[0].test.exterieur);

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "geometry/clipper_mm.h"
 #include "serie/imbrication.h"
-
-#include <clipper.hpp>
 
 #include <optional>
 #include <utility>
@@ -18,9 +17,9 @@ using ClipperLib::IntPoint;
 using ClipperLib::Path;
 using ClipperLib::Paths;
 
-// The layout is worked out in whole micrometres, so that it is exact and the
-// same on every machine.
-inline constexpr double UM_PAR_MM = 1000;
+// The layout is worked out in whole micrometres, as every polygon operation
+// is, so that it is exact and the same on every machine.
+using clipper_mm::MICRONS_PAR_MM;
 
 cInt vers_le_haut(double mm);
 cInt vers_le_bas(double mm);
