@@ -10,7 +10,7 @@ namespace {
 
 bilobe::DescriptionSerie exemple(double paroi) {
   bilobe::DescriptionSerie d = bilobe::lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml");
-  d.impression = {5, paroi, 0};
+  d.impression_3d = {5, paroi, 0};
   return d;
 }
 

@@ -80,9 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const double longueur = description.stations.back().position - description.stations.front().position;
     description.nbptel = "12";
     description.nbptseg = "3";
-    description.impression.pas = std::max(description.impression.pas, longueur / 6);
-    if (description.impression.troncon > 0)
-      description.impression.troncon = std::max(description.impression.troncon, longueur / 4);
+    description.impression_3d.pas = std::max(description.impression_3d.pas, longueur / 6);
+    if (description.impression_3d.troncon > 0)
+      description.impression_3d.troncon = std::max(description.impression_3d.troncon, longueur / 4);
     for (const Maillage& m : pieces_du_fuselage(description)) {
       verifier(ferme(m));
       verifier(contenu_stl(m, "").size() == 84 + 50 * m.triangles.size());

@@ -75,7 +75,7 @@ std::optional<DefautDescription> defaut_planche(const Planche& pl, const Options
 constexpr double SECTIONS_MAX = 5000;
 constexpr double TRONCONS_MAX = 1000;
 
-std::optional<DefautDescription> defaut_impression(const Impression& i) {
+std::optional<DefautDescription> defaut_impression_3d(const Impression3d& i) {
   if (!longueur(i.pas) || i.pas == 0) return DefautDescription{"impression.pas", {}, "pas invalide"};
   if (!longueur(i.paroi)) return DefautDescription{"impression.paroi", {}, "paroi invalide"};
   if (!longueur(i.troncon)) return DefautDescription{"impression.troncon", {}, "tronçon invalide"};
@@ -108,12 +108,12 @@ std::optional<DefautDescription> defaut_description(const DescriptionSerie& d) {
   if (auto defaut = defaut_positions(d)) return defaut;
   if (auto defaut = defaut_planche(d.planche, d.gabarit)) return defaut;
   if (auto defaut = defaut_kit(d.gabarit, d.pattes)) return defaut;
-  return defaut_impression(d.impression);
+  return defaut_impression_3d(d.impression_3d);
 }
 
 std::optional<DefautDescription> defaut_maillage(const DescriptionSerie& d) {
   const double longueur_fuselage = d.stations.back().position - d.stations.front().position;
-  const Impression& i = d.impression;
+  const Impression3d& i = d.impression_3d;
   if (longueur_fuselage / i.pas > SECTIONS_MAX)
     return DefautDescription{"impression.pas", {}, "pas trop petit : plus de 5000 sections"};
   if (i.troncon > 0 && longueur_fuselage / i.troncon > TRONCONS_MAX)
@@ -121,7 +121,7 @@ std::optional<DefautDescription> defaut_maillage(const DescriptionSerie& d) {
   return std::nullopt;
 }
 
-void verifier_impression(const DescriptionSerie& d) {
+void verifier_impression_3d(const DescriptionSerie& d) {
   if (const auto defaut = defaut_maillage(d)) throw DescriptionInvalide(texte_defaut(*defaut));
 }
 

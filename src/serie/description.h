@@ -50,11 +50,11 @@ struct Planche {
 // How the whole fuselage is printed in 3D, in mm: the distance between two
 // sections of the mesh, the wall of a hollow shell (0: a solid plug), the
 // length of the pieces it is cut into (0: one piece).
-struct Impression {
+struct Impression3d {
   double pas = 5;
   double paroi = 0;
   double troncon = 0;
-  bool operator==(const Impression&) const = default;
+  bool operator==(const Impression3d&) const = default;
 };
 
 // A whole fuselage: a few stations, and how the formers are drawn from them.
@@ -73,7 +73,7 @@ struct DescriptionSerie {
   // file's `garde`) beyond the former that reaches furthest, so that every
   // former stands with its level line on one straight line.
   std::optional<Pattes> pattes;
-  Impression impression;
+  Impression3d impression_3d;
   std::vector<Station> stations;
 };
 
@@ -92,7 +92,7 @@ std::optional<DefautDescription> defaut_description(const DescriptionSerie& desc
 // sections nor 1000 pieces. Checked only when it is made, so that a long
 // fuselage needs no [impression] for its formers.
 std::optional<DefautDescription> defaut_maillage(const DescriptionSerie& description);
-void verifier_impression(const DescriptionSerie& description); // raises DescriptionInvalide
+void verifier_impression_3d(const DescriptionSerie& description); // raises DescriptionInvalide
 
 // One former of the series: its name (F1…), where it stands, and the field
 // texts the window would trace it from.

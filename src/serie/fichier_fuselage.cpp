@@ -159,13 +159,13 @@ void lire_planche(const Lecteur& lecteur, const toml::table& racine, Description
   d.gabarit.paroi_constante = lecteur.booleen(*planche, "paroi_constante").value_or(false);
 }
 
-void lire_impression(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
+void lire_impression_3d(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
   const toml::node* n = lecteur.noeud(racine, "impression", "impression", false);
   if (!n) return;
   const toml::table* t = n->as_table();
   if (!t) lecteur.echouer(n->source(), "« impression » doit être une table [impression]");
   lecteur.seulement(*t, {"pas", "paroi", "troncon"}, "impression.");
-  Impression& i = d.impression;
+  Impression3d& i = d.impression_3d;
   i.pas = lecteur.nombre(*t, "pas", "impression.pas", false).value_or(i.pas);
   i.paroi = lecteur.nombre(*t, "paroi", "impression.paroi", false).value_or(i.paroi);
   i.troncon = lecteur.nombre(*t, "troncon", "impression.troncon", false).value_or(i.troncon);
@@ -251,7 +251,7 @@ DescriptionSerie lire_description(std::string_view texte, const std::string& nom
   d.cv = lecteur.booleen(racine, "cv").value_or(false) ? 1 : 0;
   lire_planche(lecteur, racine, d);
   lire_kit(lecteur, racine, d);
-  lire_impression(lecteur, racine, d);
+  lire_impression_3d(lecteur, racine, d);
   lire_stations(lecteur, racine, d);
   verifier(lecteur, d, racine.contains("impression"));
   return d;
@@ -310,9 +310,9 @@ std::string texte_fuselage(const DescriptionSerie& d) {
     toml += ligne("largeur", texte_exact(d.pattes->largeur)) + ligne("ecart", texte_exact(d.pattes->ecart));
     toml += ligne("garde", texte_exact(d.pattes->distance));
   }
-  if (d.impression != Impression{}) {
-    toml += "\n[impression]\n" + ligne("pas", texte_exact(d.impression.pas));
-    toml += ligne("paroi", texte_exact(d.impression.paroi)) + ligne("troncon", texte_exact(d.impression.troncon));
+  if (d.impression_3d != Impression3d{}) {
+    toml += "\n[impression]\n" + ligne("pas", texte_exact(d.impression_3d.pas));
+    toml += ligne("paroi", texte_exact(d.impression_3d.paroi)) + ligne("troncon", texte_exact(d.impression_3d.troncon));
   }
   for (const Station& s : d.stations) {
     toml += "\n[[station]]\n" + ligne("position", texte_exact(s.position));

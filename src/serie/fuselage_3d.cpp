@@ -97,14 +97,14 @@ std::vector<Tranche> tranches_du_fuselage(const DescriptionSerie& d, const std::
 }
 
 std::size_t nombre_de_pieces(const DescriptionSerie& d) {
-  const auto sections = positions_des_sections(d, d.impression.pas, d.impression.troncon);
+  const auto sections = positions_des_sections(d, d.impression_3d.pas, d.impression_3d.troncon);
   return 1 + static_cast<std::size_t>(std::count_if(sections.begin(), sections.end(), [](auto& s) { return s.coupe; }));
 }
 
 std::vector<Maillage> pieces_du_fuselage(const DescriptionSerie& d) {
   positions_des_couples(d); // raises the description's first fault
-  verifier_impression(d);
-  const Impression& impression = d.impression;
+  verifier_impression_3d(d);
+  const Impression3d& impression = d.impression_3d;
   const std::vector<PositionSection> sections = positions_des_sections(d, impression.pas, impression.troncon);
   if (sections.size() < 2)
     lever(GenreErreur::OperationInvalide, "fuselage en 3D",

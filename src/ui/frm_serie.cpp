@@ -210,7 +210,7 @@ std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
   d.planche = {txt_largeur->value(), txt_hauteur->value(), txt_marge->value(), txt_espacement->value()};
   d.gabarit.paroi_constante = chk_paroi_constante->isChecked();
   d.gabarit.saignee = txt_saignee->value();
-  d.impression = {txt_pas->value(), txt_paroi_3d->value(), txt_troncon->value()};
+  d.impression_3d = {txt_pas->value(), txt_paroi_3d->value(), txt_troncon->value()};
   if (const auto kit = editeur_kit->lire(defauts)) {
     d.gabarit.encoches = kit->encoches;
     d.pattes = kit->pattes;
@@ -313,9 +313,9 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   txt_marge->setValue(d.planche.marge);
   txt_espacement->setValue(d.planche.espacement);
   txt_saignee->setValue(d.gabarit.saignee);
-  txt_pas->setValue(d.impression.pas);
-  txt_paroi_3d->setValue(d.impression.paroi);
-  txt_troncon->setValue(d.impression.troncon);
+  txt_pas->setValue(d.impression_3d.pas);
+  txt_paroi_3d->setValue(d.impression_3d.paroi);
+  txt_troncon->setValue(d.impression_3d.troncon);
   chk_paroi_constante->setChecked(d.gabarit.paroi_constante);
   EditeurKit::Kit kit{d.gabarit.encoches, std::nullopt};
   kit.pattes = d.pattes;

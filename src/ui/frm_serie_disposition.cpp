@@ -209,8 +209,8 @@ QWidget* Frm_Serie::construire_reglages() {
   disposition->addWidget(planche);
 
   // The whole fuselage printed in 3D: its sections' step, its wall, its pieces.
-  auto* impression = new QGroupBox(QStringLiteral("Impression 3D (STL)"));
-  auto* grille = new QGridLayout(impression);
+  auto* impression_3d = new QGroupBox(QStringLiteral("Impression 3D (STL)"));
+  auto* grille = new QGridLayout(impression_3d);
   txt_pas = longueur(0.1, 1000, 5);
   txt_paroi_3d = longueur(0, 1000, 0);
   txt_troncon = longueur(0, 100000, 0);
@@ -220,7 +220,7 @@ QWidget* Frm_Serie::construire_reglages() {
     grille->addWidget(new QLabel(QString::fromUtf8(reglages_3d[k].first)), k / 2, (k % 2) * 2);
     grille->addWidget(reglages_3d[k].second, k / 2, (k % 2) * 2 + 1);
   }
-  disposition->addWidget(impression);
+  disposition->addWidget(impression_3d);
   disposition->addStretch();
   return conteneur;
 }

@@ -10,7 +10,7 @@
 namespace bilobe {
 namespace {
 
-TEST(Impression, LeSensQuiDemandeLeMoinsDePages) {
+TEST(Impression3d, LeSensQuiDemandeLeMoinsDePages) {
   struct Cas {
     const char* nom;
     Cadre cadre;
@@ -31,7 +31,7 @@ TEST(Impression, LeSensQuiDemandeLeMoinsDePages) {
   }
 }
 
-TEST(Impression, NomsQuiNeSeTouchentPas) {
+TEST(Impression3d, NomsQuiNeSeTouchentPas) {
   struct Cas {
     const char* nom;
     std::vector<double> positions;

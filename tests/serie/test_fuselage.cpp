@@ -46,8 +46,8 @@ TEST(FichierFuselage, LectureComplete) {
   lignes.insert(lignes.begin() + 9, {"marge = 2.5", "espacement = 3", "saignee = 0.2", "paroi_constante = true"});
   lignes.insert(lignes.begin() + 13, {"[impression]", "paroi = 1.2", "troncon = 180"});
   const DescriptionSerie d = lire_description(texte(lignes), "essai.toml");
-  EXPECT_EQ(d.impression, (Impression{5, 1.2, 180})); // the step left at its default
-  EXPECT_EQ(lire_description(texte_fuselage(d), "relu.toml").impression, d.impression);
+  EXPECT_EQ(d.impression_3d, (Impression3d{5, 1.2, 180})); // the step left at its default
+  EXPECT_EQ(lire_description(texte_fuselage(d), "relu.toml").impression_3d, d.impression_3d);
   EXPECT_EQ(d.nom, "Essai");
   EXPECT_EQ(d.interpolation, Interpolation::Lisse);
   EXPECT_EQ(d.nombre, 3);

@@ -199,7 +199,7 @@ private slots:
     controle<QDoubleSpinBox>(s, "txt_ecart_pattes")->setValue(4);
     controle<QDoubleSpinBox>(s, "txt_paroi_3d")->setValue(1.2);
     QVERIFY(s->description());
-    QCOMPARE(s->description()->impression, (Impression{5, 1.2, 0}));
+    QCOMPARE(s->description()->impression_3d, (Impression3d{5, 1.2, 0}));
     QCOMPARE(s->description()->gabarit.encoches.size(), std::size_t(1));
     QVERIFY(s->description()->pattes && s->description()->pattes->distance == 5);
     const QString fichier = chemin("fuselage.toml");
