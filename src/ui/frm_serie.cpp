@@ -35,17 +35,6 @@ constexpr double PAS_NOUVELLE_STATION = 100; // mm behind the last one
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-QString texte_defaut_cellule(const DefautCellule& d) {
-  const QString colonne = d.colonne == 0 ? QStringLiteral("Position") : QString::fromUtf8(COTES[d.colonne - 1].libelle);
-  return QStringLiteral("Station %1, %2 : %3").arg(d.ligne + 1).arg(colonne, qs(d.message));
-}
-
-QString texte_defaut(const DefautDescription& d) {
-  const QString texte = qs(d.message);
-  return d.station ? QStringLiteral("Station %1 : ").arg(*d.station + 1) + texte
-                   : texte.left(1).toUpper() + texte.mid(1);
-}
-
 // The main window's former as a station at the nose.
 LigneStation station_de_la_fenetre(const ChampsCouple& champs) {
   LigneStation ligne;
@@ -62,10 +51,11 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   // The first station is the former in the main window, at the nose.
   en_remplissage_ = true;
   ajouter_ligne(station_de_la_fenetre(fenetre));
-  chk_segh->setChecked(fenetre.ch != 0);
-  chk_segv->setChecked(fenetre.cv != 0);
-  txt_nbptel->setText(qs(fenetre.nbptel));
-  txt_nbptseg->setText(qs(fenetre.nbptseg));
+  using namespace champs_serie;
+  cases_[SEGH]->setChecked(fenetre.ch != 0);
+  cases_[SEGV]->setChecked(fenetre.cv != 0);
+  textes_[NBPTEL]->setText(qs(fenetre.nbptel));
+  textes_[NBPTSEG]->setText(qs(fenetre.nbptseg));
   en_remplissage_ = false;
   mettre_a_jour();
   setWindowModified(false); // nothing typed yet
@@ -110,9 +100,9 @@ void Frm_Serie::titre() {
 
 bool Frm_Serie::modifications_reglees() {
   if (!isWindowModified()) return true;
-  const QString nom = !txt_nom->text().isEmpty() ? txt_nom->text()
-                      : !fichier_.isEmpty()      ? QFileInfo(fichier_).completeBaseName()
-                                                 : QStringLiteral("la série");
+  const QString nom = !txt_nom()->text().isEmpty() ? txt_nom()->text()
+                      : !fichier_.isEmpty()        ? QFileInfo(fichier_).completeBaseName()
+                                                   : QStringLiteral("la série");
   switch (demander_enregistrement(QStringLiteral("Enregistrer les modifications de « %1 » ?").arg(nom))) {
   case QMessageBox::Save:
     return enregistrer_sous();
@@ -134,7 +124,7 @@ void Frm_Serie::closeEvent(QCloseEvent* evenement) {
 
 // Asks where, then saves: false when cancelled or failed.
 bool Frm_Serie::enregistrer_sous() {
-  const QString nom = (txt_nom->text().isEmpty() ? QStringLiteral("Fuselage") : txt_nom->text()) + ".toml";
+  const QString nom = (txt_nom()->text().isEmpty() ? QStringLiteral("Fuselage") : txt_nom()->text()) + ".toml";
   const QString propose = !fichier_.isEmpty() ? fichier_ : dossier_.isEmpty() ? nom : QDir(dossier_).filePath(nom);
   const QString chemin = demander_fichier_a_enregistrer(propose);
   if (chemin.isEmpty()) return false;
@@ -180,48 +170,6 @@ void Frm_Serie::montrer_defauts(const std::vector<DefautCellule>& defauts) {
     item->setToolTip(qs(d.message));
   }
   tab_stations->blockSignals(ancien);
-}
-
-std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
-  const StationsLues lues = lire_stations(lignes());
-  montrer_defauts(lues.defauts);
-  for (const DefautCellule& d : lues.defauts) defauts << texte_defaut_cellule(d);
-
-  DescriptionSerie d;
-  d.nom = txt_nom->text().toStdString();
-  d.interpolation = cmb_interpolation->currentIndex() == 1 ? Interpolation::Lisse : Interpolation::Lineaire;
-  txt_positions->setStyleSheet({});
-  txt_positions->setToolTip({});
-  if (opt_nombre->isChecked()) {
-    d.nombre = txt_nombre->value();
-  } else {
-    std::string defaut;
-    d.positions = lire_positions(txt_positions->text().toStdString(), defaut);
-    if (!d.positions) {
-      txt_positions->setStyleSheet(QStringLiteral("background: #ffc8c8"));
-      txt_positions->setToolTip(qs(defaut));
-      defauts << QStringLiteral("Positions : ") + qs(defaut);
-    }
-  }
-  d.nbptel = txt_nbptel->text().toStdString();
-  d.nbptseg = txt_nbptseg->text().toStdString();
-  d.ch = chk_segh->isChecked() ? 1 : 0;
-  d.cv = chk_segv->isChecked() ? 1 : 0;
-  d.planche = {txt_largeur->value(), txt_hauteur->value(), txt_marge->value(), txt_espacement->value()};
-  d.gabarit.paroi_constante = chk_paroi_constante->isChecked();
-  d.gabarit.saignee = txt_saignee->value();
-  d.impression_3d = {txt_pas->value(), txt_paroi_3d->value(), txt_troncon->value()};
-  if (const auto kit = editeur_kit->lire(defauts)) {
-    d.gabarit.encoches = kit->encoches;
-    d.pattes = kit->pattes;
-  }
-  if (!defauts.isEmpty()) return std::nullopt;
-  d.stations = lues.stations;
-  if (const auto defaut = defaut_description(d)) {
-    defauts << texte_defaut(*defaut);
-    return std::nullopt;
-  }
-  return d;
 }
 
 void Frm_Serie::mettre_a_jour() {
@@ -292,40 +240,6 @@ void Frm_Serie::montrer_serie(const QStringList& defauts) {
     largeur = std::max(largeur, lst_couples->fontMetrics().horizontalAdvance(lst_couples->item(i)->text()));
   lst_couples->setMinimumWidth(std::min(largeur + 2 * lst_couples->frameWidth() + 24, 520));
   lbl_echecs->setText(rouges.join('\n'));
-}
-
-void Frm_Serie::remplir(const DescriptionSerie& d) {
-  en_remplissage_ = true;
-  txt_nom->setText(qs(d.nom));
-  tab_stations->setRowCount(0);
-  for (const LigneStation& ligne : lignes_de(d.stations)) ajouter_ligne(ligne);
-  opt_nombre->setChecked(d.nombre.has_value());
-  opt_positions->setChecked(!d.nombre.has_value());
-  if (d.nombre) txt_nombre->setValue(*d.nombre);
-  txt_positions->setText(d.positions ? qs(texte_positions(*d.positions)) : QString());
-  cmb_interpolation->setCurrentIndex(d.interpolation == Interpolation::Lisse ? 1 : 0);
-  chk_segh->setChecked(d.ch != 0);
-  chk_segv->setChecked(d.cv != 0);
-  txt_nbptel->setText(qs(d.nbptel));
-  txt_nbptseg->setText(qs(d.nbptseg));
-  txt_largeur->setValue(d.planche.largeur);
-  txt_hauteur->setValue(d.planche.hauteur);
-  txt_marge->setValue(d.planche.marge);
-  txt_espacement->setValue(d.planche.espacement);
-  txt_saignee->setValue(d.gabarit.saignee);
-  txt_pas->setValue(d.impression_3d.pas);
-  txt_paroi_3d->setValue(d.impression_3d.paroi);
-  txt_troncon->setValue(d.impression_3d.troncon);
-  chk_paroi_constante->setChecked(d.gabarit.paroi_constante);
-  EditeurKit::Kit kit{d.gabarit.encoches, std::nullopt};
-  kit.pattes = d.pattes;
-  editeur_kit->remplir(kit);
-  en_remplissage_ = false;
-  mettre_a_jour();
-  setWindowModified(false);
-  // A file opened starts a history of its own.
-  historique_.clear();
-  etat_retenu_ = etat();
 }
 
 void Frm_Serie::ajouter_station_de_la_fenetre(const ChampsCouple& champs) {
@@ -404,85 +318,6 @@ void Frm_Serie::lst_couples_DblClick(QListWidgetItem* item) {
   const int i = item->data(Qt::UserRole).toInt();
   if (i < 0 || static_cast<std::size_t>(i) >= serie_->tous.size()) return;
   emit coupleChoisi(serie_->tous[static_cast<std::size_t>(i)].champs);
-}
-
-// Nothing changes unless the whole file reads well.
-void Frm_Serie::ouvrir(const QString& chemin) {
-  std::optional<DescriptionSerie> lue;
-  if (!sans_exception([&] { lue = lire_fichier_fuselage(chemin.toStdString()); },
-                      [this](const QString& texte) { erreur(texte); }))
-    return;
-  dossier_ = QFileInfo(chemin).absolutePath();
-  reglages::garder_dossier("serie", dossier_);
-  reglages::ajouter_recent(QFileInfo(chemin).absoluteFilePath());
-  fichier_ = chemin;
-  remplir(*lue);
-  titre();
-}
-
-void Frm_Serie::enregistrer(const QString& chemin) {
-  if (!description_) {
-    erreur(QStringLiteral("La série ne peut pas être enregistrée : ") + lbl_echecs->text().section('\n', 0, 0));
-    return;
-  }
-  sans_exception(
-      [&] {
-        const std::string ecrit = ecrire_fichier(chemin.toStdString(), texte_fuselage(*description_));
-        dossier_ = QFileInfo(chemin).absolutePath();
-        reglages::garder_dossier("serie", dossier_);
-        reglages::ajouter_recent(QFileInfo(chemin).absoluteFilePath());
-        fichier_ = chemin;
-        setWindowModified(false);
-        titre();
-        montrer(QMessageBox::NoIcon, qs(ecrit), QStringLiteral("Série enregistrée"));
-      },
-      [this](const QString& texte) { erreur(texte); });
-}
-
-// The files of bilobe-serie, by its code; the progress shows in the window
-// when the export takes more than half a second.
-FormatsSerie Frm_Serie::formats() const {
-  FormatsSerie f = FormatsSerie::aucun();
-  for (std::size_t k = 0; k < FORMATS_SERIE.size(); ++k)
-    f.choisir(FORMATS_SERIE[k].format, chk_formats[k]->isChecked());
-  return f;
-}
-
-void Frm_Serie::exporter(const QString& dossier) {
-  if (!description_) {
-    erreur(QStringLiteral("La série ne peut pas être exportée : ") + lbl_echecs->text().section('\n', 0, 0));
-    return;
-  }
-  QElapsedTimer horloge;
-  horloge.start();
-  const auto progression = [&](int fait, int total) {
-    if (horloge.elapsed() < progression_apres_ms) return;
-    if (barre_progression->isHidden()) emit progressionMontree();
-    barre_progression->setRange(0, total);
-    barre_progression->setValue(fait);
-    barre_progression->show();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  };
-  // The window works again before it says how the export went.
-  const auto finir = [this] {
-    barre_progression->hide();
-    setEnabled(true);
-  };
-  setEnabled(false);
-  sans_exception(
-      [&] {
-        const SerieExportee exportee = exporter_serie(*description_, dossier.toStdString(), formats(), progression);
-        dossier_ = dossier;
-        reglages::garder_dossier("serie", dossier_);
-        finir();
-        montrer(QMessageBox::NoIcon, dossier,
-                QStringLiteral("%1 fichiers écrits dans %2").arg(exportee.chemins.size()).arg(dossier),
-                qs(exportee.resume));
-      },
-      [&](const QString& texte) {
-        finir();
-        erreur(texte);
-      });
 }
 
 void Frm_Serie::erreur(const QString& texte) { montrer(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }

@@ -3,6 +3,7 @@
 #include "serie/ecriture_serie.h"
 #include "serie/serie_imbriquee.h"
 #include "serie/tableau_stations.h"
+#include "ui/champs_serie.h"
 #include "ui/editeur_kit.h"
 #include "ui/vue_3d.h"
 #include "ui/vue_svg.h"
@@ -106,19 +107,18 @@ protected:
 
 private:
   // The controls; each carries its name as its objectName, for the tests.
-  QLineEdit* txt_nom;
   QTableWidget* tab_stations; // position, then the eight dimensions
   QPushButton *Bt_Ajouter, *Bt_Inserer, *Bt_Supprimer, *Bt_Trier;
   QRadioButton *opt_nombre, *opt_positions;
   QSpinBox* txt_nombre;
   QLineEdit* txt_positions;
   QComboBox* cmb_interpolation; // "linéaire", "lisse"
-  QCheckBox *chk_segh, *chk_segv;
-  QLineEdit *txt_nbptel, *txt_nbptseg;
-  QDoubleSpinBox *txt_largeur, *txt_hauteur, *txt_marge, *txt_espacement, *txt_saignee;
-  QCheckBox* chk_paroi_constante;
-  QDoubleSpinBox *txt_pas, *txt_paroi_3d, *txt_troncon; // the [impression] of the fuselage file
-  EditeurKit* editeur_kit;                              // notches and tabs, with the guard under the deepest former
+  // The settings of one value each, in the order of champs_serie's tables.
+  std::array<QLineEdit*, champs_serie::TEXTES.size()> textes_{};
+  std::array<QCheckBox*, champs_serie::CASES.size()> cases_{};
+  std::array<QDoubleSpinBox*, champs_serie::LONGUEURS.size()> longueurs_{};
+  QLineEdit* txt_nom() const { return textes_[champs_serie::NOM]; }
+  EditeurKit* editeur_kit; // notches and tabs, with the guard under the deepest former
   QTabWidget* onglets;
   VueSvg *vue_profil, *vue_planches;
   Vue3d* vue_3d;
@@ -132,6 +132,7 @@ private:
   QProgressBar* barre_progression;
 
   void construire();
+  void creer_champs();
   QWidget* construire_stations();
   QWidget* construire_reglages();
   QWidget* construire_vues();

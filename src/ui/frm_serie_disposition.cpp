@@ -59,8 +59,7 @@ void Frm_Serie::construire() {
   racine->addWidget(defilement);
   auto* principal = new QVBoxLayout(contenu);
   auto* fichiers = new QHBoxLayout;
-  txt_nom = new QLineEdit;
-  txt_nom->setObjectName("txt_nom");
+  creer_champs();
   Bt_Ouvrir = bouton(QStringLiteral("Ouvrir…"), "Bt_Ouvrir");
   Bt_Recents = bouton(QStringLiteral("Récents"), "Bt_Recents");
   // The files opened lately, read when the menu opens.
@@ -78,7 +77,7 @@ void Frm_Serie::construire() {
   Bt_Enregistrer = bouton(QStringLiteral("Enregistrer…"), "Bt_Enregistrer");
   Bt_Exporter = bouton(QStringLiteral("Exporter…"), "Bt_Exporter");
   fichiers->addWidget(new QLabel(QStringLiteral("Nom :")));
-  fichiers->addWidget(txt_nom, 1);
+  fichiers->addWidget(txt_nom(), 1);
   fichiers->addWidget(Bt_Ouvrir);
   fichiers->addWidget(Bt_Recents);
   fichiers->addWidget(Bt_Enregistrer);
@@ -110,24 +109,11 @@ void Frm_Serie::construire() {
       {txt_nombre, "txt_nombre"},
       {txt_positions, "txt_positions"},
       {cmb_interpolation, "cmb_interpolation"},
-      {chk_segh, "chk_segh"},
-      {chk_segv, "chk_segv"},
-      {txt_nbptel, "txt_nbptel"},
-      {txt_nbptseg, "txt_nbptseg"},
-      {txt_largeur, "txt_largeur"},
-      {txt_hauteur, "txt_hauteur"},
-      {txt_marge, "txt_marge"},
-      {txt_espacement, "txt_espacement"},
-      {txt_saignee, "txt_saignee"},
-      {chk_paroi_constante, "chk_paroi_constante"},
       {editeur_kit, "editeur_kit"},
       {onglets, "onglets"},
       {vue_profil, "vue_profil"},
       {vue_planches, "vue_planches"},
       {vue_3d, "vue_3d"},
-      {txt_pas, "txt_pas"},
-      {txt_paroi_3d, "txt_paroi_3d"},
-      {txt_troncon, "txt_troncon"},
       {barre_progression, "barre_progression"},
   };
   for (const auto& [controle, nom] : noms) controle->setObjectName(nom);
@@ -158,6 +144,23 @@ QWidget* Frm_Serie::construire_stations() {
   return cadre;
 }
 
+void Frm_Serie::creer_champs() {
+  using namespace champs_serie;
+  for (std::size_t k = 0; k < TEXTES.size(); ++k) {
+    textes_[k] = new QLineEdit;
+    textes_[k]->setObjectName(TEXTES[k].nom);
+  }
+  for (std::size_t k = 0; k < CASES.size(); ++k) {
+    cases_[k] = new QCheckBox(QString::fromUtf8(CASES[k].libelle));
+    cases_[k]->setObjectName(CASES[k].nom);
+  }
+  for (std::size_t k = 0; k < LONGUEURS.size(); ++k) {
+    const Longueur& l = LONGUEURS[k];
+    longueurs_[k] = longueur(l.min, l.max, l.defaut);
+    longueurs_[k]->setObjectName(l.nom);
+  }
+}
+
 QWidget* Frm_Serie::construire_reglages() {
   const auto [conteneur, disposition] = conteneur_a_fleur<QVBoxLayout>();
 
@@ -174,53 +177,32 @@ QWidget* Frm_Serie::construire_reglages() {
   txt_positions->setPlaceholderText(QStringLiteral("0, 40, 95, 160"));
   cmb_interpolation = new QComboBox;
   cmb_interpolation->addItems({QStringLiteral("linéaire"), QStringLiteral("lisse")});
-  chk_segh = new QCheckBox(QStringLiteral("Segment horizontal"));
-  chk_segv = new QCheckBox(QStringLiteral("Segment vertical"));
-  txt_nbptel = new QLineEdit;
-  txt_nbptseg = new QLineEdit;
+  using namespace champs_serie;
   formulaire->addRow(opt_nombre, txt_nombre);
   formulaire->addRow(opt_positions, txt_positions);
   formulaire->addRow(QStringLiteral("Interpolation :"), cmb_interpolation);
-  formulaire->addRow(chk_segh, chk_segv);
-  formulaire->addRow(QStringLiteral("Nb pts arcs d'ellipses :"), txt_nbptel);
-  formulaire->addRow(QStringLiteral("Nb pts segments :"), txt_nbptseg);
+  formulaire->addRow(cases_[SEGH], cases_[SEGV]);
+  formulaire->addRow(QStringLiteral("Nb pts arcs d'ellipses :"), textes_[NBPTEL]);
+  formulaire->addRow(QStringLiteral("Nb pts segments :"), textes_[NBPTSEG]);
   disposition->addWidget(couples);
 
-  // The material sheet the templates are nested on.
-  auto* planche = new QGroupBox(QStringLiteral("Planche"));
-  auto* feuille = new QGridLayout(planche);
-  txt_largeur = longueur(1, 100000, 600);
-  txt_hauteur = longueur(1, 100000, 300);
-  txt_marge = longueur(0, 1000, 5);
-  txt_espacement = longueur(0, 1000, 4);
-  txt_saignee = longueur(0, 10, 0);
-  chk_paroi_constante = new QCheckBox(QStringLiteral("Paroi d'épaisseur constante"));
-  const std::pair<const char*, QDoubleSpinBox*> lignes[] = {
-      {"Largeur :", txt_largeur},       {"Hauteur :", txt_hauteur}, {"Marge :", txt_marge},
-      {"Espacement :", txt_espacement}, {"Saignée :", txt_saignee},
-  };
-  int rang = 0;
-  for (const auto& [texte, boite] : lignes) {
-    feuille->addWidget(new QLabel(QString::fromUtf8(texte)), rang / 2, (rang % 2) * 2);
-    feuille->addWidget(boite, rang / 2, (rang % 2) * 2 + 1);
-    ++rang;
+  // The material sheet the templates are nested on, then the whole fuselage
+  // printed in 3D: its sections' step, its wall, its pieces.
+  const std::pair<Groupe, QString> groupes[] = {{Groupe::Planche, QStringLiteral("Planche")},
+                                                {Groupe::Impression3d, QStringLiteral("Impression 3D (STL)")}};
+  for (const auto& [groupe, titre] : groupes) {
+    auto* cadre = new QGroupBox(titre);
+    auto* grille = new QGridLayout(cadre);
+    int rang = 0;
+    for (std::size_t k = 0; k < LONGUEURS.size(); ++k) {
+      if (LONGUEURS[k].groupe != groupe) continue;
+      grille->addWidget(new QLabel(QString::fromUtf8(LONGUEURS[k].libelle)), rang / 2, (rang % 2) * 2);
+      grille->addWidget(longueurs_[k], rang / 2, (rang % 2) * 2 + 1);
+      ++rang;
+    }
+    if (groupe == Groupe::Planche) grille->addWidget(cases_[PAROI_CONSTANTE], rang / 2, (rang % 2) * 2, 1, 2);
+    disposition->addWidget(cadre);
   }
-  feuille->addWidget(chk_paroi_constante, rang / 2, (rang % 2) * 2, 1, 2);
-  disposition->addWidget(planche);
-
-  // The whole fuselage printed in 3D: its sections' step, its wall, its pieces.
-  auto* impression_3d = new QGroupBox(QStringLiteral("Impression 3D (STL)"));
-  auto* grille = new QGridLayout(impression_3d);
-  txt_pas = longueur(0.1, 1000, 5);
-  txt_paroi_3d = longueur(0, 1000, 0);
-  txt_troncon = longueur(0, 100000, 0);
-  const std::pair<const char*, QDoubleSpinBox*> reglages_3d[] = {
-      {"Pas :", txt_pas}, {"Paroi :", txt_paroi_3d}, {"Tronçons :", txt_troncon}};
-  for (int k = 0; k < 3; ++k) {
-    grille->addWidget(new QLabel(QString::fromUtf8(reglages_3d[k].first)), k / 2, (k % 2) * 2);
-    grille->addWidget(reglages_3d[k].second, k / 2, (k % 2) * 2 + 1);
-  }
-  disposition->addWidget(impression_3d);
   disposition->addStretch();
   return conteneur;
 }
@@ -261,14 +243,12 @@ QWidget* Frm_Serie::construire_vues() {
 void Frm_Serie::brancher() {
   const auto maj = [this] { mettre_a_jour(); };
   connect(tab_stations, &QTableWidget::cellChanged, this, maj);
-  for (QLineEdit* e : {txt_nom, txt_positions, txt_nbptel, txt_nbptseg}) connect(e, &QLineEdit::textChanged, this, maj);
-  for (QAbstractButton* b :
-       std::initializer_list<QAbstractButton*>{opt_nombre, chk_segh, chk_segv, chk_paroi_constante})
-    connect(b, &QAbstractButton::toggled, this, maj);
+  connect(txt_positions, &QLineEdit::textChanged, this, maj);
+  for (QLineEdit* e : textes_) connect(e, &QLineEdit::textChanged, this, maj);
+  connect(opt_nombre, &QAbstractButton::toggled, this, maj);
+  for (QCheckBox* c : cases_) connect(c, &QAbstractButton::toggled, this, maj);
   connect(txt_nombre, &QSpinBox::valueChanged, this, maj);
-  for (QDoubleSpinBox* s :
-       {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_saignee, txt_pas, txt_paroi_3d, txt_troncon})
-    connect(s, &QDoubleSpinBox::valueChanged, this, maj);
+  for (QDoubleSpinBox* s : longueurs_) connect(s, &QDoubleSpinBox::valueChanged, this, maj);
   connect(onglets, &QTabWidget::currentChanged, this, [this] { montrer_3d(); });
   connect(cmb_interpolation, &QComboBox::currentIndexChanged, this, maj);
   connect(editeur_kit, &EditeurKit::modifie, this, maj);

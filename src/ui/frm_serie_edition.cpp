@@ -46,61 +46,6 @@ void Frm_Serie::brancher_edition() {
   raccourci(this, QKeySequence(QStringLiteral("Ctrl+Shift+Z")), [this] { historique_.redo(); });
 }
 
-QStringList Frm_Serie::etat() const {
-  QStringList e{txt_nom->text(),
-                opt_nombre->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-                QString::number(txt_nombre->value()),
-                txt_positions->text(),
-                QString::number(cmb_interpolation->currentIndex()),
-                chk_segh->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-                chk_segv->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-                txt_nbptel->text(),
-                txt_nbptseg->text()};
-  for (const QDoubleSpinBox* s :
-       {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_pas, txt_paroi_3d, txt_troncon})
-    e << QString::number(s->value(), 'g', 17);
-  e << (chk_paroi_constante->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-  // The notches and tabs, their count first so that the table's rows follow.
-  const QStringList kit = editeur_kit->etat();
-  e << QString::number(kit.size()) << kit;
-  for (const LigneStation& ligne : lignes())
-    for (const std::string& cellule : ligne) e << QString::fromStdString(cellule);
-  return e;
-}
-
-void Frm_Serie::restaurer(const QStringList& e) {
-  en_remplissage_ = true;
-  int k = 0;
-  txt_nom->setText(e[k++]);
-  const bool nombre = e[k++] == QStringLiteral("1");
-  opt_nombre->setChecked(nombre);
-  opt_positions->setChecked(!nombre);
-  txt_nombre->setValue(e[k++].toInt());
-  txt_positions->setText(e[k++]);
-  cmb_interpolation->setCurrentIndex(e[k++].toInt());
-  chk_segh->setChecked(e[k++] == QStringLiteral("1"));
-  chk_segv->setChecked(e[k++] == QStringLiteral("1"));
-  txt_nbptel->setText(e[k++]);
-  txt_nbptseg->setText(e[k++]);
-  for (QDoubleSpinBox* s : {txt_largeur, txt_hauteur, txt_marge, txt_espacement, txt_pas, txt_paroi_3d, txt_troncon})
-    s->setValue(e[k++].toDouble());
-  chk_paroi_constante->setChecked(e[k++] == QStringLiteral("1"));
-  const int taille_kit = e[k++].toInt();
-  editeur_kit->restaurer(e.mid(k, taille_kit));
-  k += taille_kit;
-  tab_stations->setRowCount(0);
-  for (; k + static_cast<int>(COLONNES_STATION) <= e.size(); k += static_cast<int>(COLONNES_STATION)) {
-    LigneStation ligne;
-    for (std::size_t c = 0; c < COLONNES_STATION; ++c) ligne[c] = e[k + static_cast<int>(c)].toStdString();
-    ajouter_ligne(ligne);
-  }
-  en_remplissage_ = false;
-  en_retour_ = true;
-  mettre_a_jour();
-  en_retour_ = false;
-  etat_retenu_ = e;
-}
-
 // After each change by the user: one step of the history.
 void Frm_Serie::retenir() {
   if (en_retour_) return;

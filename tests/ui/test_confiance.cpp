@@ -270,6 +270,14 @@ private slots:
     QCOMPARE(controle<QTableWidget>(s, "tab_encoches")->rowCount(), 0);
     s->historique().undo();
     QCOMPARE(controle<QDoubleSpinBox>(s, "txt_marge")->value(), 5.0);
+    // Every setting of the form is in the history, the kerf too.
+    for (const char* nom : {"txt_saignee", "txt_pas", "txt_troncon"}) {
+      auto* boite = controle<QDoubleSpinBox>(s, nom);
+      const double avant = boite->value();
+      boite->setValue(avant + 0.5);
+      s->historique().undo();
+      QCOMPARE(boite->value(), avant);
+    }
   }
 
   // The kerf, the constant wall, the notches and tabs, the folders, the
