@@ -41,21 +41,25 @@ private slots:
   void cleanup() { fermer(); }
 
   void clicDroitOuvreLeMenu() {
-    const QStringList attendus{QStringLiteral("Exporter le gabarit SVG…"),
-                               QStringLiteral("Exporter le gabarit DXF…"),
-                               QStringLiteral("Imprimer le gabarit (PDF 1:1)…"),
-                               QString(), // the separator
-                               QStringLiteral("Paroi d'épaisseur constante"),
-                               QStringLiteral("Saignée de découpe…"),
-                               QStringLiteral("Encoches et pattes…"),
-                               QString(),
-                               QStringLiteral("Série de couples…"),
-                               QString(),
-                               QStringLiteral("Aide"),
-                               QStringLiteral("À propos")};
+    // One entry per template format, with the caption its export is known
+    // by; the settings and the series between separators; the help last.
+    // Every entry has its keys.
     QStringList textes;
-    for (const QAction* a : controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->actions()) textes << a->text();
-    QCOMPARE(textes, attendus);
+    int separateurs = 0;
+    for (const QAction* a : controle<bilobe::ui::MenuGabarit>(f, "menu_gabarit")->actions()) {
+      if (a->isSeparator()) {
+        ++separateurs;
+        continue;
+      }
+      textes << a->text();
+      QVERIFY2(!a->shortcut().isEmpty(), qPrintable(a->text()));
+    }
+    for (const FormatGabarit format : {FormatGabarit::Svg, FormatGabarit::Dxf, FormatGabarit::Pdf}) {
+      const qsizetype place = textes.indexOf(QString::fromUtf8(bilobe::ui::MenuGabarit::entree(format).texte));
+      QVERIFY(place >= 0 && place < 3);
+    }
+    QCOMPARE(separateurs, 3);
+    QCOMPARE(textes.mid(textes.size() - 2), (QStringList{QStringLiteral("Aide"), QStringLiteral("À propos")}));
 
     QWidget* ouvert = nullptr;
     QTimer::singleShot(0, [&] {
