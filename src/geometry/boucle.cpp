@@ -13,11 +13,7 @@ Cadre cadre_de(std::initializer_list<const Boucle*> boucles) {
 }
 
 Cadre reunion(Cadre a, const Cadre& b) {
-  a.gauche = std::min(a.gauche, b.gauche);
-  a.droite = std::max(a.droite, b.droite);
-  a.bas = std::min(a.bas, b.bas);
-  a.haut = std::max(a.haut, b.haut);
-  return a;
+  return {std::min(a.gauche, b.gauche), std::max(a.droite, b.droite), std::min(a.bas, b.bas), std::max(a.haut, b.haut)};
 }
 
 double aire_signee(const Boucle& boucle) {

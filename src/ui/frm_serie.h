@@ -153,6 +153,7 @@ private:
   void retenir();
   friend class ChangementSerie;
   bool enregistrer_sous();
+  void retenir_fichier(const QString& chemin);
   void titre();
 
   std::optional<DescriptionSerie> description_;

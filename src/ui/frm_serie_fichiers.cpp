@@ -13,16 +13,21 @@
 
 namespace bilobe::ui {
 
+// The series' file from now on: its folder and the recent files remembered.
+void Frm_Serie::retenir_fichier(const QString& chemin) {
+  dossier_ = QFileInfo(chemin).absolutePath();
+  reglages::garder_dossier("serie", dossier_);
+  reglages::ajouter_recent(QFileInfo(chemin).absoluteFilePath());
+  fichier_ = chemin;
+}
+
 // Nothing changes unless the whole file reads well.
 void Frm_Serie::ouvrir(const QString& chemin) {
   std::optional<DescriptionSerie> lue;
   if (!sans_exception([&] { lue = lire_fichier_fuselage(chemin.toStdString()); },
                       [this](const QString& texte) { erreur(texte); }))
     return;
-  dossier_ = QFileInfo(chemin).absolutePath();
-  reglages::garder_dossier("serie", dossier_);
-  reglages::ajouter_recent(QFileInfo(chemin).absoluteFilePath());
-  fichier_ = chemin;
+  retenir_fichier(chemin);
   remplir(*lue);
   titre();
 }
@@ -35,10 +40,7 @@ void Frm_Serie::enregistrer(const QString& chemin) {
   sans_exception(
       [&] {
         const std::string ecrit = ecrire_fichier(chemin.toStdString(), texte_fuselage(*description_));
-        dossier_ = QFileInfo(chemin).absolutePath();
-        reglages::garder_dossier("serie", dossier_);
-        reglages::ajouter_recent(QFileInfo(chemin).absoluteFilePath());
-        fichier_ = chemin;
+        retenir_fichier(chemin);
         setWindowModified(false);
         titre();
         montrer(QMessageBox::NoIcon, QString::fromStdString(ecrit), QStringLiteral("Série enregistrée"));
