@@ -1,20 +1,12 @@
 #pragma once
 
-#include "geometry/boucle.h"
 #include "serie/description.h"
+#include "serie/piece_a_imbriquer.h"
 
 #include <string>
 #include <vector>
 
 namespace bilobe {
-
-// A part to lay out: its name and its cut lines, in its own frame (mm, y up):
-// the outer line, and the hollows where smaller parts may go.
-struct PieceAImbriquer {
-  std::string nom;
-  Boucle exterieur;
-  std::vector<Boucle> creux;
-};
 
 // Where a part lands: its sheet (from 0) and the top left corner of its
 // outer line's box, in mm from the sheet's top left corner, y down. A part

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "geometry/clipper_mm.h"
-#include "serie/imbrication.h"
+#include "serie/description.h"
+#include "serie/piece_a_imbriquer.h"
 
 #include <optional>
 #include <utility>
