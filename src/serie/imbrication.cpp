@@ -87,6 +87,7 @@ public:
   }
 
   std::size_t piece(std::size_t posee) const { return posees_[posee].piece; }
+  std::size_t nombre() const { return posees_.size(); }
 
 private:
   // Whether a disc of this radius finds room on the sheet, by generous
@@ -280,6 +281,10 @@ Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche&
       planches.emplace_back(preparees, utile(planche), debord);
       place = planches.back().place_pour(k);
     }
+    if (planches[n].nombre() == PIECES_PAR_PLANCHE_MAX)
+      lever(GenreErreur::Depassement, "imbrication",
+            "plus de " + std::to_string(PIECES_PAR_PLANCHE_MAX) +
+                " couples sur une planche : le calcul deviendrait trop long, prenez une planche plus petite");
     planches[n].poser(k, *place);
     PiecePlacee& posee = resultat.pieces[k];
     posee.planche = static_cast<int>(n);

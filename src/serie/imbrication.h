@@ -38,6 +38,11 @@ Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche&
 // the part around it, so that nothing drops out uncut; otherwise as given.
 std::vector<std::size_t> ordre_de_coupe(const Imbrication& imbrication);
 
+// Each part placed is searched for among all those on its sheet: beyond
+// this many on one sheet, the work would grow past any wait, and the nesting
+// is refused (an overflow error) rather than left to run for minutes.
+inline constexpr std::size_t PIECES_PAR_PLANCHE_MAX = 200;
+
 // The ErreurCouple of a part larger than an empty sheet; nothing for one that fits.
 void verifier_taille(const PieceAImbriquer& piece, const Planche& planche);
 

@@ -120,6 +120,20 @@ TEST(Imbrication, RemplitLesPlanches) {
   for (const Cas& k : cas) EXPECT_EQ(imbriquer(k.pieces, k.planche).planches, k.planches) << k.nom;
 }
 
+TEST(Imbrication, AuPlus200PiecesParPlanche) {
+  // A sheet that would take them all: the 201st is refused, at once.
+  const std::vector<PieceAImbriquer> pieces(201, carre(4));
+  EXPECT_EQ(imbriquer(std::vector<PieceAImbriquer>(200, carre(4)), {400, 400, 0, 1}).planches, 1);
+  try {
+    imbriquer(pieces, {400, 400, 0, 1});
+    ADD_FAILURE() << "acceptée";
+  } catch (const Depassement& e) {
+    EXPECT_NE(e.detail().find("plus de 200 couples sur une planche"), std::string::npos) << e.detail();
+  }
+  // On sheets that hold fewer, as many as it takes.
+  EXPECT_EQ(imbriquer(pieces, {60, 60, 0, 1}).planches, 2); // 144 a sheet
+}
+
 TEST(Imbrication, UnePieceDansUnCreuxEstCoupeeAvant) {
   const std::vector<PieceAImbriquer> pieces{carre(10), carre(30), cadre_carre(100, 5), cadre_carre(60, 5)};
   const Imbrication im = imbriquer(pieces, {110, 110, 5, 5});
