@@ -1,8 +1,8 @@
 // The nesting of the example glider's formers by their true outlines, with
 // its own 10 formers, then 15, 40, 200 and 1000 (the most a series takes): the time of the nesting alone (the
 // formers are traced once, before), with the sheets used, the share of
-// their area covered by material and the time per former; then 201 formers
-// on one 2 x 2 m sheet.
+// their area covered by material and the time per former; then 200 formers
+// on one 2 x 2 m sheet (the most one sheet takes).
 #include "serie/fichier_fuselage.h"
 #include "serie/serie_imbriquee.h"
 
@@ -38,7 +38,7 @@ BENCHMARK(BM_Imbrication)->Arg(10)->Arg(15)->Arg(40)->Arg(200)->Arg(1000)->Unit(
 
 // Every former on one large sheet: the search among many placed parts.
 void BM_ImbricationGrandePlanche(benchmark::State& state) { imbriquer(state, 2000, 2000); }
-BENCHMARK(BM_ImbricationGrandePlanche)->Arg(201)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImbricationGrandePlanche)->Arg(200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -44,12 +44,4 @@ bool segments_se_touchent(PointMm a, PointMm b, PointMm c, PointMm d) {
          std::max(std::min(a.y, b.y), std::min(c.y, d.y)) <= std::min(std::max(a.y, b.y), std::max(c.y, d.y));
 }
 
-double distance2_au_segment(PointMm p, PointMm a, PointMm b) {
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double l2 = dx * dx + dy * dy;
-  const double t = l2 == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0);
-  const double ex = p.x - a.x - t * dx, ey = p.y - a.y - t * dy;
-  return ex * ex + ey * ey;
-}
-
 } // namespace bilobe

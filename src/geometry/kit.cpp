@@ -159,8 +159,8 @@ Cadre cadre_du_cote(PointMm a, PointMm b) {
 
 // Whether two closed loops come within the contact distance of each other:
 // two sides that cross or pass that close, or one loop inside the other.
-bool se_touchent(const Boucle& a, const Boucle& b) {
-  const Cadre cb = cadre_de({&b}).elargi(CONTACT);
+bool se_touchent(const Boucle& a, const Boucle& b, const Cadre& cadre_b) {
+  const Cadre cb = cadre_b.elargi(CONTACT);
   if (!cadre_de({&a}).elargi(CONTACT).croise(cb)) return false;
   constexpr double CONTACT2 = CONTACT * CONTACT;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -178,6 +178,7 @@ bool se_touchent(const Boucle& a, const Boucle& b) {
   }
   return dans_la_boucle(a[0], b) || dans_la_boucle(b[0], a);
 }
+bool se_touchent(const Boucle& a, const Boucle& b) { return se_touchent(a, b, cadre_de({&b})); }
 
 // What a notch takes out of the part: its rectangle within the outline.
 std::vector<Boucle> matiere_enlevee(const EncochePlacee& e, const Boucle& exterieur) {
@@ -290,9 +291,10 @@ Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std:
         if (se_touchent(a, b)) return true;
     return false;
   };
+  const Cadre creux = cadre_de({&interieur});
   for (std::size_t i = 0; i < encoches.size(); ++i) {
     const EncochePlacee& e = encoches[i];
-    if (se_touchent(e.rectangle, interieur)) refuser(nom(e), "elle atteint le contour intérieur");
+    if (se_touchent(e.rectangle, interieur, creux)) refuser(nom(e), "elle atteint le contour intérieur");
     for (std::size_t j = i + 1; j < encoches.size(); ++j)
       if (se_chevauchent(i, j))
         refuser(nom(e), encoches[j].numero == e.numero ? "elle chevauche son image de l'autre côté"
@@ -301,7 +303,7 @@ Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std:
       if (se_touchent(e.rectangle, p.region)) refuser(nom(e), "elle chevauche la " + nom(p));
   }
   for (std::size_t i = 0; i < pattes.size(); ++i) {
-    if (se_touchent(pattes[i].region, interieur))
+    if (se_touchent(pattes[i].region, interieur, creux))
       refuser(nom(pattes[i]), "elle atteint le contour intérieur : la paroi n'y laisse aucun jour");
     for (std::size_t j = i + 1; j < pattes.size(); ++j)
       if (se_touchent(pattes[i].region, pattes[j].region))
