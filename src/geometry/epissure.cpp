@@ -119,17 +119,18 @@ std::optional<Boucle> episser(const Boucle& exterieur, const std::vector<Encoche
   std::size_t depart = 0;
   while (depart < n && retire[depart] >= 0) ++depart;
   if (depart == n) return std::nullopt;
+  std::vector<std::vector<const Troncon*>> depuis(n); // the stretches that start after each point
+  for (const Troncon& t : troncons) depuis[t.coupe.debut].push_back(&t);
   Boucle resultat;
   resultat.reserve(n + 4 * troncons.size());
   for (std::size_t i = 0; i < n; ++i) {
     const std::size_t k = (depart + i) % n;
     if (retire[k] >= 0) continue;
     resultat.push_back(exterieur[k]);
-    for (const Troncon& t : troncons)
-      if (t.coupe.debut == k) {
-        const Saillie& s = *t.s;
-        for (const PointMm& p : {t.coupe.entree, s.coin(s.u1), s.coin(s.u2), t.coupe.sortie}) resultat.push_back(p);
-      }
+    for (const Troncon* t : depuis[k]) {
+      const Saillie& s = *t->s;
+      for (const PointMm& p : {t->coupe.entree, s.coin(s.u1), s.coin(s.u2), t->coupe.sortie}) resultat.push_back(p);
+    }
   }
   clipper_mm::sans_points_proches(resultat);
   return resultat;

@@ -159,17 +159,19 @@ Cadre cadre_du_cote(PointMm a, PointMm b) {
 
 // Whether two closed loops come within the contact distance of each other:
 // two sides that cross or pass that close, or one loop inside the other.
+// The first loop is the small one (a notch, a tab): each side of the other
+// is first held against its box.
 bool se_touchent(const Boucle& a, const Boucle& b, const Cadre& cadre_b) {
-  const Cadre cb = cadre_b.elargi(CONTACT);
-  if (!cadre_de({&a}).elargi(CONTACT).croise(cb)) return false;
+  const Cadre ca = cadre_de({&a}).elargi(CONTACT);
+  if (!ca.croise(cadre_b.elargi(CONTACT))) return false;
   constexpr double CONTACT2 = CONTACT * CONTACT;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const PointMm p = a[i], q = a[(i + 1) % a.size()];
-    const Cadre cote = cadre_du_cote(p, q).elargi(CONTACT);
-    if (!cote.croise(cb)) continue; // a side away from the other loop cannot meet it
-    for (std::size_t j = 0; j < b.size(); ++j) {
-      const PointMm r = b[j], t = b[(j + 1) % b.size()];
-      if (!cote.croise(cadre_du_cote(r, t))) continue;
+  for (std::size_t j = 0; j < b.size(); ++j) {
+    const PointMm r = b[j], t = b[(j + 1) % b.size()];
+    const Cadre cote_b = cadre_du_cote(r, t);
+    if (!ca.croise(cote_b)) continue; // a side away from the other loop cannot meet it
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const PointMm p = a[i], q = a[(i + 1) % a.size()];
+      if (!cadre_du_cote(p, q).elargi(CONTACT).croise(cote_b)) continue;
       if (segments_se_touchent(p, q, r, t) || distance2_au_segment(p, r, t) < CONTACT2 ||
           distance2_au_segment(q, r, t) < CONTACT2 || distance2_au_segment(r, p, q) < CONTACT2 ||
           distance2_au_segment(t, p, q) < CONTACT2)
