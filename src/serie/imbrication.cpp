@@ -39,6 +39,10 @@ struct Posee {
 
 // The discs tried on a sheet's free space go by this step, rounded down.
 constexpr cInt PAS_DES_DISQUES = 500; // µm
+// Around the corners the disc's places allow: its centre is rounded.
+constexpr double JEU_ZONE = 10; // µm
+
+Path rectangle(const Boite& b) { return {{b.x0, b.y0}, {b.x1, b.y0}, {b.x1, b.y1}, {b.x0, b.y1}}; }
 
 struct Candidat {
   IntPoint a;
@@ -53,27 +57,46 @@ public:
   PlancheEnCours(const std::vector<Piece>& pieces, Utile utile, cInt debord)
       : pieces_(pieces), utile_(utile), debord_(debord) {}
 
-  // False when the part surely cannot go on this sheet: no disc as large as
-  // the one inside its grown outline finds room. Spares the search on full
-  // sheets; each size of disc is tried once until the sheet changes, and one
-  // that found no room never finds any, nor does a larger one.
-  bool peut_tenir(std::size_t k) const {
-    if (!a_refuse_) return true; // a sheet that took every part so far is worth the search
+  // Where the part's inscribed disc may stand on this sheet: nothing to
+  // say (the whole sheet) while the sheet has taken every part; otherwise
+  // the places free for a disc as large as the one inside its grown outline,
+  // none when the part surely cannot go. Spares the search on full sheets,
+  // and narrows it to the pockets left elsewhere. Each size of disc is tried
+  // once until the sheet changes, and one that found no room never finds
+  // any, nor does a larger one.
+  std::optional<Paths> ou_chercher(std::size_t k) const {
+    if (!a_refuse_) return std::nullopt; // a sheet that took every part so far is worth the whole search
     const cInt rayon = static_cast<cInt>(pieces_[k].rayon) / PAS_DES_DISQUES * PAS_DES_DISQUES;
-    if (rayon >= plus_petit_refuse_) return false; // a sheet only fills: no room now, none later
-    const auto connu = disques_.find(rayon);
-    if (connu != disques_.end()) return connu->second;
-    const bool tient = disques_[rayon] = un_disque_tient(rayon);
-    if (!tient) plus_petit_refuse_ = rayon;
-    return tient;
+    if (rayon >= plus_petit_refuse_) return Paths{}; // a sheet only fills: no room now, none later
+    auto connu = disques_.find(rayon);
+    if (connu == disques_.end()) connu = disques_.emplace(rayon, places_du_disque(rayon)).first;
+    if (connu->second.empty()) plus_petit_refuse_ = rayon;
+    return connu->second;
   }
 
-  // The highest, then leftmost place of the part on this sheet, either way round.
-  std::optional<Candidat> place_pour(std::size_t k) const {
+  // The highest, then leftmost place of the part on this sheet, either way
+  // round, its disc's centre within `regions` when they are given.
+  std::optional<Candidat> place_pour(std::size_t k, const std::optional<Paths>& regions) const {
+    const Piece& piece = pieces_[k];
+    const Boite partout{utile_.gauche, utile_.haut, utile_.droite - piece.largeur, utile_.bas - piece.hauteur};
     std::optional<Candidat> meilleur;
-    for (int s = 0; s < 2; ++s) {
-      std::optional<Candidat> c = place_pour(k, s);
+    const auto garder = [&](std::optional<Candidat> c) {
       if (c && (!meilleur || std::tie(c->a.Y, c->a.X) < std::tie(meilleur->a.Y, meilleur->a.X))) meilleur = c;
+    };
+    for (int s = 0; s < 2; ++s) {
+      if (!regions) {
+        garder(place_pour(k, s, {rectangle(partout)}));
+        continue;
+      }
+      // The disc's centre in this way round, from the box's top left corner;
+      // the corners that put it in one of the regions, a little more for its
+      // rounding, between the margins.
+      const IntPoint c =
+          s == 0 ? piece.centre : IntPoint{piece.largeur - piece.centre.X, piece.hauteur - piece.centre.Y};
+      Paths coins;
+      for (const Path& region : *regions) coins.push_back(convexe::translate(region, {-c.X, -c.Y}));
+      coins = operation(ClipperLib::ctIntersection, convexe::decaler_au_moins(coins, JEU_ZONE), {rectangle(partout)});
+      if (!coins.empty()) garder(place_pour(k, s, coins));
     }
     return meilleur;
   }
@@ -90,11 +113,11 @@ public:
   std::size_t nombre() const { return posees_.size(); }
 
 private:
-  // Whether a disc of this radius finds room on the sheet, by generous
-  // shapes only, so that a "no" is sure: its centre within reach of an
-  // outline, outside every grown outline grown again by a polygon inside the
-  // disc, or in a hollow's hull shrunk by that polygon.
-  bool un_disque_tient(cInt rayon) const {
+  // Where the centre of a disc of this radius finds room on the sheet, by
+  // generous shapes only, so that what is left out surely is no room: within
+  // reach of an outline, outside every grown outline grown again by a polygon
+  // inside the disc, or in a hollow's hull shrunk by that polygon.
+  Paths places_du_disque(cInt rayon) const {
     const double pi = std::acos(-1.0);
     const Path disque = convexe::disque(static_cast<double>(rayon - 1) * std::cos(pi / 16) - 1);
     const cInt r = rayon - debord_;
@@ -102,12 +125,12 @@ private:
                        {utile_.droite - r, utile_.haut + r},
                        {utile_.droite - r, utile_.bas - r},
                        {utile_.gauche + r, utile_.bas - r}};
-    if (centres[0].X > centres[1].X || centres[0].Y > centres[2].Y) return false;
+    if (centres[0].X > centres[1].X || centres[0].Y > centres[2].Y) return {};
     Paths interdits;
     for (const Posee& p : posees_)
       interdits.push_back(
           convexe::somme(convexe::translate(pieces_[p.piece].sens[p.sens].test.exterieur, p.a), disque));
-    if (!operation(ClipperLib::ctDifference, {centres}, interdits).empty()) return true;
+    Paths places = operation(ClipperLib::ctDifference, {centres}, interdits);
     // In a hollow, away from the outlines other than the ones around it.
     for (std::size_t i = 0; i < posees_.size(); ++i) {
       const Posee& hote = posees_[i];
@@ -119,16 +142,10 @@ private:
         for (std::size_t j = 0; j < posees_.size(); ++j)
           if (j != i && std::find(hote.hotes.begin(), hote.hotes.end(), j) == hote.hotes.end())
             autres.push_back(interdits[j]);
-        if (!operation(ClipperLib::ctDifference, {dedans}, autres).empty()) return true;
+        for (Path& p : operation(ClipperLib::ctDifference, {dedans}, autres)) places.push_back(std::move(p));
       }
     }
-    return false;
-  }
-
-  // Where the part's corner may go: between the margins.
-  Path places_permises(const Piece& p) const {
-    const cInt x1 = utile_.droite - p.largeur, y1 = utile_.bas - p.hauteur;
-    return {{utile_.gauche, utile_.haut}, {x1, utile_.haut}, {x1, y1}, {utile_.gauche, y1}};
+    return places;
   }
 
   // The corners from which the part lies wholly inside a placed part's
@@ -151,16 +168,28 @@ private:
     return resultat;
   }
 
-  std::optional<Candidat> place_pour(std::size_t k, int s) const {
+  // The search for the part's top left corner within `permises`.
+  std::optional<Candidat> place_pour(std::size_t k, int s, const Paths& permises) const {
     const Piece& piece = pieces_[k];
     const Sens& b = piece.sens[s];
-    const Path permises = places_permises(piece);
     const Path moins_b = convexe::oppose(b.recherche.exterieur);
-    const Boite zone = boite_de(permises);
+    const Boite bb = boite_de(b.recherche.exterieur);
+    std::vector<Boite> zones;
+    for (const Path& p : permises) zones.push_back(boite_de(p));
+    Boite zone = zones.front();
+    for (const Boite& z : zones)
+      zone = {std::min(zone.x0, z.x0), std::min(zone.y0, z.y0), std::max(zone.x1, z.x1), std::max(zone.y1, z.y1)};
     Paths interdits;
     std::vector<Paths> interdits_troues;
     for (const Posee& posee : posees_) {
       const Sens& a = pieces_[posee.piece].sens[posee.sens];
+      // The sum's box from the two boxes, before the sum: most parts are far.
+      const Boite ba = boite_de(a.recherche.exterieur).decalee(posee.a);
+      const Boite somme{ba.x0 - bb.x1, ba.y0 - bb.y1, ba.x1 - bb.x0, ba.y1 - bb.y0};
+      if (std::none_of(zones.begin(), zones.end(), [&](const Boite& z) {
+            return somme.x0 <= z.x1 && z.x0 <= somme.x1 && somme.y0 <= z.y1 && z.y0 <= somme.y1;
+          }))
+        continue;
       Path touche = convexe::somme(convexe::translate(a.recherche.exterieur, posee.a), moins_b);
       const Boite bt = boite_de(touche);
       if (bt.x1 < zone.x0 || bt.x0 > zone.x1 || bt.y1 < zone.y0 || bt.y0 > zone.y1) continue;
@@ -170,13 +199,15 @@ private:
       else
         interdits_troues.push_back(operation(ClipperLib::ctDifference, {touche}, creux));
     }
-    Paths libres = operation(ClipperLib::ctDifference, {permises}, interdits);
+    Paths libres = operation(ClipperLib::ctDifference, permises, interdits);
     for (const Paths& troue : interdits_troues) libres = operation(ClipperLib::ctDifference, libres, troue);
     // No room as searched: the margins' corners, a few micrometres looser as
     // tested, would not take the part either (most tries on a full sheet end here).
     if (libres.empty() && !posees_.empty()) return std::nullopt;
 
-    std::vector<IntPoint> candidats(permises.begin(), permises.end());
+    std::vector<IntPoint> candidats;
+    if (permises.size() == 1 && permises.front().size() == 4) // the margins' corners on a sheet searched whole
+      candidats.assign(permises.front().begin(), permises.front().end());
     for (const Path& p : libres) candidats.insert(candidats.end(), p.begin(), p.end());
     std::sort(candidats.begin(), candidats.end(),
               [](IntPoint u, IntPoint v) { return std::tie(u.Y, u.X) < std::tie(v.Y, v.X); });
@@ -214,7 +245,7 @@ private:
   cInt debord_;
   std::vector<Posee> posees_;
   bool a_refuse_ = false;
-  mutable std::map<cInt, bool> disques_;                              // by radius: whether such a disc finds room
+  mutable std::map<cInt, Paths> disques_; // by radius: where such a disc's centre finds room
   mutable cInt plus_petit_refuse_ = std::numeric_limits<cInt>::max(); // no disc this large finds room any more
 };
 
@@ -274,12 +305,14 @@ Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche&
     std::size_t n = 0;
     std::optional<Candidat> place;
     for (; n < planches.size() && !place; ++n)
-      if (planches[n].peut_tenir(k) && !(place = planches[n].place_pour(k))) planches[n].a_refuse();
+      if (const auto regions = planches[n].ou_chercher(k);
+          (!regions || !regions->empty()) && !(place = planches[n].place_pour(k, regions)))
+        planches[n].a_refuse();
     if (place) {
       --n;
     } else {
       planches.emplace_back(preparees, utile(planche), debord);
-      place = planches.back().place_pour(k);
+      place = planches.back().place_pour(k, std::nullopt);
     }
     if (planches[n].nombre() == PIECES_PAR_PLANCHE_MAX)
       lever(GenreErreur::Depassement, "imbrication",

@@ -99,8 +99,8 @@ Sens retourne(Sens sens, cInt l, cInt h) {
 
 // A disc inside the convex polygon: about the mean of its corners, as far
 // as its nearest side.
-double rayon_inscrit(const Path& p) {
-  if (p.size() < 3) return 0;
+std::pair<double, IntPoint> disque_inscrit(const Path& p) {
+  if (p.size() < 3) return {0, {}};
   double cx = 0, cy = 0;
   for (const IntPoint& q : p) {
     cx += static_cast<double>(q.X);
@@ -116,7 +116,7 @@ double rayon_inscrit(const Path& p) {
     if (l > 0)
       r = std::min(r, std::abs(dx * (cy - static_cast<double>(a.Y)) - dy * (cx - static_cast<double>(a.X))) / l);
   }
-  return std::isfinite(r) ? r : 0;
+  return {std::isfinite(r) ? r : 0, {static_cast<cInt>(std::round(cx)), static_cast<cInt>(std::round(cy))}};
 }
 
 } // namespace
@@ -169,7 +169,7 @@ Piece preparer(const PieceAImbriquer& p, const Planche& planche) {
   piece.sens[0] = sens_de(lignes_locales(p, c), planche.espacement * MICRONS_PAR_MM / 2);
   piece.sens[1] = retourne(piece.sens[0], piece.largeur, piece.hauteur);
   piece.aire = ClipperLib::Area(piece.sens[0].test.exterieur);
-  piece.rayon = rayon_inscrit(piece.sens[0].test.exterieur);
+  std::tie(piece.rayon, piece.centre) = disque_inscrit(piece.sens[0].test.exterieur);
   return piece;
 }
 

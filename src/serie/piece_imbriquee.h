@@ -61,7 +61,8 @@ struct Piece {
   cInt largeur = 0, hauteur = 0;
   Sens sens[2];
   double aire = 0;  // µm², of the grown outline as tested
-  double rayon = 0; // µm: a disc this large fits in that outline
+  double rayon = 0; // µm: a disc this large fits in that outline…
+  IntPoint centre;  // …about this point, as drawn (turned, about the box's opposite point)
 };
 
 // The box of the part's outer line, and its size in µm (rounded up);
