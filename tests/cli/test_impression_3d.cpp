@@ -1,3 +1,4 @@
+#include "../serie/fuselage_essai.h"
 #include "cli/commande_serie.h"
 #include "dossier_de_travail.h"
 
@@ -12,19 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string station(double position, double echelle) {
-  const double cotes[] = {30, 45, 18, 28, 20, 0, 0, 3};
-  const char* cles[] = {"xtot", "ytot", "xa", "ya", "yinf", "segh", "segv", "ep"};
-  std::string t = "[[station]]\nposition = " + std::to_string(position) + "\n";
-  for (int k = 0; k < 8; ++k) t += std::string(cles[k]) + " = " + std::to_string(cotes[k] * echelle) + "\n";
-  return t;
-}
-
-// Two stations 300 mm apart, the second `echelle` times the first.
-std::string fuselage(double echelle, const std::string& impression) {
-  return "nombre = 2\n[planche]\nlargeur = 600\nhauteur = 300\n[impression]\n" + impression + "\n" + station(0, 1) +
-         station(300, echelle);
-}
+using essai::fuselage;
+using essai::station;
 
 using Impression3d = DossierDeTravail;
 

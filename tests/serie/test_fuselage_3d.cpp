@@ -1,4 +1,5 @@
 #include "formats/stl.h"
+#include "fuselage_essai.h"
 #include "geometry/decalage.h"
 #include "geometry/lignes.h"
 #include "serie/fichier_fuselage.h"
@@ -65,19 +66,8 @@ Admesh admesh(const fs::path& stl) {
   return a;
 }
 
-std::string station(double position, double echelle) {
-  const double cotes[] = {30, 45, 18, 28, 20, 0, 0, 3};
-  const char* cles[] = {"xtot", "ytot", "xa", "ya", "yinf", "segh", "segv", "ep"};
-  std::string t = "[[station]]\nposition = " + std::to_string(position) + "\n";
-  for (int k = 0; k < 8; ++k) t += std::string(cles[k]) + " = " + std::to_string(cotes[k] * echelle) + "\n";
-  return t;
-}
-
-// Two stations 300 mm apart, the second `echelle` times the first.
-std::string fuselage(double echelle, const std::string& impression) {
-  return "nombre = 2\n[planche]\nlargeur = 600\nhauteur = 300\n[impression]\n" + impression + "\n" + station(0, 1) +
-         station(300, echelle);
-}
+using essai::fuselage;
+using essai::station;
 
 double aire(const Boucle& b) { return std::abs(aire_signee(b)); }
 
