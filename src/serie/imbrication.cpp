@@ -131,16 +131,21 @@ private:
       interdits.push_back(
           convexe::somme(convexe::translate(pieces_[p.piece].sens[p.sens].test.exterieur, p.a), disque));
     Paths places = operation(ClipperLib::ctDifference, {centres}, interdits);
-    // In a hollow, away from the outlines other than the ones around it.
+    // In a hollow, away from the outlines other than the ones around it
+    // (those whose boxes reach the hollow's).
+    std::vector<Boite> boites;
+    for (const Path& p : interdits) boites.push_back(boite_de(p));
     for (std::size_t i = 0; i < posees_.size(); ++i) {
       const Posee& hote = posees_[i];
       if (hote.creux_libre < static_cast<double>(rayon) * static_cast<double>(rayon)) continue;
       for (const Path& c : pieces_[hote.piece].sens[hote.sens].test.creux) {
         const Path dedans = convexe::erosion(convexe::translate(convexe::enveloppe(c), hote.a), disque);
         if (dedans.empty()) continue;
+        const Boite bd = boite_de(dedans);
         Paths autres;
         for (std::size_t j = 0; j < posees_.size(); ++j)
-          if (j != i && std::find(hote.hotes.begin(), hote.hotes.end(), j) == hote.hotes.end())
+          if (j != i && boites[j].x0 <= bd.x1 && bd.x0 <= boites[j].x1 && boites[j].y0 <= bd.y1 &&
+              bd.y0 <= boites[j].y1 && std::find(hote.hotes.begin(), hote.hotes.end(), j) == hote.hotes.end())
             autres.push_back(interdits[j]);
         for (Path& p : operation(ClipperLib::ctDifference, {dedans}, autres)) places.push_back(std::move(p));
       }
