@@ -97,6 +97,7 @@ std::vector<Tranche> tranches_du_fuselage(const DescriptionSerie& d, const std::
 }
 
 std::size_t nombre_de_pieces(const DescriptionSerie& d) {
+  verifier_impression_3d(d); // a step far too small would list sections without end
   const auto sections = positions_des_sections(d, d.impression_3d.pas, d.impression_3d.troncon);
   return 1 + static_cast<std::size_t>(std::count_if(sections.begin(), sections.end(), [](auto& s) { return s.coupe; }));
 }

@@ -139,5 +139,14 @@ TEST(Fuselage3d, ExempleEntierEtEnTronconsDe200) {
   EXPECT_NEAR(somme / tout.nombre("Volume"), 1, 1e-5);
 }
 
+// A description made by a caller, not read from a file: a step far too
+// small is refused before any section is listed.
+TEST(Fuselage3d, PasMinusculeRefuseAvantLesSections) {
+  DescriptionSerie d = lire_description(fuselage(1, ""), "f.toml");
+  d.impression_3d.pas = 1e-300;
+  EXPECT_THROW(nombre_de_pieces(d), DescriptionInvalide);
+  EXPECT_THROW(pieces_du_fuselage(d), DescriptionInvalide);
+}
+
 } // namespace
 } // namespace bilobe
