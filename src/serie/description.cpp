@@ -82,7 +82,8 @@ std::optional<DefautDescription> defaut_impression_3d(const Impression3d& i) {
   return std::nullopt;
 }
 
-// Notches and tabs from any source, the series window's table included.
+// Notches and tabs from any source, the series window's table included. A
+// zero guard would set the deepest former's board line on its outline.
 std::optional<DefautDescription> defaut_kit(const OptionsGabarit& g, const std::optional<Pattes>& pattes) {
   if (g.encoches.size() > ENCOCHES_MAX)
     return DefautDescription{"encoche", {}, "au plus " + std::to_string(ENCOCHES_MAX) + " encoches"};
@@ -91,7 +92,8 @@ std::optional<DefautDescription> defaut_kit(const OptionsGabarit& g, const std::
       return DefautDescription{"encoche", {}, "la largeur et la profondeur d'une encoche vont de 0.01 à 1000000 mm"};
   if (pattes &&
       (!cote_kit_valide(pattes->largeur) || !ecart_kit_valide(pattes->ecart) || !cote_kit_valide(pattes->distance)))
-    return DefautDescription{"pattes", {}, "la largeur et la garde des pattes vont de 0.01 à 1000000 mm"};
+    return DefautDescription{
+        "pattes", {}, "la largeur et la garde des pattes vont de 0.01 à 1000000 mm, leur écart de 0 à 1000000 mm"};
   return std::nullopt;
 }
 

@@ -105,8 +105,6 @@ void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSeri
     const toml::array* encoches = n->as_array();
     if (!encoches || !encoches->is_array_of_tables())
       lecteur.echouer(n->source(), "« encoche » doit être une suite de tables [[encoche]]");
-    if (encoches->size() > ENCOCHES_MAX)
-      lecteur.echouer(n->source(), "au plus " + std::to_string(ENCOCHES_MAX) + " encoches");
     for (std::size_t k = 0; k < encoches->size(); ++k) {
       const toml::table& t = *encoches->get(k)->as_table();
       lecteur.seulement(t, {"place", "largeur", "profondeur"}, "encoche.");
@@ -136,11 +134,7 @@ void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSeri
     p.dessus = cote == "dessus";
     p.largeur = *lecteur.nombre(*t, "largeur", "pattes.largeur", true);
     p.ecart = *lecteur.nombre(*t, "ecart", "pattes.ecart", true);
-    p.distance = *lecteur.nombre(*t, "garde", "pattes.garde", true);
-    // A zero guard would set the deepest former's board line on its outline.
-    if (!cote_kit_valide(p.largeur) || !ecart_kit_valide(p.ecart) || !cote_kit_valide(p.distance))
-      lecteur.echouer(t->source(), "la largeur et la garde des pattes vont de 0.01 à 1000000 mm, leur écart de 0 à "
-                                   "1000000 mm");
+    p.distance = *lecteur.nombre(*t, "garde", "pattes.garde", true); // checked with the description
     d.pattes = p;
   }
 }
