@@ -82,7 +82,7 @@ std::string texte_aide_serie() {
          "  -o DOSSIER     dossier de sortie, créé s'il manque [dossier courant]\n"
          "  --format LISTE dat, svg, dxf, pdf, plan, stl séparés par des virgules\n"
          "                 [tous sauf stl] ; pdf donne Planches.pdf et Couples.pdf ;\n"
-         "                 Profil.svg est toujours écrit\n"
+         "                 Profil.svg accompagne tout format de couples\n"
          "  --help         affiche cette aide\n\n"
          "Rien n'est écrit si un couple échoue : tous sont tracés et imbriqués avant.\n"
          "Codes de sortie : 0 réussite, 1 erreur d'exécution ou de fichier, 2 mauvais usage\n"
