@@ -53,9 +53,10 @@ struct Candidat {
 // One sheet being filled.
 class PlancheEnCours {
 public:
-  // `debord`: how far a grown outline may reach beyond its part's box.
-  PlancheEnCours(const std::vector<Piece>& pieces, Utile utile, cInt debord)
-      : pieces_(pieces), utile_(utile), debord_(debord) {}
+  // `debord`: how far a grown outline may reach beyond its part's box;
+  // `tuile`: the least side of the tiles the search goes by.
+  PlancheEnCours(const std::vector<Piece>& pieces, Utile utile, cInt debord, cInt tuile)
+      : pieces_(pieces), utile_(utile), debord_(debord), tuile_(tuile) {}
 
   // Where the part's inscribed disc may stand on this sheet: nothing to
   // say (the whole sheet) while the sheet has taken every part; otherwise
@@ -173,53 +174,100 @@ private:
     return resultat;
   }
 
-  // The search for the part's top left corner within `permises`.
+  // Where the part must not have its corner for a placed part: the sum of
+  // that part's outline and the part's, less where it would stand in a hollow.
+  // Outline positive and holes negative, as the polygon operations give
+  // them, each such zone counts one inside and none outside: summed, they
+  // cover what any of them does.
+  Paths interdit(const Posee& posee, const Sens& b, const Path& moins_b, double aire_b) const {
+    const Sens& a = pieces_[posee.piece].sens[posee.sens];
+    Path touche = convexe::somme(convexe::translate(a.recherche.exterieur, posee.a), moins_b);
+    const Paths creux = dans_les_creux(posee, b, moins_b, aire_b);
+    if (creux.empty()) return {std::move(touche)};
+    return operation(ClipperLib::ctDifference, {touche}, creux);
+  }
+
+  // The search for the part's top left corner within `permises`, tile by
+  // tile: a polygon operation costs more than its parts' count, so each
+  // tile's free space comes from the parts near it only; the rows of tiles
+  // go from the top, and the search ends at the first that holds a place.
+  // Each tile takes the corners from its top left edges up to, not on, its
+  // bottom right ones, and is cut a little beyond: the corners a cut makes
+  // fall outside, and the tiles together give the corners of the whole.
   std::optional<Candidat> place_pour(std::size_t k, int s, const Paths& permises) const {
     const Piece& piece = pieces_[k];
     const Sens& b = piece.sens[s];
     const Path moins_b = convexe::oppose(b.recherche.exterieur);
     const Boite bb = boite_de(b.recherche.exterieur);
-    std::vector<Boite> zones;
-    for (const Path& p : permises) zones.push_back(boite_de(p));
-    Boite zone = zones.front();
-    for (const Boite& z : zones)
-      zone = {std::min(zone.x0, z.x0), std::min(zone.y0, z.y0), std::max(zone.x1, z.x1), std::max(zone.y1, z.y1)};
-    Paths interdits;
-    std::vector<Paths> interdits_troues;
-    for (const Posee& posee : posees_) {
-      const Sens& a = pieces_[posee.piece].sens[posee.sens];
-      // The sum's box from the two boxes, before the sum: most parts are far.
-      const Boite ba = boite_de(a.recherche.exterieur).decalee(posee.a);
-      const Boite somme{ba.x0 - bb.x1, ba.y0 - bb.y1, ba.x1 - bb.x0, ba.y1 - bb.y0};
-      if (std::none_of(zones.begin(), zones.end(), [&](const Boite& z) {
-            return somme.x0 <= z.x1 && z.x0 <= somme.x1 && somme.y0 <= z.y1 && z.y0 <= somme.y1;
-          }))
-        continue;
-      Path touche = convexe::somme(convexe::translate(a.recherche.exterieur, posee.a), moins_b);
-      const Boite bt = boite_de(touche);
-      if (bt.x1 < zone.x0 || bt.x0 > zone.x1 || bt.y1 < zone.y0 || bt.y0 > zone.y1) continue;
-      const Paths creux = dans_les_creux(posee, b, moins_b, piece.aire);
-      if (creux.empty())
-        interdits.push_back(std::move(touche));
-      else
-        interdits_troues.push_back(operation(ClipperLib::ctDifference, {touche}, creux));
-    }
-    Paths libres = operation(ClipperLib::ctDifference, permises, interdits);
-    for (const Paths& troue : interdits_troues) libres = operation(ClipperLib::ctDifference, libres, troue);
-    // No room as searched: the margins' corners, a few micrometres looser as
-    // tested, would not take the part either (most tries on a full sheet end here).
-    if (libres.empty() && !posees_.empty()) return std::nullopt;
+    Boite zone = boite_de(permises.front());
+    for (const Path& p : permises) zone = zone.reunie(boite_de(p));
+    const bool entiere = permises.size() == 1 && permises.front().size() == 4; // the sheet searched whole
 
-    std::vector<IntPoint> candidats;
-    if (permises.size() == 1 && permises.front().size() == 4) // the margins' corners on a sheet searched whole
-      candidats.assign(permises.front().begin(), permises.front().end());
-    for (const Path& p : libres) candidats.insert(candidats.end(), p.begin(), p.end());
-    std::sort(candidats.begin(), candidats.end(),
-              [](IntPoint u, IntPoint v) { return std::tie(u.Y, u.X) < std::tie(v.Y, v.X); });
-    candidats.erase(std::unique(candidats.begin(), candidats.end()), candidats.end());
-    for (const IntPoint& c : candidats) {
-      if (c.X < zone.x0 || c.X > zone.x1 || c.Y < zone.y0 || c.Y > zone.y1) continue;
-      if (auto hotes = libre(b, c)) return Candidat{c, s, std::move(*hotes)};
+    // The placed parts that may stand in the way: their zone's box from the
+    // two boxes, the zone itself once a tile needs it.
+    struct Obstacle {
+      const Posee* posee;
+      Boite boite;
+      std::optional<Paths> zone;
+    };
+    std::vector<Obstacle> obstacles;
+    for (const Posee& posee : posees_) {
+      const Boite ba = boite_de(pieces_[posee.piece].sens[posee.sens].recherche.exterieur).decalee(posee.a);
+      const Boite somme{ba.x0 - bb.x1, ba.y0 - bb.y1, ba.x1 - bb.x0, ba.y1 - bb.y0};
+      if (somme.touche(zone)) obstacles.push_back({&posee, somme, std::nullopt});
+    }
+
+    // The free corners within `ici`, from the parts whose zones reach `boite` only.
+    const auto libres_dans = [&](const Paths& ici, const Boite& boite) {
+      Paths interdits;
+      for (Obstacle& o : obstacles) {
+        if (!o.boite.touche(boite)) continue;
+        if (!o.zone) o.zone = interdit(*o.posee, b, moins_b, piece.aire);
+        interdits.insert(interdits.end(), o.zone->begin(), o.zone->end());
+      }
+      return operation(ClipperLib::ctDifference, ici, interdits);
+    };
+    const auto premier_libre = [&](std::vector<IntPoint>& candidats) -> std::optional<Candidat> {
+      std::sort(candidats.begin(), candidats.end(),
+                [](IntPoint u, IntPoint v) { return std::tie(u.Y, u.X) < std::tie(v.Y, v.X); });
+      candidats.erase(std::unique(candidats.begin(), candidats.end()), candidats.end());
+      for (const IntPoint& c : candidats)
+        if (auto hotes = libre(b, c)) return Candidat{c, s, std::move(*hotes)};
+      return std::nullopt;
+    };
+
+    // Pockets apart, none with a hole: each with the parts near it.
+    if (!entiere &&
+        std::all_of(permises.begin(), permises.end(), [](const Path& p) { return ClipperLib::Orientation(p); })) {
+      std::vector<IntPoint> candidats;
+      for (const Path& p : permises)
+        for (const Path& l : libres_dans({p}, boite_de(p))) candidats.insert(candidats.end(), l.begin(), l.end());
+      return premier_libre(candidats);
+    }
+
+    const cInt cote = std::max(tuile_, 2 * std::max(piece.largeur, piece.hauteur));
+    for (cInt y = zone.y0; y <= zone.y1; y += cote) {
+      std::vector<IntPoint> candidats;
+      const auto prendre = [&](IntPoint q, cInt x) {
+        if (q.X >= x && q.X < x + cote && q.Y >= y && q.Y < y + cote) candidats.push_back(q);
+      };
+      for (cInt x = zone.x0; x <= zone.x1; x += cote) {
+        const Boite tuile{x - 1, y - 1, x + cote, y + cote};
+        const Paths ici = entiere                ? Paths{rectangle(tuile.coupee(zone))}
+                          : tuile.contient(zone) ? permises
+                                                 : operation(ClipperLib::ctIntersection, permises, {rectangle(tuile)});
+        if (ici.empty() || ici.front().empty()) continue;
+        const Paths libres = libres_dans(ici, tuile);
+        // No room as searched: the margins' corners, a few micrometres looser
+        // as tested, would not take the part either (most tries on a full
+        // sheet end here).
+        if (libres.empty() && !posees_.empty()) continue;
+        if (entiere)
+          for (const IntPoint& q : permises.front()) prendre(q, x);
+        for (const Path& p : libres)
+          for (const IntPoint& q : p) prendre(q, x);
+      }
+      if (auto c = premier_libre(candidats)) return c;
     }
     return std::nullopt;
   }
@@ -248,6 +296,7 @@ private:
   const std::vector<Piece>& pieces_;
   Utile utile_;
   cInt debord_;
+  cInt tuile_;
   std::vector<Posee> posees_;
   bool a_refuse_ = false;
   mutable std::map<cInt, Paths> disques_; // by radius: where such a disc's centre finds room
@@ -282,7 +331,7 @@ void verifier_taille(const PieceAImbriquer& piece, const Planche& planche) {
                                                           " entre les marges)"));
 }
 
-Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche) {
+Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche, double tuile) {
   std::vector<Piece> preparees;
   for (const PieceAImbriquer& p : pieces) {
     verifier_taille(p, planche);
@@ -316,7 +365,7 @@ Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche&
     if (place) {
       --n;
     } else {
-      planches.emplace_back(preparees, utile(planche), debord);
+      planches.emplace_back(preparees, utile(planche), debord, std::max<cInt>(1, vers_le_bas(tuile)));
       place = planches.back().place_pour(k, std::nullopt);
     }
     if (planches[n].nombre() == PIECES_PAR_PLANCHE_MAX)

@@ -32,7 +32,12 @@ struct Imbrication {
 // highest free place, then the leftmost. Worked in whole micrometres, the
 // same parts always give the same layout. A part larger than an empty sheet
 // is an ErreurCouple naming it.
-Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche);
+//
+// The search goes by tiles at least `tuile` mm wide (twice the part's size
+// if more), each with the parts near it: the layout is the same whatever
+// their size, only the time differs.
+inline constexpr double TUILE_MM = 400;
+Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche, double tuile = TUILE_MM);
 
 // The parts in the order to cut them: a part standing in a hollow before
 // the part around it, so that nothing drops out uncut; otherwise as given.

@@ -4,6 +4,7 @@
 #include "serie/description.h"
 #include "serie/piece_a_imbriquer.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -28,7 +29,15 @@ cInt vers_le_bas(double mm);
 struct Boite {
   cInt x0 = 0, y0 = 0, x1 = 0, y1 = 0;
   bool croise(const Boite& b) const { return b.x0 < x1 && x0 < b.x1 && b.y0 < y1 && y0 < b.y1; }
+  bool touche(const Boite& b) const { return b.x0 <= x1 && x0 <= b.x1 && b.y0 <= y1 && y0 <= b.y1; }
+  bool contient(const Boite& b) const { return x0 <= b.x0 && b.x1 <= x1 && y0 <= b.y0 && b.y1 <= y1; }
   Boite decalee(IntPoint d) const { return {x0 + d.X, y0 + d.Y, x1 + d.X, y1 + d.Y}; }
+  Boite reunie(const Boite& b) const {
+    return {std::min(x0, b.x0), std::min(y0, b.y0), std::max(x1, b.x1), std::max(y1, b.y1)};
+  }
+  Boite coupee(const Boite& b) const {
+    return {std::max(x0, b.x0), std::max(y0, b.y0), std::min(x1, b.x1), std::min(y1, b.y1)};
+  }
 };
 
 Boite boite_de(const Path& p);

@@ -120,6 +120,43 @@ TEST(Imbrication, RemplitLesPlanches) {
   for (const Cas& k : cas) EXPECT_EQ(imbriquer(k.pieces, k.planche).planches, k.planches) << k.nom;
 }
 
+// The tiles only narrow the polygon operations: tiles of any size, down to
+// twice a part's and up to the whole sheet, give the same layout, pockets,
+// hollows and the parts along the tiles' edges included.
+TEST(Imbrication, LesTuilesNeChangentPasLaDisposition) {
+  DescriptionSerie d = lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml");
+  d.nombre = 60;
+  std::vector<PieceAImbriquer> couples;
+  for (const CoupleTrace& c : preparer_serie(d).couples)
+    couples.push_back({c.couple.nom, c.gabarit.exterieur, {c.gabarit.interieur}});
+  std::vector<PieceAImbriquer> cadres;
+  for (int k = 0; k < 40; ++k) cadres.push_back(k % 3 ? cadre_carre(20 + k % 7 * 9, 3) : triangle(30, 15 + k % 5));
+  for (int k = 0; k < 80; ++k) cadres.push_back(carre(4 + k % 9)); // tiles of twice their size: many edges
+  const struct {
+    const char* nom;
+    const std::vector<PieceAImbriquer>& pieces;
+    Planche planche;
+  } cas[] = {
+      {"couples sur une grande planche", couples, {900, 600, 5, 4}},
+      {"couples sur des planches étroites et longues", couples, {150, 700, 5, 4}},
+      {"cadres et triangles", cadres, {500, 330, 3, 2}},
+  };
+  for (const auto& k : cas) {
+    const Imbrication entiere = imbriquer(k.pieces, k.planche, 1e7);
+    for (const double tuile : {1.0, 60.0, 150.0}) {
+      const Imbrication im = imbriquer(k.pieces, k.planche, tuile);
+      ASSERT_EQ(im.planches, entiere.planches) << k.nom << ", tuiles de " << tuile;
+      for (std::size_t i = 0; i < im.pieces.size(); ++i) {
+        const PiecePlacee &a = im.pieces[i], &b = entiere.pieces[i];
+        EXPECT_TRUE(a.planche == b.planche && a.x == b.x && a.y == b.y && a.retournee == b.retournee &&
+                    a.hote == b.hote)
+            << k.nom << ", tuiles de " << tuile << ", pièce " << i << " : (" << a.x << ", " << a.y << ") au lieu de ("
+            << b.x << ", " << b.y << ")";
+      }
+    }
+  }
+}
+
 TEST(Imbrication, AuPlus200PiecesParPlanche) {
   // A sheet that would take them all: the 201st is refused, at once.
   const std::vector<PieceAImbriquer> pieces(201, carre(4));
