@@ -20,28 +20,35 @@ constexpr std::array<std::uint16_t, 95> ASCII{
 constexpr double HAUTEUR_CAPITALES = 1409.0 / 2048 * 1000; // thousandths of the em
 constexpr double CHIFFRE = 556;
 
-// A Latin-1 letter with an accent is as wide as the letter under it.
-char lettre_de_base(unsigned code) {
-  constexpr const char* MAJUSCULES = "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYPs"; // 0xC0 to 0xDF
-  constexpr const char* MINUSCULES = "aaaaaaaceeeeiiiidnooooo/ouuuuypy"; // 0xE0 to 0xFF
-  if (code >= 0xC0 && code < 0xE0) return MAJUSCULES[code - 0xC0];
-  if (code >= 0xE0 && code <= 0xFF) return MINUSCULES[code - 0xE0];
-  return 0;
-}
+// From the no-break space (0xA0) to ÿ (0xFF), as in Latin-1 and code page 1252.
+constexpr std::array<std::uint16_t, 96> LATIN1{
+    278, 333, 556, 556, 556, 556, 260,  556, 333, 737, 370, 556, 584, 333, 737, 333,  // nbsp to ¯
+    400, 584, 333, 333, 333, 556, 537,  278, 333, 333, 365, 556, 834, 834, 834, 611,  // ° to ¿
+    667, 667, 667, 667, 667, 667, 1000, 722, 667, 667, 667, 667, 278, 278, 278, 278,  // À to Ï
+    722, 722, 778, 778, 778, 778, 778,  584, 778, 722, 722, 722, 722, 667, 667, 611,  // Ð to ß
+    556, 556, 556, 556, 556, 556, 889,  500, 556, 556, 556, 556, 278, 278, 278, 278,  // à to ï
+    556, 556, 556, 556, 556, 556, 556,  584, 611, 556, 556, 556, 556, 500, 556, 500}; // ð to ÿ
+// Code page 1252's own, from 0x80 to 0x9F (0 where it has none).
+constexpr std::array<std::uint16_t, 32> CP1252{
+    556, 0,   222, 556, 333, 1000, 556, 556,  333, 1000, 667, 333, 1000, 0, 611, 0,    // € to 0x8F
+    0,   222, 222, 333, 333, 350,  556, 1000, 333, 1000, 500, 333, 944,  0, 500, 667}; // 0x90 to Ÿ
 
 double largeur_du_code(unsigned code) {
   if (code >= 32 && code < 127) return ASCII[code - 32];
-  if (code == 0xB2 || code == 0xB3 || code == 0xB9) return 333; // ², ³, ¹
-  if (code == 0xB0) return 400;                                 // °
-  if (code == 0xD7) return 584;                                 // ×
-  if (code == 0xE6) return 889;                                 // æ
-  if (code == 0xC6) return 1000;                                // Æ
-  if (const char base = lettre_de_base(code); base != 0 && base != '*' && base != '/')
-    return ASCII[static_cast<unsigned char>(base) - 32];
+  if (code >= 0xA0 && code <= 0xFF) return LATIN1[code - 0xA0];
   return CHIFFRE;
 }
 
 } // namespace
+
+double largeur_winansi(std::string_view octets) {
+  double milliemes = 0;
+  for (const char c : octets) {
+    const auto code = static_cast<unsigned char>(c);
+    milliemes += code >= 0x80 && code < 0xA0 && CP1252[code - 0x80] != 0 ? CP1252[code - 0x80] : largeur_du_code(code);
+  }
+  return milliemes;
+}
 
 double largeur_texte(const std::string& utf8, double hauteur) {
   double milliemes = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace bilobe {
 
@@ -9,5 +10,9 @@ namespace bilobe {
 // height of `hauteur`, as DXF's text height is. Characters outside Latin-1
 // count as wide as a digit.
 double largeur_texte(const std::string& utf8, double hauteur);
+
+// The advance of text in PDF's standard Helvetica, in thousandths of the
+// font's size, the text in WinAnsi bytes (see en_winansi).
+double largeur_winansi(std::string_view octets);
 
 } // namespace bilobe

@@ -1,0 +1,76 @@
+#!/usr/bin/python3
+"""Our PDF read back by other programs: qpdf finds no fault, Ghostscript
+renders it without a word, pdftotext finds the words with their accents,
+pdfinfo the page sizes, and pdftoppm's pixels measure the drawing at 1:1.
+
+Usage: verifier_pdf.py ESSAI_PDF (the program that writes the test file)."""
+import re
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+PX_PAR_MM = 10  # at 254 dpi
+TOLERANCE_MM = 0.2
+
+
+def lancer(*commande):
+    return subprocess.run(commande, capture_output=True, text=True, check=False)
+
+
+def largeur_noire(pgm, ligne_mm):
+    """The run of dark pixels across the row `ligne_mm` mm from the top, in mm."""
+    donnees = pgm.read_bytes()
+    entete = donnees.split(b"\n", 3)
+    largeur, hauteur = map(int, entete[1].split())
+    pixels = entete[3]
+    y = round(ligne_mm * PX_PAR_MM)
+    rang = pixels[y * largeur:(y + 1) * largeur]
+    noirs = [x for x, v in enumerate(rang) if v < 128]
+    return (noirs[-1] - noirs[0] + 1) / PX_PAR_MM if noirs else 0
+
+
+def main():
+    echecs = []
+    with tempfile.TemporaryDirectory() as dossier:
+        pdf = Path(dossier) / "essai.pdf"
+        if subprocess.run([sys.argv[1], str(pdf)], check=False).returncode != 0:
+            sys.exit("essai_pdf a échoué")
+
+        qpdf = lancer("qpdf", "--check", str(pdf))
+        if qpdf.returncode != 0 or "No syntax or stream encoding errors" not in qpdf.stdout:
+            echecs.append("qpdf --check : " + qpdf.stdout + qpdf.stderr)
+
+        gs = lancer("gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage", str(pdf))
+        if gs.returncode != 0 or gs.stdout.strip() or gs.stderr.strip():
+            echecs.append("Ghostscript : " + gs.stdout + gs.stderr)
+
+        texte = lancer("pdftotext", "-enc", "UTF-8", str(pdf), "-").stdout
+        for mots in ("Échelle 1:1 — découpe, « F1 », œuvre, 12,5 mm", "Centré", "À droite",
+                     "Paysage : barre de 200 mm"):
+            if mots not in texte:
+                echecs.append(f"pdftotext ne trouve pas « {mots} » dans : {texte!r}")
+
+        info = lancer("pdfinfo", "-f", "1", "-l", "2", str(pdf)).stdout
+        for page, taille in ((1, "595.276 x 841.89"), (2, "841.89 x 595.276")):
+            if not re.search(rf"Page\s+{page} size:\s+{taille} pts", info):
+                echecs.append(f"pdfinfo : page {page} n'est pas {taille} pts : {info}")
+        if "Essai « F1 » — découpe" not in info:
+            echecs.append("pdfinfo : titre : " + info)
+
+        base = Path(dossier) / "page"
+        lancer("pdftoppm", "-r", str(round(25.4 * PX_PAR_MM)), "-gray", str(pdf), str(base))
+        for page, ligne, attendu in ((1, 25, 10), (2, 101, 200)):
+            mesure = largeur_noire(Path(f"{base}-{page}.pgm"), ligne)
+            if abs(mesure - attendu) > TOLERANCE_MM:
+                echecs.append(f"page {page} : {attendu} mm mesurés {mesure} mm")
+            else:
+                print(f"page {page} : {attendu} mm mesurés {mesure} mm")
+
+    for e in echecs:
+        print("ÉCHEC :", e)
+    print("PDF relu :", "échec" if echecs else "bon")
+    sys.exit(1 if echecs else 0)
+
+
+main()
