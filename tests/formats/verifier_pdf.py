@@ -10,24 +10,14 @@ import sys
 import tempfile
 from pathlib import Path
 
-PX_PAR_MM = 10  # at 254 dpi
 TOLERANCE_MM = 0.2
+
+sys.path.insert(0, str(Path(__file__).parent))
+from pixels_pdf import PIXELS_PAR_MM, longueur_noire, page_en_pixels  # noqa: E402
 
 
 def lancer(*commande):
     return subprocess.run(commande, capture_output=True, text=True, check=False)
-
-
-def largeur_noire(pgm, ligne_mm):
-    """The run of dark pixels across the row `ligne_mm` mm from the top, in mm."""
-    donnees = pgm.read_bytes()
-    entete = donnees.split(b"\n", 3)
-    largeur, hauteur = map(int, entete[1].split())
-    pixels = entete[3]
-    y = round(ligne_mm * PX_PAR_MM)
-    rang = pixels[y * largeur:(y + 1) * largeur]
-    noirs = [x for x, v in enumerate(rang) if v < 128]
-    return (noirs[-1] - noirs[0] + 1) / PX_PAR_MM if noirs else 0
 
 
 def main():
@@ -58,10 +48,10 @@ def main():
         if "Essai « F1 » — découpe" not in info:
             echecs.append("pdfinfo : titre : " + info)
 
-        base = Path(dossier) / "page"
-        lancer("pdftoppm", "-r", str(round(25.4 * PX_PAR_MM)), "-gray", str(pdf), str(base))
-        for page, ligne, attendu in ((1, 25, 10), (2, 101, 200)):
-            mesure = largeur_noire(Path(f"{base}-{page}.pgm"), ligne)
+        # The square from 20 mm, the bar from 40 mm, across their middles.
+        for page, gauche, ligne, attendu in ((1, 20, 25, 10), (2, 40, 101, 200)):
+            _, _, pixel = page_en_pixels(str(pdf), page, dossier)
+            mesure = longueur_noire(pixel, gauche * PIXELS_PAR_MM, ligne * PIXELS_PAR_MM)
             if abs(mesure - attendu) > TOLERANCE_MM:
                 echecs.append(f"page {page} : {attendu} mm mesurés {mesure} mm")
             else:
