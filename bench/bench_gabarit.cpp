@@ -1,12 +1,9 @@
 // The full-size templates of a 999-point outline: the template itself (two
 // traces and the mirrored loops) beside one trace, and each file's bytes.
-// The PDF is measured inside a Qt application, as the window draws it.
 #include "formats/gabarit_dxf.h"
 #include "formats/gabarit_pdf.h"
 #include "formats/gabarit_svg.h"
 #include "geometry/trace.h"
-
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -50,11 +47,4 @@ BENCHMARK(BM_Octets<bilobe::contenu_pdf>)->Name("BM_OctetsPdf999")->Unit(benchma
 
 } // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+BENCHMARK_MAIN();

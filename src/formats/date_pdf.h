@@ -12,8 +12,4 @@ namespace bilobe {
 // is not a plain count of seconds.
 std::optional<std::int64_t> date_reproductible();
 
-// The PDF with its creation date set to `secondes` (UTC), its
-// cross-reference table moved to match.
-std::string dater_pdf(std::string pdf, std::int64_t secondes);
-
 } // namespace bilobe

@@ -104,9 +104,12 @@ std::string date_pdf(std::int64_t secondes) {
 EcrivainPdf::EcrivainPdf(const std::string& titre, std::optional<std::int64_t> date) : titre_(titre), date_(date) {}
 
 EcrivainPdf& EcrivainPdf::page(double largeur, double hauteur) {
-  formats_.push_back({largeur * POINTS_PAR_MM, hauteur * POINTS_PAR_MM});
-  // Round ends and joins, as a pen draws.
-  contenus_.push_back("1 J 1 j\n");
+  if (!contenus_.empty()) fin_decoupe();
+  // Cut, not rounded, to the thousandth of a point: an A4 page is not a
+  // pixel taller than A4 at any resolution.
+  const auto vers_points = [](double mm) { return std::floor(mm * POINTS_PAR_MM * 1000) / 1000; };
+  formats_.push_back({vers_points(largeur), vers_points(hauteur)});
+  contenus_.emplace_back();
   return *this;
 }
 
@@ -141,14 +144,50 @@ EcrivainPdf& EcrivainPdf::surface(const std::vector<PointMm>& points, style_gaba
   return *this;
 }
 
+EcrivainPdf& EcrivainPdf::cercle(PointMm c, double rayon, style_gabarit::Couleur couleur, double epaisseur) {
+  // The control points of a quarter circle, this far along its tangents.
+  constexpr double K = 0.5522847498307936;
+  const double r = rayon, k = K * rayon;
+  std::string& t = contenu();
+  t += couleur_pdf(couleur) + " RG " + nombre_pdf(epaisseur * POINTS_PAR_MM) + " w [] 0 d\n";
+  const auto pt = [&](double dx, double dy) {
+    return nombre_pdf((c.x + dx) * POINTS_PAR_MM) + " " +
+           nombre_pdf(formats_.back().hauteur - (c.y + dy) * POINTS_PAR_MM);
+  };
+  t += pt(r, 0) + " m\n";
+  t += pt(r, k) + " " + pt(k, r) + " " + pt(0, r) + " c\n";
+  t += pt(-k, r) + " " + pt(-r, k) + " " + pt(-r, 0) + " c\n";
+  t += pt(-r, -k) + " " + pt(-k, -r) + " " + pt(0, -r) + " c\n";
+  t += pt(k, -r) + " " + pt(r, -k) + " " + pt(r, 0) + " c\ns\n";
+  return *this;
+}
+
 EcrivainPdf& EcrivainPdf::texte(PointMm p, const std::string& utf8, double points, style_gabarit::Couleur couleur,
-                                Ancre ancre) {
+                                Ancre ancre, bool montant) {
   const std::string octets = en_winansi(utf8);
   const double largeur = largeur_winansi(octets) / 1000 * points; // points
-  const double decalage = ancre == Ancre::Debut ? 0 : ancre == Ancre::Milieu ? largeur / 2 : largeur;
-  contenu() += "BT " + couleur_pdf(couleur) + " rg /F1 " + nombre_pdf(points) + " Tf " +
-               nombre_pdf(p.x * POINTS_PAR_MM - decalage) + " " +
-               nombre_pdf(formats_.back().hauteur - p.y * POINTS_PAR_MM) + " Td " + chaine_pdf(octets) + " Tj ET\n";
+  const double recul = ancre == Ancre::Debut ? 0 : ancre == Ancre::Milieu ? largeur / 2 : largeur;
+  const double x = p.x * POINTS_PAR_MM, y = formats_.back().hauteur - p.y * POINTS_PAR_MM;
+  // The text's own frame: along the baseline, then across it.
+  const std::string repere = montant ? "0 1 -1 0 " + nombre_pdf(x) + " " + nombre_pdf(y - recul)
+                                     : "1 0 0 1 " + nombre_pdf(x - recul) + " " + nombre_pdf(y);
+  contenu() += "BT " + couleur_pdf(couleur) + " rg /F1 " + nombre_pdf(points) + " Tf " + repere + " Tm " +
+               chaine_pdf(octets) + " Tj ET\n";
+  return *this;
+}
+
+EcrivainPdf& EcrivainPdf::decouper(double gauche, double haut, double largeur, double hauteur) {
+  if (decoupe_) fin_decoupe();
+  contenu() += "q " + nombre_pdf(gauche * POINTS_PAR_MM) + " " +
+               nombre_pdf(formats_.back().hauteur - (haut + hauteur) * POINTS_PAR_MM) + " " +
+               nombre_pdf(largeur * POINTS_PAR_MM) + " " + nombre_pdf(hauteur * POINTS_PAR_MM) + " re W n\n";
+  decoupe_ = true;
+  return *this;
+}
+
+EcrivainPdf& EcrivainPdf::fin_decoupe() {
+  if (decoupe_) contenu() += "Q\n";
+  decoupe_ = false;
   return *this;
 }
 
@@ -167,14 +206,16 @@ std::string EcrivainPdf::fin() const {
   for (std::size_t k = 0; k < contenus_.size(); ++k) kids += (k ? " " : "") + numero_page(k) + " 0 R";
   objet("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(contenus_.size()) + " >>");
   objet("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>");
-  std::string info = "<< /Title " + chaine_unicode(titre_) + " /Producer (Couple bi-lobe)";
+  std::string info = "<< /Title " + chaine_unicode(titre_) + " /Producer " + chaine_unicode("Couple bi-lobé");
   if (date_) info += " /CreationDate (" + date_pdf(*date_) + ")";
   objet(info + " >>");
   for (std::size_t k = 0; k < contenus_.size(); ++k) {
     objet("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + nombre_pdf(formats_[k].largeur) + " " +
           nombre_pdf(formats_[k].hauteur) + "] /Resources << /Font << /F1 3 0 R >> >> /Contents " +
           std::to_string(6 + 2 * k) + " 0 R >>");
-    objet("<< /Length " + std::to_string(contenus_[k].size()) + " >>\nstream\n" + contenus_[k] + "endstream");
+    // A clip left open closes with its page.
+    const std::string flux = contenus_[k] + (decoupe_ && k + 1 == contenus_.size() ? "Q\n" : "");
+    objet("<< /Length " + std::to_string(flux.size()) + " >>\nstream\n" + flux + "endstream");
   }
   const std::size_t xref = pdf.size();
   pdf += "xref\n0 " + std::to_string(positions.size() + 1) + "\n0000000000 65535 f \n";

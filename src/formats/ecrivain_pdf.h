@@ -30,11 +30,19 @@ public:
   // A filled polygon.
   EcrivainPdf& surface(const std::vector<PointMm>& points, style_gabarit::Couleur couleur);
 
+  // A circle about `c`, `rayon` mm, in four Bézier arcs.
+  EcrivainPdf& cercle(PointMm c, double rayon, style_gabarit::Couleur couleur, double epaisseur);
+
   enum class Ancre { Debut, Milieu, Fin };
   // A line of text of `points` points, its baseline through `p`, which is its
-  // start, middle or end.
+  // start, middle or end; reading upwards when `montant`.
   EcrivainPdf& texte(PointMm p, const std::string& utf8, double points, style_gabarit::Couleur couleur,
-                     Ancre ancre = Ancre::Debut);
+                     Ancre ancre = Ancre::Debut, bool montant = false);
+
+  // Until `fin_decoupe`, only what falls within the box (mm from the page's
+  // top left corner) is drawn.
+  EcrivainPdf& decouper(double gauche, double haut, double largeur, double hauteur);
+  EcrivainPdf& fin_decoupe();
 
   int pages() const { return static_cast<int>(contenus_.size()); }
 
@@ -52,6 +60,7 @@ private:
   };
   std::vector<Format> formats_;
   std::vector<std::string> contenus_;
+  bool decoupe_ = false;
 };
 
 // "D:20261209211500Z" for a count of seconds since 1970, UTC.

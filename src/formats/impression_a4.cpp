@@ -1,51 +1,28 @@
 #include "formats/impression_a4.h"
 
+#include "formats/bande_a4.h"
+#include "formats/date_pdf.h"
 #include "formats/pages_pdf.h"
-#include "formats/peintre_pdf.h"
 
 namespace bilobe {
 
 namespace {
 
-using namespace page_a4;
-using namespace pdf;
+constexpr double POINTS_PAR_MM = 72 / 25.4;
 
-QPointF sur(const PageGabarit& page, PointMm p) {
-  const PointMm q = sur_la_page(page, p);
-  return {q.x, q.y};
-}
-
-void dessiner_textes(QPainter& p, const Dessin& d, const PageGabarit& page) {
-  p.setPen(en_qt(style_gabarit::TEXTE.couleur));
-  for (const TexteDessin& t : d.textes) {
-    p.save();
-    QFont police("Liberation Sans");
-    police.setStyleHint(QFont::SansSerif);
-    // Letters of their size in mm, on the writer's own dots.
-    police.setPointSizeF(t.hauteur * 72 / 25.4);
-    p.translate(sur(page, t.base));
-    if (t.montant) p.rotate(-90);
-    p.scale(1 / POINTS_PAR_MM, 1 / POINTS_PAR_MM);
-    p.setFont(police);
-    p.drawText(QPointF(0, 0), QString::fromStdString(t.texte));
-    p.restore();
-  }
-}
-
-void dessiner_page(QPainter& p, const Dessin& d, const PageGabarit& page, const FeuilleA4& f, bool en_plusieurs) {
-  ouvrir_zone(p, f, en_plusieurs);
+void dessiner_page(EcrivainPdf& pdf, const Dessin& d, const PageGabarit& page, const FeuilleA4& f, bool en_plusieurs) {
+  bande_a4::ouvrir_zone(pdf, f, en_plusieurs);
   for (const TraitDessin& t : d.traits) {
-    QPolygonF poly;
-    for (const PointMm& q : t.points) poly << sur(page, q);
-    p.setPen(stylo(t.style));
-    if (t.ferme)
-      p.drawPolygon(poly);
-    else
-      p.drawPolyline(poly);
+    std::vector<PointMm> points;
+    points.reserve(t.points.size());
+    for (const PointMm& q : t.points) points.push_back(sur_la_page(page, q));
+    pdf.ligne(points, t.ferme, t.style.couleur, t.style.largeur_imprimee, t.style.tiret, t.style.espace);
   }
-  dessiner_textes(p, d, page);
-  for (const PointMm& m : page.marques) croix(p, sur(page, m));
-  p.restore();
+  for (const TexteDessin& t : d.textes)
+    pdf.texte(sur_la_page(page, t.base), t.texte, t.hauteur * POINTS_PAR_MM, style_gabarit::TEXTE.couleur,
+              EcrivainPdf::Ancre::Debut, t.montant);
+  for (const PointMm& m : page.marques) bande_a4::croix(pdf, sur_la_page(page, m));
+  pdf.fin_decoupe();
 }
 
 } // namespace
@@ -60,25 +37,21 @@ std::string contenu_pdf_a4(const std::vector<DessinAImprimer>& dessins, const st
     const FeuilleA4 f = feuille_pour(d.dessin->cadre);
     pages.push_back({f, mettre_en_page(d.dessin->cadre, f)});
   }
-  DocumentPdf document(titre);
+  EcrivainPdf pdf(titre, date_reproductible());
   for (std::size_t i = 0; i < dessins.size(); ++i) {
     const Pages& m = pages[i];
     const std::size_t total = m.mise_en_page.pages.size();
     for (std::size_t k = 0; k < total; ++k) {
       const PageGabarit& page = m.mise_en_page.pages[k];
-      QPainter& p = document.page(m.feuille);
-      dessiner_page(p, *dessins[i].dessin, page, m.feuille, total > 1);
-      echelle(p, m.feuille);
-      lignes_de_bande(p, m.feuille, QString::fromStdString(dessins[i].legende),
-                      QString::fromUtf8("Carré : 10 mm - imprimer à 100 % (taille réelle)"),
-                      QString::fromUtf8("Page %1/%2 (ligne %3, colonne %4)")
-                          .arg(k + 1)
-                          .arg(total)
-                          .arg(page.ligne + 1)
-                          .arg(page.colonne + 1));
+      pdf.page(m.feuille.largeur(), m.feuille.hauteur());
+      dessiner_page(pdf, *dessins[i].dessin, page, m.feuille, total > 1);
+      bande_a4::echelle(pdf, m.feuille);
+      bande_a4::lignes(pdf, m.feuille, dessins[i].legende, "Carré : 10 mm - imprimer à 100 % (taille réelle)",
+                       "Page " + std::to_string(k + 1) + "/" + std::to_string(total) + " (ligne " +
+                           std::to_string(page.ligne + 1) + ", colonne " + std::to_string(page.colonne + 1) + ")");
     }
   }
-  return document.fin();
+  return pdf.fin();
 }
 
 } // namespace bilobe

@@ -105,8 +105,8 @@ TEST(EcrivainPdf, UnFichierQueLesLecteursParcourent) {
   EXPECT_NE(exemple(0).fin().find("/CreationDate (D:19700101000000Z)"), std::string::npos);
   verifier_structure(exemple(0).fin());
   EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
-  EXPECT_NE(pdf.find("/MediaBox [0 0 595.276 841.89]"), std::string::npos);
-  EXPECT_NE(pdf.find("/MediaBox [0 0 841.89 595.276]"), std::string::npos);
+  EXPECT_NE(pdf.find("/MediaBox [0 0 595.275 841.889]"), std::string::npos);
+  EXPECT_NE(pdf.find("/MediaBox [0 0 841.889 595.275]"), std::string::npos);
   // The title in UTF-16: « is U+00AB.
   EXPECT_NE(pdf.find("/Title <FEFF00470061"), std::string::npos);
   EXPECT_NE(pdf.find("00AB"), std::string::npos);
@@ -114,7 +114,7 @@ TEST(EcrivainPdf, UnFichierQueLesLecteursParcourent) {
   EXPECT_NE(pdf.find("28.346 813.543 m\n311.811 813.543 l\nS\n"), std::string::npos);
   EXPECT_NE(pdf.find("[8.504 4.252] 0 d"), std::string::npos);
   // "AV" at 10 pt is 13.34 pt wide: centred on 100 mm, it starts 6.67 pt before.
-  EXPECT_NE(pdf.find("/F1 10 Tf 276.795 558.425 Td (AV) Tj"), std::string::npos);
+  EXPECT_NE(pdf.find("/F1 10 Tf 1 0 0 1 276.795 558.424 Tm (AV) Tj"), std::string::npos);
   EXPECT_NE(pdf.find("(a\\(b\\)\\\\c \\351) Tj"), std::string::npos);
 }
 

@@ -166,8 +166,7 @@ def verifier_pdf(nom, arguments, pages, dossier):
     subprocess.run(["pdftoppm", "-r", "254", "-f", "1", "-l", "1", chemin, image], check=True)
     (ppm,) = [os.path.join(dossier, f) for f in os.listdir(dossier) if f.endswith(".ppm")]
     l_px, h_px, pixel = lire_ppm(ppm)
-    # Qt rounds A4 to 595 x 842 points: 2970 or 2971 rows.
-    verifier(l_px == 2100 and h_px in (2970, 2971), f"{nom} : page de {l_px} x {h_px} pixels à 254 dpi")
+    verifier(l_px == 2100 and h_px == 2970, f"{nom} : page de {l_px} x {h_px} pixels à 254 dpi")
     barre = longueur_noire(pixel, BARRE_GAUCHE * PIXELS_PAR_MM, (BARRE_HAUT + BARRE_EPAISSEUR // 2) * PIXELS_PAR_MM)
     carre = longueur_noire(pixel, CARRE_GAUCHE * PIXELS_PAR_MM, (CARRE_HAUT + 5) * PIXELS_PAR_MM)
     verifier(abs(barre - 50) <= 0.15, f"{nom} : barre d'échelle de {barre} mm")

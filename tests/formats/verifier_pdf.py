@@ -42,7 +42,7 @@ def main():
                 echecs.append(f"pdftotext ne trouve pas « {mots} » dans : {texte!r}")
 
         info = lancer("pdfinfo", "-f", "1", "-l", "2", str(pdf)).stdout
-        for page, taille in ((1, "595.276 x 841.89"), (2, "841.89 x 595.276")):
+        for page, taille in ((1, "595.275 x 841.889"), (2, "841.889 x 595.275")):
             if not re.search(rf"Page\s+{page} size:\s+{taille} pts", info):
                 echecs.append(f"pdfinfo : page {page} n'est pas {taille} pts : {info}")
         if "Essai « F1 » — découpe" not in info:
