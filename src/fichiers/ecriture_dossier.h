@@ -1,16 +1,12 @@
 #pragma once
 
+#include "fichiers/fichiers.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace bilobe {
-
-// A file of a series, made in memory before anything is written.
-struct FichierPrepare {
-  std::string nom; // in the output folder: "F1.dat", "Planche 1.svg"…
-  std::string octets;
-};
 
 // Writes the files into `dossier`, creating it (and its parents) when it is
 // missing. Every target is checked before the first file is written, so that

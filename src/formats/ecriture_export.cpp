@@ -1,8 +1,6 @@
 #include "formats/ecriture_export.h"
 
 #include "common/erreurs.h"
-#include "fichiers/cible_fichier.h"
-#include "fichiers/ecriture_atomique.h"
 #include "formats/gabarit_dxf.h"
 #include "formats/gabarit_pdf.h"
 #include "formats/gabarit_svg.h"
@@ -50,9 +48,9 @@ ContenuExport contenu_export(const ResultatTrace& trace, FormatGabarit format, c
 }
 
 ExportEcrit ecrire_export(const ResultatTrace& trace, FormatGabarit format, const std::string& chemin,
-                          const OptionsGabarit& options) {
-  ContenuExport contenu = preparer(trace, format, options, [&] { resoudre_cible(chemin); });
-  return {std::move(contenu.resume), ecrire_fichier(chemin, contenu.octets)};
+                          const OptionsGabarit& options, Fichiers& fichiers) {
+  ContenuExport contenu = preparer(trace, format, options, [&] { fichiers.verifier_cible(chemin); });
+  return {std::move(contenu.resume), fichiers.ecrire(chemin, contenu.octets)};
 }
 
 } // namespace bilobe

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fichiers/fichiers.h"
 #include "formats/format_gabarit.h"
 #include "geometry/gabarit.h"
 #include "geometry/trace.h"
@@ -23,12 +24,13 @@ ContenuExport contenu_export(const ResultatTrace& trace, FormatGabarit format, c
 
 // What the preview's menu and `bilobe-dat` do with a traced former: checks
 // the target before the bytes are made (so a bad path is said at once), then
-// writes all or nothing. Returns the summary and the file really written.
+// writes all or nothing, through `fichiers`. Returns the summary and the
+// file really written.
 struct ExportEcrit {
   std::string resume;
   std::string chemin;
 };
 ExportEcrit ecrire_export(const ResultatTrace& trace, FormatGabarit format, const std::string& chemin,
-                          const OptionsGabarit& options = {});
+                          const OptionsGabarit& options = {}, Fichiers& fichiers = fichiers_du_systeme());
 
 } // namespace bilobe

@@ -36,7 +36,7 @@ std::string pdf_a4(const std::vector<DessinAImprimer>& dessins, const std::strin
 }
 
 // Files kept in the order they are made, with a word after each.
-struct Fichiers {
+struct FichiersFaits {
   std::vector<FichierPrepare> liste;
   const std::function<void()>& apres_chaque;
   void push_back(FichierPrepare f) {
@@ -50,7 +50,7 @@ struct Fichiers {
 std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const FormatsSerie& formats,
                                            const std::function<void()>& apres_chaque) {
   using enum FormatSerie;
-  Fichiers fichiers{{}, apres_chaque};
+  FichiersFaits fichiers{{}, apres_chaque};
   if (formats[Dat])
     for (const CoupleTrace& c : serie.couples)
       fichiers.push_back({c.couple.nom + ".dat", contenu_export(c.trace, FormatGabarit::Dat).octets});
@@ -95,7 +95,7 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
 }
 
 SerieExportee exporter_serie(const DescriptionSerie& description, const std::string& dossier,
-                             const FormatsSerie& formats, const Progression& progression) {
+                             const FormatsSerie& formats, const Progression& progression, Fichiers& fichiers_ecrits) {
   // Everything is traced, nested and drawn before the first file is written.
   const SerieTracee serie = preparer_serie(description, formats.demande_planches()  ? Preparation::Planches
                                                         : formats.demande_couples() ? Preparation::Couples
@@ -109,7 +109,7 @@ SerieExportee exporter_serie(const DescriptionSerie& description, const std::str
   };
   const std::vector<FichierPrepare> fichiers = fichiers_serie(serie, formats, avancer);
   SerieExportee exportee;
-  exportee.chemins = ecrire_dans_dossier(dossier, fichiers, avancer);
+  exportee.chemins = fichiers_ecrits.ecrire_dossier(dossier, fichiers, avancer);
   exportee.resume = texte_resume_serie(serie) + "Fichiers écrits :\n";
   for (const std::string& chemin : exportee.chemins) exportee.resume += "  " + texte_affichable(chemin) + "\n";
   return exportee;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fichiers/ecriture_dossier.h"
+#include "fichiers/fichiers.h"
 #include "serie/formats_serie.h"
 #include "serie/serie_imbriquee.h"
 
@@ -20,13 +20,15 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
 
 // What bilobe-serie and the series window do with a description: trace
 // every former and nest them as far as the formats need, make every file,
-// and only then write them into `dossier`. `progression(fait, total)`, when given, is called as the work goes.
+// and only then write them into `dossier` through `fichiers`.
+// `progression(fait, total)`, when given, is called as the work goes.
 struct SerieExportee {
   std::string resume; // the summary, then "Fichiers écrits :" and one path a line
   std::vector<std::string> chemins;
 };
 using Progression = std::function<void(int fait, int total)>;
 SerieExportee exporter_serie(const DescriptionSerie& description, const std::string& dossier,
-                             const FormatsSerie& formats, const Progression& progression = {});
+                             const FormatsSerie& formats, const Progression& progression = {},
+                             Fichiers& fichiers = fichiers_du_systeme());
 
 } // namespace bilobe

@@ -2,7 +2,6 @@
 
 #include "common/texte_affichable.h"
 #include "common/texte_nombre.h"
-#include "fichiers/lecture_fichier.h"
 #include "formats/texte_kit.h"
 #include "serie/bornes_toml.h"
 #include "serie/tableau_stations.h"
@@ -277,8 +276,8 @@ std::string booleen_toml(bool b) { return b ? "true" : "false"; }
 
 } // namespace
 
-DescriptionSerie lire_fichier_fuselage(const std::string& chemin) {
-  return lire_description(lire_fichier(chemin, TAILLE_MAX_FUSELAGE), chemin);
+DescriptionSerie lire_fichier_fuselage(const std::string& chemin, const Fichiers& fichiers) {
+  return lire_description(fichiers.lire(chemin, TAILLE_MAX_FUSELAGE), chemin);
 }
 
 std::string texte_fuselage(const DescriptionSerie& d) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fichiers/fichiers.h"
 #include "serie/description.h"
 
 #include <string>
@@ -13,10 +14,10 @@ namespace bilobe {
 // the file, the line (and column, for a syntax error) and the key.
 DescriptionSerie lire_description(std::string_view texte, const std::string& nom_fichier);
 
-// The fuselage file at `chemin`, read and checked; a file error (exit 1 for
-// the command) or DescriptionInvalide.
+// The fuselage file at `chemin`, read through `fichiers` and checked; a file
+// error (exit 1 for the command) or DescriptionInvalide.
 inline constexpr std::size_t TAILLE_MAX_FUSELAGE = 1 << 20; // bytes: a fuselage file is a few hundred
-DescriptionSerie lire_fichier_fuselage(const std::string& chemin);
+DescriptionSerie lire_fichier_fuselage(const std::string& chemin, const Fichiers& fichiers = fichiers_du_systeme());
 
 // A description as a fuselage file that reads back to exactly the same
 // description: every number in its shortest exact form, the texts escaped.

@@ -2,7 +2,6 @@
 
 #include "common/lecture_nombre.h"
 #include "common/texte_nombre.h"
-#include "fichiers/ecriture_atomique.h"
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
 #include "serie/fuselage_3d.h"

@@ -1,7 +1,7 @@
 // The series window's files: a fuselage file opened and saved, a series exported.
 #include "ui/frm_serie.h"
 
-#include "fichiers/ecriture_atomique.h"
+#include "fichiers/fichiers.h"
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
 #include "ui/gestion_erreurs.h"
@@ -39,7 +39,7 @@ void Frm_Serie::enregistrer(const QString& chemin) {
   }
   sans_exception(
       [&] {
-        const std::string ecrit = ecrire_fichier(chemin.toStdString(), texte_fuselage(*description_));
+        const std::string ecrit = fichiers_du_systeme().ecrire(chemin.toStdString(), texte_fuselage(*description_));
         retenir_fichier(chemin);
         setWindowModified(false);
         titre();

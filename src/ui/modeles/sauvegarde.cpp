@@ -1,7 +1,7 @@
 #include "ui/modeles/sauvegarde.h"
 
 #include "common/erreurs.h"
-#include "fichiers/ecriture_atomique.h"
+#include "fichiers/fichiers.h"
 #include "formats/texte_dat.h"
 
 #include <filesystem>
@@ -17,7 +17,7 @@ std::string chemin_complet(const std::string& dossier, const std::string& nom) {
 }
 
 std::string sauvegarder(const std::string& chemin, const DonneesExport& donnees) {
-  return ecrire_fichier(chemin, contenu_dat(donnees.Commentaire, donnees.liste()));
+  return fichiers_du_systeme().ecrire(chemin, contenu_dat(donnees.Commentaire, donnees.liste()));
 }
 
 } // namespace bilobe
