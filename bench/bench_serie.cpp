@@ -5,7 +5,7 @@
 // process. Usage: bench_serie FICHIER.toml
 #include "cli/commande.h"
 #include "cli/commande_serie.h"
-#include "fichiers/lecture_fichier.h"
+#include "fichiers/fichiers.h"
 #include "serie/fichier_fuselage.h"
 
 #include <benchmark/benchmark.h>
@@ -25,7 +25,7 @@ fs::path g_brouillon;
 
 // The example with 40 formers instead of its own count.
 fs::path fuselage_40() {
-  std::string texte = bilobe::lire_fichier(g_exemple, 1 << 20);
+  std::string texte = bilobe::fichiers_du_systeme().lire(g_exemple, 1 << 20);
   const auto debut = texte.find("\nnombre = ") + 1;
   texte.replace(debut, texte.find('\n', debut) - debut, "nombre = 40");
   const fs::path chemin = g_brouillon / "fuselage-40.toml";
@@ -46,8 +46,8 @@ BENCHMARK_CAPTURE(BM_Serie40, tous_formats, "dat,svg,dxf,pdf")->Unit(benchmark::
 BENCHMARK_CAPTURE(BM_Serie40, dat, "dat")->Unit(benchmark::kMillisecond);
 
 void BM_BilobeDat40(benchmark::State& state, std::vector<const char*> formats) {
-  const auto couples =
-      bilobe::couples_de(bilobe::lire_description(bilobe::lire_fichier(fuselage_40().string(), 1 << 20), "f"));
+  const auto couples = bilobe::couples_de(
+      bilobe::lire_description(bilobe::fichiers_du_systeme().lire(fuselage_40().string(), 1 << 20), "f"));
   std::vector<std::vector<std::string>> runs;
   for (const auto& c : couples)
     for (const char* format : formats) {

@@ -6,7 +6,7 @@
 // must write exactly what it accepts and leave what it refuses untouched.
 // A notch and tabs from the first bytes go through the kit template too.
 #include "common/erreurs.h"
-#include "fichiers/ecriture_atomique.h"
+#include "fichiers/posix/ecriture_atomique.h"
 #include "formats/ecriture_export.h"
 #include "formats/gabarit_dxf.h"
 #include "formats/gabarit_pdf.h"

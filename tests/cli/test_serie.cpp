@@ -1,7 +1,7 @@
 #include "cli/commande.h"
 #include "cli/commande_serie.h"
 #include "dossier_de_travail.h"
-#include "fichiers/lecture_fichier.h"
+#include "fichiers/fichiers.h"
 #include "serie/description.h"
 #include "serie/fichier_fuselage.h"
 
@@ -22,7 +22,7 @@ const std::string EXEMPLE = std::string(BILOBE_EXEMPLES) + "/planeur.toml";
 
 Sortie serie(const std::vector<std::string>& arguments) { return lancer_commande(executer_serie, arguments); }
 
-std::string octets(const fs::path& chemin) { return lire_fichier(chemin.string(), 1 << 26); }
+std::string octets(const fs::path& chemin) { return fichiers_du_systeme().lire(chemin.string(), 1 << 26); }
 
 std::set<std::string> noms(const fs::path& dossier) {
   std::set<std::string> n;

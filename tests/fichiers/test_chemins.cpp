@@ -3,9 +3,9 @@
 // that is root, again as nobody (the effective user changed around the write
 // alone, the fixtures being made by root).
 #include "common/erreurs.h"
-#include "fichiers/ecriture_atomique.h"
-#include "fichiers/ecriture_dossier.h"
-#include "fichiers/erreurs_systeme.h"
+#include "fichiers/posix/ecriture_atomique.h"
+#include "fichiers/posix/ecriture_dossier.h"
+#include "fichiers/posix/erreurs_systeme.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "common/erreurs.h"
-#include "fichiers/ecriture_atomique.h"
+#include "fichiers/posix/ecriture_atomique.h"
 
 #include <gtest/gtest.h>
 

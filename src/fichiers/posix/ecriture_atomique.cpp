@@ -1,9 +1,9 @@
-#include "fichiers/ecriture_atomique.h"
+#include "fichiers/posix/ecriture_atomique.h"
 
 #include "common/erreurs.h"
-#include "fichiers/cible_fichier.h"
-#include "fichiers/erreurs_systeme.h"
-#include "fichiers/signaux.h"
+#include "fichiers/posix/cible_fichier.h"
+#include "fichiers/posix/erreurs_systeme.h"
+#include "fichiers/posix/signaux.h"
 
 #include <cerrno>
 #include <dirent.h>

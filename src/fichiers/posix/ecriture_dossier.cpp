@@ -1,9 +1,9 @@
-#include "fichiers/ecriture_dossier.h"
+#include "fichiers/posix/ecriture_dossier.h"
 
 #include "common/erreurs.h"
-#include "fichiers/cible_fichier.h"
-#include "fichiers/ecriture_atomique.h"
-#include "fichiers/erreurs_systeme.h"
+#include "fichiers/posix/cible_fichier.h"
+#include "fichiers/posix/ecriture_atomique.h"
+#include "fichiers/posix/erreurs_systeme.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,8 +1,8 @@
-#include "fichiers/cible_fichier.h"
-#include "fichiers/ecriture_atomique.h"
-#include "fichiers/ecriture_dossier.h"
 #include "fichiers/fichiers.h"
-#include "fichiers/lecture_fichier.h"
+#include "fichiers/posix/cible_fichier.h"
+#include "fichiers/posix/ecriture_atomique.h"
+#include "fichiers/posix/ecriture_dossier.h"
+#include "fichiers/posix/lecture_fichier.h"
 
 namespace bilobe {
 

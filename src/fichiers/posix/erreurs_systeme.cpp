@@ -1,4 +1,4 @@
-#include "fichiers/erreurs_systeme.h"
+#include "fichiers/posix/erreurs_systeme.h"
 
 #include <cerrno>
 

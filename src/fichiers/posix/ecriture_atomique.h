@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fichiers/cible_fichier.h"
+#include "fichiers/posix/cible_fichier.h"
 
 #include <string>
 

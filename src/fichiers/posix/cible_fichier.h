@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fichiers/descripteur.h"
+#include "fichiers/posix/descripteur.h"
 
 #include <string>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
-#include "fichiers/lecture_fichier.h"
+#include "fichiers/posix/lecture_fichier.h"
 
 #include "common/erreurs.h"
-#include "fichiers/descripteur.h"
-#include "fichiers/erreurs_systeme.h"
+#include "fichiers/posix/descripteur.h"
+#include "fichiers/posix/erreurs_systeme.h"
 
 #include <cerrno>
 #include <fcntl.h>
