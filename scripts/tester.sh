@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the core alone without Qt,
-# the tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# fuzz targets.
+# what builds for Windows today (run under Wine), the tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +20,11 @@ echo "== Le cœur seul, sans chercher Qt =="
 cmake --preset coeur
 cmake --build --preset coeur
 ctest --preset coeur | tee -a "$journal"
+
+echo "== Pour Windows (MinGW-w64), sous Wine =="
+cmake --preset windows
+cmake --build --preset windows
+WINEDEBUG=-all ctest --preset windows | tee -a "$journal"
 
 echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
 cmake --preset asan
