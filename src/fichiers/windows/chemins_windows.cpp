@@ -11,8 +11,8 @@ namespace bilobe::windows {
 
 std::wstring en_large(const std::string& chemin) {
   if (chemin.empty()) return {};
-  const int n = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, chemin.data(), static_cast<int>(chemin.size()),
-                                      nullptr, 0);
+  const int n =
+      ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, chemin.data(), static_cast<int>(chemin.size()), nullptr, 0);
   if (n <= 0) lever(GenreErreur::Fichier, chemin, "chemin qui n'est pas de l'UTF-8");
   std::wstring large(static_cast<std::size_t>(n), L'\0');
   ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, chemin.data(), static_cast<int>(chemin.size()), large.data(), n);
@@ -24,7 +24,8 @@ std::string nom_interdit(const std::string& nom) {
   if (nom.empty()) return "nom vide";
   for (const char c : nom)
     if (static_cast<unsigned char>(c) < 32 || std::string_view("<>:\"|?*").find(c) != std::string_view::npos)
-      return std::string("caractère interdit par Windows (") + (static_cast<unsigned char>(c) < 32 ? "contrôle" : std::string(1, c)) + ")";
+      return std::string("caractère interdit par Windows (") +
+             (static_cast<unsigned char>(c) < 32 ? "contrôle" : std::string(1, c)) + ")";
   if (nom.back() == '.' || nom.back() == ' ') return "nom finissant par un point ou une espace, interdit par Windows";
   // The device names stand for themselves whatever their extension.
   std::string base = nom.substr(0, nom.find('.'));

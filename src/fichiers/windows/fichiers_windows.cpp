@@ -101,9 +101,8 @@ public:
     // A temporary file beside the target, written and flushed, then moved
     // over it in one step: the target is wholly old or wholly new.
     static std::atomic<unsigned> compteur{0};
-    const std::string temporaire =
-        dans(dossier, "~" + nom + "." + std::to_string(::GetCurrentProcessId()) + "." + std::to_string(compteur++) +
-                          ".tmp");
+    const std::string temporaire = dans(dossier, "~" + nom + "." + std::to_string(::GetCurrentProcessId()) + "." +
+                                                     std::to_string(compteur++) + ".tmp");
     const std::wstring large = en_large(temporaire);
     {
       Poignee f(::CreateFileW(large.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
