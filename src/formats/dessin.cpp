@@ -10,4 +10,14 @@ Dessin deplace(Dessin d, double dx, double dy) {
   return d;
 }
 
+Dessin dessin_gabarit(const Gabarit& g) {
+  Dessin d;
+  d.trait(g.interieur, style_gabarit::DECOUPE, true);
+  d.trait(g.exterieur, style_gabarit::DECOUPE, true);
+  for (const Repere* r : {&g.axe, &g.niveau}) d.trait({r->debut, r->fin}, style_gabarit::REPERES);
+  for (const Repere& m : g.marques_pattes) d.trait({m.debut, m.fin}, style_gabarit::REPERES);
+  d.cadre = g.cadre;
+  return d;
+}
+
 } // namespace bilobe

@@ -2,6 +2,7 @@
 
 #include "formats/style_gabarit.h"
 #include "geometry/boucle.h"
+#include "geometry/gabarit.h"
 
 #include <string>
 #include <vector>
@@ -37,5 +38,10 @@ struct Dessin {
 
 // The same drawing moved by (dx, dy).
 Dessin deplace(Dessin d, double dx, double dy);
+
+// A former's template as a drawing, in its own frame: the lines to cut (the
+// inner one first, as a cutter should take them), then the axis, the level
+// and the tabs' marks; its box is the template's.
+Dessin dessin_gabarit(const Gabarit& g);
 
 } // namespace bilobe

@@ -10,6 +10,8 @@ namespace {
 
 constexpr double POINTS_PAR_MM = 72 / 25.4;
 
+} // namespace
+
 void dessiner_page(EcrivainPdf& pdf, const Dessin& d, const PageGabarit& page, const FeuilleA4& f, bool en_plusieurs) {
   bande_a4::ouvrir_zone(pdf, f, en_plusieurs);
   for (const TraitDessin& t : d.traits) {
@@ -24,8 +26,6 @@ void dessiner_page(EcrivainPdf& pdf, const Dessin& d, const PageGabarit& page, c
   for (const PointMm& m : page.marques) bande_a4::croix(pdf, sur_la_page(page, m));
   pdf.fin_decoupe();
 }
-
-} // namespace
 
 std::string contenu_pdf_a4(const std::vector<DessinAImprimer>& dessins, const std::string& titre) {
   struct Pages {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "formats/dessin.h"
+#include "formats/ecrivain_pdf.h"
+#include "formats/pages_pdf.h"
 
 #include <string>
 #include <vector>
@@ -18,5 +20,11 @@ struct DessinAImprimer {
 // the pages join up; crosses in the overlaps, the scale bar, the 10 mm
 // square and the page's place on every page.
 std::string contenu_pdf_a4(const std::vector<DessinAImprimer>& dessins, const std::string& titre);
+
+// One page of a drawing: its lines and words cut at the drawing area
+// (framed in dashes when the drawing takes several pages), and the crosses
+// of the overlaps.
+void dessiner_page(EcrivainPdf& pdf, const Dessin& d, const PageGabarit& page, const FeuilleA4& feuille,
+                   bool en_plusieurs);
 
 } // namespace bilobe

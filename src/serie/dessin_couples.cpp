@@ -18,11 +18,7 @@ constexpr double ECART = 8;               // mm between two templates on a page
 // size, then the wall and the cut.
 Dessin vignette(const CoupleTrace& c) {
   const Gabarit& g = c.gabarit;
-  Dessin d;
-  d.trait(g.exterieur, DECOUPE, true);
-  d.trait(g.interieur, DECOUPE, true);
-  for (const Repere* r : {&g.axe, &g.niveau}) d.trait({r->debut, r->fin}, REPERES);
-  for (const Repere& m : g.marques_pattes) d.trait({m.debut, m.fin}, REPERES);
+  Dessin d = dessin_gabarit(g);
   Cadre cadre = g.cadre;
   for (const Repere* r : {&g.axe, &g.niveau}) {
     const Boucle bout{r->debut, r->fin};
