@@ -4,12 +4,13 @@
 #include "fichiers/fichiers.h"
 #include "fichiers/fichiers_en_memoire.h"
 
+#include "common/dossier_essai.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <random>
 
 namespace bilobe {
 namespace {
@@ -106,26 +107,11 @@ const struct Cas {
      }},
 };
 
-class Dossier {
-public:
-  Dossier() : chemin_(fs::temp_directory_path() / ("bilobe-fichiers-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(chemin_);
-  }
-  ~Dossier() {
-    std::error_code e;
-    fs::remove_all(chemin_, e);
-  }
-  std::string chemin() const { return chemin_.string(); }
-
-private:
-  fs::path chemin_;
-};
-
 TEST(Fichiers, LesMemesPromessesPourChaqueSysteme) {
   for (const Cas& c : CAS) {
     {
-      Dossier dossier;
-      Banc systeme{"système", fichiers_du_systeme(), dossier.chemin(),
+      DossierEssai dossier("bilobe-fichiers");
+      Banc systeme{"système", fichiers_du_systeme(), dossier.chemin().string(),
                    [](const std::string& d) { fs::create_directories(d); },
                    [](const std::string& f) { fs::permissions(f, fs::perms::owner_read | fs::perms::group_read); }};
       SCOPED_TRACE(std::string(c.nom) + ", système");

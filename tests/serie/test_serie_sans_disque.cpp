@@ -4,30 +4,16 @@
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
 
+#include "common/dossier_essai.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 namespace bilobe {
 namespace {
 
 namespace fs = std::filesystem;
-
-class Dossier {
-public:
-  Dossier() : chemin_(fs::temp_directory_path() / ("bilobe-serie-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(chemin_);
-  }
-  ~Dossier() {
-    std::error_code e;
-    fs::remove_all(chemin_, e);
-  }
-  std::string chemin() const { return chemin_.string(); }
-
-private:
-  fs::path chemin_;
-};
 
 // A whole series from a fuselage file in memory to a folder in memory, as
 // the browser will: the same bytes as on disk.
@@ -40,9 +26,9 @@ TEST(SerieSansDisque, LesMemesOctetsQueSurLeDisque) {
   const SerieExportee en_memoire =
       exporter_serie(lire_fichier_fuselage("/plans/planeur.toml", memoire), "/plans/sortie", formats, {}, memoire);
 
-  Dossier dossier;
+  DossierEssai dossier("bilobe-serie");
   const SerieExportee sur_disque =
-      exporter_serie(lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml"), dossier.chemin(), formats);
+      exporter_serie(lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml"), dossier.chemin().string(), formats);
   ASSERT_EQ(en_memoire.chemins.size(), sur_disque.chemins.size());
   EXPECT_EQ(memoire.contenu().size(), en_memoire.chemins.size() + 1); // and the fuselage file
   for (std::size_t k = 0; k < sur_disque.chemins.size(); ++k) {
