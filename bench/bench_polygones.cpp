@@ -1,11 +1,22 @@
 // Before the polygons leave Clipper (Debian has none for Windows or the
-// browser): Clipper's round offset beside Boost.Geometry's buffer, on the
-// default former's outer line, for a kerf (0.05 mm) and a constant wall
-// (3 mm), outwards and inwards. Counters: how far Boost's points stand from
-// Clipper's line (mm), its shortest segment (mm) and its point count.
+// browser): Clipper beside Boost.Geometry on the two kinds of work they do.
+// - The round offset of the default former's outer line, for a kerf
+//   (0.05 mm) and a constant wall (3 mm), outwards and inwards. Counters:
+//   how far Boost's points stand from Clipper's line (mm), its shortest
+//   segment (mm) and its point count.
+// - The nesting's free space: the example's 40 formers nested, then the
+//   places left on the first sheet for the smallest former (the sheet less
+//   the zones its placed neighbours forbid, which overlap). Clipper takes
+//   overlapping zones as they are; Boost must merge them first. Counter:
+//   the free area (mm²) each finds.
+#include "geometry/convexe.h"
 #include "geometry/decalage.h"
 #include "geometry/gabarit.h"
 #include "geometry/trace.h"
+#include "serie/fichier_fuselage.h"
+#include "serie/imbrication.h"
+#include "serie/piece_imbriquee.h"
+#include "serie/serie_imbriquee.h"
 
 #include <benchmark/benchmark.h>
 #include <boost/geometry.hpp>
@@ -70,6 +81,85 @@ void BM_BoostGeometry(benchmark::State& state) {
   state.counters["ecart_mm"] = ecart;
   state.counters["plus_court_mm"] = plus_court;
 }
+
+// The sheet's rectangle and the zones forbidden to the smallest former's
+// corner on the first sheet of the example's 40 formers, in µm.
+struct Espace {
+  ClipperLib::Path planche;
+  ClipperLib::Paths zones;
+};
+const Espace& espace() {
+  static const Espace e = [] {
+    bilobe::DescriptionSerie d = bilobe::lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml");
+    d.nombre = 40;
+    const bilobe::SerieTracee serie = bilobe::preparer_serie(d);
+    std::vector<bilobe::imbrication::Piece> pieces;
+    std::size_t petite = 0;
+    for (std::size_t k = 0; k < serie.couples.size(); ++k) {
+      const auto& g = serie.couples[k].gabarit;
+      pieces.push_back(bilobe::imbrication::preparer({"F", g.exterieur, {g.interieur}}, d.planche));
+      if (pieces[k].aire < pieces[petite].aire) petite = k;
+    }
+    const ClipperLib::Path moins_b = bilobe::convexe::oppose(pieces[petite].sens[0].recherche.exterieur);
+    Espace e;
+    const ClipperLib::cInt l = static_cast<ClipperLib::cInt>(d.planche.largeur * 1000),
+                           h = static_cast<ClipperLib::cInt>(d.planche.hauteur * 1000);
+    e.planche = {{0, 0}, {l, 0}, {l, h}, {0, h}};
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+      const bilobe::PiecePlacee& p = serie.imbrication.pieces[k];
+      if (p.planche != 0 || k == petite) continue;
+      const ClipperLib::IntPoint a{static_cast<ClipperLib::cInt>(p.x * 1000),
+                                   static_cast<ClipperLib::cInt>(p.y * 1000)};
+      e.zones.push_back(bilobe::convexe::somme(
+          bilobe::convexe::translate(pieces[k].sens[p.retournee ? 1 : 0].recherche.exterieur, a), moins_b));
+    }
+    return e;
+  }();
+  return e;
+}
+
+void BM_PlaceLibreClipper(benchmark::State& state) {
+  ClipperLib::Paths libre;
+  for (auto _ : state)
+    libre = bilobe::imbrication::operation(ClipperLib::ctDifference, {espace().planche}, espace().zones);
+  state.counters["zones"] = static_cast<double>(espace().zones.size());
+  state.counters["aire_mm2"] = bilobe::imbrication::aire(libre) / 1e6;
+}
+
+using PointEntier = bg::model::d2::point_xy<std::int64_t>;
+using PolygoneEntier = bg::model::polygon<PointEntier, false>;
+using PolygonesEntiers = bg::model::multi_polygon<PolygoneEntier>;
+
+PolygoneEntier en_boost(const ClipperLib::Path& p) {
+  PolygoneEntier q;
+  for (const ClipperLib::IntPoint& a : p) q.outer().push_back(PointEntier(a.X, a.Y));
+  q.outer().push_back(q.outer().front());
+  bg::correct(q);
+  return q;
+}
+
+void BM_PlaceLibreBoostGeometry(benchmark::State& state) {
+  const PolygoneEntier planche = en_boost(espace().planche);
+  std::vector<PolygoneEntier> zones;
+  for (const ClipperLib::Path& z : espace().zones) zones.push_back(en_boost(z));
+  PolygonesEntiers libre;
+  for (auto _ : state) {
+    // The zones overlap: merged one by one, then taken from the sheet.
+    PolygonesEntiers reunion;
+    for (const PolygoneEntier& z : zones) {
+      PolygonesEntiers suivante;
+      bg::union_(reunion, z, suivante);
+      reunion = std::move(suivante);
+    }
+    libre.clear();
+    bg::difference(planche, reunion, libre);
+  }
+  state.counters["zones"] = static_cast<double>(zones.size());
+  state.counters["aire_mm2"] = static_cast<double>(bg::area(libre)) / 1e6;
+}
+
+BENCHMARK(BM_PlaceLibreClipper)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlaceLibreBoostGeometry)->Unit(benchmark::kMicrosecond);
 
 // In µm: a kerf's half and a wall, each way.
 BENCHMARK(BM_Clipper)->Arg(50)->Arg(-50)->Arg(3000)->Arg(-3000)->Unit(benchmark::kMicrosecond);
