@@ -9,6 +9,8 @@
 //   the zones its placed neighbours forbid, which overlap). Clipper takes
 //   overlapping zones as they are; Boost must merge them first. Counter:
 //   the free area (mm²) each finds.
+// - The kit's cut: the former's outline less eight notches (6 x 4 mm
+//   rectangles across its edge). Counter: the area left (mm²).
 #include "geometry/convexe.h"
 #include "geometry/decalage.h"
 #include "geometry/gabarit.h"
@@ -160,6 +162,49 @@ void BM_PlaceLibreBoostGeometry(benchmark::State& state) {
 
 BENCHMARK(BM_PlaceLibreClipper)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PlaceLibreBoostGeometry)->Unit(benchmark::kMicrosecond);
+
+// The default former's outline and eight notch rectangles across it, in µm.
+struct Kit {
+  ClipperLib::Path contour;
+  ClipperLib::Paths encoches;
+};
+const Kit& kit() {
+  static const Kit k = [] {
+    Kit k;
+    const bilobe::Boucle& c = contour();
+    for (const bilobe::PointMm& p : c) k.contour.push_back({std::llround(p.x * 1000), std::llround(p.y * 1000)});
+    if (!ClipperLib::Orientation(k.contour)) ClipperLib::ReversePath(k.contour);
+    for (std::size_t n = 0; n < 8; ++n) {
+      const bilobe::PointMm& p = c[n * c.size() / 8];
+      const ClipperLib::cInt x = std::llround(p.x * 1000), y = std::llround(p.y * 1000);
+      k.encoches.push_back({{x - 3000, y - 2000}, {x + 3000, y - 2000}, {x + 3000, y + 2000}, {x - 3000, y + 2000}});
+    }
+    return k;
+  }();
+  return k;
+}
+
+void BM_KitClipper(benchmark::State& state) {
+  ClipperLib::Paths reste;
+  for (auto _ : state)
+    reste = bilobe::imbrication::operation(ClipperLib::ctDifference, {kit().contour}, kit().encoches);
+  state.counters["aire_mm2"] = bilobe::imbrication::aire(reste) / 1e6;
+}
+
+void BM_KitBoostGeometry(benchmark::State& state) {
+  const PolygoneEntier contour = en_boost(kit().contour);
+  PolygonesEntiers encoches;
+  for (const ClipperLib::Path& e : kit().encoches) encoches.push_back(en_boost(e));
+  PolygonesEntiers reste;
+  for (auto _ : state) {
+    reste.clear();
+    bg::difference(contour, encoches, reste);
+  }
+  state.counters["aire_mm2"] = static_cast<double>(bg::area(reste)) / 1e6;
+}
+
+BENCHMARK(BM_KitClipper)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KitBoostGeometry)->Unit(benchmark::kMicrosecond);
 
 // In µm: a kerf's half and a wall, each way.
 BENCHMARK(BM_Clipper)->Arg(50)->Arg(-50)->Arg(3000)->Arg(-3000)->Unit(benchmark::kMicrosecond);
