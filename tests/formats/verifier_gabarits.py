@@ -1,6 +1,7 @@
 """Reads the templates of bilobe-dat back with other programs' readers:
-ezdxf for the DXF, rsvg-convert and an XML parser for the SVG, pdfinfo and
-pdftoppm for the PDF, and checks their sizes in millimetres.
+ezdxf for the DXF, rsvg-convert and an XML parser for the SVG, pdfinfo,
+pdftotext, pdftoppm, qpdf and Ghostscript for the PDF, and checks their sizes
+in millimetres.
 
 Usage: verifier_gabarits.py CHEMIN_DE_BILOBE_DAT
 """
@@ -16,6 +17,7 @@ from ezdxf import bbox
 from fontTools.ttLib import TTFont
 from shapely.geometry import Polygon
 
+from lecteurs_pdf import fautes_pdf
 from pixels_pdf import PIXELS_PAR_MM, lire_ppm, longueur_noire
 
 # Text extents measured the same whether matplotlib is installed or not.
@@ -154,6 +156,10 @@ def verifier_pdf(nom, arguments, pages, dossier):
     info = subprocess.run(["pdfinfo", chemin], capture_output=True, text=True, check=True).stdout
     verifier(re.search(r"Page size:\s+595(\.\d+)? x 84[12](\.\d+)? pts \(A4\)", info), f"{nom} : page A4 ? {info}")
     verifier(re.search(rf"Pages:\s+{pages}\n", info), f"{nom} : {pages} pages attendues")
+    for faute in fautes_pdf(chemin):
+        verifier(False, f"{nom} : {faute}")
+    texte = subprocess.run(["pdftotext", "-enc", "UTF-8", chemin, "-"], capture_output=True, text=True, check=True).stdout
+    verifier("Carré : 10 mm - imprimer à 100 % (taille réelle)" in texte, f"{nom} : légende du carré absente du texte")
     # Every sheet printed shows part of the outline (red), none only marks.
     apercu = os.path.join(dossier, "apercu")
     subprocess.run(["pdftoppm", "-r", "30", chemin, apercu], check=True)

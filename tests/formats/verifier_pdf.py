@@ -13,6 +13,7 @@ from pathlib import Path
 TOLERANCE_MM = 0.2
 
 sys.path.insert(0, str(Path(__file__).parent))
+from lecteurs_pdf import fautes_pdf  # noqa: E402
 from pixels_pdf import PIXELS_PAR_MM, longueur_noire, page_en_pixels  # noqa: E402
 
 
@@ -27,13 +28,7 @@ def main():
         if subprocess.run([sys.argv[1], str(pdf)], check=False).returncode != 0:
             sys.exit("essai_pdf a échoué")
 
-        qpdf = lancer("qpdf", "--check", str(pdf))
-        if qpdf.returncode != 0 or "No syntax or stream encoding errors" not in qpdf.stdout:
-            echecs.append("qpdf --check : " + qpdf.stdout + qpdf.stderr)
-
-        gs = lancer("gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage", str(pdf))
-        if gs.returncode != 0 or gs.stdout.strip() or gs.stderr.strip():
-            echecs.append("Ghostscript : " + gs.stdout + gs.stderr)
+        echecs += fautes_pdf(str(pdf))
 
         texte = lancer("pdftotext", "-enc", "UTF-8", str(pdf), "-").stdout
         for mots in ("Échelle 1:1 — découpe, « F1 », œuvre, 12,5 mm", "Centré", "À droite",

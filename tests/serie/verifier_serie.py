@@ -1,6 +1,6 @@
 """Reads the files of bilobe-serie back with other programs' readers: ezdxf
 and shapely for the sheets' DXF, rsvg-convert and an XML parser for the SVG
-files, pdfinfo and pdftotext for the templates' PDF.
+files, pdfinfo and pdftotext for the templates' PDF, qpdf and Ghostscript for every PDF.
 
 Usage: verifier_serie.py CHEMIN_DE_BILOBE_SERIE FICHIER.toml
 """
@@ -17,6 +17,7 @@ from shapely.geometry import Point, Polygon, box
 from shapely.ops import unary_union
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "formats"))
+from lecteurs_pdf import fautes_pdf  # noqa: E402
 from pixels_pdf import PIXELS_PAR_MM, barre_et_carre, page_en_pixels  # noqa: E402
 
 BILOBE_SERIE, FUSELAGE = sys.argv[1], sys.argv[2]
@@ -136,6 +137,9 @@ def verifier_pdfs(dossier, description, planches):
     Plan.pdf: the views on pages that join up."""
     pl = description["planche"]
     sheets = max(planches.values())
+    for nom in ("Planches.pdf", "Couples.pdf", "Plan.pdf"):
+        for faute in fautes_pdf(os.path.join(dossier, nom)):
+            verifier(False, f"{nom} : {faute}")
     chemin = os.path.join(dossier, "Planches.pdf")
     pages, paysage = pages_pdf(chemin)
     if pl["largeur"] <= 277 and pl["hauteur"] <= 165 and pl["largeur"] > 190:
