@@ -24,7 +24,8 @@ ctest --preset coeur | tee -a "$journal"
 echo "== Pour Windows (MinGW-w64), sous Wine =="
 cmake --preset windows
 cmake --build --preset windows
-WINEDEBUG=-all ctest --preset windows | tee -a "$journal"
+# Quiet, and without Wine offering to install .NET or a browser engine on a fresh prefix.
+WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" ctest --preset windows | tee -a "$journal"
 
 echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
 cmake --preset asan
