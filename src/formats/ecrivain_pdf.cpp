@@ -1,6 +1,7 @@
 #include "formats/ecrivain_pdf.h"
 
 #include "common/erreurs.h"
+#include "common/utf8.h"
 #include "formats/largeur_texte.h"
 #include "formats/winansi.h"
 
@@ -43,8 +44,10 @@ std::string chaine_unicode(const std::string& utf8) {
     constexpr const char* HEX = "0123456789ABCDEF";
     for (int decalage = 12; decalage >= 0; decalage -= 4) r += HEX[(u >> decalage) & 0xFu];
   };
-  for (LecteurUtf8 lecteur(utf8); !lecteur.fini();) {
-    char32_t c = lecteur.suivant();
+  for (std::size_t i = 0; i < utf8.size();) {
+    const CaractereUtf8 lu = caractere_utf8(utf8, i);
+    i += lu.longueur;
+    char32_t c = lu.valide ? lu.code : 0xFFFD;
     if (c < 0x20 || c == 0x7F) c = ' ';
     if (c >= 0x10000) {
       c -= 0x10000;

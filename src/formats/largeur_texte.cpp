@@ -1,5 +1,7 @@
 #include "formats/largeur_texte.h"
 
+#include "common/utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -53,18 +55,9 @@ double largeur_winansi(std::string_view octets) {
 double largeur_texte(const std::string& utf8, double hauteur) {
   double milliemes = 0;
   for (std::size_t k = 0; k < utf8.size();) {
-    const auto octet = static_cast<unsigned char>(utf8[k]);
-    unsigned code = octet;
-    std::size_t longueur = 1;
-    if (octet >= 0xC0 && octet < 0xE0 && k + 1 < utf8.size()) {
-      code = ((octet & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[k + 1]) & 0x3Fu);
-      longueur = 2;
-    } else if (octet >= 0xE0) {
-      code = 0x100; // beyond Latin-1
-      longueur = octet >= 0xF0 ? 4 : 3;
-    }
-    milliemes += largeur_du_code(code);
-    k += longueur;
+    const CaractereUtf8 c = caractere_utf8(utf8, k);
+    milliemes += largeur_du_code(c.valide ? static_cast<unsigned>(c.code) : 0xFFFD);
+    k += c.longueur;
   }
   return milliemes / HAUTEUR_CAPITALES * hauteur;
 }

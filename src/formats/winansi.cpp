@@ -1,44 +1,11 @@
 #include "formats/winansi.h"
 
+#include "common/utf8.h"
+
 #include <array>
 #include <utility>
 
 namespace bilobe {
-
-char32_t LecteurUtf8::suivant() {
-  constexpr char32_t REMPLACEMENT = 0xFFFD;
-  const auto octet = [&](std::size_t k) { return static_cast<unsigned char>(texte_[k]); };
-  const unsigned char premier = octet(position_);
-  int suite = 0;
-  char32_t code = premier;
-  char32_t minimum = 0;
-  if (premier >= 0xC2 && premier <= 0xDF) {
-    suite = 1, code = premier & 0x1Fu, minimum = 0x80;
-  } else if (premier >= 0xE0 && premier <= 0xEF) {
-    suite = 2, code = premier & 0x0Fu, minimum = 0x800;
-  } else if (premier >= 0xF0 && premier <= 0xF4) {
-    suite = 3, code = premier & 0x07u, minimum = 0x10000;
-  } else if (premier >= 0x80) {
-    ++position_;
-    return REMPLACEMENT;
-  }
-  if (position_ + static_cast<std::size_t>(suite) >= texte_.size()) { // cut short
-    ++position_;
-    return REMPLACEMENT;
-  }
-  for (int k = 1; k <= suite; ++k) {
-    const unsigned char c = octet(position_ + static_cast<std::size_t>(k));
-    if ((c & 0xC0u) != 0x80) {
-      ++position_;
-      return REMPLACEMENT;
-    }
-    code = (code << 6) | (c & 0x3Fu);
-  }
-  position_ += static_cast<std::size_t>(suite) + 1;
-  // Overlong forms, surrogates and code points beyond Unicode are not characters.
-  if (code < minimum || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return REMPLACEMENT;
-  return code;
-}
 
 namespace {
 
@@ -62,7 +29,11 @@ char octet_winansi(char32_t c) {
 std::string en_winansi(std::string_view utf8) {
   std::string resultat;
   resultat.reserve(utf8.size());
-  for (LecteurUtf8 lecteur(utf8); !lecteur.fini();) resultat.push_back(octet_winansi(lecteur.suivant()));
+  for (std::size_t i = 0; i < utf8.size();) {
+    const CaractereUtf8 c = caractere_utf8(utf8, i);
+    resultat.push_back(c.valide ? octet_winansi(c.code) : '?');
+    i += c.longueur;
+  }
   return resultat;
 }
 
