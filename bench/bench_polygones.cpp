@@ -104,14 +104,14 @@ const Espace& espace() {
     }
     const ClipperLib::Path moins_b = bilobe::convexe::oppose(pieces[petite].sens[0].recherche.exterieur);
     Espace e;
-    const ClipperLib::cInt l = static_cast<ClipperLib::cInt>(d.planche.largeur * 1000),
-                           h = static_cast<ClipperLib::cInt>(d.planche.hauteur * 1000);
+    const ClipperLib::cInt l = bilobe::imbrication::vers_le_bas(d.planche.largeur),
+                           h = bilobe::imbrication::vers_le_bas(d.planche.hauteur);
     e.planche = {{0, 0}, {l, 0}, {l, h}, {0, h}};
     for (std::size_t k = 0; k < pieces.size(); ++k) {
       const bilobe::PiecePlacee& p = serie.imbrication.pieces[k];
       if (p.planche != 0 || k == petite) continue;
-      const ClipperLib::IntPoint a{static_cast<ClipperLib::cInt>(p.x * 1000),
-                                   static_cast<ClipperLib::cInt>(p.y * 1000)};
+      // The places are whole micrometres: rounded back, not cut.
+      const ClipperLib::IntPoint a{std::llround(p.x * 1000), std::llround(p.y * 1000)};
       e.zones.push_back(bilobe::convexe::somme(
           bilobe::convexe::translate(pieces[k].sens[p.retournee ? 1 : 0].recherche.exterieur, a), moins_b));
     }

@@ -17,8 +17,7 @@ void texte(EcrivainPdf& pdf, double x, double y, const std::string& ligne) {
   pdf.texte({x, y}, ligne, style_gabarit::TEXTE.points_imprimes, style_gabarit::TEXTE.couleur);
 }
 
-} // namespace
-
+// The scale bar and the square.
 void echelle(EcrivainPdf& pdf, const FeuilleA4& f) {
   const double barre_haut = f.barre_haut();
   pdf.surface(rectangle(BARRE_GAUCHE, barre_haut, BARRE_LONGUEUR, BARRE_EPAISSEUR), NOIR);
@@ -28,12 +27,23 @@ void echelle(EcrivainPdf& pdf, const FeuilleA4& f) {
   pdf.surface(rectangle(CARRE_GAUCHE, f.carre_haut(), CARRE_COTE, CARRE_COTE), NOIR);
 }
 
+// Three lines of text beside the square.
 void lignes(EcrivainPdf& pdf, const FeuilleA4& f, const std::string& une, const std::string& deux,
             const std::string& trois) {
   const double x = CARRE_GAUCHE + CARRE_COTE + 5;
   texte(pdf, x, f.carre_haut() + 3, une);
   texte(pdf, x, f.carre_haut() + 8, deux);
   texte(pdf, x, f.carre_haut() + 13, trois);
+}
+
+} // namespace
+
+void bande(EcrivainPdf& pdf, const FeuilleA4& f, const std::string& legende, const std::string& avant,
+           std::size_t numero, std::size_t total, const PageGabarit& page) {
+  echelle(pdf, f);
+  lignes(pdf, f, legende, "Carré : 10 mm - imprimer à 100 % (taille réelle)",
+         avant + "Page " + std::to_string(numero) + "/" + std::to_string(total) + " (ligne " +
+             std::to_string(page.ligne + 1) + ", colonne " + std::to_string(page.colonne + 1) + ")");
 }
 
 void ouvrir_zone(EcrivainPdf& pdf, const FeuilleA4& f, bool en_plusieurs) {

@@ -8,12 +8,11 @@
 // What every 1:1 page of the program carries around its drawing, in our PDF.
 namespace bilobe::bande_a4 {
 
-// The 50 mm scale bar and the 10 mm square in the page's band.
-void echelle(EcrivainPdf& pdf, const FeuilleA4& feuille);
-
-// Three lines of text beside the square.
-void lignes(EcrivainPdf& pdf, const FeuilleA4& feuille, const std::string& une, const std::string& deux,
-            const std::string& trois);
+// The page's band: the 50 mm scale bar, the 10 mm square and beside it
+// three lines, the drawing's caption, how to print, and the page's place
+// after `avant` ("F3 - Page 2/4 (ligne 1, colonne 2)").
+void bande(EcrivainPdf& pdf, const FeuilleA4& feuille, const std::string& legende, const std::string& avant,
+           std::size_t numero, std::size_t total, const PageGabarit& page);
 
 // The drawing area of a page: framed in dashes when the drawing takes
 // several pages, and what follows clipped to it until `fin_decoupe`.

@@ -12,8 +12,6 @@ namespace bilobe {
 
 namespace {
 
-constexpr double POINTS_PAR_MM = 72 / 25.4;
-
 std::string couleur_pdf(style_gabarit::Couleur c) {
   return nombre_pdf(c.rouge / 255.0) + " " + nombre_pdf(c.vert / 255.0) + " " + nombre_pdf(c.bleu / 255.0);
 }

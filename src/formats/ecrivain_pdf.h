@@ -10,6 +10,8 @@
 
 namespace bilobe {
 
+inline constexpr double POINTS_PAR_MM = 72 / 25.4;
+
 // A PDF 1.4 written straight into memory, page after page, in millimetres
 // from each page's top left corner, y down. Lines are paths in points, the
 // words in the standard Helvetica (nothing embedded), French accents

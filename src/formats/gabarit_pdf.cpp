@@ -16,12 +16,8 @@ namespace {
 // on each of its sheets.
 void dessiner_bande(EcrivainPdf& pdf, const GabaritNomme& g, const PageGabarit& page, std::size_t numero,
                     std::size_t total) {
-  bande_a4::echelle(pdf, FeuilleA4{});
   const std::string nom = g.nom.empty() ? std::string() : g.nom + " - ";
-  bande_a4::lignes(pdf, FeuilleA4{}, nom + legende_gabarit(*g.gabarit),
-                   "Carré : 10 mm - imprimer à 100 % (taille réelle)",
-                   nom + "Page " + std::to_string(numero) + "/" + std::to_string(total) + " (ligne " +
-                       std::to_string(page.ligne + 1) + ", colonne " + std::to_string(page.colonne + 1) + ")");
+  bande_a4::bande(pdf, FeuilleA4{}, nom + legende_gabarit(*g.gabarit), nom, numero, total, page);
 }
 
 // The sheets that cover a former; its construction lines are cut at the

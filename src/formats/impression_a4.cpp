@@ -6,12 +6,6 @@
 
 namespace bilobe {
 
-namespace {
-
-constexpr double POINTS_PAR_MM = 72 / 25.4;
-
-} // namespace
-
 void dessiner_page(EcrivainPdf& pdf, const Dessin& d, const PageGabarit& page, const FeuilleA4& f, bool en_plusieurs) {
   bande_a4::ouvrir_zone(pdf, f, en_plusieurs);
   for (const TraitDessin& t : d.traits) {
@@ -45,10 +39,7 @@ std::string contenu_pdf_a4(const std::vector<DessinAImprimer>& dessins, const st
       const PageGabarit& page = m.mise_en_page.pages[k];
       pdf.page(m.feuille.largeur(), m.feuille.hauteur());
       dessiner_page(pdf, *dessins[i].dessin, page, m.feuille, total > 1);
-      bande_a4::echelle(pdf, m.feuille);
-      bande_a4::lignes(pdf, m.feuille, dessins[i].legende, "Carré : 10 mm - imprimer à 100 % (taille réelle)",
-                       "Page " + std::to_string(k + 1) + "/" + std::to_string(total) + " (ligne " +
-                           std::to_string(page.ligne + 1) + ", colonne " + std::to_string(page.colonne + 1) + ")");
+      bande_a4::bande(pdf, m.feuille, dessins[i].legende, "", k + 1, total, page);
     }
   }
   return pdf.fin();
