@@ -5,7 +5,7 @@
 #include "common/erreurs.h"
 #include "fichiers/posix/ecriture_atomique.h"
 #include "fichiers/posix/ecriture_dossier.h"
-#include "fichiers/posix/erreurs_systeme.h"
+#include "fichiers/erreurs_systeme.h"
 
 #include <gtest/gtest.h>
 

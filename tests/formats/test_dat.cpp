@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <clocale>
 #include <locale>
 
@@ -72,7 +74,11 @@ struct VirguleDecimale : std::numpunct<char> {
 
 TEST(ContenuDat, MemesOctetsSousUneLocaleFrancaise) {
   const std::locale avant = std::locale::global(std::locale(std::locale::classic(), new VirguleDecimale));
+#ifdef _WIN32
+  const char* c_francais = std::setlocale(LC_ALL, "French_France.1252");
+#else
   const char* c_francais = std::setlocale(LC_ALL, "fr_FR.UTF-8");
+#endif
   const std::string octets = contenu_dat(COMMENTAIRE, exemple());
   const std::string texte = texte_confirmation(1234);
   std::setlocale(LC_ALL, "C");
@@ -99,10 +105,17 @@ TEST(ContenuDat, CaracteresDuCommentaire) {
   EXPECT_EQ(vers_windows_1252("€ \xFF"), "? ?");
 }
 
+constexpr char SEPARATEUR = static_cast<char>(std::filesystem::path::preferred_separator);
+
 TEST(Sauvegarde, CheminEtConfirmation) {
-  EXPECT_EQ(chemin_complet("/home/u", "a.dat"), "/home/u/a.dat");
+  // The system's own separator, a "/" already there kept.
+#ifdef _WIN32
+  EXPECT_EQ(chemin_complet("C:\\u", "a.dat"), "C:\\u\\a.dat");
+  EXPECT_EQ(chemin_complet("C:\\u\\", "a.dat"), "C:\\u\\a.dat");
+#endif
+  EXPECT_EQ(chemin_complet("/home/u", "a.dat"), SEPARATEUR == '/' ? "/home/u/a.dat" : "/home/u\\a.dat");
   EXPECT_EQ(chemin_complet("/", "a.dat"), "/a.dat");
-  EXPECT_EQ(chemin_complet("/home/u", ""), "/home/u/");
+  EXPECT_EQ(chemin_complet("/home/u", ""), SEPARATEUR == '/' ? "/home/u/" : "/home/u\\");
   EXPECT_THROW(chemin_complet("", "a.dat"), ErreurExecution);
   EXPECT_EQ(texte_confirmation(549), "Sauvegarde de  549 points effectuée");
   EXPECT_EQ(texte_confirmation(0), "Sauvegarde de  0 points effectuée");

@@ -1,7 +1,7 @@
 #include "fichiers/posix/cible_fichier.h"
 
 #include "common/erreurs.h"
-#include "fichiers/posix/erreurs_systeme.h"
+#include "fichiers/erreurs_systeme.h"
 
 #include <cerrno>
 #include <climits>

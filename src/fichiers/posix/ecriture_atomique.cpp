@@ -1,9 +1,10 @@
 #include "fichiers/posix/ecriture_atomique.h"
 
 #include "common/erreurs.h"
+#include "fichiers/erreurs_systeme.h"
 #include "fichiers/posix/cible_fichier.h"
-#include "fichiers/posix/erreurs_systeme.h"
 #include "fichiers/posix/signaux.h"
+#include "fichiers/sans_signal_taille.h"
 
 #include <cerrno>
 #include <dirent.h>

@@ -3,7 +3,7 @@
 #include "common/erreurs.h"
 #include "fichiers/posix/cible_fichier.h"
 #include "fichiers/posix/ecriture_atomique.h"
-#include "fichiers/posix/erreurs_systeme.h"
+#include "fichiers/erreurs_systeme.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -2,7 +2,7 @@
 
 #include "common/erreurs.h"
 #include "fichiers/posix/descripteur.h"
-#include "fichiers/posix/erreurs_systeme.h"
+#include "fichiers/erreurs_systeme.h"
 
 #include <cerrno>
 #include <fcntl.h>

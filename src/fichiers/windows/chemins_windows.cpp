@@ -20,6 +20,22 @@ std::wstring en_large(const std::string& chemin) {
   return large;
 }
 
+std::string chemin_complet(const std::string& chemin) {
+  const std::wstring large = en_large(chemin);
+  const DWORD n = ::GetFullPathNameW(large.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return chemin;
+  std::wstring complet(n, L'\0');
+  const DWORD m = ::GetFullPathNameW(large.c_str(), n, complet.data(), nullptr);
+  if (m == 0 || m >= n) return chemin;
+  complet.resize(m);
+  const int octets =
+      ::WideCharToMultiByte(CP_UTF8, 0, complet.data(), static_cast<int>(m), nullptr, 0, nullptr, nullptr);
+  if (octets <= 0) return chemin;
+  std::string utf8(static_cast<std::size_t>(octets), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, complet.data(), static_cast<int>(m), utf8.data(), octets, nullptr, nullptr);
+  return utf8;
+}
+
 std::string nom_interdit(const std::string& nom) {
   if (nom.empty()) return "nom vide";
   for (const char c : nom)
@@ -41,8 +57,9 @@ std::string nom_interdit(const std::string& nom) {
 std::string raison_windows(unsigned long code) {
   switch (code) {
   case ERROR_FILE_NOT_FOUND:
+    return "fichier introuvable";
   case ERROR_PATH_NOT_FOUND:
-    return "fichier ou dossier introuvable";
+    return "dossier introuvable";
   case ERROR_ACCESS_DENIED:
     return "accès refusé";
   case ERROR_SHARING_VIOLATION:

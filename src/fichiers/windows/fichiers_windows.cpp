@@ -52,7 +52,13 @@ class FichiersWindows : public Fichiers {
 public:
   std::string lire(const std::string& chemin, std::size_t taille_max) const override {
     const DWORD a = attributs(chemin);
-    if (a == INVALID_FILE_ATTRIBUTES) echec(chemin);
+    if (a == INVALID_FILE_ATTRIBUTES) {
+      // Said as on Linux, whichever part of the path is missing.
+      const DWORD code = ::GetLastError();
+      if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
+        lever(GenreErreur::Fichier, chemin, "fichier introuvable");
+      echec(chemin, code);
+    }
     if (a & FILE_ATTRIBUTE_DIRECTORY) lever(GenreErreur::Fichier, chemin, "c'est un dossier");
     Poignee f(::CreateFileW(en_large(chemin).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -131,7 +137,7 @@ public:
       ::DeleteFileW(large.c_str());
       echec(chemin, code);
     }
-    return chemin;
+    return chemin_complet(chemin);
   }
 
   std::vector<std::string> ecrire_dossier(const std::string& dossier, const std::vector<FichierPrepare>& fichiers,

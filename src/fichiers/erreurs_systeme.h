@@ -4,7 +4,7 @@
 
 namespace bilobe {
 
-// The French reason for a system error code ("support plein"…); a code the
+// The French reason for a C library error code (errno) ("support plein"…); a code the
 // program does not expect is "erreur système N". Never the C library's
 // English text.
 std::string raison_systeme(int code);

@@ -1,4 +1,4 @@
-#include "fichiers/posix/erreurs_systeme.h"
+#include "fichiers/erreurs_systeme.h"
 
 #include <cerrno>
 
@@ -14,7 +14,9 @@ std::string raison_systeme(int code) {
   case EROFS:
     return "support protégé en écriture";
   case ENOSPC:
+#ifdef EDQUOT // no quotas in the Windows C library
   case EDQUOT:
+#endif
     return "support plein";
   case EFBIG:
     return "fichier trop grand pour la limite de taille";
@@ -64,8 +66,10 @@ std::string raison_systeme(int code) {
     return "dossier non vide";
   case EOVERFLOW:
     return "valeur trop grande";
+#ifdef ESTALE
   case ESTALE:
     return "fichier réseau périmé";
+#endif
   case ETIMEDOUT:
     return "délai dépassé";
   case ENOTCONN:
