@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the core alone without Qt,
-# what builds for Windows today (run under Wine), the tests under
+# the core and both commands for Windows (their tests and the commands'
+# corpus run under Wine), the tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,6 +1,6 @@
 #include "geometry/epissure.h"
 
-#include "geometry/clipper_mm.h"
+#include "geometry/microns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -132,7 +132,7 @@ std::optional<Boucle> episser(const Boucle& exterieur, const std::vector<Encoche
       for (const PointMm& p : {t->coupe.entree, s.coin(s.u1), s.coin(s.u2), t->coupe.sortie}) resultat.push_back(p);
     }
   }
-  clipper_mm::sans_points_proches(resultat);
+  microns::sans_points_proches(resultat);
   return resultat;
 }
 

@@ -1,8 +1,8 @@
 #include "geometry/kit.h"
 
 #include "common/erreurs.h"
-#include "geometry/clipper_mm.h"
 #include "geometry/epissure.h"
+#include "geometry/microns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,14 +12,15 @@ namespace bilobe {
 
 namespace {
 
-using clipper_mm::en_chemin;
+using microns::en_chemin;
+using polygones::zone_de;
 
 // How far a notch's rectangle reaches out past the outline, beyond its width
 // and depth: enough to clear a concave stretch of the side.
 constexpr double DEBORD = 1;
 // How far a tab reaches into the part, so that the two join over its width.
 constexpr double ANCRAGE = 0.001;
-// Two shapes closer than this touch (mm): 2 µm, twice Clipper's unit.
+// Two shapes closer than this touch (mm): 2 µm, twice the polygons' unit.
 constexpr double CONTACT = 0.002;
 
 PointMm plus(PointMm a, PointMm b) { return {a.x + b.x, a.y + b.y}; }
@@ -184,14 +185,11 @@ bool se_touchent(const Boucle& a, const Boucle& b) { return se_touchent(a, b, ca
 
 // What a notch takes out of the part: its rectangle within the outline.
 std::vector<Boucle> matiere_enlevee(const EncochePlacee& e, const Boucle& exterieur) {
-  ClipperLib::Clipper c;
-  c.AddPath(en_chemin(exterieur, "kit"), ClipperLib::ptSubject, true);
-  c.AddPath(en_chemin(e.rectangle, "encoches"), ClipperLib::ptClip, true);
-  ClipperLib::Paths resultat;
-  c.Execute(ClipperLib::ctIntersection, resultat, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  const polygones::Zone resultat =
+      polygones::intersection(zone_de(en_chemin(exterieur, "kit")), zone_de(en_chemin(e.rectangle, "encoches")));
   std::vector<Boucle> morceaux;
-  for (ClipperLib::Path& p : resultat)
-    if (p.size() >= 3) morceaux.push_back(clipper_mm::en_boucle(std::move(p)));
+  for (const polygones::Polygone& p : resultat)
+    if (p.exterieur.size() >= 3) morceaux.push_back(microns::en_boucle(p.exterieur));
   return morceaux;
 }
 
@@ -314,13 +312,10 @@ Boucle decouper_kit(const Boucle& exterieur, const Boucle& interieur, const std:
 
   if (auto epissee = episser(exterieur, encoches, pattes)) return *epissee;
   // A rectangle over a bend sharper than itself: the general operation.
-  ClipperLib::Clipper c;
-  c.AddPath(en_chemin(exterieur, "kit"), ClipperLib::ptSubject, true);
-  for (const PattePlacee& p : pattes) c.AddPath(en_chemin(p.region, "pattes"), ClipperLib::ptSubject, true);
-  for (const EncochePlacee& e : encoches) c.AddPath(en_chemin(e.rectangle, "encoches"), ClipperLib::ptClip, true);
-  ClipperLib::Paths resultat;
-  c.Execute(ClipperLib::ctDifference, resultat, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-  return clipper_mm::piece_unique(resultat, "encoches et pattes", "le découpage");
+  polygones::Zone piece = zone_de(en_chemin(exterieur, "kit")), rectangles;
+  for (const PattePlacee& p : pattes) piece.push_back({en_chemin(p.region, "pattes"), {}});
+  for (const EncochePlacee& e : encoches) rectangles.push_back({en_chemin(e.rectangle, "encoches"), {}});
+  return microns::piece_unique(polygones::difference(piece, rectangles), "encoches et pattes", "le découpage");
 }
 
 } // namespace bilobe

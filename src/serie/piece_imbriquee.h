@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/clipper_mm.h"
+#include "geometry/microns.h"
 #include "serie/description.h"
 #include "serie/piece_a_imbriquer.h"
 
@@ -14,24 +14,26 @@
 // spacing, upright and turned half a turn.
 namespace bilobe::imbrication {
 
-using ClipperLib::cInt;
-using ClipperLib::IntPoint;
-using ClipperLib::Path;
-using ClipperLib::Paths;
+using polygones::Chemin;
+using polygones::Entier;
+using polygones::Point;
+using polygones::Polygone;
+using polygones::Zone;
+using Chemins = std::vector<Chemin>;
 
 // The layout is worked out in whole micrometres, as every polygon operation
 // is, so that it is exact and the same on every machine.
-using clipper_mm::MICRONS_PAR_MM;
+using microns::MICRONS_PAR_MM;
 
-cInt vers_le_haut(double mm);
-cInt vers_le_bas(double mm);
+Entier vers_le_haut(double mm);
+Entier vers_le_bas(double mm);
 
 struct Boite {
-  cInt x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  Entier x0 = 0, y0 = 0, x1 = 0, y1 = 0;
   bool croise(const Boite& b) const { return b.x0 < x1 && x0 < b.x1 && b.y0 < y1 && y0 < b.y1; }
   bool touche(const Boite& b) const { return b.x0 <= x1 && x0 <= b.x1 && b.y0 <= y1 && y0 <= b.y1; }
   bool contient(const Boite& b) const { return x0 <= b.x0 && b.x1 <= x1 && y0 <= b.y0 && b.y1 <= y1; }
-  Boite decalee(IntPoint d) const { return {x0 + d.X, y0 + d.Y, x1 + d.X, y1 + d.Y}; }
+  Boite decalee(Point d) const { return {x0 + d.x, y0 + d.y, x1 + d.x, y1 + d.y}; }
   Boite reunie(const Boite& b) const {
     return {std::min(x0, b.x0), std::min(y0, b.y0), std::max(x1, b.x1), std::max(y1, b.y1)};
   }
@@ -40,15 +42,26 @@ struct Boite {
   }
 };
 
-Boite boite_de(const Path& p);
-double aire(const Paths& p);
-Paths operation(ClipperLib::ClipType type, const Paths& sujet, const Paths& outil);
+Boite boite_de(const Chemin& p);
+// The box of a zone that is not empty.
+Boite boite_de(const Zone& zone);
+Zone rectangle(const Boite& b);
+Polygone translate(Polygone p, Point de);
+
+// Every corner of the zone, its holes' too.
+template <typename F> void pour_chaque_sommet(const Zone& zone, F f) {
+  for (const Polygone& p : zone) {
+    for (const Point& q : p.exterieur) f(q);
+    for (const Chemin& t : p.trous)
+      for (const Point& q : t) f(q);
+  }
+}
 
 // A part grown by half the spacing (convex: smaller parts never slip into
 // its notches), and its hollows shrunk by as much.
 struct Contours {
-  Path exterieur;
-  Paths creux;
+  Chemin exterieur;
+  Chemins creux;
 };
 
 // One way round of a part, in µm from its box's top left corner, y down.
@@ -58,8 +71,8 @@ struct Sens {
   // Each hollow as searched: its convex hull, the hulls of the pockets
   // between the hull and the hollow's line, and its box.
   struct Creux {
-    Path coque;
-    Paths poches;
+    Chemin coque;
+    Chemins poches;
     Boite boite;
   };
   std::vector<Creux> creux;
@@ -67,17 +80,17 @@ struct Sens {
 };
 
 struct Piece {
-  cInt largeur = 0, hauteur = 0;
+  Entier largeur = 0, hauteur = 0;
   Sens sens[2];
   double aire = 0;  // µm², of the grown outline as tested
   double rayon = 0; // µm: a disc this large fits in that outline…
-  IntPoint centre;  // …about this point, as drawn (turned, about the box's opposite point)
+  Point centre;     // …about this point, as drawn (turned, about the box's opposite point)
 };
 
 // The box of the part's outer line, and its size in µm (rounded up);
 // nothing for a size that is not one.
 Cadre cadre_exterieur(const PieceAImbriquer& piece);
-std::optional<std::pair<cInt, cInt>> taille(const Cadre& c);
+std::optional<std::pair<Entier, Entier>> taille(const Cadre& c);
 
 Piece preparer(const PieceAImbriquer& piece, const Planche& planche);
 

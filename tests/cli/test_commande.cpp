@@ -168,7 +168,7 @@ TEST_F(Commande, ParoiConstanteEtSaignee) {
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_EQ(s.out.substr(0, s.out.find('\n')),
               "Gabarit DXF : 100 x 140 mm, surface " +
-                  std::string(k.options.empty() || k.options[0] != "--paroi-constante" ? "3326.1615" : "3455.4858") +
+                  std::string(k.options.empty() || k.options[0] != "--paroi-constante" ? "3326.1615" : "3455.4859") +
                   " mm², " + k.resume);
   }
   for (const char* mauvais : {"-1", "abc", "1e400"}) {

@@ -5,13 +5,17 @@ three series), standard output, standard error and the exit code.
 
     verifier_corpus.py BILOBE_DAT BILOBE_SERIE            compares
     verifier_corpus.py BILOBE_DAT BILOBE_SERIE --enregistrer   records anew
+    verifier_corpus.py BILOBE_DAT BILOBE_SERIE --emulateur WINE   Windows programs
 
 Files are kept as SHA-256 digests; the texts of the two streams are kept
-whole, the scratch folder written as <DOSSIER>."""
+whole, the scratch folder written as <DOSSIER>. Under Wine the programs see
+that folder as Z:\... and write its paths with backslashes: both are turned
+back into the Linux form, the rest of the texts left as they are."""
 import hashlib
 import itertools
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -20,6 +24,7 @@ ICI = os.path.dirname(os.path.abspath(__file__))
 ATTENDU = os.path.join(ICI, "attendu.json")
 EXEMPLE = os.path.join(ICI, "..", "..", "data", "exemples", "planeur.toml")
 BILOBE_DAT, BILOBE_SERIE = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+EMULATEUR = [sys.argv[sys.argv.index("--emulateur") + 1]] if "--emulateur" in sys.argv else []
 
 # Fields of the window: the defaults, flat bottom and straight side, thin and
 # thick walls, many and few points, and failures of each kind.
@@ -118,7 +123,9 @@ def executer(commande, arguments):
             f.write(exemple.replace("hauteur = 150", "hauteur = 60"))
         env = dict(os.environ, SOURCE_DATE_EPOCH="1700000000", TZ="UTC", QT_QPA_PLATFORM="offscreen")
         binaire = BILOBE_DAT if commande == "dat" else BILOBE_SERIE
-        r = subprocess.run([binaire, *arguments], cwd=dossier, env=env, capture_output=True)
+        if EMULATEUR:
+            env.update(WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        r = subprocess.run([*EMULATEUR, binaire, *arguments], cwd=dossier, env=env, capture_output=True)
         fichiers = {}
         for racine, _, noms in os.walk(dossier):
             for nom in noms:
@@ -126,14 +133,19 @@ def executer(commande, arguments):
                 relatif = os.path.relpath(chemin, dossier)
                 if not relatif.endswith(".toml"):
                     fichiers[relatif] = empreinte(chemin)
-        texte = lambda b: b.decode("utf-8", "replace").replace(dossier, "<DOSSIER>")
+        windows = "Z:" + dossier.replace("/", "\\")
+
+        def texte(b):
+            t = b.decode("utf-8", "replace").replace(windows, "<DOSSIER>").replace(dossier, "<DOSSIER>")
+            return re.sub(r"<DOSSIER>[^\n]*", lambda m: m.group(0).replace("\\", "/"), t) if EMULATEUR else t
+
         return {"code": r.returncode, "sortie": texte(r.stdout), "erreurs": texte(r.stderr),
                 "fichiers": dict(sorted(fichiers.items()))}
 
 
 def main():
     resultats = {f"{c} {' '.join(a)}": executer(c, a) for c, a in cas()}
-    if "--enregistrer" in sys.argv:
+    if "--enregistrer" in sys.argv and not EMULATEUR:
         with open(ATTENDU, "w", encoding="utf-8") as f:
             json.dump(resultats, f, ensure_ascii=False, indent=1, sort_keys=True)
             f.write("\n")

@@ -1,22 +1,23 @@
-#include "geometry/clipper_mm.h"
+#include "geometry/microns.h"
 
 #include "common/erreurs.h"
 
 #include <cmath>
 
-namespace bilobe::clipper_mm {
+namespace bilobe::microns {
 
 namespace {
 
-// Clipper's own limit on coordinates, with room for the offset.
-constexpr double LIMITE = 1e15;
+// Differences of coordinates must keep their products exact in a double
+// (2^52): a kilometre and a half, with room for the offset.
+constexpr double LIMITE = 1.5e9;
 constexpr double PROCHE_MM = 0.005;
 constexpr double ALIGNE_MM = 0.001;
 
-ClipperLib::cInt en_microns(double mm, const char* lieu) {
+polygones::Entier en_microns(double mm, const char* lieu) {
   const double u = std::round(mm * MICRONS_PAR_MM);
   if (!(std::abs(u) < LIMITE)) lever(GenreErreur::Depassement, lieu, "coordonnée trop grande pour le décalage");
-  return static_cast<ClipperLib::cInt>(u);
+  return static_cast<polygones::Entier>(u);
 }
 
 double carre_distance(const PointMm& a, const PointMm& b) {
@@ -65,30 +66,29 @@ void sans_points_proches(Boucle& b) {
   b = std::move(gardes);
 }
 
-ClipperLib::Path en_chemin(const Boucle& boucle, const char* lieu) {
-  ClipperLib::Path chemin;
+polygones::Chemin en_chemin(const Boucle& boucle, const char* lieu) {
+  polygones::Chemin chemin;
   chemin.reserve(boucle.size());
   for (const PointMm& p : boucle) chemin.push_back({en_microns(p.x, lieu), en_microns(p.y, lieu)});
-  if (!ClipperLib::Orientation(chemin)) ClipperLib::ReversePath(chemin);
-  return chemin;
+  return polygones::positif(std::move(chemin));
 }
 
-Boucle en_boucle(ClipperLib::Path chemin) {
-  if (!ClipperLib::Orientation(chemin)) ClipperLib::ReversePath(chemin);
+Boucle en_boucle(polygones::Chemin chemin) {
+  chemin = polygones::positif(std::move(chemin));
   Boucle b;
   b.reserve(chemin.size());
-  for (const ClipperLib::IntPoint& p : chemin)
-    b.push_back({static_cast<double>(p.X) / MICRONS_PAR_MM, static_cast<double>(p.Y) / MICRONS_PAR_MM});
+  for (const polygones::Point& p : chemin)
+    b.push_back({static_cast<double>(p.x) / MICRONS_PAR_MM, static_cast<double>(p.y) / MICRONS_PAR_MM});
   sans_points_proches(b);
   sans_points_alignes(b);
   return b;
 }
 
-Boucle piece_unique(const ClipperLib::Paths& resultat, const char* lieu, const char* quoi) {
+Boucle piece_unique(const polygones::Zone& resultat, const char* lieu, const char* quoi) {
   if (resultat.empty()) lever(GenreErreur::OperationInvalide, lieu, std::string(quoi) + " ne laisse rien");
-  if (resultat.size() > 1)
+  if (resultat.size() > 1 || !resultat.front().trous.empty())
     lever(GenreErreur::OperationInvalide, lieu, std::string(quoi) + " coupe le contour en morceaux");
-  return en_boucle(resultat.front());
+  return en_boucle(resultat.front().exterieur);
 }
 
-} // namespace bilobe::clipper_mm
+} // namespace bilobe::microns

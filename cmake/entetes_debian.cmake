@@ -1,0 +1,25 @@
+# The two libraries of headers the core uses, from Debian: Boost (Boost.Geometry
+# for the polygons) and toml++ (the fuselage files). A cross build sees them
+# through a folder holding only those two, never the host's /usr/include,
+# whose other headers are for this system; toml++ is then compiled in.
+add_library(bilobe_boost INTERFACE)
+add_library(bilobe_tomlplusplus INTERFACE)
+if(CMAKE_CROSSCOMPILING)
+  set(entetes ${CMAKE_BINARY_DIR}/entetes_debian)
+  file(MAKE_DIRECTORY ${entetes})
+  foreach(dossier boost toml++)
+    if(NOT EXISTS /usr/include/${dossier})
+      message(FATAL_ERROR "/usr/include/${dossier} manque : lancez scripts/installer-dependances.sh")
+    endif()
+    file(CREATE_LINK /usr/include/${dossier} ${entetes}/${dossier} SYMBOLIC)
+  endforeach()
+  target_include_directories(bilobe_boost SYSTEM INTERFACE ${entetes})
+  target_include_directories(bilobe_tomlplusplus SYSTEM INTERFACE ${entetes})
+  target_compile_definitions(bilobe_tomlplusplus INTERFACE TOML_HEADER_ONLY=1)
+else()
+  find_package(Boost 1.74 REQUIRED)
+  target_link_libraries(bilobe_boost INTERFACE Boost::headers)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(TOMLPLUSPLUS REQUIRED IMPORTED_TARGET tomlplusplus)
+  target_link_libraries(bilobe_tomlplusplus INTERFACE PkgConfig::TOMLPLUSPLUS)
+endif()
