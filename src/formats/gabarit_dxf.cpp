@@ -1,8 +1,8 @@
 #include "formats/gabarit_dxf.h"
 
 #include "common/texte_mm.h"
+#include "formats/dessin.h"
 #include "formats/ecrivain_dxf.h"
-#include "formats/ecrivain_vectoriel.h"
 #include "formats/largeur_texte.h"
 #include "formats/legende.h"
 #include "formats/style_gabarit.h"
@@ -31,7 +31,7 @@ Cadre cadre_repere(const Repere& r) {
 // (contours, marks, text) is at (0, 0): laser and CNC programs that keep
 // absolute coordinates then put the whole part on the bed. The caption sits
 // under the centre line.
-class GabaritDxf : public EcrivainVectoriel {
+class GabaritDxf {
 public:
   explicit GabaritDxf(const Gabarit& g)
       : dxf_(64 * (g.exterieur.size() + g.interieur.size()) + 2048), base_legende_{g.cadre.gauche,
@@ -44,17 +44,20 @@ public:
     dxf_.tables({&DECOUPE, &REPERES});
     dxf_.section("ENTITIES");
   }
-  void calque(const Trait& trait) override { calque_ = trait.calque; }
-  void boucle(const Boucle& b) override {
-    dxf_.polyligne_fermee(calque_, b, [this](PointMm p) { return place(p); });
+  void trait(const TraitDessin& t) {
+    calque_ = t.style.calque;
+    if (t.ferme) {
+      dxf_.polyligne_fermee(calque_, t.points, [this](PointMm p) { return place(p); });
+      return;
+    }
+    for (std::size_t k = 1; k < t.points.size(); ++k)
+      dxf_(0, "LINE")(8, calque_).point(10, place(t.points[k - 1])).point(11, place(t.points[k]));
   }
-  void ligne(const Repere& r) override {
-    dxf_(0, "LINE")(8, calque_).point(10, place(r.debut)).point(11, place(r.fin));
-  }
-  void legende(const std::string& utf8) override {
+  // On the layer of the last line drawn.
+  void legende(const std::string& utf8) {
     dxf_.texte(calque_, place(base_legende_), TEXTE.hauteur, vers_windows_1252(utf8));
   }
-  std::string fin() override { return dxf_(0, "ENDSEC").fin(); }
+  std::string fin() { return dxf_(0, "ENDSEC").fin(); }
 
 private:
   PointMm place(PointMm p) const { return {p.x + dx_, p.y + dy_}; }
@@ -69,7 +72,8 @@ private:
 
 std::string contenu_dxf(const Gabarit& g) {
   GabaritDxf dxf(g);
-  dessiner_gabarit(g, dxf);
+  for (const TraitDessin& t : dessin_gabarit(g).traits) dxf.trait(t);
+  dxf.legende(legende_gabarit(g));
   return dxf.fin();
 }
 
