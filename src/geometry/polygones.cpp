@@ -20,45 +20,47 @@ namespace bg = boost::geometry;
 // The library works on doubles: on integers it would cut its intersection
 // points towards zero, and the next operation would see other edges than the
 // true ones (a layout would then depend on how its search is cut into tiles).
-template <typename T> using PolygoneBoost = bg::model::polygon<bg::model::d2::point_xy<T>, false>;
-template <typename T> using ZoneBoost = bg::model::multi_polygon<PolygoneBoost<T>>;
-using Boite = bg::model::box<bg::model::d2::point_xy<double>>;
+using PointBoost = bg::model::d2::point_xy<double>;
+using PolygoneBoost = bg::model::polygon<PointBoost, false>; // counter-clockwise outlines, closed
+using AnneauBoost = PolygoneBoost::ring_type;
+using ZoneBoost = bg::model::multi_polygon<PolygoneBoost>;
+using Boite = bg::model::box<PointBoost>;
 
-template <typename T, typename Anneau> void copier(const Chemin& c, Anneau& a) {
+void copier(const Chemin& c, AnneauBoost& a) {
   a.reserve(c.size() + 1);
-  for (const Point& p : c) a.emplace_back(static_cast<T>(p.x), static_cast<T>(p.y));
+  for (const Point& p : c) a.emplace_back(static_cast<double>(p.x), static_cast<double>(p.y));
   a.push_back(a.front());
 }
 
 // Rings with no area are left out: they cover nothing, and the operations
 // refuse them.
-template <typename T> ZoneBoost<T> en_boost(const Zone& zone) {
-  ZoneBoost<T> z;
+ZoneBoost en_boost(const Zone& zone) {
+  ZoneBoost z;
   for (const Polygone& p : zone) {
     if (p.exterieur.size() < 3 || aire(p.exterieur) <= 0) continue;
     z.emplace_back();
-    copier<T>(p.exterieur, z.back().outer());
+    copier(p.exterieur, z.back().outer());
     for (const Chemin& t : p.trous)
-      if (t.size() >= 3 && aire(t) < 0) copier<T>(t, z.back().inners().emplace_back());
+      if (t.size() >= 3 && aire(t) < 0) copier(t, z.back().inners().emplace_back());
   }
   return z;
 }
 
-template <typename Anneau> Chemin chemin_de(const Anneau& a) {
+Chemin chemin_de(const AnneauBoost& a) {
   Chemin c;
   c.reserve(a.size());
-  for (const auto& p : a)
-    c.push_back({static_cast<Entier>(std::llround(bg::get<0>(p))), static_cast<Entier>(std::llround(bg::get<1>(p)))});
+  for (const PointBoost& p : a)
+    c.push_back({static_cast<Entier>(std::llround(p.x())), static_cast<Entier>(std::llround(p.y()))});
   if (c.size() > 1 && c.back() == c.front()) c.pop_back();
   return c;
 }
 
-template <typename T> Zone zone_de(const ZoneBoost<T>& z) {
+Zone zone_de(const ZoneBoost& z) {
   Zone zone;
   zone.reserve(z.size());
-  for (const auto& p : z) {
+  for (const PolygoneBoost& p : z) {
     Polygone q{chemin_de(p.outer()), {}};
-    for (const auto& t : p.inners()) q.trous.push_back(chemin_de(t));
+    for (const AnneauBoost& t : p.inners()) q.trous.push_back(chemin_de(t));
     zone.push_back(std::move(q));
   }
   return zone;
@@ -82,38 +84,37 @@ struct DistanceSansSimplifier : bg::strategy::buffer::distance_symmetric<double>
   double simplify_distance() const { return 0.1; }
 };
 
-Boite boite(const ZoneBoost<double>& z) { return bg::return_envelope<Boite>(z); }
+Boite boite(const ZoneBoost& z) { return bg::return_envelope<Boite>(z); }
 
 // Unions by halves, so that each operation joins zones of like size; zones
 // whose boxes are apart are simply put together.
-ZoneBoost<double> reunir(const ZoneBoost<double>& z, std::size_t debut, std::size_t fin) {
+ZoneBoost reunir(const ZoneBoost& z, std::size_t debut, std::size_t fin) {
   if (fin - debut == 1) return {z[debut]};
   const std::size_t milieu = debut + (fin - debut) / 2;
-  ZoneBoost<double> a = reunir(z, debut, milieu), b = reunir(z, milieu, fin);
+  ZoneBoost a = reunir(z, debut, milieu), b = reunir(z, milieu, fin);
   if (bg::disjoint(boite(a), boite(b))) {
     a.insert(a.end(), std::make_move_iterator(b.begin()), std::make_move_iterator(b.end()));
     return a;
   }
-  ZoneBoost<double> r;
+  ZoneBoost r;
   bg::union_(a, b, r);
   return r;
 }
 
-ZoneBoost<double> reunie(const Zone& zone) {
-  const ZoneBoost<double> z = en_boost<double>(zone);
+ZoneBoost reunie(const Zone& zone) {
+  const ZoneBoost z = en_boost(zone);
   return z.size() < 2 ? z : reunir(z, 0, z.size());
 }
 
 // Of the tool, only the polygons whose boxes reach the subject's.
-ZoneBoost<double> pres_de(const ZoneBoost<double>& sujet, const Zone& outil) {
+ZoneBoost pres_de(const ZoneBoost& sujet, const Zone& outil) {
   const Boite b = boite(sujet);
   Zone proches;
   for (const Polygone& p : outil) {
     if (p.exterieur.empty()) continue;
     Boite q;
     bg::assign_inverse(q);
-    for (const Point& a : p.exterieur)
-      bg::expand(q, bg::model::d2::point_xy<double>(static_cast<double>(a.x), static_cast<double>(a.y)));
+    for (const Point& a : p.exterieur) bg::expand(q, PointBoost(static_cast<double>(a.x), static_cast<double>(a.y)));
     if (!bg::disjoint(b, q)) proches.push_back(p);
   }
   return reunie(proches);
@@ -151,11 +152,11 @@ Zone reunion(Zone zone) {
 
 Zone difference(const Zone& sujet, const Zone& outil) {
   return sans_exception([&] {
-    const ZoneBoost<double> s = reunie(sujet);
+    const ZoneBoost s = reunie(sujet);
     if (s.empty()) return Zone{};
-    const ZoneBoost<double> o = pres_de(s, outil);
+    const ZoneBoost o = pres_de(s, outil);
     if (o.empty()) return zone_de(s);
-    ZoneBoost<double> r;
+    ZoneBoost r;
     bg::difference(s, o, r);
     return zone_de(r);
   });
@@ -163,10 +164,10 @@ Zone difference(const Zone& sujet, const Zone& outil) {
 
 Zone intersection(const Zone& sujet, const Zone& outil) {
   return sans_exception([&] {
-    const ZoneBoost<double> s = reunie(sujet);
+    const ZoneBoost s = reunie(sujet);
     if (s.empty()) return Zone{};
-    const ZoneBoost<double> o = pres_de(s, outil);
-    ZoneBoost<double> r;
+    const ZoneBoost o = pres_de(s, outil);
+    ZoneBoost r;
     if (!o.empty()) bg::intersection(s, o, r);
     return zone_de(r);
   });
@@ -174,13 +175,14 @@ Zone intersection(const Zone& sujet, const Zone& outil) {
 
 Zone decaler(const Zone& zone, double delta, double ecart_arc) {
   return sans_exception([&] {
-    ZoneBoost<double> z = en_boost<double>(zone_de(reunie(zone)));
+    // Merged and back on the micrometres first, as any zone an operation gives.
+    const ZoneBoost z = en_boost(zone_de(reunie(zone)));
     if (z.empty() || delta == 0) return zone_de(z);
     // Points on the circle, so many that a chord's middle is within the
     // allowed distance of it.
     const double r = std::abs(delta), pi = std::acos(-1.0);
     const int cotes = ecart_arc >= r ? 4 : std::max(4, static_cast<int>(std::ceil(pi / std::acos(1 - ecart_arc / r))));
-    ZoneBoost<double> resultat;
+    ZoneBoost resultat;
     bg::buffer(z, resultat, DistanceSansSimplifier(delta), bg::strategy::buffer::side_straight(),
                bg::strategy::buffer::join_round(cotes), bg::strategy::buffer::end_flat(),
                bg::strategy::buffer::point_circle(cotes));
