@@ -1,13 +1,17 @@
-# The two libraries of headers the core uses, from Debian: Boost (Boost.Geometry
-# for the polygons) and toml++ (the fuselage files). A cross build sees them
-# through a folder holding only those two, never the host's /usr/include,
-# whose other headers are for this system; toml++ is then compiled in.
+# The libraries of headers the core uses, from Debian: Boost (Boost.Geometry
+# for the polygons), toml++ (the fuselage files), {fmt} and fast_float (every
+# number written or read as text). A cross build sees them through a folder
+# holding only those, never the host's /usr/include, whose other headers are
+# for this system; toml++ is then compiled in. {fmt} is used as headers only
+# everywhere, so that no build links a library of its own.
 add_library(bilobe_boost INTERFACE)
 add_library(bilobe_tomlplusplus INTERFACE)
+add_library(bilobe_chiffres INTERFACE)
+target_compile_definitions(bilobe_chiffres INTERFACE FMT_HEADER_ONLY=1)
 if(CMAKE_CROSSCOMPILING)
   set(entetes ${CMAKE_BINARY_DIR}/entetes_debian)
   file(MAKE_DIRECTORY ${entetes})
-  foreach(dossier boost toml++)
+  foreach(dossier boost toml++ fmt fast_float)
     if(NOT EXISTS /usr/include/${dossier})
       message(FATAL_ERROR "/usr/include/${dossier} manque : lancez scripts/installer-dependances.sh")
     endif()
@@ -15,6 +19,7 @@ if(CMAKE_CROSSCOMPILING)
   endforeach()
   target_include_directories(bilobe_boost SYSTEM INTERFACE ${entetes})
   target_include_directories(bilobe_tomlplusplus SYSTEM INTERFACE ${entetes})
+  target_include_directories(bilobe_chiffres SYSTEM INTERFACE ${entetes})
   target_compile_definitions(bilobe_tomlplusplus INTERFACE TOML_HEADER_ONLY=1)
 else()
   find_package(Boost 1.74 REQUIRED)
@@ -22,4 +27,9 @@ else()
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(TOMLPLUSPLUS REQUIRED IMPORTED_TARGET tomlplusplus)
   target_link_libraries(bilobe_tomlplusplus INTERFACE PkgConfig::TOMLPLUSPLUS)
+  foreach(entete fmt/format.h fast_float/fast_float.h)
+    if(NOT EXISTS /usr/include/${entete})
+      message(FATAL_ERROR "/usr/include/${entete} manque : lancez scripts/installer-dependances.sh")
+    endif()
+  endforeach()
 endif()

@@ -1,9 +1,9 @@
 #include "common/lecture_nombre.h"
 
+#include "common/chiffres.h"
 #include "common/erreurs.h"
 #include "common/texte_affichable.h"
 
-#include <charconv>
 #include <cstddef>
 #include <string>
 
@@ -90,10 +90,9 @@ double lire_nombre(std::string_view texte) {
       valeur_exposant = 0;
   }
 
-  double valeur = 0.0;
   const char* debut = nombre.data();
   const char* fin = debut + nombre.size();
-  auto [ptr, ec] = std::from_chars(debut, fin, valeur, std::chars_format::general);
+  const auto [valeur, ptr, ec] = chiffres::lire(debut, fin);
   if (ec == std::errc::result_out_of_range) {
     // Too small reads as zero; too large is an overflow. The order of
     // magnitude tells which side of the range the number fell off.

@@ -1,8 +1,8 @@
 #include "common/texte_mm.h"
 
+#include "common/chiffres.h"
 #include "common/erreurs.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace bilobe {
@@ -15,8 +15,7 @@ std::string texte_mm(double mm) {
   if (!std::isfinite(mm)) lever(GenreErreur::Depassement, "gabarit : coordonnée");
   // 309 integer digits at most, a sign, a point and the decimals.
   char tampon[320];
-  const auto fin = std::to_chars(tampon, tampon + sizeof tampon, mm, std::chars_format::fixed, DECIMALES);
-  std::string texte(tampon, fin.ptr);
+  std::string texte(tampon, chiffres::fixe(tampon, tampon + sizeof tampon, mm, DECIMALES));
   while (texte.back() == '0') texte.pop_back();
   if (texte.back() == '.') texte.pop_back();
   if (texte == "-0") texte = "0";

@@ -1,9 +1,8 @@
 #include "common/texte_nombre.h"
 
+#include "common/chiffres.h"
 #include "common/erreurs.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -12,11 +11,7 @@ namespace bilobe {
 std::string chiffres_significatifs(double valeur, int chiffres, int& exposant10) {
   // 767 digits hold the exact expansion of any double, so the rounding below
   // works on the true value, not on an already rounded one.
-  std::array<char, 800> tampon{};
-  auto [fin, ec] = std::to_chars(tampon.data(), tampon.data() + tampon.size(), std::fabs(valeur),
-                                 std::chars_format::scientific, 770);
-  if (ec != std::errc()) lever(GenreErreur::Depassement, "texte d'un nombre");
-  const std::string texte(tampon.data(), fin);
+  const std::string texte = chiffres::scientifique(std::fabs(valeur), 770);
   const auto e = texte.find('e');
   std::string exact = texte.substr(0, 1) + texte.substr(2, e - 2); // mantissa digits without the point
   int exposant = std::atoi(texte.c_str() + e + 1) + 1;
@@ -42,12 +37,9 @@ std::string texte_au_centieme(double valeur) {
   // A double's exact expansion has at most 1074 decimals: with 1080 the
   // digits below are the true value's, so the rounding sees a true tie.
   static constexpr int DECIMALES_EXACTES = 1080;
-  std::array<char, 320 + DECIMALES_EXACTES> tampon{};
-  const auto [fin, ec] = std::to_chars(tampon.data(), tampon.data() + tampon.size(), std::fabs(valeur),
-                                       std::chars_format::fixed, DECIMALES_EXACTES);
-  if (ec != std::errc()) lever(GenreErreur::Depassement, "texte d'une cote");
-  const std::string exact(tampon.data(), fin);
+  std::string exact = chiffres::fixe(std::fabs(valeur), DECIMALES_EXACTES);
   const std::size_t point = exact.find('.');
+  if (exact.size() < point + 4) exact.append(point + 4 - exact.size(), '0');  // the zeros past the exact digits
   std::string chiffres = exact.substr(0, point) + exact.substr(point + 1, 2); // hundredths
   if (exact[point + 3] >= '5') {
     std::size_t i = chiffres.size();
@@ -67,10 +59,7 @@ std::string texte_au_centieme(double valeur) {
 
 std::string texte_exact(double valeur) {
   if (!std::isfinite(valeur)) lever(GenreErreur::Depassement, "texte d'un nombre");
-  std::array<char, 32> tampon{};
-  const auto [fin, ec] = std::to_chars(tampon.data(), tampon.data() + tampon.size(), valeur == 0 ? 0.0 : valeur);
-  if (ec != std::errc()) lever(GenreErreur::Depassement, "texte d'un nombre");
-  return std::string(tampon.data(), fin);
+  return chiffres::plus_court(valeur == 0 ? 0.0 : valeur);
 }
 
 std::string texte_nombre(double valeur) {

@@ -1,11 +1,11 @@
 #include "formats/ecrivain_pdf.h"
 
+#include "common/chiffres.h"
 #include "common/erreurs.h"
 #include "common/utf8.h"
 #include "formats/largeur_texte.h"
 #include "formats/winansi.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace bilobe {
@@ -84,8 +84,8 @@ std::string nombre_pdf(double x) {
   const double arrondi = std::round(x * 1000) / 1000;
   if (arrondi == 0) return "0";
   char texte[64];
-  const auto [fin, erreur] = std::to_chars(texte, texte + sizeof texte, arrondi, std::chars_format::fixed, 3);
-  if (erreur != std::errc{}) lever(GenreErreur::Depassement, "PDF", "nombre trop grand");
+  char* fin = chiffres::fixe(texte, texte + sizeof texte, arrondi, 3);
+  if (!fin) lever(GenreErreur::Depassement, "PDF", "nombre trop grand");
   std::string r(texte, fin);
   r.erase(r.find_last_not_of('0') + 1);
   if (r.back() == '.') r.pop_back();

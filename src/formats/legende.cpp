@@ -1,9 +1,9 @@
 #include "formats/legende.h"
 
+#include "common/chiffres.h"
 #include "common/erreurs.h"
 #include "common/texte_nombre.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace bilobe {
@@ -13,8 +13,8 @@ namespace {
 // Whatever the locale: "." as separator.
 std::string deux_decimales(double mm) {
   char texte[400];
-  const auto [fin, ec] = std::to_chars(texte, texte + sizeof texte, mm, std::chars_format::fixed, 2);
-  if (ec != std::errc()) lever(GenreErreur::Depassement, "gabarit : paroi");
+  char* fin = chiffres::fixe(texte, texte + sizeof texte, mm, 2);
+  if (!fin) lever(GenreErreur::Depassement, "gabarit : paroi");
   return std::string(texte, fin);
 }
 

@@ -1,11 +1,12 @@
 #include "formats/texte_dat.h"
 
 #include "common/calcul.h"
+#include "common/chiffres.h"
 #include "common/erreurs.h"
 #include "common/texte_nombre.h"
 
 #include <array>
-#include <charconv>
+
 #include <cmath>
 #include <string_view>
 
@@ -25,8 +26,8 @@ bool est_egalite_exacte(double v) {
 constexpr std::size_t TEXTE_MAX = 400;
 
 std::size_t en_texte(double v, int decimales, char* tampon) {
-  auto [fin, ec] = std::to_chars(tampon, tampon + TEXTE_MAX, v, std::chars_format::fixed, decimales);
-  if (ec != std::errc()) lever(GenreErreur::Depassement, "texte d'un point");
+  char* fin = chiffres::fixe(tampon, tampon + TEXTE_MAX, v, decimales);
+  if (!fin) lever(GenreErreur::Depassement, "texte d'un point");
   return static_cast<std::size_t>(fin - tampon);
 }
 

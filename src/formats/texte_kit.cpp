@@ -1,8 +1,8 @@
 #include "formats/texte_kit.h"
 
+#include "common/chiffres.h"
 #include "common/texte_nombre.h"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -24,11 +24,10 @@ std::vector<std::string> morceaux(const std::string& texte) {
 } // namespace
 
 std::optional<double> lire_mm(const std::string& texte) {
-  double valeur = 0;
   const char* fin = texte.data() + texte.size();
-  const auto [ou, ec] = std::from_chars(texte.data(), fin, valeur, std::chars_format::general);
-  if (texte.empty() || ec != std::errc() || ou != fin || !std::isfinite(valeur)) return std::nullopt;
-  return valeur;
+  const chiffres::Lu lu = chiffres::lire(texte.data(), fin);
+  if (texte.empty() || lu.erreur != std::errc() || lu.fin != fin || !std::isfinite(lu.valeur)) return std::nullopt;
+  return lu.valeur;
 }
 
 std::optional<Encoche> lire_place(const std::string& texte) {
