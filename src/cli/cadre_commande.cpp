@@ -3,7 +3,6 @@
 #include "common/erreurs.h"
 
 #include <exception>
-#include <new>
 
 namespace bilobe::cli {
 
@@ -23,15 +22,8 @@ int executer_commande(const Commande& commande, std::optional<bool> aide, const 
   } catch (const DescriptionInvalide& e) {
     erreurs << prefixe << e.what() << "\n";
     return 2;
-  } catch (const ErreurExecution& e) {
-    erreurs << prefixe << e.what() << "\n";
-    return 1;
-  } catch (const std::bad_alloc&) {
-    erreurs << prefixe << "Mémoire insuffisante\n";
-    return 1;
-  } catch (const std::exception&) {
-    // Its text would be the library's English.
-    erreurs << prefixe << "Erreur inattendue du programme : l'opération est abandonnée\n";
+  } catch (const std::exception& e) {
+    erreurs << prefixe << texte_erreur(e) << "\n";
     return 1;
   }
 }

@@ -2,6 +2,8 @@
 
 #include "common/texte_affichable.h"
 
+#include <new>
+
 namespace bilobe {
 
 namespace {
@@ -54,6 +56,12 @@ void lever(GenreErreur genre, const std::string& lieu, const std::string& detail
     throw ErreurFichier(lieu, detail);
   }
   throw ErreurExecution(genre, lieu, detail);
+}
+
+std::string texte_erreur(const std::exception& e) {
+  if (dynamic_cast<const ErreurExecution*>(&e) || dynamic_cast<const DescriptionInvalide*>(&e)) return e.what();
+  if (dynamic_cast<const std::bad_alloc*>(&e)) return "Mémoire insuffisante";
+  return "Erreur inattendue du programme : l'opération est abandonnée";
 }
 
 } // namespace bilobe

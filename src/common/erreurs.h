@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -67,5 +68,10 @@ private:
 std::string nom_erreur(GenreErreur genre);
 
 [[noreturn]] void lever(GenreErreur genre, const std::string& lieu, const std::string& detail = {});
+
+// What the user is told of an exception that ended an operation: the
+// message of our errors, else a French sentence (never the library's
+// English).
+std::string texte_erreur(const std::exception& e);
 
 } // namespace bilobe

@@ -36,7 +36,7 @@ std::string FichiersEnMemoire::lire(const std::string& chemin, std::size_t taill
 void FichiersEnMemoire::verifier_cible(const std::string& chemin) const {
   const std::string n = normal(chemin);
   if (n == "/" || dossiers_.count(n)) lever(GenreErreur::Fichier, chemin, "c'est un dossier");
-  if (!dossiers_.count(parent(n))) lever(GenreErreur::Fichier, chemin, "fichier ou dossier introuvable");
+  if (!dossiers_.count(parent(n))) lever(GenreErreur::Fichier, chemin, "dossier introuvable");
   if (proteges_.count(n)) lever(GenreErreur::Fichier, chemin, "fichier en lecture seule");
 }
 

@@ -2,8 +2,8 @@
 
 #include "common/erreurs.h"
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace bilobe {
 
@@ -16,7 +16,12 @@ void mot(std::string& octets, std::uint32_t valeur) {
   for (int k = 0; k < 4; ++k) octets.push_back(static_cast<char>((valeur >> (8 * k)) & 0xFF));
 }
 
-void reel(std::string& octets, float valeur) { mot(octets, std::bit_cast<std::uint32_t>(valeur)); }
+// memcpy rather than std::bit_cast, which the browser build's C++ library lacks.
+void reel(std::string& octets, float valeur) {
+  std::uint32_t bits = 0;
+  std::memcpy(&bits, &valeur, sizeof bits);
+  mot(octets, bits);
+}
 
 void point(std::string& octets, const Point3& p) {
   reel(octets, p.x);

@@ -3,6 +3,7 @@
 #include "common/texte_nombre.h"
 #include "formats/texte_kit.h"
 #include "ui/boite_mm.h"
+#include "ui/modeles/lecture_kit.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -106,29 +107,21 @@ void EditeurKit::ajouter_ligne(const QString& place, const QString& largeur, con
 }
 
 std::optional<EditeurKit::Kit> EditeurKit::lire(QStringList& fautes) const {
-  Kit kit;
-  const int avant = static_cast<int>(fautes.size());
+  std::vector<LigneEncoche> lignes;
   for (int r = 0; r < tab_encoches->rowCount(); ++r) {
     const auto texte = [&](int c) {
-      return tab_encoches->item(r, c) ? tab_encoches->item(r, c)->text().trimmed() : "";
+      return tab_encoches->item(r, c) ? tab_encoches->item(r, c)->text().trimmed().toStdString() : std::string();
     };
-    const auto encoche = lire_encoche((texte(0) + ":" + texte(1) + ":" + texte(2)).toStdString());
-    if (!encoche) {
-      fautes << QStringLiteral("Encoche %1 : la place va de 0 à 1 (ou dos, ventre, niveau), la largeur et la "
-                               "profondeur sont des mm positifs, avec un point décimal")
-                    .arg(r + 1);
-      continue;
-    }
-    kit.encoches.push_back(*encoche);
+    lignes.push_back({texte(0), texte(1), texte(2)});
   }
-  if (cadre_pattes->isChecked()) {
-    kit.pattes = Pattes{cmb_cote->currentIndex() == 1, txt_largeur_pattes->value(), txt_ecart_pattes->value(),
-                        txt_distance_pattes->value()};
-    if (!(kit.pattes->largeur > 0 && kit.pattes->distance > 0))
-      fautes << QStringLiteral("Pattes : la largeur et la %1 doivent être positives").arg(nom_distance_);
-  }
-  if (static_cast<int>(fautes.size()) > avant) return std::nullopt;
-  return kit;
+  std::optional<Pattes> pattes;
+  if (cadre_pattes->isChecked())
+    pattes = Pattes{cmb_cote->currentIndex() == 1, txt_largeur_pattes->value(), txt_ecart_pattes->value(),
+                    txt_distance_pattes->value()};
+  const KitLu lu = lire_kit(lignes, pattes, nom_distance_.toStdString());
+  for (const std::string& faute : lu.fautes) fautes << qs(faute);
+  if (!lu.fautes.empty()) return std::nullopt;
+  return Kit{lu.encoches, lu.pattes};
 }
 
 QStringList EditeurKit::etat() const {

@@ -1,0 +1,174 @@
+// The core as the page's worker calls it: plain values in, plain JavaScript
+// objects out, and every error a French text instead of an exception.
+#include "cli/commande.h"
+#include "common/erreurs.h"
+#include "fichiers/fichiers_en_memoire.h"
+#include "formats/ecriture_export.h"
+#include "geometry/trace.h"
+#include "ui/modeles/apercu.h"
+#include "ui/modeles/bulles_textes.h"
+#include "ui/modeles/lecture_champ.h"
+#include "ui/modeles/lecture_kit.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdlib>
+#include <sstream>
+
+namespace bilobe::web {
+
+namespace {
+
+using emscripten::val;
+
+// A copy the page keeps, out of the module's memory.
+template <typename T> val tableau(const std::vector<T>& valeurs) {
+  return val(emscripten::typed_memory_view(valeurs.size(), valeurs.data())).call<val>("slice");
+}
+
+val octets(const std::string& texte) { return tableau(std::vector<unsigned char>(texte.begin(), texte.end())); }
+
+val points(const std::vector<PointApercu>& liste) {
+  std::vector<float> plats;
+  plats.reserve(2 * liste.size());
+  for (const PointApercu& p : liste) {
+    plats.push_back(p.x);
+    plats.push_back(p.y);
+  }
+  return tableau(plats);
+}
+
+val erreur(const std::exception& e) {
+  val r = val::object();
+  r.set("erreur", texte_erreur(e));
+  return r;
+}
+
+std::string texte(const val& v) { return v.isUndefined() || v.isNull() ? std::string() : v.as<std::string>(); }
+
+ChampsCouple champs_de(const val& c) {
+  ChampsCouple champs;
+  for (auto [nom, champ] : {std::pair{"xtot", &champs.xtot},
+                            {"ytot", &champs.ytot},
+                            {"xa", &champs.xa},
+                            {"ya", &champs.ya},
+                            {"yinf", &champs.yinf},
+                            {"segh", &champs.segh},
+                            {"segv", &champs.segv},
+                            {"ep", &champs.ep},
+                            {"nbptel", &champs.nbptel},
+                            {"nbptseg", &champs.nbptseg}})
+    *champ = texte(c[nom]);
+  champs.ch = c["ch"].as<bool>() ? 1 : 0;
+  champs.cv = c["cv"].as<bool>() ? 1 : 0;
+  return champs;
+}
+
+// The notches' rows and the tabs as the page's dialog holds them:
+// {encoches: [[place, largeur, profondeur]…], pattes: null | {dessus, largeur, ecart, distance}}.
+KitLu kit_de(const val& k) {
+  std::vector<LigneEncoche> lignes;
+  const val rangees = k["encoches"];
+  const unsigned n = rangees.isUndefined() ? 0 : rangees["length"].as<unsigned>();
+  for (unsigned i = 0; i < n; ++i) lignes.push_back({texte(rangees[i][0]), texte(rangees[i][1]), texte(rangees[i][2])});
+  std::optional<Pattes> pattes;
+  if (const val p = k["pattes"]; !p.isUndefined() && !p.isNull())
+    pattes =
+        Pattes{p["dessus"].as<bool>(), p["largeur"].as<double>(), p["ecart"].as<double>(), p["distance"].as<double>()};
+  return lire_kit(lignes, pattes, "distance");
+}
+
+OptionsGabarit options_de(const val& o) {
+  OptionsGabarit options;
+  options.paroi_constante = o["paroiConstante"].as<bool>();
+  options.saignee = o["saignee"].as<double>();
+  KitLu kit = kit_de(o);
+  if (!kit.fautes.empty()) lever(GenreErreur::OperationInvalide, "Encoches et pattes", kit.fautes.front());
+  options.encoches = std::move(kit.encoches);
+  options.pattes = kit.pattes;
+  return options;
+}
+
+// The preview after a trace: what the main window draws.
+val apercu(const val& c, const val& o) {
+  try {
+    const ResultatTrace trace = tracer(champs_de(c));
+    const Apercu a = apercu_de(trace, options_de(o));
+    val r = val::object();
+    r.set("legende", trace.legende);
+    r.set("niveau", a.niveau);
+    r.set("polyligne", points(a.polyligne));
+    r.set("alerte", a.alerte);
+    r.set("croisements", points(a.croisements));
+    val kit = val::array();
+    for (const auto& trait : a.kit) kit.call<void>("push", points(trait));
+    r.set("kit", kit);
+    return r;
+  } catch (const std::exception& e) {
+    return erreur(e);
+  }
+}
+
+// A file of the former, with the name the desktop proposes.
+val fichier(const val& c, const std::string& format, const val& o) {
+  try {
+    const ChampsCouple champs = champs_de(c);
+    const auto f = format_depuis_nom(format);
+    if (!f) lever(GenreErreur::OperationInvalide, "format", format);
+    const OptionsGabarit options = options_de(o);
+    const ContenuExport contenu = contenu_export(tracer(champs), *f, options);
+    val r = val::object();
+    r.set("nom", nom_par_defaut(champs, *f));
+    r.set("octets", octets(contenu.octets));
+    r.set("resume", contenu.resume);
+    return r;
+  } catch (const std::exception& e) {
+    return erreur(e);
+  }
+}
+
+// What a field's text is read as, when it is not wholly a number.
+std::string defaut(const std::string& texte) { return defaut_champ(texte).value_or(""); }
+
+val fautes_kit(const val& k) {
+  val r = val::array();
+  for (const std::string& faute : kit_de(k).fautes) r.call<void>("push", faute);
+  return r;
+}
+
+std::string bulle_de(const std::string& nom) { return std::string(bulle(nom)); }
+
+// bilobe-dat itself, its files kept in memory: what the command would print
+// and write, for the tests that hold the page's core against the desktop's.
+val executer_bilobe_dat(const val& arguments, const std::string& date) {
+  if (date.empty())
+    ::unsetenv("SOURCE_DATE_EPOCH");
+  else
+    ::setenv("SOURCE_DATE_EPOCH", date.c_str(), 1);
+  std::ostringstream sortie, erreurs;
+  const int code = cli::executer(emscripten::vecFromJSArray<std::string>(arguments), sortie, erreurs);
+  auto& memoire = static_cast<FichiersEnMemoire&>(fichiers_du_systeme());
+  val fichiers = val::object();
+  for (const auto& [chemin, contenu] : memoire.contenu()) fichiers.set(chemin, octets(contenu));
+  memoire = FichiersEnMemoire();
+  val r = val::object();
+  r.set("code", code);
+  r.set("sortie", sortie.str());
+  r.set("erreurs", erreurs.str());
+  r.set("fichiers", fichiers);
+  return r;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(bilobe) {
+  emscripten::function("apercu", &apercu);
+  emscripten::function("fichier", &fichier);
+  emscripten::function("defautChamp", &defaut);
+  emscripten::function("fautesKit", &fautes_kit);
+  emscripten::function("bulle", &bulle_de);
+  emscripten::function("executerBilobeDat", &executer_bilobe_dat);
+}
+
+} // namespace bilobe::web

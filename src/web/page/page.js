@@ -1,0 +1,144 @@
+// The page "Couple": the main window's fields, read and traced by the same
+// core, the preview redrawn as the fields change, and the files handed over.
+import { dessiner } from "./apercu.js";
+import { installer_kit } from "./kit.js";
+import { demander } from "./noyau.js";
+import { donner } from "./telechargement.js";
+
+const $ = (id) => document.getElementById(id);
+const CHAMPS = ["xtot", "ytot", "xa", "ya", "segv", "yinf", "segh", "ep", "nbptel", "nbptseg"];
+const REGLAGES = "bilobe.gabarit";
+
+// The template settings, kept from one visit to the next as the desktop keeps them.
+let options = { paroiConstante: false, saignee: 0, encoches: [], pattes: null };
+try {
+  options = { ...options, ...JSON.parse(localStorage.getItem(REGLAGES) ?? "{}") };
+} catch {
+  // Settings that do not read are the defaults.
+}
+const garder_options = () => localStorage.setItem(REGLAGES, JSON.stringify(options));
+
+function champs() {
+  const c = Object.fromEntries(CHAMPS.map((n) => [n, $(`txt_${n}`).value]));
+  c.ch = $("chk_segh").checked;
+  c.cv = $("chk_segv").checked;
+  return c;
+}
+
+function dire(texte) {
+  if ($("message").textContent !== texte) $("message").textContent = texte;
+}
+
+// One trace at a time; a change made meanwhile is traced once it is back,
+// so the preview always ends on the fields as they are.
+let en_cours = false;
+let a_refaire = false;
+let dernier_apercu = null;
+
+async function tracer() {
+  if (en_cours) {
+    a_refaire = true;
+    return;
+  }
+  en_cours = true;
+  do {
+    a_refaire = false;
+    const r = await demander("apercu", champs(), options);
+    if (r.erreur) {
+      dire(r.erreur);
+    } else {
+      dire("");
+      dernier_apercu = r;
+      $("lbl_nbpts").textContent = r.legende;
+      dessiner($("toile"), r);
+    }
+  } while (a_refaire);
+  en_cours = false;
+  document.body.dataset.trace = String(Number(document.body.dataset.trace ?? 0) + 1);
+}
+
+// A field that is not wholly a number turns red and says what it is read as.
+async function marquer(champ) {
+  const defaut = await demander("defautChamp", champ.value);
+  champ.classList.toggle("faux", defaut !== "");
+  champ.setAttribute("aria-invalid", defaut !== "" ? "true" : "false");
+  champ.title = defaut || champ.dataset.bulle || "";
+}
+
+async function exporter(format) {
+  await tracer();
+  const r = await demander("fichier", champs(), format, options);
+  if (r.erreur) {
+    dire(r.erreur);
+    return;
+  }
+  if (await donner(r.nom, r.octets, format)) $("resume").textContent = `${r.resume} : ${r.nom}`;
+}
+
+function segment(boite, nom) {
+  const suivre = () => ($(`txt_${nom}`).disabled = !boite.checked);
+  boite.addEventListener("change", () => {
+    suivre();
+    tracer();
+  });
+  suivre();
+}
+
+async function demarrer() {
+  for (const n of CHAMPS) {
+    const champ = $(`txt_${n}`);
+    champ.autocomplete = "off";
+    champ.inputMode = "decimal";
+    champ.addEventListener("input", () => {
+      marquer(champ);
+      tracer();
+    });
+  }
+  segment($("chk_segv"), "segv");
+  segment($("chk_segh"), "segh");
+  $("formulaire").addEventListener("submit", (e) => {
+    e.preventDefault();
+    tracer();
+  });
+  $("Bt_Sauve").addEventListener("click", () => exporter("dat"));
+  for (const b of document.querySelectorAll("#menu_gabarit [data-format]"))
+    b.addEventListener("click", () => exporter(b.dataset.format));
+
+  $("chk_paroi_constante").checked = options.paroiConstante;
+  $("chk_paroi_constante").addEventListener("change", (e) => {
+    options.paroiConstante = e.target.checked;
+    garder_options();
+  });
+  $("txt_saignee").value = options.saignee;
+  $("txt_saignee").addEventListener("input", (e) => {
+    const mm = e.target.value === "" ? NaN : Number(e.target.value);
+    const bonne = mm >= 0 && mm <= 10;
+    e.target.setAttribute("aria-invalid", bonne ? "false" : "true");
+    e.target.classList.toggle("faux", !bonne);
+    if (!bonne) return;
+    options.saignee = mm;
+    garder_options();
+  });
+  installer_kit(
+    () => ({ encoches: options.encoches, pattes: options.pattes }),
+    (kit) => {
+      options = { ...options, ...kit };
+      garder_options();
+      tracer();
+    });
+  new ResizeObserver(() => dessiner($("toile"), dernier_apercu)).observe($("toile"));
+
+  // The desktop's tooltips, by control.
+  const controles = [...document.querySelectorAll("[id]")];
+  const bulles = await Promise.all(controles.map((c) => demander("bulle", c.id)));
+  controles.forEach((c, k) => {
+    if (!bulles[k]) return;
+    c.dataset.bulle = bulles[k];
+    c.title = bulles[k];
+  });
+  for (const n of CHAMPS) marquer($(`txt_${n}`));
+  $("txt_xtot").focus();
+  await tracer();
+}
+
+demarrer();
