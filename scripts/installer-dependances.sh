@@ -9,6 +9,7 @@ paquets=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation fonts-wine locales-all
   python3-ezdxf python3-shapely python3-fonttools librsvg2-bin poppler-utils admesh qpdf ghostscript
   g++-mingw-w64-x86-64-posix wine64 zip
+  emscripten chromium nodejs
 )
 
 manquants=()
@@ -22,4 +23,16 @@ if ((${#manquants[@]})); then
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y "${manquants[@]}"
+fi
+
+# The browser tests' one JavaScript dependency (playwright-core, which drives
+# Debian's Chromium), at the version of the lock file.
+# Node.js from elsewhere may bring its own npm, which Debian's would clash with.
+web="$(dirname "$0")/../tests/web"
+if [ ! -d "$web/node_modules/playwright-core" ]; then
+  if ! command -v npm > /dev/null; then
+    [ "$(id -u)" -eq 0 ] && sudo_cmd=() || sudo_cmd=(sudo)
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y npm
+  fi
+  npm ci --prefix "$web" --no-audit --no-fund
 fi

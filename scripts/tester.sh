@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the core alone without Qt,
 # the core and both commands for Windows (their tests and the commands'
-# corpus run under Wine), the tests under
+# corpus run under Wine), the page for the browser (its core under Node,
+# the page in Chromium), the tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +28,11 @@ cmake --preset windows
 cmake --build --preset windows
 # Quiet, and without Wine offering to install .NET or a browser engine on a fresh prefix.
 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" ctest --preset windows | tee -a "$journal"
+
+echo "== Dans le navigateur (WebAssembly) : le cœur sous Node, la page dans Chromium =="
+cmake --preset web
+cmake --build --preset web
+ctest --preset web | tee -a "$journal"
 
 echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
 cmake --preset asan
