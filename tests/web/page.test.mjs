@@ -129,6 +129,7 @@ test("a field that is not wholly a number turns red and says what was read", asy
   await champ.fill("2,5");
   await page.waitForFunction(() => document.querySelector("#txt_xtot").getAttribute("aria-invalid") === "true");
   assert.equal(await champ.getAttribute("title"), "lu 2 : le séparateur décimal est le point");
+  assert.equal(await page.locator("#lu_xtot").textContent(), "lu 2 : le séparateur décimal est le point");
   await champ.fill("80");
   await page.waitForFunction(() => document.querySelector("#txt_xtot").getAttribute("aria-invalid") === "false");
 });

@@ -57,12 +57,15 @@ async function tracer() {
   document.body.dataset.trace = String(Number(document.body.dataset.trace ?? 0) + 1);
 }
 
-// A field that is not wholly a number turns red and says what it is read as.
+// A field that is not wholly a number turns red and says what it is read
+// as: in its tooltip, as on the desktop, and in a line under it, which a
+// tablet shows and a screen reader reads with the field.
 async function marquer(champ) {
   const defaut = await demander("defautChamp", champ.value);
   champ.classList.toggle("faux", defaut !== "");
   champ.setAttribute("aria-invalid", defaut !== "" ? "true" : "false");
   champ.title = defaut || champ.dataset.bulle || "";
+  $(`lu_${champ.name}`).textContent = defaut;
 }
 
 async function exporter(format) {
@@ -87,6 +90,11 @@ function segment(boite, nom) {
 async function demarrer() {
   for (const n of CHAMPS) {
     const champ = $(`txt_${n}`);
+    const lecture = document.createElement("div");
+    lecture.id = `lu_${n}`;
+    lecture.className = "lecture";
+    champ.closest(".ligne").after(lecture);
+    champ.setAttribute("aria-describedby", lecture.id);
     champ.autocomplete = "off";
     champ.inputMode = "decimal";
     champ.addEventListener("input", () => {
@@ -128,7 +136,9 @@ async function demarrer() {
     });
   new ResizeObserver(() => dessiner($("toile"), dernier_apercu)).observe($("toile"));
 
-  // The desktop's tooltips, by control.
+  $("txt_xtot").focus();
+  const premier = tracer();
+  // The desktop's tooltips, by control; a field's reading after them, as it replaces its tooltip.
   const controles = [...document.querySelectorAll("[id]")];
   const bulles = await Promise.all(controles.map((c) => demander("bulle", c.id)));
   controles.forEach((c, k) => {
@@ -137,8 +147,7 @@ async function demarrer() {
     c.title = bulles[k];
   });
   for (const n of CHAMPS) marquer($(`txt_${n}`));
-  $("txt_xtot").focus();
-  await tracer();
+  await premier;
 }
 
 demarrer();
