@@ -1,7 +1,9 @@
 // The page's core (WebAssembly, under Node) against the desktop's: every
 // bilobe-dat run of the command corpus prints, writes and fails the same,
 // to the byte, its files kept in memory instead of a scratch folder.
+//   node coeur_wasm.test.mjs [BILOBE_DAT] MODULE_NODE CORPUS
 import assert from "node:assert/strict";
+import { spawnSync } from "node:child_process";
 import { createHash } from "node:crypto";
 import { readFileSync } from "node:fs";
 import { resolve } from "node:path";
@@ -25,5 +27,31 @@ for (const [nom, resultat] of Object.entries(attendu)) {
       { code: r.code, sortie: r.sortie, erreurs: r.erreurs, fichiers },
       { code: resultat.code, sortie: dossier(resultat.sortie), erreurs: dossier(resultat.erreurs),
         fichiers: resultat.fichiers });
+  });
+}
+
+// Beyond the corpus: formers drawn at random (a fixed seed), each in a
+// format in turn, made by this system's bilobe-dat and by the WebAssembly
+// core, whose mathematical library is not the same: code, messages, bytes.
+const bilobe_dat = process.argv.at(-3);
+if (bilobe_dat.endsWith("bilobe-dat")) {
+  test("200 random formers: the same as this system's bilobe-dat", () => {
+    let graine = 12345;
+    const alea = (min, max, decimales) => {
+      graine = (graine * 1103515245 + 12345) % 2147483648;
+      return (min + (graine / 2147483648) * (max - min)).toFixed(decimales);
+    };
+    for (let k = 0; k < 200; ++k) {
+      const xtot = alea(20, 100, 3);
+      const ytot = alea(30, 130, 2);
+      const args = ["--xtot", xtot, "--ytot", ytot, "--xa", alea(0.2 * xtot, 0.9 * xtot, 4), "--ya",
+        alea(0.2 * ytot, 0.9 * ytot, 1), "--yinf", alea(10, 70, 2), "--ep", alea(1, 6, 2), "--nbptel", alea(5, 205, 0),
+        ...(k % 3 ? ["--ch"] : []), ...(k % 4 ? [] : ["--cv"]), "--format", ["dat", "svg", "dxf", "pdf"][k % 4]];
+      const natif = spawnSync(bilobe_dat, [...args, "-o", "-"], { env: {} });
+      const r = bilobe.executerBilobeDat([...args, "-o", "f"], "");
+      const erreurs = natif.stderr.toString();
+      assert.deepEqual([r.code, r.erreurs, r.fichiers["/f"] && empreinte(r.fichiers["/f"])],
+        [natif.status, erreurs, natif.status === 0 ? empreinte(natif.stdout) : undefined], args.join(" "));
+    }
   });
 }
