@@ -9,13 +9,25 @@ const $ = (id) => document.getElementById(id);
 const CHAMPS = ["xtot", "ytot", "xa", "ya", "segv", "yinf", "segh", "ep", "nbptel", "nbptseg"];
 const REGLAGES = "bilobe.gabarit";
 
-// The template settings, kept from one visit to the next as the desktop keeps them.
-let options = { paroiConstante: false, saignee: 0, encoches: [], pattes: null };
-try {
-  options = { ...options, ...JSON.parse(localStorage.getItem(REGLAGES) ?? "{}") };
-} catch {
-  // Settings that do not read are the defaults.
+// The template settings, kept from one visit to the next as the desktop
+// keeps them; settings that do not read as ours (another version, a hand
+// edit) are the defaults.
+const OPTIONS_PAR_DEFAUT = { paroiConstante: false, saignee: 0, encoches: [], pattes: null };
+const textes = (t) => Array.isArray(t) && t.length === 3 && t.every((x) => typeof x === "string");
+const nombres = (p) => ["largeur", "ecart", "distance"].every((k) => Number.isFinite(p[k]));
+function reglages_lus(texte) {
+  try {
+    const o = JSON.parse(texte);
+    const bons = typeof o.paroiConstante === "boolean" && o.saignee >= 0 && o.saignee <= 10 &&
+      Array.isArray(o.encoches) && o.encoches.length <= 100 && o.encoches.every(textes) &&
+      (o.pattes === null || (typeof o.pattes.dessus === "boolean" && nombres(o.pattes)));
+    if (bons) return o;
+  } catch {
+    // Not JSON: the defaults.
+  }
+  return { ...OPTIONS_PAR_DEFAUT };
 }
+let options = reglages_lus(localStorage.getItem(REGLAGES));
 const garder_options = () => localStorage.setItem(REGLAGES, JSON.stringify(options));
 
 function champs() {

@@ -147,6 +147,16 @@ test("a former that cannot be traced is said, and nothing is downloaded", async 
   await page.waitForFunction(() => document.querySelector("#message").textContent === "");
 });
 
+test("template settings that do not read are forgotten, not fatal", async () => {
+  for (const reglages of ["{", '{"paroiConstante":true,"saignee":0,"encoches":[[1,2]],"pattes":null}']) {
+    await page.evaluate((r) => localStorage.setItem("bilobe.gabarit", r), reglages);
+    await page.reload();
+    await traces(1);
+    assert.equal(await page.locator("#message").textContent(), "", reglages);
+    assert.deepEqual(await telecharger("Exporter le gabarit SVG…"), desktop("--format", "svg"), reglages);
+  }
+});
+
 test("no request leaves the page's own origin", () => {
   assert.ok(requetes.length > 5);
   assert.deepEqual(requetes.filter((u) => !u.startsWith(`${serveur.origine}/`)), []);
