@@ -27,7 +27,7 @@ std::string FichiersEnMemoire::lire(const std::string& chemin, std::size_t taill
   const std::string n = normal(chemin);
   if (dossiers_.count(n)) lever(GenreErreur::Fichier, chemin, "c'est un dossier");
   const auto f = fichiers_.find(n);
-  if (f == fichiers_.end()) lever(GenreErreur::Fichier, chemin, "fichier ou dossier introuvable");
+  if (f == fichiers_.end()) lever(GenreErreur::Fichier, chemin, "fichier introuvable");
   if (f->second.size() > taille_max)
     lever(GenreErreur::Fichier, chemin, "fichier trop grand (plus de " + std::to_string(taille_max) + " octets)");
   return f->second;

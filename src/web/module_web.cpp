@@ -1,6 +1,7 @@
 // The core as the page's worker calls it: plain values in, plain JavaScript
 // objects out, and every error a French text instead of an exception.
 #include "cli/commande.h"
+#include "cli/commande_serie.h"
 #include "common/erreurs.h"
 #include "fichiers/fichiers_en_memoire.h"
 #include "formats/ecriture_export.h"
@@ -139,18 +140,27 @@ val fautes_kit(const val& k) {
 
 std::string bulle_de(const std::string& nom) { return std::string(bulle(nom)); }
 
-// bilobe-dat itself, its files kept in memory: what the command would print
-// and write, for the tests that hold the page's core against the desktop's.
-val executer_bilobe_dat(const val& arguments, const std::string& date) {
+// A command itself ("bilobe-dat" or "bilobe-serie"), its files in memory:
+// `entrees` ({chemin: texte}) are there before it runs, what it writes is
+// given back. What the command would print and write, for the tests that
+// hold the page's core against the desktop's.
+val executer_commande(const std::string& nom, const val& arguments, const val& entrees, const std::string& date) {
   if (date.empty())
     ::unsetenv("SOURCE_DATE_EPOCH");
   else
     ::setenv("SOURCE_DATE_EPOCH", date.c_str(), 1);
-  std::ostringstream sortie, erreurs;
-  const int code = cli::executer(emscripten::vecFromJSArray<std::string>(arguments), sortie, erreurs);
   auto& memoire = static_cast<FichiersEnMemoire&>(fichiers_du_systeme());
+  memoire = FichiersEnMemoire();
+  const auto chemins = emscripten::vecFromJSArray<std::string>(val::global("Object").call<val>("keys", entrees));
+  for (const std::string& chemin : chemins) memoire.ecrire(chemin, entrees[chemin].as<std::string>());
+  std::ostringstream sortie, erreurs;
+  const auto args = emscripten::vecFromJSArray<std::string>(arguments);
+  const int code =
+      nom == "bilobe-serie" ? cli::executer_serie(args, sortie, erreurs) : cli::executer(args, sortie, erreurs);
   val fichiers = val::object();
-  for (const auto& [chemin, contenu] : memoire.contenu()) fichiers.set(chemin, octets(contenu));
+  for (const auto& [chemin, contenu] : memoire.contenu())
+    if (!entrees.hasOwnProperty(chemin.c_str()) && !entrees.hasOwnProperty(chemin.substr(1).c_str()))
+      fichiers.set(chemin, octets(contenu));
   memoire = FichiersEnMemoire();
   val r = val::object();
   r.set("code", code);
@@ -168,7 +178,7 @@ EMSCRIPTEN_BINDINGS(bilobe) {
   emscripten::function("defautChamp", &defaut);
   emscripten::function("fautesKit", &fautes_kit);
   emscripten::function("bulle", &bulle_de);
-  emscripten::function("executerBilobeDat", &executer_bilobe_dat);
+  emscripten::function("executerCommande", &executer_commande);
 }
 
 } // namespace bilobe::web

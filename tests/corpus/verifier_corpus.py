@@ -6,6 +6,7 @@ three series), standard output, standard error and the exit code.
     verifier_corpus.py BILOBE_DAT BILOBE_SERIE            compares
     verifier_corpus.py BILOBE_DAT BILOBE_SERIE --enregistrer   records anew
     verifier_corpus.py BILOBE_DAT BILOBE_SERIE --emulateur WINE   Windows programs
+    verifier_corpus.py - - --fuselages DOSSIER   writes the fuselage files the runs read
 
 Files are kept as SHA-256 digests; the texts of the two streams are kept
 whole, the scratch folder written as <DOSSIER>. Under Wine the programs see
@@ -112,15 +113,20 @@ def empreinte(chemin):
         return hashlib.sha256(f.read()).hexdigest()
 
 
+def ecrire_fuselages(dossier):
+    """The fuselage files the series runs read, into `dossier`."""
+    with open(EXEMPLE, encoding="utf-8") as f:
+        exemple = f.read()
+    for nom, changer in FUSELAGES.items():
+        with open(os.path.join(dossier, f"{nom}.toml"), "w", encoding="utf-8") as f:
+            f.write(changer(exemple))
+    with open(os.path.join(dossier, "casse.toml"), "w", encoding="utf-8") as f:
+        f.write(exemple.replace("hauteur = 150", "hauteur = 60"))
+
+
 def executer(commande, arguments):
     with tempfile.TemporaryDirectory() as dossier:
-        with open(EXEMPLE, encoding="utf-8") as f:
-            exemple = f.read()
-        for nom, changer in FUSELAGES.items():
-            with open(os.path.join(dossier, f"{nom}.toml"), "w", encoding="utf-8") as f:
-                f.write(changer(exemple))
-        with open(os.path.join(dossier, "casse.toml"), "w", encoding="utf-8") as f:
-            f.write(exemple.replace("hauteur = 150", "hauteur = 60"))
+        ecrire_fuselages(dossier)
         env = dict(os.environ, SOURCE_DATE_EPOCH="1700000000", TZ="UTC", QT_QPA_PLATFORM="offscreen")
         binaire = BILOBE_DAT if commande == "dat" else BILOBE_SERIE
         if EMULATEUR:
@@ -144,6 +150,9 @@ def executer(commande, arguments):
 
 
 def main():
+    if "--fuselages" in sys.argv:  # for the WebAssembly core's test, which replays the corpus in memory
+        ecrire_fuselages(sys.argv[sys.argv.index("--fuselages") + 1])
+        return 0
     resultats = {f"{c} {' '.join(a)}": executer(c, a) for c, a in cas()}
     if "--enregistrer" in sys.argv and not EMULATEUR:
         with open(ATTENDU, "w", encoding="utf-8") as f:

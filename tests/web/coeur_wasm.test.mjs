@@ -1,12 +1,13 @@
 // The page's core (WebAssembly, under Node) against the desktop's: every
-// bilobe-dat run of the command corpus prints, writes and fails the same,
-// to the byte, its files kept in memory instead of a scratch folder.
+// run of both commands in the command corpus prints, writes and fails the
+// same, to the byte, its files kept in memory instead of a scratch folder.
 //   node coeur_wasm.test.mjs [BILOBE_DAT] MODULE_NODE CORPUS
 import assert from "node:assert/strict";
-import { spawnSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import { createHash } from "node:crypto";
-import { readFileSync } from "node:fs";
-import { resolve } from "node:path";
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { dirname, join, resolve } from "node:path";
 import { createRequire } from "node:module";
 import { test } from "node:test";
 
@@ -16,10 +17,17 @@ const attendu = JSON.parse(readFileSync(corpus, "utf8"));
 
 const empreinte = (octets) => createHash("sha256").update(octets).digest("hex");
 
+// The fuselage files the series runs read, as the corpus script writes them.
+const dossier_fuselages = mkdtempSync(join(tmpdir(), "fuselages-"));
+execFileSync("/usr/bin/python3", [join(dirname(corpus), "verifier_corpus.py"), "-", "-", "--fuselages", dossier_fuselages]);
+const fuselages = Object.fromEntries(
+  readdirSync(dossier_fuselages).map((nom) => [nom, readFileSync(join(dossier_fuselages, nom), "utf8")]));
+rmSync(dossier_fuselages, { recursive: true });
+
 for (const [nom, resultat] of Object.entries(attendu)) {
-  if (!nom.startsWith("dat ")) continue;
+  const [commande, ...args] = nom.split(" ");
   test(nom, () => {
-    const r = bilobe.executerBilobeDat(nom.split(" ").slice(1), "1700000000");
+    const r = bilobe.executerCommande(`bilobe-${commande}`, args, commande === "serie" ? fuselages : {}, "1700000000");
     const fichiers = Object.fromEntries(
       Object.entries(r.fichiers).map(([chemin, octets]) => [chemin.slice(1), empreinte(octets)]));
     const dossier = (texte) => texte.replaceAll("<DOSSIER>/", "/");
@@ -48,7 +56,7 @@ if (bilobe_dat.endsWith("bilobe-dat")) {
         alea(0.2 * ytot, 0.9 * ytot, 1), "--yinf", alea(10, 70, 2), "--ep", alea(1, 6, 2), "--nbptel", alea(5, 205, 0),
         ...(k % 3 ? ["--ch"] : []), ...(k % 4 ? [] : ["--cv"]), "--format", ["dat", "svg", "dxf", "pdf"][k % 4]];
       const natif = spawnSync(bilobe_dat, [...args, "-o", "-"], { env: {} });
-      const r = bilobe.executerBilobeDat([...args, "-o", "f"], "");
+      const r = bilobe.executerCommande("bilobe-dat", [...args, "-o", "f"], {}, "");
       const erreurs = natif.stderr.toString();
       assert.deepEqual([r.code, r.erreurs, r.fichiers["/f"] && empreinte(r.fichiers["/f"])],
         [natif.status, erreurs, natif.status === 0 ? empreinte(natif.stdout) : undefined], args.join(" "));
