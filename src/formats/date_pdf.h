@@ -12,4 +12,7 @@ namespace bilobe {
 // is not a plain count of seconds.
 std::optional<std::int64_t> date_reproductible();
 
+// Days since 1970-01-01 to the civil date (the proleptic Gregorian calendar).
+void date_civile(std::int64_t jours, std::int64_t& annee, unsigned& mois, unsigned& jour);
+
 } // namespace bilobe

@@ -3,6 +3,7 @@
 #include "common/chiffres.h"
 #include "common/erreurs.h"
 #include "common/utf8.h"
+#include "formats/date_pdf.h"
 #include "formats/largeur_texte.h"
 #include "formats/winansi.h"
 
@@ -62,19 +63,6 @@ std::string chaine_unicode(const std::string& utf8) {
 std::string sur(std::int64_t n, std::size_t chiffres) {
   std::string r = std::to_string(n);
   return r.size() < chiffres ? std::string(chiffres - r.size(), '0') + r : r;
-}
-
-// Days since 1970-01-01 to the civil date (the proleptic Gregorian calendar).
-void date_civile(std::int64_t jours, std::int64_t& annee, unsigned& mois, unsigned& jour) {
-  jours += 719468;
-  const std::int64_t ere = (jours >= 0 ? jours : jours - 146096) / 146097;
-  const auto jour_ere = static_cast<unsigned>(jours - ere * 146097);
-  const unsigned annee_ere = (jour_ere - jour_ere / 1460 + jour_ere / 36524 - jour_ere / 146096) / 365;
-  const unsigned jour_annee = jour_ere - (365 * annee_ere + annee_ere / 4 - annee_ere / 100);
-  const unsigned m = (5 * jour_annee + 2) / 153;
-  jour = jour_annee - (153 * m + 2) / 5 + 1;
-  mois = m < 10 ? m + 3 : m - 9;
-  annee = static_cast<std::int64_t>(annee_ere) + ere * 400 + (mois <= 2);
 }
 
 } // namespace

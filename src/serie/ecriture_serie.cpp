@@ -110,7 +110,8 @@ SerieExportee exporter_serie(const DescriptionSerie& description, const std::str
   const std::vector<FichierPrepare> fichiers = fichiers_serie(serie, formats, avancer);
   SerieExportee exportee;
   exportee.chemins = fichiers_ecrits.ecrire_dossier(dossier, fichiers, avancer);
-  exportee.resume = texte_resume_serie(serie) + "Fichiers écrits :\n";
+  exportee.sommaire = texte_resume_serie(serie);
+  exportee.resume = exportee.sommaire + "Fichiers écrits :\n";
   for (const std::string& chemin : exportee.chemins) exportee.resume += "  " + texte_affichable(chemin) + "\n";
   return exportee;
 }

@@ -23,7 +23,8 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
 // and only then write them into `dossier` through `fichiers`.
 // `progression(fait, total)`, when given, is called as the work goes.
 struct SerieExportee {
-  std::string resume; // the summary, then "Fichiers écrits :" and one path a line
+  std::string sommaire; // the series and each former, a line each
+  std::string resume;   // the summary, then "Fichiers écrits :" and one path a line
   std::vector<std::string> chemins;
 };
 using Progression = std::function<void(int fait, int total)>;

@@ -38,6 +38,38 @@ for (const [nom, resultat] of Object.entries(attendu)) {
   });
 }
 
+// The series page's export: the corpus's series runs as one .zip, read by
+// Python's zipfile (every CRC checked), holding the command's files.
+const LIRE_ZIP = `import hashlib, io, json, sys, zipfile
+z = zipfile.ZipFile(io.BytesIO(sys.stdin.buffer.read()))
+assert z.testzip() is None
+print(json.dumps({i.filename: hashlib.sha256(z.read(i)).hexdigest() for i in z.infolist()}))`;
+for (const [nom, resultat] of Object.entries(attendu)) {
+  const m = nom.match(/^serie (\S+) -o (\S+)(?: --format (\S+))?$/);
+  if (!m || resultat.code !== 0) continue;
+  test(`zip : ${nom}`, () => {
+    const [, fuselage, dossier, formats] = m;
+    const avancement = [];
+    const r = bilobe.exporterSerie(fuselages[fuselage], fuselage, formats ?? "dat,svg,dxf,pdf,plan", 1796872560,
+      "1700000000", (fait, total) => avancement.push([fait, total]));
+    assert.equal(r.erreur, undefined);
+    const lus = JSON.parse(execFileSync("/usr/bin/python3", ["-c", LIRE_ZIP], { input: r.octets }).toString());
+    const attendus = Object.fromEntries(
+      Object.entries(resultat.fichiers).map(([chemin, h]) => [chemin.slice(dossier.length + 1), h]));
+    assert.deepEqual(lus, attendus);
+    assert.equal(r.nom, "Planeur.zip");
+    assert.ok(resultat.sortie.startsWith(r.resume) && r.resume.length > 0);
+    assert.deepEqual(avancement.at(-1), [avancement.at(-1)[1], avancement.at(-1)[1]], "avancement jusqu'au bout");
+  });
+}
+
+test("zip : a broken fuselage file says what the command says", () => {
+  const r = bilobe.exporterSerie("[[station]]\nposition = \"x\"\n", "casse.toml", "dat", 0, "", () => {});
+  const commande = bilobe.executerCommande("bilobe-serie", ["casse.toml", "-o", "x"],
+    { "casse.toml": "[[station]]\nposition = \"x\"\n" }, "");
+  assert.equal(`bilobe-serie : ${r.erreur}\n`, commande.erreurs);
+});
+
 // Beyond the corpus: formers drawn at random (a fixed seed), each in a
 // format in turn, made by this system's bilobe-dat and by the WebAssembly
 // core, whose mathematical library is not the same: code, messages, bytes.
