@@ -3,7 +3,7 @@
 #include "serie/ecriture_serie.h"
 #include "serie/serie_imbriquee.h"
 #include "serie/tableau_stations.h"
-#include "ui/champs_serie.h"
+#include "ui/modeles/champs_serie.h"
 #include "ui/editeur_kit.h"
 #include "ui/vue_3d.h"
 #include "ui/vue_svg.h"

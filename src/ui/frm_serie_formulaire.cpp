@@ -3,6 +3,7 @@
 #include "ui/frm_serie.h"
 
 #include "serie/fichier_fuselage.h"
+#include "ui/modeles/formulaire_serie.h"
 
 namespace bilobe::ui {
 
@@ -10,56 +11,35 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-QString texte_defaut_cellule(const DefautCellule& d) {
-  const QString colonne = d.colonne == 0 ? QStringLiteral("Position") : QString::fromUtf8(COTES[d.colonne - 1].libelle);
-  return QStringLiteral("Station %1, %2 : %3").arg(d.ligne + 1).arg(colonne, qs(d.message));
-}
-
-QString texte_defaut(const DefautDescription& d) {
-  const QString texte = qs(d.message);
-  return d.station ? QStringLiteral("Station %1 : ").arg(*d.station + 1) + texte
-                   : texte.left(1).toUpper() + texte.mid(1);
-}
-
 QString oui_non(bool oui) { return oui ? QStringLiteral("1") : QStringLiteral("0"); }
 
 } // namespace
 
 std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
-  const StationsLues lues = lire_stations(lignes());
-  montrer_defauts(lues.defauts);
-  for (const DefautCellule& d : lues.defauts) defauts << texte_defaut_cellule(d);
-
   using namespace champs_serie;
-  DescriptionSerie d;
-  d.interpolation = cmb_interpolation->currentIndex() == 1 ? Interpolation::Lisse : Interpolation::Lineaire;
-  txt_positions->setStyleSheet({});
-  txt_positions->setToolTip({});
-  if (opt_nombre->isChecked()) {
-    d.nombre = txt_nombre->value();
-  } else {
-    std::string defaut;
-    d.positions = lire_positions(txt_positions->text().toStdString(), defaut);
-    if (!d.positions) {
-      txt_positions->setStyleSheet(QStringLiteral("background: #ffc8c8"));
-      txt_positions->setToolTip(qs(defaut));
-      defauts << QStringLiteral("Positions : ") + qs(defaut);
-    }
+  FormulaireSerie f;
+  f.stations = lignes();
+  f.lisse = cmb_interpolation->currentIndex() == 1;
+  f.par_nombre = opt_nombre->isChecked();
+  f.nombre = txt_nombre->value();
+  f.positions = txt_positions->text().toStdString();
+  for (std::size_t k = 0; k < TEXTES.size(); ++k) f.textes[k] = textes_[k]->text().toStdString();
+  for (std::size_t k = 0; k < CASES.size(); ++k) f.cases[k] = cases_[k]->isChecked();
+  for (std::size_t k = 0; k < LONGUEURS.size(); ++k) f.longueurs[k] = longueurs_[k]->value();
+  QStringList fautes_kit;
+  if (const auto kit = editeur_kit->lire(fautes_kit)) {
+    f.kit.encoches = kit->encoches;
+    f.kit.pattes = kit->pattes;
   }
-  for (std::size_t k = 0; k < TEXTES.size(); ++k) d.*(TEXTES[k].valeur) = textes_[k]->text().toStdString();
-  for (std::size_t k = 0; k < CASES.size(); ++k) CASES[k].ecrire(d, cases_[k]->isChecked());
-  for (std::size_t k = 0; k < LONGUEURS.size(); ++k) LONGUEURS[k].valeur(d) = longueurs_[k]->value();
-  if (const auto kit = editeur_kit->lire(defauts)) {
-    d.gabarit.encoches = kit->encoches;
-    d.pattes = kit->pattes;
-  }
-  if (!defauts.isEmpty()) return std::nullopt;
-  d.stations = lues.stations;
-  if (const auto defaut = defaut_description(d)) {
-    defauts << texte_defaut(*defaut);
-    return std::nullopt;
-  }
-  return d;
+  for (const QString& faute : fautes_kit) f.kit.fautes.push_back(faute.toStdString());
+
+  const FormulaireLu lu = lire_formulaire(f);
+  montrer_defauts(lu.cellules);
+  const bool positions_fausses = !f.par_nombre && lu.defaut_positions;
+  txt_positions->setStyleSheet(positions_fausses ? QStringLiteral("background: #ffc8c8") : QString());
+  txt_positions->setToolTip(positions_fausses ? qs(*lu.defaut_positions) : QString());
+  for (const std::string& defaut : lu.defauts) defauts << qs(defaut);
+  return lu.description;
 }
 
 void Frm_Serie::remplir(const DescriptionSerie& d) {

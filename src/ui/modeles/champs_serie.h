@@ -9,7 +9,7 @@
 // each: their controls' names, captions, ranges and defaults, and where the
 // value lives. Reading the form, filling it and its undo history all go
 // through these tables, so that a setting added here is added everywhere.
-namespace bilobe::ui::champs_serie {
+namespace bilobe::champs_serie {
 
 struct Texte {
   const char* nom; // the control's objectName
@@ -67,4 +67,4 @@ inline const std::array<Longueur, 8> LONGUEURS{{
      [](DescriptionSerie& d) -> double& { return d.impression_3d.troncon; }},
 }};
 
-} // namespace bilobe::ui::champs_serie
+} // namespace bilobe::champs_serie

@@ -1,0 +1,54 @@
+#include "serie/fichier_fuselage.h"
+#include "ui/modeles/formulaire_serie.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace bilobe {
+namespace {
+
+const DescriptionSerie& exemple() {
+  static const DescriptionSerie d = lire_fichier_fuselage(BILOBE_EXEMPLES "/planeur.toml");
+  return d;
+}
+
+TEST(FormulaireSerie, UneDescriptionRevientTelleQuelle) {
+  const FormulaireLu lu = lire_formulaire(formulaire_de(exemple()));
+  ASSERT_TRUE(lu.description.has_value());
+  EXPECT_EQ(texte_fuselage(*lu.description), texte_fuselage(exemple()));
+  EXPECT_TRUE(lu.defauts.empty());
+}
+
+// Each fault said where it is, in the order of the form, and no description.
+TEST(FormulaireSerie, ChaqueDefautDitOuIlEst) {
+  const struct {
+    const char* nom;
+    std::function<void(FormulaireSerie&)> changer;
+    std::vector<std::string> defauts;
+  } cas[] = {
+      {"cellule",
+       [](FormulaireSerie& f) { f.stations[1][1] = "6,5x"; },
+       {"Station 2, Largeur totale : « 6,5x » n'est pas un nombre (le séparateur décimal est le point)"}},
+      {"positions",
+       [](FormulaireSerie& f) { f.par_nombre = false, f.positions = "0, a"; },
+       {"Positions : « a » n'est pas une position"}},
+      {"kit et cellule",
+       [](FormulaireSerie& f) {
+         f.kit.fautes = {"Pattes : la largeur et la garde doivent être positives"};
+         f.stations[0][0] = "";
+       },
+       {"Station 1, Position : cellule vide", "Pattes : la largeur et la garde doivent être positives"}},
+      {"une station", [](FormulaireSerie& f) { f.stations.resize(1); }, {"Il faut au moins deux stations"}},
+  };
+  for (const auto& c : cas) {
+    FormulaireSerie f = formulaire_de(exemple());
+    c.changer(f);
+    const FormulaireLu lu = lire_formulaire(f);
+    EXPECT_FALSE(lu.description.has_value()) << c.nom;
+    EXPECT_EQ(lu.defauts, c.defauts) << c.nom;
+  }
+}
+
+} // namespace
+} // namespace bilobe
