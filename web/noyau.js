@@ -1,17 +1,43 @@
 // The core, asked through its worker: each call a promise of its answer.
-const travail = new Worker(new URL("travail.js", import.meta.url), { type: "module" });
+// A long call can report its progress, and be cancelled: the worker is then
+// stopped and a fresh one takes its place.
+let travail;
 const attentes = new Map();
 let suivant = 0;
 
-travail.onmessage = ({ data: { id, resultat } }) => {
-  attentes.get(id)(resultat);
-  attentes.delete(id);
-};
+function demarrer() {
+  travail = new Worker(new URL("travail.js", import.meta.url), { type: "module" });
+  travail.onmessage = ({ data: { id, resultat, progression } }) => {
+    const attente = attentes.get(id);
+    if (!attente) return;
+    if (progression) {
+      attente.progression?.(...progression);
+      return;
+    }
+    attentes.delete(id);
+    attente.resoudre(resultat);
+  };
+}
+demarrer();
 
 export function demander(op, ...args) {
+  return demander_avec_progression(op, null, ...args);
+}
+
+// `progression(fait, total)` is called as the core goes; the call's last
+// argument is the core's progress callback.
+export function demander_avec_progression(op, progression, ...args) {
   return new Promise((resoudre) => {
     const id = suivant++;
-    attentes.set(id, resoudre);
-    travail.postMessage({ id, op, args });
+    attentes.set(id, { resoudre, progression });
+    travail.postMessage({ id, op, args, progression: progression !== null });
   });
+}
+
+// Stops what the core is doing; every call waiting gets `{annule: true}`.
+export function annuler() {
+  travail.terminate();
+  for (const { resoudre } of attentes.values()) resoudre({ annule: true });
+  attentes.clear();
+  demarrer();
 }

@@ -148,6 +148,14 @@ async function demarrer() {
     });
   new ResizeObserver(() => dessiner($("toile"), dernier_apercu)).observe($("toile"));
 
+  // A former chosen in the page "Série de couples" comes in the address.
+  const venus = new URLSearchParams(location.hash.slice(1));
+  for (const n of CHAMPS) if (venus.has(n)) $(`txt_${n}`).value = venus.get(n);
+  for (const [n, boite] of [["ch", "chk_segh"], ["cv", "chk_segv"]])
+    if (venus.has(n)) {
+      $(boite).checked = venus.get(n) === "true";
+      $(boite).dispatchEvent(new Event("change"));
+    }
   $("txt_xtot").focus();
   const premier = tracer();
   // The desktop's tooltips, by control; a field's reading after them, as it replaces its tooltip.

@@ -5,6 +5,8 @@ const TYPES = {
   svg: ["Gabarit SVG", "image/svg+xml", ".svg"],
   dxf: ["Gabarit DXF", "application/dxf", ".dxf"],
   pdf: ["Gabarit PDF", "application/pdf", ".pdf"],
+  toml: ["Fichier de fuselage", "application/toml", ".toml"],
+  zip: ["Fichiers de la série", "application/zip", ".zip"],
 };
 
 // Resolves to false when the user cancels the picker.

@@ -4,20 +4,17 @@
 #include "cli/commande_serie.h"
 #include "common/erreurs.h"
 #include "fichiers/fichiers_en_memoire.h"
-#include "formats/archive_zip.h"
 #include "formats/ecriture_export.h"
 #include "geometry/trace.h"
-#include "serie/ecriture_serie.h"
-#include "serie/fichier_fuselage.h"
 #include "ui/modeles/apercu.h"
 #include "ui/modeles/bulles_textes.h"
 #include "ui/modeles/lecture_champ.h"
 #include "ui/modeles/lecture_kit.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include "web/valeurs_js.h"
 
-#include <cstdlib>
+#include <emscripten/bind.h>
+
 #include <sstream>
 
 namespace bilobe::web {
@@ -25,13 +22,6 @@ namespace bilobe::web {
 namespace {
 
 using emscripten::val;
-
-// A copy the page keeps, out of the module's memory.
-template <typename T> val tableau(const std::vector<T>& valeurs) {
-  return val(emscripten::typed_memory_view(valeurs.size(), valeurs.data())).call<val>("slice");
-}
-
-val octets(const std::string& texte) { return tableau(std::vector<unsigned char>(texte.begin(), texte.end())); }
 
 val points(const std::vector<PointApercu>& liste) {
   std::vector<float> plats;
@@ -42,22 +32,6 @@ val points(const std::vector<PointApercu>& liste) {
   }
   return tableau(plats);
 }
-
-val erreur(const std::exception& e) {
-  val r = val::object();
-  r.set("erreur", texte_erreur(e));
-  return r;
-}
-
-// The browser has no environment: what SOURCE_DATE_EPOCH would say.
-void dater_pdf(const std::string& date) {
-  if (date.empty())
-    ::unsetenv("SOURCE_DATE_EPOCH");
-  else
-    ::setenv("SOURCE_DATE_EPOCH", date.c_str(), 1);
-}
-
-std::string texte(const val& v) { return v.isUndefined() || v.isNull() ? std::string() : v.as<std::string>(); }
 
 ChampsCouple champs_de(const val& c) {
   ChampsCouple champs;
@@ -151,36 +125,6 @@ val fautes_kit(const val& k) {
 
 std::string bulle_de(const std::string& nom) { return std::string(bulle(nom)); }
 
-// Every file bilobe-serie writes for `formats` ("dat,svg"…), in one stored
-// .zip named after the fuselage, from the text of a fuselage file read as
-// the command reads it. `secondes` dates the zip's entries; `date_pdf`, as
-// SOURCE_DATE_EPOCH, the PDFs (empty: no date, as on the desktop).
-// `progression(fait, total)` is told as the work goes.
-val exporter_serie_zip(const std::string& texte, const std::string& nom_fichier, const std::string& formats,
-                       double secondes, const std::string& date_pdf, const val& progression) {
-  try {
-    dater_pdf(date_pdf);
-    FichiersEnMemoire memoire;
-    memoire.ecrire(nom_fichier, texte);
-    const DescriptionSerie description = lire_fichier_fuselage(nom_fichier, memoire);
-    const auto choisis = formats_depuis(formats);
-    if (!choisis) lever(GenreErreur::OperationInvalide, "formats", formats);
-    memoire.creer_dossier("/zip");
-    const SerieExportee exportee = exporter_serie(
-        description, "/zip", *choisis, [&](int fait, int total) { progression(fait, total); }, memoire);
-    std::vector<FichierPrepare> fichiers;
-    for (const std::string& chemin : exportee.chemins)
-      fichiers.push_back({chemin.substr(std::string("/zip/").size()), memoire.contenu().at(chemin)});
-    val r = val::object();
-    r.set("nom", (description.nom.empty() ? std::string("Série") : description.nom) + ".zip");
-    r.set("octets", octets(archive_zip(fichiers, static_cast<std::int64_t>(secondes))));
-    r.set("resume", exportee.sommaire);
-    return r;
-  } catch (const std::exception& e) {
-    return erreur(e);
-  }
-}
-
 // A command itself ("bilobe-dat" or "bilobe-serie"), its files in memory:
 // `entrees` ({chemin: texte}) are there before it runs, what it writes is
 // given back. What the command would print and write, for the tests that
@@ -216,7 +160,6 @@ EMSCRIPTEN_BINDINGS(bilobe) {
   emscripten::function("defautChamp", &defaut);
   emscripten::function("fautesKit", &fautes_kit);
   emscripten::function("bulle", &bulle_de);
-  emscripten::function("exporterSerie", &exporter_serie_zip);
   emscripten::function("executerCommande", &executer_commande);
 }
 

@@ -1,0 +1,158 @@
+// The page "Série de couples" in Debian's Chromium: rows pasted from a
+// spreadsheet, undo and redo, a faulty cell, a broken file, the series kept
+// across a reload, and every file exported in one .zip held against
+// bilobe-serie's folder for the same fuselage file.
+//   node serie.test.mjs SITE BILOBE_SERIE CHROMIUM
+import assert from "node:assert/strict";
+import { execFileSync, spawnSync } from "node:child_process";
+import { createHash } from "node:crypto";
+import { mkdtempSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join, resolve } from "node:path";
+import { after, before, test } from "node:test";
+import { chromium } from "playwright-core";
+import { servir } from "./serveur.mjs";
+
+const [site, bilobe_serie, executable] = process.argv.slice(-3).map((a) => resolve(a));
+const EXEMPLE = readFileSync(join(site, "exemples", "planeur.toml"));
+const empreinte = (octets) => createHash("sha256").update(octets).digest("hex");
+
+// bilobe-serie's files for the example and these formats: name → digest.
+function commande(formats) {
+  const dossier = mkdtempSync(join(tmpdir(), "serie-"));
+  try {
+    const env = { ...process.env };
+    delete env.SOURCE_DATE_EPOCH; // the page's PDFs carry no date either
+    execFileSync(bilobe_serie, [join(site, "exemples", "planeur.toml"), "-o", join(dossier, "sortie"), "--format",
+      formats], { env });
+    const sortie = join(dossier, "sortie");
+    return Object.fromEntries(readdirSync(sortie).filter((n) => statSync(join(sortie, n)).isFile())
+      .map((n) => [n, empreinte(readFileSync(join(sortie, n)))]));
+  } finally {
+    rmSync(dossier, { recursive: true });
+  }
+}
+
+function fichiers_du_zip(octets) {
+  const lire = `import hashlib, io, json, sys, zipfile
+z = zipfile.ZipFile(io.BytesIO(sys.stdin.buffer.read()))
+assert z.testzip() is None
+print(json.dumps({i.filename: hashlib.sha256(z.read(i)).hexdigest() for i in z.infolist()}))`;
+  return JSON.parse(execFileSync("/usr/bin/python3", ["-c", lire], { input: octets }).toString());
+}
+
+let serveur, navigateur, page;
+
+before(async () => {
+  serveur = await servir(site);
+  navigateur = await chromium.launch({ executablePath: executable, args: ["--no-sandbox"] });
+  page = await navigateur.newPage({ viewport: { width: 1280, height: 900 }, acceptDownloads: true });
+  await page.goto(`${serveur.origine}/serie.html`);
+  await vues(1);
+});
+
+after(async () => {
+  await navigateur?.close();
+  serveur?.fermer();
+});
+
+const vues = (n) => page.waitForFunction((n) => Number(document.body.dataset.vues) >= n, n);
+const nombre_vues = () => page.evaluate(() => Number(document.body.dataset.vues));
+const cellule = (r, c) => page.locator(`#tab_stations tbody tr:nth-child(${r}) td:nth-child(${c}) input`);
+const lignes = () => page.locator("#tab_stations tbody tr").count();
+async function apres(action) {
+  const avant = await nombre_vues();
+  await action();
+  await vues(avant + 1);
+}
+
+test("the example at first: four stations, ten formers, one sheet", async () => {
+  assert.equal(await lignes(), 4);
+  assert.equal(await page.locator("#lst_couples li").count(), 10);
+  assert.match(await page.locator("#vue_planches figcaption").first().textContent(), /^Planche 1 \(200 x 150 mm\)/);
+});
+
+test("three rows pasted with decimal commas, then undone and redone", async () => {
+  await page.getByRole("button", { name: "Ajouter une station" }).click();
+  await page.waitForFunction(() => document.querySelectorAll("#tab_stations tbody tr").length === 5);
+  await apres(() => cellule(5, 1).evaluate((champ) => {
+    const donnees = new DataTransfer();
+    donnees.setData("text/plain", "1100;8,5;11;4,5;6,5;5;0;0;2\n1200\t8\t10,25\t4\t6\t4,5\t0\t0\t2\n1300;7;9;3,5;5;4;0;0;1,5\n");
+    champ.dispatchEvent(new ClipboardEvent("paste", { clipboardData: donnees, bubbles: true, cancelable: true }));
+  }));
+  assert.equal(await lignes(), 7);
+  assert.deepEqual(await Promise.all([cellule(5, 2), cellule(6, 3), cellule(7, 9)].map((c) => c.inputValue())),
+    ["8.5", "10.25", "1.5"]);
+  await page.locator("#txt_nom").click();
+  await apres(() => page.keyboard.press("Control+Z"));
+  assert.equal(await lignes(), 5, "the paste undone");
+  await apres(() => page.keyboard.press("Control+Z"));
+  assert.equal(await lignes(), 4, "the added station undone");
+  await apres(() => page.keyboard.press("Control+Y"));
+  await apres(() => page.keyboard.press("Control+Y"));
+  assert.equal(await lignes(), 7);
+  assert.match(await page.locator("#lst_couples li").first().textContent(), /^F1 à 0 mm/);
+});
+
+test("a faulty cell is red with its sentence, the views kept greyed", async () => {
+  await apres(() => page.getByLabel("Station 2, Largeur totale").fill("32x"));
+  const champ = page.getByLabel("Station 2, Largeur totale");
+  assert.equal(await champ.getAttribute("aria-invalid"), "true");
+  assert.match(await champ.getAttribute("title"), /n'est pas un nombre/);
+  assert.match(await page.locator("#lbl_echecs").textContent(), /^Station 2, Largeur totale : /);
+  assert.equal(await page.locator("#lieu_vues").getAttribute("aria-disabled"), "true");
+  assert.equal(await page.locator("#lst_couples li").count(), 10, "the last good list stays");
+  await apres(() => champ.fill("32"));
+  assert.equal(await page.locator("#lieu_vues").getAttribute("aria-disabled"), "false");
+});
+
+test("a reload keeps the series", async () => {
+  await apres(() => page.getByLabel("Nom :").fill("Mon planeur"));
+  await page.reload();
+  await vues(1);
+  assert.equal(await page.getByLabel("Nom :").inputValue(), "Mon planeur");
+  assert.equal(await lignes(), 7);
+});
+
+// What bilobe-serie says of a file of that name and content.
+function message_de_la_commande(nom, octets) {
+  const dossier = mkdtempSync(join(tmpdir(), "casse-"));
+  try {
+    writeFileSync(join(dossier, nom), octets);
+    const r = spawnSync(bilobe_serie, [nom, "-o", "x"], { cwd: dossier });
+    return r.stderr.toString().replace(/^bilobe-serie : /, "").trimEnd();
+  } finally {
+    rmSync(dossier, { recursive: true });
+  }
+}
+
+test("a broken file gets the command's message and leaves the series as it was", async () => {
+  for (const contenu of ["[[station]]\nposition = \"x\"\n", "a = [[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[1", "\u00ff\u0000"]) {
+    const octets = Buffer.from(contenu, "latin1");
+    await page.locator("#fichier_ouvrir").setInputFiles({ name: "casse.toml", mimeType: "application/toml",
+      buffer: octets });
+    const attendu = message_de_la_commande("casse.toml", octets);
+    await page.waitForFunction((t) => document.querySelector("#message_fichier").textContent === t, attendu);
+  }
+  assert.equal(await page.getByLabel("Nom :").inputValue(), "Mon planeur");
+  assert.equal(await lignes(), 7);
+});
+
+test("the example opened and exported in every format: the zip holds bilobe-serie's files", async () => {
+  await apres(() => page.locator("#fichier_ouvrir").setInputFiles({ name: "planeur.toml",
+    mimeType: "application/toml", buffer: EXEMPLE }));
+  assert.equal(await lignes(), 4);
+  await page.getByRole("button", { name: "Exporter…" }).click();
+  for (const format of ["dat", "svg", "dxf", "pdf", "plan", "stl"]) await page.locator(`#chk_format_${format}`).check();
+  const [telechargement] = await Promise.all([page.waitForEvent("download"),
+    page.getByRole("button", { name: "Exporter", exact: true }).click()]);
+  assert.equal(telechargement.suggestedFilename(), "Planeur.zip");
+  assert.deepEqual(fichiers_du_zip(readFileSync(await telechargement.path())), commande("dat,svg,dxf,pdf,plan,stl"));
+  await page.getByRole("button", { name: "Annuler" }).last().click();
+});
+
+test("a former of the list opens in the page « Couple »", async () => {
+  await page.locator("#lst_couples a").nth(1).click();
+  await page.waitForFunction(() => Number(document.body.dataset.trace) >= 1);
+  assert.equal(await page.getByLabel("Largeur totale :").inputValue(), "25.76");
+});
