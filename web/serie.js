@@ -6,6 +6,7 @@ import { installer_export } from "./export_serie.js";
 import { demander } from "./noyau.js";
 import { TableStations } from "./stations.js";
 import { donner } from "./telechargement.js";
+import { Vue3d } from "./vue_3d.js";
 import { montrer_vues } from "./vues_serie.js";
 
 const $ = (id) => document.getElementById(id);
@@ -65,6 +66,7 @@ async function redessiner() {
     $("txt_positions").classList.toggle("faux", Boolean(v.defautPositions));
     $("txt_positions").title = v.defautPositions ?? "";
     montrer_vues(v);
+    vue_3d.montrer(v.texte !== undefined && v.profil !== undefined ? v.texte : null);
   } while (a_refaire);
   en_cours = false;
   document.body.dataset.vues = String(Number(document.body.dataset.vues ?? 0) + 1);
@@ -144,6 +146,7 @@ async function premiere_serie() {
   return [(await demander("ouvrirFuselage", exemple, "planeur.toml")).formulaire, "planeur.toml"];
 }
 
+const vue_3d = new Vue3d($("vue_3d"));
 const table = new TableStations(() => formulaire.stations,
   (lignes, cellule) => changer({ ...formulaire, stations: lignes }, cellule));
 

@@ -7,10 +7,12 @@
 #include "formats/texte_kit.h"
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
+#include "serie/fuselage_3d.h"
 #include "serie/planches.h"
 #include "serie/profil_svg.h"
 #include "serie/resume_serie.h"
 #include "ui/modeles/formulaire_serie.h"
+#include "ui/modeles/scene_3d.h"
 #include "web/valeurs_js.h"
 
 #include <emscripten/bind.h>
@@ -268,6 +270,35 @@ val exporter_serie_zip(const std::string& texte, const std::string& nom_fichier,
   }
 }
 
+// The fuselage in 3D as the series window paints it, for the fuselage file
+// `texte` seen from `lacet`, `tangage` (radians) and `zoom` in a view of
+// `largeur` × `hauteur` pixels: eight numbers an element (a segment of a
+// former's outline: 1, or a shaded triangle: 0; its light; three corners).
+// The mesh is kept for the last fuselage, so that turning it costs only the
+// projection.
+val scene(const std::string& texte_fichier, double lacet, double tangage, double zoom, double largeur, double hauteur) {
+  static std::string cle;
+  static Apercu3d apercu;
+  try {
+    if (texte_fichier != cle) {
+      apercu = apercu_3d(description_du_texte(texte_fichier, "fuselage.toml"));
+      cle = texte_fichier;
+    }
+    std::vector<float> plats;
+    for (const ElementScene& e : scene_3d(apercu.coque, apercu.couples, {lacet, tangage, zoom}, largeur, hauteur)) {
+      plats.push_back(e.trait ? 1.0f : 0.0f);
+      plats.push_back(e.lumiere);
+      for (const auto& coin : e.coins) plats.insert(plats.end(), coin.begin(), coin.end());
+    }
+    val r = val::object();
+    r.set("elements", tableau(plats));
+    return r;
+  } catch (const std::exception& e) {
+    cle.clear();
+    return erreur(e);
+  }
+}
+
 // The formats of a series: name, caption, and whether it is ticked at first.
 val formats() {
   val r = val::array();
@@ -285,6 +316,7 @@ val formats() {
 
 EMSCRIPTEN_BINDINGS(bilobe_serie) {
   emscripten::function("formatsSerie", &formats);
+  emscripten::function("scene3d", &scene);
   emscripten::function("ouvrirFuselage", &ouvrir);
   emscripten::function("nouvelleSerie", &nouvelle);
   emscripten::function("vuesSerie", &vues);

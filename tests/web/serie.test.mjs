@@ -151,6 +151,23 @@ test("the example opened and exported in every format: the zip holds bilobe-seri
   await page.getByRole("button", { name: "Annuler" }).last().click();
 });
 
+test("the fuselage in 3D turns with a drag and comes back with a double-click", async () => {
+  const image = () => page.locator("#vue_3d").evaluate((toile) => toile.toDataURL());
+  const peinte = async (avant) => page.waitForFunction(
+    (avant) => document.querySelector("#vue_3d").toDataURL() !== avant, avant);
+  const depart = await image();
+  const boite = await page.locator("#vue_3d").boundingBox();
+  await page.mouse.move(boite.x + 100, boite.y + 100);
+  await page.mouse.down();
+  await page.mouse.move(boite.x + 180, boite.y + 130, { steps: 4 });
+  await page.mouse.up();
+  await peinte(depart);
+  const tournee = await image();
+  await page.locator("#vue_3d").dblclick();
+  await peinte(tournee);
+  assert.equal(await image(), depart);
+});
+
 test("a former of the list opens in the page « Couple »", async () => {
   await page.locator("#lst_couples a").nth(1).click();
   await page.waitForFunction(() => Number(document.body.dataset.trace) >= 1);
