@@ -3,6 +3,7 @@
 // over the whole form, the series kept in the browser, fuselage files
 // opened and saved, every file exported in one .zip.
 import { installer_export } from "./export_serie.js";
+import { installer_kit } from "./kit.js";
 import { demander } from "./noyau.js";
 import { TableStations } from "./stations.js";
 import { donner } from "./telechargement.js";
@@ -32,6 +33,9 @@ function remplir(f) {
   $("cmb_interpolation").value = f.lisse ? "lisse" : "lineaire";
   $("txt_nombre").disabled = !f.parNombre;
   $("txt_positions").disabled = f.parNombre;
+  const encoches = f.encoches.length;
+  $("resume_kit").textContent = `${encoches ? `${encoches} encoche${encoches > 1 ? "s" : ""}` : "Aucune encoche"}, ` +
+    (f.pattes ? `pattes ${f.pattes.dessus ? "dessus" : "dessous"}` : "pas de pattes");
 }
 
 function lire() {
@@ -200,6 +204,10 @@ async function demarrer() {
     changer({ ...formulaire, stations: lignes });
   });
   installer_export(() => demander("fichierFuselage", formulaire), () => nom_fichier);
+  installer_kit(() => ({ encoches: formulaire.encoches, pattes: formulaire.pattes }), (kit) => {
+    changer({ ...formulaire, ...kit });
+    remplir(formulaire);
+  }, true);
 
   const [f, nom] = await premiere_serie();
   commencer(f, nom);

@@ -53,7 +53,7 @@ ChampsCouple champs_de(const val& c) {
 
 // The notches' rows and the tabs as the page's dialog holds them:
 // {encoches: [[place, largeur, profondeur]…], pattes: null | {dessus, largeur, ecart, distance}}.
-KitLu kit_de(const val& k) {
+KitLu kit_de(const val& k, const std::string& nom_distance = "distance") {
   std::vector<LigneEncoche> lignes;
   const val rangees = k["encoches"];
   const unsigned n = rangees.isUndefined() ? 0 : rangees["length"].as<unsigned>();
@@ -62,7 +62,7 @@ KitLu kit_de(const val& k) {
   if (const val p = k["pattes"]; !p.isUndefined() && !p.isNull())
     pattes =
         Pattes{p["dessus"].as<bool>(), p["largeur"].as<double>(), p["ecart"].as<double>(), p["distance"].as<double>()};
-  return lire_kit(lignes, pattes, "distance");
+  return lire_kit(lignes, pattes, nom_distance);
 }
 
 OptionsGabarit options_de(const val& o) {
@@ -117,9 +117,10 @@ val fichier(const val& c, const std::string& format, const val& o) {
 // What a field's text is read as, when it is not wholly a number.
 std::string defaut(const std::string& texte) { return defaut_champ(texte).value_or(""); }
 
-val fautes_kit(const val& k) {
+// `nom_distance`: "distance" for a former, "garde" for a series.
+val fautes_kit(const val& k, const std::string& nom_distance) {
   val r = val::array();
-  for (const std::string& faute : kit_de(k).fautes) r.call<void>("push", faute);
+  for (const std::string& faute : kit_de(k, nom_distance).fautes) r.call<void>("push", faute);
   return r;
 }
 

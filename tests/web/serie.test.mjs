@@ -17,14 +17,15 @@ const [site, bilobe_serie, executable] = process.argv.slice(-3).map((a) => resol
 const EXEMPLE = readFileSync(join(site, "exemples", "planeur.toml"));
 const empreinte = (octets) => createHash("sha256").update(octets).digest("hex");
 
-// bilobe-serie's files for the example and these formats: name → digest.
-function commande(formats) {
+// bilobe-serie's files for this fuselage file and these formats: name → digest.
+function commande(formats, fuselage = EXEMPLE) {
   const dossier = mkdtempSync(join(tmpdir(), "serie-"));
   try {
     const env = { ...process.env };
     delete env.SOURCE_DATE_EPOCH; // the page's PDFs carry no date either
-    execFileSync(bilobe_serie, [join(site, "exemples", "planeur.toml"), "-o", join(dossier, "sortie"), "--format",
-      formats], { env });
+    writeFileSync(join(dossier, "fuselage.toml"), fuselage);
+    execFileSync(bilobe_serie, [join(dossier, "fuselage.toml"), "-o", join(dossier, "sortie"), "--format", formats],
+      { env });
     const sortie = join(dossier, "sortie");
     return Object.fromEntries(readdirSync(sortie).filter((n) => statSync(join(sortie, n)).isFile())
       .map((n) => [n, empreinte(readFileSync(join(sortie, n)))]));
@@ -142,13 +143,8 @@ test("the example opened and exported in every format: the zip holds bilobe-seri
   await apres(() => page.locator("#fichier_ouvrir").setInputFiles({ name: "planeur.toml",
     mimeType: "application/toml", buffer: EXEMPLE }));
   assert.equal(await lignes(), 4);
-  await page.getByRole("button", { name: "Exporter…" }).click();
-  for (const format of ["dat", "svg", "dxf", "pdf", "plan", "stl"]) await page.locator(`#chk_format_${format}`).check();
-  const [telechargement] = await Promise.all([page.waitForEvent("download"),
-    page.getByRole("button", { name: "Exporter", exact: true }).click()]);
-  assert.equal(telechargement.suggestedFilename(), "Planeur.zip");
-  assert.deepEqual(fichiers_du_zip(readFileSync(await telechargement.path())), commande("dat,svg,dxf,pdf,plan,stl"));
-  await page.getByRole("button", { name: "Annuler" }).last().click();
+  const formats = ["dat", "svg", "dxf", "pdf", "plan", "stl"];
+  assert.deepEqual(fichiers_du_zip(await exporter(formats)), commande(formats.join(",")));
 });
 
 test("the fuselage in 3D turns with a drag and comes back with a double-click", async () => {
@@ -166,6 +162,32 @@ test("the fuselage in 3D turns with a drag and comes back with a double-click", 
   await page.locator("#vue_3d").dblclick();
   await peinte(tournee);
   assert.equal(await image(), depart);
+});
+
+async function exporter(formats) {
+  await page.getByRole("button", { name: "Exporter…" }).click();
+  for (const boite of await page.locator("#formats input").all())
+    await boite.setChecked(formats.includes(await boite.getAttribute("value")));
+  const [telechargement] = await Promise.all([page.waitForEvent("download"),
+    page.getByRole("button", { name: "Exporter", exact: true }).click()]);
+  await page.getByRole("button", { name: "Annuler" }).last().click();
+  return readFileSync(await telechargement.path());
+}
+
+test("notches and tabs: the file saved and the sheets exported are bilobe-serie's", async () => {
+  await page.getByRole("button", { name: "Encoches et pattes…" }).click();
+  assert.equal(await page.getByLabel("Garde sous le plus grand :").inputValue(), "5");
+  await page.getByRole("button", { name: "Ajouter une encoche" }).click();
+  await page.getByLabel("Encoche 1 : Profondeur (mm)").fill("1");
+  await page.getByLabel("Pattes de montage").check();
+  await page.getByLabel("Écart (axe - centre) :").fill("0"); // one tab on the axis: the tail formers are narrow
+  await apres(() => page.getByRole("button", { name: "OK" }).click());
+  assert.equal(await page.locator("#resume_kit").textContent(), "1 encoche, pattes dessous");
+  const [sauvegarde] = await Promise.all([page.waitForEvent("download"),
+    page.getByRole("button", { name: "Enregistrer…" }).click()]);
+  const fuselage = readFileSync(await sauvegarde.path());
+  assert.match(fuselage.toString(), /\[\[encoche\]\][^]*\[pattes\][^]*garde = 5/);
+  assert.deepEqual(fichiers_du_zip(await exporter(["dxf", "svg"])), commande("dxf,svg", fuselage));
 });
 
 test("a former of the list opens in the page « Couple »", async () => {
