@@ -1,8 +1,11 @@
 // The series' views as the core draws them: the profile, each sheet with
-// its line, the formers (a click opens one in the page "Couple"), the
+// its line (zoom and pan on each), the formers (a click opens one in the page "Couple"), the
 // summary. While the form is faulty the last good views stay, greyed.
+import { etat_zoom, rendre_zoomable } from "./zoom.js";
+
 const $ = (id) => document.getElementById(id);
 let adresses = [];
+const zooms = []; // by sheet
 
 function image_svg(svg, texte) {
   const img = document.createElement("img");
@@ -26,11 +29,17 @@ export function montrer_vues(v) {
   profil.id = "vue_profil";
   $("vue_profil").replaceWith(profil);
   $("vue_planches").replaceChildren(
-    ...v.planches.map((p) => {
+    ...v.planches.map((p, k) => {
       const figure = document.createElement("figure");
+      const cadre = document.createElement("div");
+      cadre.className = "cadre-zoom";
+      const image = image_svg(p.svg, p.legende);
+      cadre.append(image);
+      zooms[k] ??= etat_zoom();
+      rendre_zoomable(cadre, image, zooms[k]);
       const legende = document.createElement("figcaption");
       legende.textContent = p.legende;
-      figure.append(image_svg(p.svg, p.legende), legende);
+      figure.append(cadre, legende);
       return figure;
     }));
   $("lst_couples").replaceChildren(

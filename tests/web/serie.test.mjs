@@ -174,6 +174,21 @@ async function exporter(formats) {
   return readFileSync(await telechargement.path());
 }
 
+test("a sheet zooms about the pointer, stays zoomed while the series changes, and comes back whole", async () => {
+  const cadre = page.locator(".cadre-zoom").first();
+  const transformation = () => page.locator(".cadre-zoom img").first().evaluate((i) => i.style.transform);
+  await cadre.scrollIntoViewIfNeeded();
+  const boite = await cadre.boundingBox();
+  await page.mouse.move(boite.x + 100, boite.y + 80);
+  for (let k = 0; k < 5; ++k) await page.mouse.wheel(0, -100);
+  await page.waitForFunction(() => document.querySelector(".cadre-zoom img").style.transform.includes("scale(2.01"));
+  const zoomee = await transformation();
+  await apres(() => page.getByLabel("Station 2, Hauteur totale dos").fill("41"));
+  assert.equal(await transformation(), zoomee);
+  await cadre.dblclick();
+  assert.equal(await transformation(), "translate(0px, 0px) scale(1)");
+});
+
 test("notches and tabs: the file saved and the sheets exported are bilobe-serie's", async () => {
   await page.getByRole("button", { name: "Encoches et pattes…" }).click();
   assert.equal(await page.getByLabel("Garde sous le plus grand :").inputValue(), "5");
