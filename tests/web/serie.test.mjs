@@ -115,26 +115,20 @@ test("a reload keeps the series", async () => {
   assert.equal(await lignes(), 7);
 });
 
-// What bilobe-serie says of a file of that name and content.
-function message_de_la_commande(nom, octets) {
-  const dossier = mkdtempSync(join(tmpdir(), "casse-"));
-  try {
-    writeFileSync(join(dossier, nom), octets);
-    const r = spawnSync(bilobe_serie, [nom, "-o", "x"], { cwd: dossier });
-    return r.stderr.toString().replace(/^bilobe-serie : /, "").trimEnd();
-  } finally {
-    rmSync(dossier, { recursive: true });
-  }
-}
-
 test("a broken file gets the command's message and leaves the series as it was", async () => {
-  for (const contenu of ["[[station]]\nposition = \"x\"\n", "a = [[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[1", "\u00ff\u0000"]) {
-    const octets = Buffer.from(contenu, "latin1");
-    await page.locator("#fichier_ouvrir").setInputFiles({ name: "casse.toml", mimeType: "application/toml",
-      buffer: octets });
-    const attendu = message_de_la_commande("casse.toml", octets);
+  const dossier = mkdtempSync(join(tmpdir(), "casse-"));
+  const chemin = join(dossier, "casse.toml");
+  const enorme = Buffer.alloc(50 << 20, "# 50 Mo de commentaires\n");
+  for (const octets of [Buffer.from("[[station]]\nposition = \"x\"\n"),
+    Buffer.from("a = [[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[1"), Buffer.from([0xff, 0]), enorme]) {
+    writeFileSync(chemin, octets);
+    await page.locator("#fichier_ouvrir").setInputFiles(chemin);
+    // What bilobe-serie says of the same file.
+    const attendu = spawnSync(bilobe_serie, ["casse.toml", "-o", "x"], { cwd: dossier }).stderr.toString()
+      .replace(/^bilobe-serie : /, "").trimEnd();
     await page.waitForFunction((t) => document.querySelector("#message_fichier").textContent === t, attendu);
   }
+  rmSync(dossier, { recursive: true });
   assert.equal(await page.getByLabel("Nom :").inputValue(), "Mon planeur");
   assert.equal(await lignes(), 7);
 });
@@ -203,6 +197,38 @@ test("notches and tabs: the file saved and the sheets exported are bilobe-serie'
   const fuselage = readFileSync(await sauvegarde.path());
   assert.match(fuselage.toString(), /\[\[encoche\]\][^]*\[pattes\][^]*garde = 5/);
   assert.deepEqual(fichiers_du_zip(await exporter(["dxf", "svg"])), commande("dxf,svg", fuselage));
+});
+
+test("an export cancelled writes nothing, and the next one works", async () => {
+  const quarante = Buffer.from(EXEMPLE.toString().replace(/nombre = \d+/, "nombre = 40"));
+  await apres(() => page.locator("#fichier_ouvrir").setInputFiles({ name: "planeur.toml",
+    mimeType: "application/toml", buffer: quarante }));
+  let telecharge = false;
+  page.on("download", () => (telecharge = true));
+  await page.getByRole("button", { name: "Exporter…" }).click();
+  for (const f of ["dat", "svg", "dxf", "pdf", "plan", "stl"]) await page.locator(`#chk_format_${f}`).check();
+  await page.getByRole("button", { name: "Exporter", exact: true }).click();
+  await page.getByRole("button", { name: "Annuler" }).last().click();
+  await page.waitForFunction(() => document.querySelector("#message_export").textContent.startsWith("Export annulé"));
+  assert.equal(telecharge, false);
+  const [telechargement] = await Promise.all([page.waitForEvent("download"),
+    page.getByRole("button", { name: "Exporter", exact: true }).click()]);
+  assert.deepEqual(fichiers_du_zip(readFileSync(await telechargement.path())),
+    commande("dat,svg,dxf,pdf,plan,stl", quarante));
+  await page.getByRole("button", { name: "Annuler" }).last().click();
+});
+
+test("« Nouvelle série » asks first, then starts from the page « Couple »'s former", async () => {
+  page.once("dialog", (d) => d.dismiss());
+  await page.getByRole("button", { name: "Nouvelle série" }).click();
+  assert.equal(await lignes(), 4);
+  page.once("dialog", (d) => d.accept());
+  await apres(() => page.getByRole("button", { name: "Nouvelle série" }).click());
+  assert.equal(await lignes(), 1);
+  assert.equal(await cellule(1, 2).inputValue(), "50");
+  assert.match(await page.locator("#lbl_echecs").textContent(), /deux stations/);
+  await apres(() => page.locator("#fichier_ouvrir").setInputFiles({ name: "planeur.toml",
+    mimeType: "application/toml", buffer: EXEMPLE }));
 });
 
 test("a former of the list opens in the page « Couple »", async () => {
