@@ -25,7 +25,7 @@ let dernier_changement = { quand: 0, ou: null };
 function remplir(f) {
   for (const c of document.querySelectorAll("[data-texte]")) c.value = f.textes[c.dataset.texte];
   for (const c of document.querySelectorAll("[data-case]")) c.checked = f.cases[c.dataset.case];
-  for (const c of document.querySelectorAll("[data-longueur]")) c.value = f.longueurs[c.dataset.longueur];
+  for (const c of document.querySelectorAll("[data-longueur]")) c.value = f.longueurs[c.dataset.longueur] ?? "";
   $("opt_nombre").checked = f.parNombre;
   $("opt_positions").checked = !f.parNombre;
   $("txt_nombre").value = f.nombre;
@@ -42,8 +42,9 @@ function lire() {
   const f = structuredClone(formulaire);
   for (const c of document.querySelectorAll("[data-texte]")) f.textes[c.dataset.texte] = c.value;
   for (const c of document.querySelectorAll("[data-case]")) f.cases[c.dataset.case] = c.checked;
+  // As typed: the core says which are out of their range (an empty one is).
   for (const c of document.querySelectorAll("[data-longueur]"))
-    if (c.value !== "" && Number.isFinite(Number(c.value))) f.longueurs[c.dataset.longueur] = Number(c.value);
+    f.longueurs[c.dataset.longueur] = c.value === "" ? null : Number(c.value);
   f.parNombre = $("opt_nombre").checked;
   const nombre = Number.parseInt($("txt_nombre").value, 10);
   if (Number.isFinite(nombre)) f.nombre = nombre;
@@ -69,6 +70,11 @@ async function redessiner() {
     table.montrer(v.cellules ?? []);
     $("txt_positions").classList.toggle("faux", Boolean(v.defautPositions));
     $("txt_positions").title = v.defautPositions ?? "";
+    for (const c of document.querySelectorAll("[data-longueur]")) {
+      const faux = (v.longueursFausses ?? []).includes(Number(c.dataset.longueur));
+      c.classList.toggle("faux", faux);
+      c.setAttribute("aria-invalid", String(faux));
+    }
     montrer_vues(v);
     vue_3d.montrer(v.texte !== undefined && v.profil !== undefined ? v.texte : null);
   } while (a_refaire);

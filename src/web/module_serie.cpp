@@ -18,6 +18,7 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace bilobe::web {
 
@@ -80,7 +81,10 @@ FormulaireSerie formulaire_de_js(const val& v) {
   FormulaireSerie f;
   for (std::size_t k = 0; k < f.textes.size(); ++k) f.textes[k] = texte(v["textes"][k]);
   for (std::size_t k = 0; k < f.cases.size(); ++k) f.cases[k] = v["cases"][k].as<bool>();
-  for (std::size_t k = 0; k < f.longueurs.size(); ++k) f.longueurs[k] = v["longueurs"][k].as<double>();
+  // An empty field is kept as null by the page's JSON: not a length.
+  for (std::size_t k = 0; k < f.longueurs.size(); ++k)
+    f.longueurs[k] =
+        v["longueurs"][k].isNumber() ? v["longueurs"][k].as<double>() : std::numeric_limits<double>::quiet_NaN();
   f.par_nombre = v["parNombre"].as<bool>();
   f.nombre = v["nombre"].as<int>();
   f.positions = texte(v["positions"]);
@@ -143,6 +147,9 @@ val vues(const val& v) {
   }
   r.set("cellules", cellules);
   r.set("defautPositions", lu.defaut_positions.value_or(""));
+  val longueurs = val::array();
+  for (const std::size_t k : lu.longueurs_fausses) longueurs.call<void>("push", k);
+  r.set("longueursFausses", longueurs);
   val defauts = val::array();
   for (const std::string& d : lu.defauts) defauts.call<void>("push", d);
   r.set("defauts", defauts);

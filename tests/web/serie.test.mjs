@@ -107,6 +107,20 @@ test("a faulty cell is red with its sentence, the views kept greyed", async () =
   assert.equal(await page.locator("#lieu_vues").getAttribute("aria-disabled"), "false");
 });
 
+test("a length out of its range, or empty, is red and said; the views wait", async () => {
+  for (const [groupe, etiquette, texte, phrase] of [["Impression 3D (STL)", "Pas :", "0.01", "Pas : entre 0.1 et 1000 mm"],
+    ["Planche", "Largeur :", "", "Largeur : entre 1 et 100000 mm"]]) {
+    const champ = page.getByRole("group", { name: groupe }).getByLabel(etiquette, { exact: true });
+    const avant = await champ.inputValue();
+    await apres(() => champ.fill(texte));
+    assert.equal(await champ.getAttribute("aria-invalid"), "true");
+    assert.equal(await page.locator("#lbl_echecs").textContent(), phrase);
+    assert.equal(await page.locator("#lieu_vues").getAttribute("aria-disabled"), "true");
+    await apres(() => champ.fill(avant));
+    assert.equal(await champ.getAttribute("aria-invalid"), "false");
+  }
+});
+
 test("a reload keeps the series", async () => {
   await apres(() => page.getByLabel("Nom :").fill("Mon planeur"));
   await page.reload();

@@ -1,5 +1,7 @@
 #include "ui/modeles/formulaire_serie.h"
 
+#include "common/texte_mm.h"
+
 #include <cctype>
 
 namespace bilobe {
@@ -46,7 +48,16 @@ FormulaireLu lire_formulaire(const FormulaireSerie& f) {
   }
   for (std::size_t k = 0; k < TEXTES.size(); ++k) d.*(TEXTES[k].valeur) = f.textes[k];
   for (std::size_t k = 0; k < CASES.size(); ++k) CASES[k].ecrire(d, f.cases[k]);
-  for (std::size_t k = 0; k < LONGUEURS.size(); ++k) LONGUEURS[k].valeur(d) = f.longueurs[k];
+  for (std::size_t k = 0; k < LONGUEURS.size(); ++k) {
+    // The window's boxes keep their range; a page's field does not.
+    const Longueur& l = LONGUEURS[k];
+    LONGUEURS[k].valeur(d) = f.longueurs[k];
+    if (f.longueurs[k] >= l.min && f.longueurs[k] <= l.max) continue;
+    lu.longueurs_fausses.push_back(k);
+    std::string nom = l.libelle;
+    nom.erase(nom.find_last_not_of(" :") + 1);
+    lu.defauts.push_back(nom + " : entre " + texte_mm(l.min) + " et " + texte_mm(l.max) + " mm");
+  }
   lu.defauts.insert(lu.defauts.end(), f.kit.fautes.begin(), f.kit.fautes.end());
   d.gabarit.encoches = f.kit.encoches;
   d.pattes = f.kit.pattes;

@@ -34,6 +34,7 @@ struct FormulaireLu {
   std::optional<DescriptionSerie> description;
   std::vector<DefautCellule> cellules;         // the station cells that do not read
   std::optional<std::string> defaut_positions; // why the positions do not read
+  std::vector<std::size_t> longueurs_fausses;  // the lengths outside their range, by their place in LONGUEURS
   std::vector<std::string> defauts;            // every fault, a line each, in the order of the form
 };
 FormulaireLu lire_formulaire(const FormulaireSerie& formulaire);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 namespace bilobe {
 namespace {
@@ -40,6 +41,12 @@ TEST(FormulaireSerie, ChaqueDefautDitOuIlEst) {
        },
        {"Station 1, Position : cellule vide", "Pattes : la largeur et la garde doivent être positives"}},
       {"une station", [](FormulaireSerie& f) { f.stations.resize(1); }, {"Il faut au moins deux stations"}},
+      {"longueurs hors de leurs bornes",
+       [](FormulaireSerie& f) {
+         f.longueurs[0] = 0;
+         f.longueurs[5] = std::numeric_limits<double>::quiet_NaN();
+       },
+       {"Largeur : entre 1 et 100000 mm", "Pas : entre 0.1 et 1000 mm"}},
   };
   for (const auto& c : cas) {
     FormulaireSerie f = formulaire_de(exemple());
