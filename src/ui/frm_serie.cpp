@@ -58,6 +58,7 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   en_remplissage_ = false;
   mettre_a_jour();
   setWindowModified(false); // nothing typed yet
+  etat_enregistre_ = etat();
   titre();
   brancher_edition();
   dossier_ = reglages::dossier("serie");
@@ -106,6 +107,10 @@ bool Frm_Serie::modifications_reglees() {
   case QMessageBox::Save:
     return enregistrer_sous();
   case QMessageBox::Discard:
+    // Discarded means discarded: the window comes back as last opened or saved.
+    restaurer(etat_enregistre_);
+    historique_.clear();
+    setWindowModified(false);
     return true;
   default:
     return false;

@@ -3,8 +3,8 @@
 #include "serie/ecriture_serie.h"
 #include "serie/serie_imbriquee.h"
 #include "serie/tableau_stations.h"
-#include "ui/modeles/champs_serie.h"
 #include "ui/editeur_kit.h"
+#include "ui/modeles/champs_serie.h"
 #include "ui/vue_3d.h"
 #include "ui/vue_svg.h"
 
@@ -162,8 +162,9 @@ private:
   QString dossier_;             // of the last file opened, saved or exported
   QString fichier_;             // the file the series was opened from or saved to
   QUndoStack historique_;
-  QStringList etat_retenu_; // as the last change left it
-  bool en_retour_ = false;  // undone or redone: not a change of its own
+  QStringList etat_retenu_;     // as the last change left it
+  QStringList etat_enregistre_; // as last opened, saved or started: what "Ne pas enregistrer" goes back to
+  bool en_retour_ = false;      // undone or redone: not a change of its own
 };
 
 } // namespace bilobe::ui

@@ -42,6 +42,7 @@ void Frm_Serie::enregistrer(const QString& chemin) {
         const std::string ecrit = fichiers_du_systeme().ecrire(chemin.toStdString(), texte_fuselage(*description_));
         retenir_fichier(chemin);
         setWindowModified(false);
+        etat_enregistre_ = etat();
         titre();
         montrer(QMessageBox::NoIcon, QString::fromStdString(ecrit), QStringLiteral("Série enregistrée"));
       },

@@ -65,6 +65,7 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   // A file opened starts a history of its own.
   historique_.clear();
   etat_retenu_ = etat();
+  etat_enregistre_ = etat_retenu_;
 }
 
 QStringList Frm_Serie::etat() const {

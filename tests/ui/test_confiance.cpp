@@ -124,10 +124,17 @@ private slots:
     QVERIFY(QFile::exists(chemin("planeur.toml")));
     QVERIFY(!s->isWindowModified());
 
+    // Discarded means discarded: the window comes back as it was saved.
     s->show();
     controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("34");
+    controle<QLineEdit>(s, "txt_nom")->setText(QStringLiteral("Brouillon"));
     reponse = QMessageBox::Discard;
     QVERIFY(s->close());
+    s->show();
+    QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(1, 1)->text(), QStringLiteral("33"));
+    QCOMPARE(controle<QLineEdit>(s, "txt_nom")->text(), QStringLiteral("Planeur"));
+    QVERIFY(!s->isWindowModified());
+    QVERIFY(!s->historique().canUndo());
   }
 
   // A former double-clicked after the main window was closed shows it again.
