@@ -107,10 +107,6 @@ bool Frm_Serie::modifications_reglees() {
   case QMessageBox::Save:
     return enregistrer_sous();
   case QMessageBox::Discard:
-    // Discarded means discarded: the window comes back as last opened or saved.
-    restaurer(etat_enregistre_);
-    historique_.clear();
-    setWindowModified(false);
     return true;
   default:
     return false;
@@ -121,6 +117,15 @@ void Frm_Serie::closeEvent(QCloseEvent* evenement) {
   if (!modifications_reglees()) {
     evenement->ignore();
     return;
+  }
+  // Still edited: the edits were discarded, and discarded means discarded:
+  // the window comes back as the series was last opened, saved or started.
+  // (Before opening a file they stay until the file is read: a file that
+  // does not read changes nothing.)
+  if (isWindowModified()) {
+    restaurer(etat_enregistre_);
+    historique_.clear();
+    setWindowModified(false);
   }
   reglages::garder_geometrie_serie(saveGeometry());
   evenement->accept();
