@@ -4,6 +4,7 @@ import { dessiner } from "./apercu.js";
 import { installer_kit } from "./kit.js";
 import { demander } from "./noyau.js";
 import { donner } from "./telechargement.js";
+import { une_a_la_fois } from "./une_a_la_fois.js";
 
 const $ = (id) => document.getElementById(id);
 const CHAMPS = ["xtot", "ytot", "xa", "ya", "segv", "yinf", "segh", "ep", "nbptel", "nbptseg"];
@@ -41,33 +42,21 @@ function dire(texte) {
   if ($("message").textContent !== texte) $("message").textContent = texte;
 }
 
-// One trace at a time; a change made meanwhile is traced once it is back,
-// so the preview always ends on the fields as they are.
-let en_cours = false;
-let a_refaire = false;
+// The preview follows the fields: one trace at a time, the last on the
+// fields as they are.
 let dernier_apercu = null;
 
-async function tracer() {
-  if (en_cours) {
-    a_refaire = true;
-    return;
+const tracer = une_a_la_fois(async () => {
+  const r = await demander("apercu", champs(), options);
+  if (r.erreur) {
+    dire(r.erreur);
+  } else {
+    dire("");
+    dernier_apercu = r;
+    $("lbl_nbpts").textContent = r.legende;
+    dessiner($("toile"), r);
   }
-  en_cours = true;
-  do {
-    a_refaire = false;
-    const r = await demander("apercu", champs(), options);
-    if (r.erreur) {
-      dire(r.erreur);
-    } else {
-      dire("");
-      dernier_apercu = r;
-      $("lbl_nbpts").textContent = r.legende;
-      dessiner($("toile"), r);
-    }
-  } while (a_refaire);
-  en_cours = false;
-  document.body.dataset.trace = String(Number(document.body.dataset.trace ?? 0) + 1);
-}
+}, () => (document.body.dataset.trace = String(Number(document.body.dataset.trace ?? 0) + 1)));
 
 // A field that is not wholly a number turns red and says what it is read
 // as: in its tooltip, as on the desktop, and in a line under it, which a

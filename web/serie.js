@@ -7,6 +7,7 @@ import { installer_kit } from "./kit.js";
 import { demander } from "./noyau.js";
 import { TableStations } from "./stations.js";
 import { donner } from "./telechargement.js";
+import { une_a_la_fois } from "./une_a_la_fois.js";
 import { Vue3d } from "./vue_3d.js";
 import { montrer_vues } from "./vues_serie.js";
 
@@ -54,33 +55,20 @@ function lire() {
 }
 
 // --- Views: one reading at a time, the last one on the form as it is.
-let en_cours = false;
-let a_refaire = false;
-
-async function redessiner() {
-  if (en_cours) {
-    a_refaire = true;
-    return;
+const redessiner = une_a_la_fois(async () => {
+  const v = await demander("vuesSerie", formulaire);
+  if (v.erreur !== undefined) v.defauts = [v.erreur];
+  table.montrer(v.cellules ?? []);
+  $("txt_positions").classList.toggle("faux", Boolean(v.defautPositions));
+  $("txt_positions").title = v.defautPositions ?? "";
+  for (const c of document.querySelectorAll("[data-longueur]")) {
+    const faux = (v.longueursFausses ?? []).includes(Number(c.dataset.longueur));
+    c.classList.toggle("faux", faux);
+    c.setAttribute("aria-invalid", String(faux));
   }
-  en_cours = true;
-  do {
-    a_refaire = false;
-    const v = await demander("vuesSerie", formulaire);
-    if (v.erreur !== undefined) v.defauts = [v.erreur];
-    table.montrer(v.cellules ?? []);
-    $("txt_positions").classList.toggle("faux", Boolean(v.defautPositions));
-    $("txt_positions").title = v.defautPositions ?? "";
-    for (const c of document.querySelectorAll("[data-longueur]")) {
-      const faux = (v.longueursFausses ?? []).includes(Number(c.dataset.longueur));
-      c.classList.toggle("faux", faux);
-      c.setAttribute("aria-invalid", String(faux));
-    }
-    montrer_vues(v);
-    vue_3d.montrer(v.texte !== undefined && v.profil !== undefined ? v.texte : null);
-  } while (a_refaire);
-  en_cours = false;
-  document.body.dataset.vues = String(Number(document.body.dataset.vues ?? 0) + 1);
-}
+  montrer_vues(v);
+  vue_3d.montrer(v.texte !== undefined && v.profil !== undefined ? v.texte : null);
+}, () => (document.body.dataset.vues = String(Number(document.body.dataset.vues ?? 0) + 1)));
 
 // --- Each change: kept for undo (a burst of typing in one place is one
 // step), kept in the browser, and drawn.

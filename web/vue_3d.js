@@ -2,6 +2,8 @@
 // orders the triangles, the page fills them. Drag (mouse or finger) to turn
 // it, wheel or pinch to zoom, double-click to see it as at first.
 import { demander } from "./noyau.js";
+import { suivre_pointeurs } from "./pointeurs.js";
+import { une_a_la_fois } from "./une_a_la_fois.js";
 
 const RADIANS_PAR_PIXEL = 0.01;
 const TANGAGE_MAX = (Math.PI / 2) * 0.98; // never quite from straight above
@@ -15,32 +17,16 @@ export class Vue3d {
     this.texte = null; // the fuselage file shown
     this.perimee = false;
     this.orientation = { ...DEPART };
-    this.en_cours = false;
-    this.a_refaire = false;
-    const pointeurs = new Map();
-    toile.addEventListener("pointerdown", (e) => {
-      toile.setPointerCapture(e.pointerId);
-      pointeurs.set(e.pointerId, [e.clientX, e.clientY]);
+    this.dessiner = une_a_la_fois(() => this.peindre());
+    suivre_pointeurs(toile, {
+      glisser: (dx, dy) => {
+        this.orientation.lacet += dx * RADIANS_PAR_PIXEL;
+        this.orientation.tangage = Math.min(TANGAGE_MAX, Math.max(-TANGAGE_MAX,
+          this.orientation.tangage + dy * RADIANS_PAR_PIXEL));
+        this.dessiner();
+      },
+      pincer: (facteur) => this.zoomer(facteur),
     });
-    toile.addEventListener("pointermove", (e) => {
-      const avant = pointeurs.get(e.pointerId);
-      if (!avant) return;
-      if (pointeurs.size === 2) {
-        // Two fingers: the change of their distance zooms.
-        const [a, b] = [...pointeurs.values()];
-        const ecart = Math.hypot(a[0] - b[0], a[1] - b[1]);
-        pointeurs.set(e.pointerId, [e.clientX, e.clientY]);
-        const [c, d] = [...pointeurs.values()];
-        this.zoomer(Math.hypot(c[0] - d[0], c[1] - d[1]) / Math.max(ecart, 1));
-        return;
-      }
-      pointeurs.set(e.pointerId, [e.clientX, e.clientY]);
-      this.orientation.lacet += (e.clientX - avant[0]) * RADIANS_PAR_PIXEL;
-      this.orientation.tangage = Math.min(TANGAGE_MAX, Math.max(-TANGAGE_MAX,
-        this.orientation.tangage + (e.clientY - avant[1]) * RADIANS_PAR_PIXEL));
-      this.dessiner();
-    });
-    for (const fin of ["pointerup", "pointercancel"]) toile.addEventListener(fin, (e) => pointeurs.delete(e.pointerId));
     toile.addEventListener("dblclick", () => {
       this.orientation = { ...DEPART };
       this.dessiner();
@@ -61,19 +47,6 @@ export class Vue3d {
     this.perimee = texte === null;
     if (texte !== null) this.texte = texte;
     this.dessiner();
-  }
-
-  async dessiner() {
-    if (this.en_cours) {
-      this.a_refaire = true;
-      return;
-    }
-    this.en_cours = true;
-    do {
-      this.a_refaire = false;
-      await this.peindre();
-    } while (this.a_refaire);
-    this.en_cours = false;
   }
 
   async peindre() {
