@@ -89,15 +89,7 @@ FormulaireSerie formulaire_de_js(const val& v) {
   f.nombre = v["nombre"].as<int>();
   f.positions = texte(v["positions"]);
   f.lisse = v["lisse"].as<bool>();
-  std::vector<LigneEncoche> encoches;
-  const unsigned n = v["encoches"]["length"].as<unsigned>();
-  for (unsigned i = 0; i < n; ++i)
-    encoches.push_back({texte(v["encoches"][i][0]), texte(v["encoches"][i][1]), texte(v["encoches"][i][2])});
-  std::optional<Pattes> pattes;
-  if (const val p = v["pattes"]; !p.isNull() && !p.isUndefined())
-    pattes =
-        Pattes{p["dessus"].as<bool>(), p["largeur"].as<double>(), p["ecart"].as<double>(), p["distance"].as<double>()};
-  f.kit = lire_kit(encoches, pattes, "garde");
+  f.kit = kit_de(v, "garde");
   f.stations = lignes_de_js(v["stations"]);
   return f;
 }
@@ -256,9 +248,8 @@ val exporter_serie_zip(const std::string& texte, const std::string& nom_fichier,
                        double secondes, const std::string& date_pdf, const val& progression) {
   try {
     dater_pdf(date_pdf);
+    const DescriptionSerie description = description_du_texte(texte, nom_fichier);
     FichiersEnMemoire memoire;
-    memoire.ecrire(nom_fichier, texte);
-    const DescriptionSerie description = lire_fichier_fuselage(nom_fichier, memoire);
     const auto choisis = formats_depuis(formats);
     if (!choisis) lever(GenreErreur::OperationInvalide, "formats", formats);
     memoire.creer_dossier("/zip");

@@ -51,20 +51,6 @@ ChampsCouple champs_de(const val& c) {
   return champs;
 }
 
-// The notches' rows and the tabs as the page's dialog holds them:
-// {encoches: [[place, largeur, profondeur]…], pattes: null | {dessus, largeur, ecart, distance}}.
-KitLu kit_de(const val& k, const std::string& nom_distance = "distance") {
-  std::vector<LigneEncoche> lignes;
-  const val rangees = k["encoches"];
-  const unsigned n = rangees.isUndefined() ? 0 : rangees["length"].as<unsigned>();
-  for (unsigned i = 0; i < n; ++i) lignes.push_back({texte(rangees[i][0]), texte(rangees[i][1]), texte(rangees[i][2])});
-  std::optional<Pattes> pattes;
-  if (const val p = k["pattes"]; !p.isUndefined() && !p.isNull())
-    pattes =
-        Pattes{p["dessus"].as<bool>(), p["largeur"].as<double>(), p["ecart"].as<double>(), p["distance"].as<double>()};
-  return lire_kit(lignes, pattes, nom_distance);
-}
-
 OptionsGabarit options_de(const val& o) {
   OptionsGabarit options;
   options.paroi_constante = o["paroiConstante"].as<bool>();

@@ -2,10 +2,12 @@
 
 // What both pages' bindings hand to JavaScript and read from it.
 #include "common/erreurs.h"
+#include "ui/modeles/lecture_kit.h"
 
 #include <emscripten/val.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,5 +37,20 @@ inline void dater_pdf(const std::string& date) {
 }
 
 inline std::string texte(const val& v) { return v.isUndefined() || v.isNull() ? std::string() : v.as<std::string>(); }
+
+// The notches' rows and the tabs as both pages hold them (a former's
+// options, a series' form):
+// {encoches: [[place, largeur, profondeur]…], pattes: null | {dessus, largeur, ecart, distance}}.
+inline KitLu kit_de(const val& k, const std::string& nom_distance = "distance") {
+  std::vector<LigneEncoche> lignes;
+  const val rangees = k["encoches"];
+  const unsigned n = rangees.isUndefined() ? 0 : rangees["length"].as<unsigned>();
+  for (unsigned i = 0; i < n; ++i) lignes.push_back({texte(rangees[i][0]), texte(rangees[i][1]), texte(rangees[i][2])});
+  std::optional<Pattes> pattes;
+  if (const val p = k["pattes"]; !p.isUndefined() && !p.isNull())
+    pattes =
+        Pattes{p["dessus"].as<bool>(), p["largeur"].as<double>(), p["ecart"].as<double>(), p["distance"].as<double>()};
+  return lire_kit(lignes, pattes, nom_distance);
+}
 
 } // namespace bilobe::web
