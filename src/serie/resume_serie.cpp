@@ -5,6 +5,7 @@
 #include "common/texte_nombre.h"
 #include "serie/debit.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace bilobe {
@@ -58,6 +59,20 @@ std::string texte_resume_serie(const SerieTracee& serie) {
              (d.pattes->dessus ? "au-dessus de" : "sous") + " la ligne de niveau\n";
   if (!d.gabarit.encoches.empty()) texte += ligne_debit(serie.lisses) + "\n";
   return texte;
+}
+
+std::vector<LigneListe> liste_des_couples(const SerieTracee& serie) {
+  std::vector<LigneListe> liste;
+  std::size_t trace = 0;
+  for (const CoupleSerie& c : serie.tous) {
+    const auto echec =
+        std::find_if(serie.echecs.begin(), serie.echecs.end(), [&](const EchecCouple& e) { return e.nom == c.nom; });
+    if (echec == serie.echecs.end())
+      liste.push_back({ligne_couple(serie.couples[trace++], true), false});
+    else
+      liste.push_back({echec->message, true});
+  }
+  return liste;
 }
 
 } // namespace bilobe

@@ -3,6 +3,7 @@
 #include "serie/serie_imbriquee.h"
 
 #include <string>
+#include <vector>
 
 namespace bilobe {
 
@@ -18,6 +19,14 @@ std::string texte_couples(std::size_t nombre);
 // for the window's short list, without the ring's area and with the
 // position to the hundredth ("F2 à 111.11 mm : …").
 std::string ligne_couple(const CoupleTrace& couple, bool pour_la_liste = false);
+
+// The series window's list of formers, one for each of `serie.tous` in
+// order: its short line, or the message of its failure.
+struct LigneListe {
+  std::string texte;
+  bool echec = false;
+};
+std::vector<LigneListe> liste_des_couples(const SerieTracee& serie);
 
 // "Planche 1 (200 x 150 mm) : F2, F3, F4 - occupation 46.7 %"
 std::string ligne_planche(const SerieTracee& serie, int planche);

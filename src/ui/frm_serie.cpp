@@ -230,16 +230,13 @@ void Frm_Serie::montrer_serie(const QStringList& defauts) {
   for (int k = 0; k < s.imbrication.planches; ++k)
     planches.push_back({qs(ligne_planche(s, k)), contenu_planche_svg(s, k)});
   vue_planches->montrer(std::move(planches));
-  std::size_t trace = 0;
-  for (std::size_t i = 0; i < s.tous.size(); ++i) {
-    const auto echec =
-        std::find_if(s.echecs.begin(), s.echecs.end(), [&](const EchecCouple& e) { return e.nom == s.tous[i].nom; });
-    auto* item =
-        new QListWidgetItem(echec == s.echecs.end() ? qs(ligne_couple(s.couples[trace++], true)) : qs(echec->message));
+  const std::vector<LigneListe> liste = liste_des_couples(s);
+  for (std::size_t i = 0; i < liste.size(); ++i) {
+    auto* item = new QListWidgetItem(qs(liste[i].texte));
     item->setData(Qt::UserRole, static_cast<int>(i));
-    if (echec != s.echecs.end()) {
+    if (liste[i].echec) {
       item->setForeground(QColor(0xc0, 0, 0));
-      rouges << qs(echec->message);
+      rouges << qs(liste[i].texte);
     }
     lst_couples->addItem(item);
   }

@@ -17,7 +17,6 @@
 
 #include <emscripten/bind.h>
 
-#include <algorithm>
 #include <limits>
 
 namespace bilobe::web {
@@ -160,13 +159,12 @@ val vues(const val& v) {
     }
     r.set("planches", planches);
     val couples = val::array();
-    std::size_t trace = 0;
-    for (const CoupleSerie& c : s.tous) {
-      const auto echec =
-          std::find_if(s.echecs.begin(), s.echecs.end(), [&](const EchecCouple& e) { return e.nom == c.nom; });
+    const std::vector<LigneListe> liste = liste_des_couples(s);
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+      const CoupleSerie& c = s.tous[i];
       val couple = val::object();
-      couple.set("ligne", echec == s.echecs.end() ? ligne_couple(s.couples[trace++], true) : echec->message);
-      couple.set("echec", echec != s.echecs.end());
+      couple.set("ligne", liste[i].texte);
+      couple.set("echec", liste[i].echec);
       val champs = val::object();
       for (const Cote& cote : COTES) champs.set(cote.cle, c.champs.*(cote.champ));
       champs.set("nbptel", c.champs.nbptel);
