@@ -41,3 +41,16 @@ export function annuler() {
   attentes.clear();
   demarrer();
 }
+
+// The desktop's tooltips on the page's controls, by their names; each is
+// also kept in `data-bulle`, for a control whose title says something else
+// for a while.
+export async function poser_bulles() {
+  const controles = [...document.querySelectorAll("[id]")];
+  const bulles = await Promise.all(controles.map((c) => demander("bulle", c.id)));
+  controles.forEach((c, k) => {
+    if (!bulles[k]) return;
+    c.dataset.bulle = bulles[k];
+    c.title = bulles[k];
+  });
+}

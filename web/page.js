@@ -2,7 +2,7 @@
 // core, the preview redrawn as the fields change, and the files handed over.
 import { dessiner } from "./apercu.js";
 import { installer_kit } from "./kit.js";
-import { demander } from "./noyau.js";
+import { demander, poser_bulles } from "./noyau.js";
 import { donner } from "./telechargement.js";
 import { une_a_la_fois } from "./une_a_la_fois.js";
 
@@ -147,14 +147,8 @@ async function demarrer() {
     }
   $("txt_xtot").focus();
   const premier = tracer();
-  // The desktop's tooltips, by control; a field's reading after them, as it replaces its tooltip.
-  const controles = [...document.querySelectorAll("[id]")];
-  const bulles = await Promise.all(controles.map((c) => demander("bulle", c.id)));
-  controles.forEach((c, k) => {
-    if (!bulles[k]) return;
-    c.dataset.bulle = bulles[k];
-    c.title = bulles[k];
-  });
+  // A field's reading after the tooltips, as it replaces its tooltip.
+  await poser_bulles();
   for (const n of CHAMPS) marquer($(`txt_${n}`));
   await premier;
 }

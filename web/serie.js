@@ -4,7 +4,7 @@
 // opened and saved, every file exported in one .zip.
 import { installer_export } from "./export_serie.js";
 import { installer_kit } from "./kit.js";
-import { demander } from "./noyau.js";
+import { demander, poser_bulles } from "./noyau.js";
 import { TableStations } from "./stations.js";
 import { donner } from "./telechargement.js";
 import { une_a_la_fois } from "./une_a_la_fois.js";
@@ -60,7 +60,7 @@ const redessiner = une_a_la_fois(async () => {
   if (v.erreur !== undefined) v.defauts = [v.erreur];
   table.montrer(v.cellules ?? []);
   $("txt_positions").classList.toggle("faux", Boolean(v.defautPositions));
-  $("txt_positions").title = v.defautPositions ?? "";
+  $("txt_positions").title = v.defautPositions || $("txt_positions").dataset.bulle || "";
   for (const c of document.querySelectorAll("[data-longueur]")) {
     const faux = (v.longueursFausses ?? []).includes(Number(c.dataset.longueur));
     c.classList.toggle("faux", faux);
@@ -205,12 +205,7 @@ async function demarrer() {
 
   const [f, nom] = await premiere_serie();
   commencer(f, nom);
-  // The desktop's tooltips, by control.
-  const controles = [...document.querySelectorAll("[id]")];
-  const bulles = await Promise.all(controles.map((c) => demander("bulle", c.id)));
-  controles.forEach((c, k) => {
-    if (bulles[k]) c.title = bulles[k];
-  });
+  await poser_bulles();
 }
 
 demarrer();
