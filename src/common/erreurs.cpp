@@ -1,5 +1,6 @@
 #include "common/erreurs.h"
 
+#include "common/interruption.h"
 #include "common/texte_affichable.h"
 
 #include <new>
@@ -59,7 +60,9 @@ void lever(GenreErreur genre, const std::string& lieu, const std::string& detail
 }
 
 std::string texte_erreur(const std::exception& e) {
-  if (dynamic_cast<const ErreurExecution*>(&e) || dynamic_cast<const DescriptionInvalide*>(&e)) return e.what();
+  if (dynamic_cast<const ErreurExecution*>(&e) || dynamic_cast<const DescriptionInvalide*>(&e) ||
+      dynamic_cast<const TravailInterrompu*>(&e))
+    return e.what();
   if (dynamic_cast<const std::bad_alloc*>(&e)) return "Mémoire insuffisante";
   return "Erreur inattendue du programme : l'opération est abandonnée";
 }

@@ -95,11 +95,14 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
 }
 
 SerieExportee exporter_serie(const DescriptionSerie& description, const std::string& dossier,
-                             const FormatsSerie& formats, const Progression& progression, Fichiers& fichiers_ecrits) {
+                             const FormatsSerie& formats, const Progression& progression, Fichiers& fichiers_ecrits,
+                             const Interruption* arret) {
   // Everything is traced, nested and drawn before the first file is written.
-  const SerieTracee serie = preparer_serie(description, formats.demande_planches()  ? Preparation::Planches
-                                                        : formats.demande_couples() ? Preparation::Couples
-                                                                                    : Preparation::Positions);
+  const SerieTracee serie = preparer_serie(description,
+                                           formats.demande_planches()  ? Preparation::Planches
+                                           : formats.demande_couples() ? Preparation::Couples
+                                                                       : Preparation::Positions,
+                                           arret);
   const int total = 1 + 2 * nombre_de_fichiers(serie, formats);
   int fait = 1; // the trace and the nesting
   if (progression) progression(fait, total);
@@ -107,7 +110,11 @@ SerieExportee exporter_serie(const DescriptionSerie& description, const std::str
     ++fait;
     if (progression) progression(fait, total);
   };
-  const std::vector<FichierPrepare> fichiers = fichiers_serie(serie, formats, avancer);
+  const std::vector<FichierPrepare> fichiers = fichiers_serie(serie, formats, [&] {
+    verifier(arret);
+    avancer();
+  });
+  verifier(arret); // the last moment: once a file is written, the export goes to its end
   SerieExportee exportee;
   exportee.chemins = fichiers_ecrits.ecrire_dossier(dossier, fichiers, avancer);
   exportee.sommaire = texte_resume_serie(serie);

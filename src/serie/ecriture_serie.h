@@ -22,6 +22,8 @@ std::vector<FichierPrepare> fichiers_serie(const SerieTracee& serie, const Forma
 // every former and nest them as far as the formats need, make every file,
 // and only then write them into `dossier` through `fichiers`.
 // `progression(fait, total)`, when given, is called as the work goes.
+// `arret`, when given, may stop it until the first file is written: a
+// stopped export writes nothing.
 struct SerieExportee {
   std::string sommaire; // the series and each former, a line each
   std::string resume;   // the summary, then "Fichiers écrits :" and one path a line
@@ -30,6 +32,6 @@ struct SerieExportee {
 using Progression = std::function<void(int fait, int total)>;
 SerieExportee exporter_serie(const DescriptionSerie& description, const std::string& dossier,
                              const FormatsSerie& formats, const Progression& progression = {},
-                             Fichiers& fichiers = fichiers_du_systeme());
+                             Fichiers& fichiers = fichiers_du_systeme(), const Interruption* arret = nullptr);
 
 } // namespace bilobe

@@ -326,7 +326,8 @@ void verifier_taille(const PieceAImbriquer& piece, const Planche& planche) {
                                                           " entre les marges)"));
 }
 
-Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche, double tuile) {
+Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche, double tuile,
+                      const Interruption* arret) {
   std::vector<Piece> preparees;
   for (const PieceAImbriquer& p : pieces) {
     verifier_taille(p, planche);
@@ -351,6 +352,7 @@ Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche&
   resultat.pieces.resize(pieces.size());
   std::vector<PlancheEnCours> planches;
   for (const std::size_t k : ordre) {
+    verifier(arret);
     std::size_t n = 0;
     std::optional<Candidat> place;
     for (; n < planches.size() && !place; ++n)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/interruption.h"
 #include "serie/description.h"
 #include "serie/piece_a_imbriquer.h"
 
@@ -37,7 +38,8 @@ struct Imbrication {
 // if more), each with the parts near it: the layout is the same whatever
 // their size, only the time differs.
 inline constexpr double TUILE_MM = 400;
-Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche, double tuile = TUILE_MM);
+Imbrication imbriquer(const std::vector<PieceAImbriquer>& pieces, const Planche& planche, double tuile = TUILE_MM,
+                      const Interruption* arret = nullptr);
 
 // The parts in the order to cut them: a part standing in a hollow before
 // the part around it, so that nothing drops out uncut; otherwise as given.

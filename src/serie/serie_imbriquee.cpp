@@ -22,9 +22,10 @@ namespace {
 // The board line's distance from the level line: beyond the former that
 // reaches furthest below it (above it, for a fuselage built upside down).
 // Formers that cannot be traced are left to the trace that names them.
-double distance_du_chantier(const std::vector<CoupleSerie>& couples, const Pattes& pattes) {
+double distance_du_chantier(const std::vector<CoupleSerie>& couples, const Pattes& pattes, const Interruption* arret) {
   double plus_loin = 0;
   for (const CoupleSerie& couple : couples) {
+    verifier(arret);
     try {
       const Lignes lignes = lignes_du_couple(tracer(couple.champs));
       if (lignes.exterieur.empty()) continue;
@@ -36,7 +37,8 @@ double distance_du_chantier(const std::vector<CoupleSerie>& couples, const Patte
   return plus_loin + pattes.distance;
 }
 
-SerieTracee preparer(const DescriptionSerie& description, bool en_apercu, Preparation jusqu_a) {
+SerieTracee preparer(const DescriptionSerie& description, bool en_apercu, Preparation jusqu_a,
+                     const Interruption* arret) {
   const std::vector<double> positions = positions_des_couples(description); // checks the description
   std::vector<Courbe> courbes = courbes_de(description);
   SerieTracee serie{description, couples_aux(positions, courbes, description), {}, {}, {}, {}, std::move(courbes), 0,
@@ -44,12 +46,13 @@ SerieTracee preparer(const DescriptionSerie& description, bool en_apercu, Prepar
   if (jusqu_a == Preparation::Positions) return serie;
   OptionsGabarit options = description.gabarit;
   if (const auto& p = description.pattes) {
-    serie.chantier = distance_du_chantier(serie.tous, *p);
+    serie.chantier = distance_du_chantier(serie.tous, *p, arret);
     options.pattes = p;
     options.pattes->distance = serie.chantier;
   }
   std::vector<PieceAImbriquer> pieces;
   for (const CoupleSerie& couple : serie.tous) {
+    verifier(arret);
     try {
       CoupleTrace c = tracer_couple(couple, options);
       PieceAImbriquer piece{couple.nom, c.gabarit.exterieur, {c.gabarit.interieur}};
@@ -63,7 +66,7 @@ SerieTracee preparer(const DescriptionSerie& description, bool en_apercu, Prepar
   }
   serie.lisses = lisses_de(serie.couples, description.gabarit.encoches);
   if (jusqu_a == Preparation::Couples) return serie;
-  serie.imbrication = imbriquer(pieces, description.planche);
+  serie.imbrication = imbriquer(pieces, description.planche, TUILE_MM, arret);
   serie.occupation.assign(static_cast<std::size_t>(serie.imbrication.planches), 0);
   const double aire_planche = description.planche.largeur * description.planche.hauteur;
   // The parts never overlap (one in another's hollow stands where there is
@@ -76,12 +79,12 @@ SerieTracee preparer(const DescriptionSerie& description, bool en_apercu, Prepar
 
 } // namespace
 
-SerieTracee preparer_serie(const DescriptionSerie& description, Preparation jusqu_a) {
-  return preparer(description, false, jusqu_a);
+SerieTracee preparer_serie(const DescriptionSerie& description, Preparation jusqu_a, const Interruption* arret) {
+  return preparer(description, false, jusqu_a, arret);
 }
 
-SerieTracee apercu_serie(const DescriptionSerie& description) {
-  return preparer(description, true, Preparation::Planches);
+SerieTracee apercu_serie(const DescriptionSerie& description, const Interruption* arret) {
+  return preparer(description, true, Preparation::Planches, arret);
 }
 
 namespace {

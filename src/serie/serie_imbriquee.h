@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/interruption.h"
 #include "serie/debit.h"
 #include "serie/description.h"
 #include "serie/imbrication.h"
@@ -36,13 +37,15 @@ enum class Preparation { Positions, Couples, Planches };
 // Traces every former and nests them, as far as asked. Any failure (an
 // invalid description, a former that cannot be traced or cut, a former too
 // large for a sheet) raises before anything is returned, so that nothing is
-// written.
-SerieTracee preparer_serie(const DescriptionSerie& description, Preparation jusqu_a = Preparation::Planches);
+// written. `arret`, when given, may stop the work between two formers
+// (TravailInterrompu).
+SerieTracee preparer_serie(const DescriptionSerie& description, Preparation jusqu_a = Preparation::Planches,
+                           const Interruption* arret = nullptr);
 
 // The same while the series is being designed: a former that fails is set
 // aside in `echecs` with its message and the others are still nested. An
 // invalid description still raises DescriptionInvalide.
-SerieTracee apercu_serie(const DescriptionSerie& description);
+SerieTracee apercu_serie(const DescriptionSerie& description, const Interruption* arret = nullptr);
 
 // A former's place on its sheet: from its own frame (mm, y up) to the
 // sheet's (mm from the top left corner, y down), turned half a turn or not.

@@ -47,6 +47,9 @@ LigneStation station_de_la_fenetre(const ChampsCouple& champs) {
 Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   construire();
   brancher();
+  minuterie_.setSingleShot(true);
+  connect(&minuterie_, &QTimer::timeout, this, &Frm_Serie::lancer_calcul);
+  connect(&calcul_, &QFutureWatcherBase::finished, this, &Frm_Serie::calcul_fini);
   // The first station is the former in the main window, at the nose.
   en_remplissage_ = true;
   ajouter_ligne(station_de_la_fenetre(fenetre));
@@ -92,6 +95,9 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   };
 }
 
+// A computation still running stops at its next step; its result goes nowhere.
+Frm_Serie::~Frm_Serie() { arreter_calcul(); }
+
 // "Planeur.toml[*] - Série de couples": the file, and Qt's mark while edited.
 void Frm_Serie::titre() {
   const QString nom = fichier_.isEmpty() ? QStringLiteral("sans titre") : QFileInfo(fichier_).fileName();
@@ -114,6 +120,11 @@ bool Frm_Serie::modifications_reglees() {
 }
 
 void Frm_Serie::closeEvent(QCloseEvent* evenement) {
+  if (arret_export_) { // the export is stopped first; the window stays until it has
+    arret_export_->demander();
+    evenement->ignore();
+    return;
+  }
   if (!modifications_reglees()) {
     evenement->ignore();
     return;
@@ -179,73 +190,6 @@ void Frm_Serie::montrer_defauts(const std::vector<DefautCellule>& defauts) {
     item->setToolTip(qs(d.message));
   }
   tab_stations->blockSignals(ancien);
-}
-
-void Frm_Serie::mettre_a_jour() {
-  if (en_remplissage_) return;
-  setWindowModified(true);
-  retenir();
-  QStringList defauts;
-  description_ = lire(defauts);
-  serie_.reset();
-  if (description_)
-    sans_exception([&] { serie_ = apercu_serie(*description_); }, [&](const QString& texte) { defauts << texte; });
-  montrer_serie(defauts);
-  a_refaire_3d_ = true;
-  montrer_3d();
-  emit vuesRedessinees();
-}
-
-void Frm_Serie::montrer_3d() {
-  if (onglets->currentWidget() != vue_3d || !a_refaire_3d_) return;
-  a_refaire_3d_ = false;
-  // While something is wrong, the last good fuselage stays, greyed.
-  vue_3d->setEnabled(false);
-  if (!description_) return;
-  sans_exception(
-      [&] {
-        vue_3d->montrer(apercu_3d(*description_));
-        vue_3d->setEnabled(true);
-      },
-      [&](const QString& texte) {
-        const QString avant = lbl_echecs->text();
-        lbl_echecs->setText(avant.isEmpty() ? texte : avant + '\n' + texte);
-      });
-}
-
-void Frm_Serie::montrer_serie(const QStringList& defauts) {
-  QStringList rouges = defauts;
-  // While something is wrong, the last good views and list stay, greyed,
-  // with the red sentence under them.
-  for (QWidget* w : std::initializer_list<QWidget*>{vue_profil, vue_planches, lst_couples})
-    w->setEnabled(serie_.has_value());
-  if (!serie_) {
-    lbl_echecs->setText(rouges.join('\n'));
-    return;
-  }
-  lst_couples->clear();
-  const SerieTracee& s = *serie_;
-  vue_profil->montrer({{QString(), contenu_profil_svg(s)}});
-  std::vector<VueSvg::Dessin> planches;
-  for (int k = 0; k < s.imbrication.planches; ++k)
-    planches.push_back({qs(ligne_planche(s, k)), contenu_planche_svg(s, k)});
-  vue_planches->montrer(std::move(planches));
-  const std::vector<LigneListe> liste = liste_des_couples(s);
-  for (std::size_t i = 0; i < liste.size(); ++i) {
-    auto* item = new QListWidgetItem(qs(liste[i].texte));
-    item->setData(Qt::UserRole, static_cast<int>(i));
-    if (liste[i].echec) {
-      item->setForeground(QColor(0xc0, 0, 0));
-      rouges << qs(liste[i].texte);
-    }
-    lst_couples->addItem(item);
-  }
-  // Wide enough for its longest line, within reason: nothing cut off on the right.
-  int largeur = 0;
-  for (int i = 0; i < lst_couples->count(); ++i)
-    largeur = std::max(largeur, lst_couples->fontMetrics().horizontalAdvance(lst_couples->item(i)->text()));
-  lst_couples->setMinimumWidth(std::min(largeur + 2 * lst_couples->frameWidth() + 24, 520));
-  lbl_echecs->setText(rouges.join('\n'));
 }
 
 void Frm_Serie::ajouter_station_de_la_fenetre(const ChampsCouple& champs) {
@@ -320,10 +264,10 @@ void Frm_Serie::Bt_Trier_Click() {
 }
 
 void Frm_Serie::lst_couples_DblClick(QListWidgetItem* item) {
-  if (!item || !serie_) return;
+  if (!item || !vues_) return;
   const int i = item->data(Qt::UserRole).toInt();
-  if (i < 0 || static_cast<std::size_t>(i) >= serie_->tous.size()) return;
-  emit coupleChoisi(serie_->tous[static_cast<std::size_t>(i)].champs);
+  if (i < 0 || static_cast<std::size_t>(i) >= vues_->serie.tous.size()) return;
+  emit coupleChoisi(vues_->serie.tous[static_cast<std::size_t>(i)].champs);
 }
 
 void Frm_Serie::erreur(const QString& texte) { montrer(QMessageBox::Critical, QStringLiteral("Erreur"), texte); }

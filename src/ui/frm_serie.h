@@ -5,6 +5,7 @@
 #include "serie/tableau_stations.h"
 #include "ui/editeur_kit.h"
 #include "ui/modeles/champs_serie.h"
+#include "ui/modeles/vues_serie.h"
 #include "ui/vue_3d.h"
 #include "ui/vue_svg.h"
 
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,8 +22,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUndoStack>
 #include <QWidget>
 
@@ -41,6 +45,7 @@ class Frm_Serie : public QWidget {
 public:
   // The main window's fields now make the first station.
   explicit Frm_Serie(const ChampsCouple& fenetre);
+  ~Frm_Serie() override;
 
   // The file questions, Qt's dialogs unless replaced; empty when cancelled.
   std::function<QString()> demander_fichier_a_ouvrir;
@@ -59,8 +64,22 @@ public:
   // The series the widgets describe now; nothing while a cell or a setting
   // is wrong (what is wrong is then shown in red).
   const std::optional<DescriptionSerie>& description() const { return description_; }
-  // Its formers as last drawn.
-  const std::optional<SerieTracee>& serie() const { return serie_; }
+  // Its formers as last drawn; nothing while something is wrong.
+  const SerieTracee* serie() const { return vues_valides_ && vues_ ? &vues_->serie : nullptr; }
+  // An edit is drawn after this pause in typing (ms), away from the window.
+  int pause_ms = 200;
+  // True from an edit until its views are drawn.
+  bool calcul_en_cours() const;
+  // Draws them now, for whoever needs them at once (a test, a picture).
+  void attendre_les_vues();
+  // What a worker made for the views.
+  struct Calcul {
+    std::shared_ptr<const VuesSerie> vues;
+    VueSvg::Lus profil, planches;
+    QString erreur;
+    std::optional<Apercu3d> trois_d;
+    QString erreur_3d;
+  };
   // Its size when there is room for it.
   static constexpr QSize TAILLE_VOULUE{1280, 860};
   // Every edit of the table and the series' settings, to undo and redo.
@@ -93,7 +112,7 @@ public slots:
   void enregistrer(const QString& chemin);
   void exporter(const QString& dossier);
   void lst_couples_DblClick(QListWidgetItem* item);
-  // Reads everything again and redraws the views and the list.
+  // Reads everything again; the views and the list follow after a pause.
   void mettre_a_jour();
   // The stations table's clipboard: rows from a spreadsheet pasted at the
   // current cell, the selection copied as tab-separated text, cleared.
@@ -130,6 +149,9 @@ private:
   std::array<QCheckBox*, FORMATS_SERIE.size()> chk_formats{};
   FormatsSerie formats() const;
   QProgressBar* barre_progression;
+  QPushButton* Bt_AnnulerExport;
+  QStatusBar* barre_etat;
+  std::shared_ptr<Interruption> arret_export_; // while an export runs
 
   void construire();
   void creer_champs();
@@ -142,10 +164,22 @@ private:
   void montrer_defauts(const std::vector<DefautCellule>& defauts);
   std::optional<DescriptionSerie> lire(QStringList& defauts);
   void montrer_serie(const QStringList& defauts);
-  // The 3D view is built again only when it shows: it costs more than the others.
+  // The 3D view is built only when it shows: it costs more than the others.
   void montrer_3d();
+  void lancer_calcul();
+  void calcul_fini();
+  void arreter_calcul();
+  QTimer minuterie_; // the pause in typing
+  QFutureWatcher<Calcul> calcul_;
+  std::shared_ptr<Interruption> arret_; // of the computation whose views are awaited
+  std::shared_ptr<const VuesSerie> vues_;
+  bool vues_valides_ = false;
+  std::shared_ptr<const Apercu3d> trois_d_;
+  QString erreur_3d_;
   bool a_refaire_3d_ = true;
+  QLabel* lbl_calcul; // the busy sign
   void erreur(const QString& texte);
+  void dire(const QString& texte);
   void brancher_edition();
   // The texts and ticks of the table and the settings, and back.
   QStringList etat() const;
@@ -157,7 +191,6 @@ private:
   void titre();
 
   std::optional<DescriptionSerie> description_;
-  std::optional<SerieTracee> serie_;
   bool en_remplissage_ = false; // the widgets change by the program: one update at the end
   QString dossier_;             // of the last file opened, saved or exported
   QString fichier_;             // the file the series was opened from or saved to

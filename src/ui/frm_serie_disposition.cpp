@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -56,7 +57,20 @@ void Frm_Serie::construire() {
   defilement->setWidget(contenu);
   auto* racine = new QVBoxLayout(this);
   racine->setContentsMargins(0, 0, 0, 0);
+  racine->setSpacing(0);
   racine->addWidget(defilement);
+  // What was done, and an export's progress with its "Annuler": outside the
+  // form, which an export disables.
+  barre_etat = new QStatusBar;
+  barre_etat->setObjectName("barre_etat");
+  barre_progression = new QProgressBar;
+  barre_progression->setFormat(QStringLiteral("Export : %p %"));
+  barre_progression->hide();
+  Bt_AnnulerExport = bouton(QStringLiteral("Annuler"), "Bt_AnnulerExport");
+  Bt_AnnulerExport->hide();
+  barre_etat->addPermanentWidget(barre_progression);
+  barre_etat->addPermanentWidget(Bt_AnnulerExport);
+  racine->addWidget(barre_etat);
   auto* principal = new QVBoxLayout(contenu);
   auto* fichiers = new QHBoxLayout;
   creer_champs();
@@ -226,16 +240,16 @@ QWidget* Frm_Serie::construire_vues() {
   lbl_echecs->setWordWrap(true);
   lbl_echecs->setTextFormat(Qt::PlainText);
   gauche->addWidget(lbl_echecs);
+  lbl_calcul = new QLabel(QStringLiteral("Calcul en cours…"));
+  lbl_calcul->setObjectName("lbl_calcul");
+  lbl_calcul->hide();
+  gauche->addWidget(lbl_calcul);
   disposition->addLayout(gauche, 5);
   auto* droite = new QVBoxLayout;
   droite->addWidget(new QLabel(QStringLiteral("Couples (double-clic : dans la fenêtre principale) :")));
   lst_couples = new QListWidget;
   lst_couples->setObjectName("lst_couples");
   droite->addWidget(lst_couples, 1);
-  barre_progression = new QProgressBar;
-  barre_progression->setFormat(QStringLiteral("Export : %p %"));
-  barre_progression->hide();
-  droite->addWidget(barre_progression);
   disposition->addLayout(droite, 2);
   return conteneur;
 }

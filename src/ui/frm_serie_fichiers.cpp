@@ -7,9 +7,13 @@
 #include "ui/gestion_erreurs.h"
 #include "ui/reglages.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <atomic>
 
 namespace bilobe::ui {
 
@@ -44,7 +48,7 @@ void Frm_Serie::enregistrer(const QString& chemin) {
         setWindowModified(false);
         etat_enregistre_ = etat();
         titre();
-        montrer(QMessageBox::NoIcon, QString::fromStdString(ecrit), QStringLiteral("Série enregistrée"));
+        dire(QStringLiteral("Série enregistrée : ") + QString::fromStdString(ecrit));
       },
       [this](const QString& texte) { erreur(texte); });
 }
@@ -58,41 +62,82 @@ FormatsSerie Frm_Serie::formats() const {
   return f;
 }
 
+namespace {
+
+// What an export in a worker comes to; never touches a widget.
+struct ExportFini {
+  std::optional<SerieExportee> exportee;
+  QString erreur; // empty when written or stopped
+};
+
+} // namespace
+
+// In a worker, the window still drawn and its "Annuler" still heard; the
+// caller waits, as for a dialog.
 void Frm_Serie::exporter(const QString& dossier) {
   if (!description_) {
     erreur(QStringLiteral("La série ne peut pas être exportée : ") + lbl_echecs->text().section('\n', 0, 0));
     return;
   }
+  const auto arret = arret_export_ = std::make_shared<Interruption>();
+  const auto fait = std::make_shared<std::atomic<int>>(0), total = std::make_shared<std::atomic<int>>(0);
+  QFutureWatcher<ExportFini> travail;
+  QEventLoop attente;
+  connect(&travail, &QFutureWatcherBase::finished, &attente, &QEventLoop::quit);
+  travail.setFuture(
+      QtConcurrent::run([d = *description_, chemin = dossier.toStdString(), f = formats(), arret, fait, total] {
+        ExportFini fin;
+        try {
+          fin.exportee = exporter_serie(
+              d, chemin, f,
+              [&](int a, int t) {
+                *fait = a;
+                *total = t;
+              },
+              fichiers_du_systeme(), arret.get());
+        } catch (const TravailInterrompu&) {
+        } catch (const std::exception& e) {
+          fin.erreur = QString::fromStdString(texte_erreur(e));
+        }
+        return fin;
+      }));
   QElapsedTimer horloge;
   horloge.start();
-  const auto progression = [&](int fait, int total) {
+  QTimer suivi;
+  connect(&suivi, &QTimer::timeout, this, [&] {
     if (horloge.elapsed() < progression_apres_ms) return;
     if (barre_progression->isHidden()) emit progressionMontree();
-    barre_progression->setRange(0, total);
-    barre_progression->setValue(fait);
+    barre_progression->setRange(0, *total); // 0: busy, while the formers are traced and nested
+    barre_progression->setValue(*fait);
     barre_progression->show();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  };
+    Bt_AnnulerExport->show();
+  });
+  const QMetaObject::Connection annuler =
+      connect(Bt_AnnulerExport, &QPushButton::clicked, this, [arret] { arret->demander(); });
+  findChild<QWidget*>("defilement")->setEnabled(false);
+  suivi.start(progression_apres_ms > 0 ? 40 : 0);
+  if (!travail.isFinished()) attente.exec();
+  suivi.stop();
+  disconnect(annuler);
   // The window works again before it says how the export went.
-  const auto finir = [this] {
-    barre_progression->hide();
-    setEnabled(true);
-  };
-  setEnabled(false);
-  sans_exception(
-      [&] {
-        const SerieExportee exportee = exporter_serie(*description_, dossier.toStdString(), formats(), progression);
-        dossier_ = dossier;
-        reglages::garder_dossier("serie", dossier_);
-        finir();
-        montrer(QMessageBox::NoIcon, dossier,
-                QStringLiteral("%1 fichiers écrits dans %2").arg(exportee.chemins.size()).arg(dossier),
-                QString::fromStdString(exportee.resume));
-      },
-      [&](const QString& texte) {
-        finir();
-        erreur(texte);
-      });
+  barre_progression->hide();
+  Bt_AnnulerExport->hide();
+  findChild<QWidget*>("defilement")->setEnabled(true);
+  arret_export_.reset();
+  const ExportFini fin = travail.result();
+  if (!fin.erreur.isEmpty()) return erreur(fin.erreur);
+  if (!fin.exportee) return dire(QStringLiteral("Export annulé : aucun fichier écrit"));
+  dossier_ = dossier;
+  reglages::garder_dossier("serie", dossier_);
+  montrer(QMessageBox::NoIcon, dossier,
+          QStringLiteral("%1 fichiers écrits dans %2").arg(fin.exportee->chemins.size()).arg(dossier),
+          QString::fromStdString(fin.exportee->resume));
+}
+
+// A line in the status bar: what was done, nothing to click away.
+void Frm_Serie::dire(const QString& texte) {
+  emit messageMontre(texte);
+  barre_etat->showMessage(texte);
 }
 
 } // namespace bilobe::ui

@@ -1,5 +1,6 @@
 #include "ui/vue_svg.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -18,11 +19,19 @@ VueSvg::VueSvg(QWidget* parent) : QWidget(parent) {
   setPalette(p);
 }
 
-void VueSvg::montrer(std::vector<Dessin> dessins) {
-  dessins_ = std::move(dessins);
-  rendus_.clear();
-  for (const Dessin& d : dessins_)
-    rendus_.push_back(std::make_unique<QSvgRenderer>(QByteArray(d.svg.data(), static_cast<qsizetype>(d.svg.size()))));
+VueSvg::Lus VueSvg::lire(std::vector<Dessin> dessins) {
+  Lus lus{std::move(dessins), {}};
+  for (const Dessin& d : lus.dessins) {
+    auto rendu = std::make_shared<QSvgRenderer>(QByteArray(d.svg.data(), static_cast<qsizetype>(d.svg.size())));
+    rendu->moveToThread(QCoreApplication::instance()->thread()); // where it will be drawn
+    lus.rendus.push_back(std::move(rendu));
+  }
+  return lus;
+}
+
+void VueSvg::montrer(Lus lus) {
+  dessins_ = std::move(lus.dessins);
+  rendus_ = std::move(lus.rendus);
   update();
 }
 

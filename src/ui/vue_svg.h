@@ -20,7 +20,15 @@ public:
     QString legende;
     std::string svg;
   };
-  void montrer(std::vector<Dessin> dessins);
+  // Drawings read, ready to show: made in any thread (reading a large SVG
+  // takes long), shown in the window's.
+  struct Lus {
+    std::vector<Dessin> dessins;
+    std::vector<std::shared_ptr<QSvgRenderer>> rendus;
+  };
+  static Lus lire(std::vector<Dessin> dessins);
+  void montrer(std::vector<Dessin> dessins) { montrer(lire(std::move(dessins))); }
+  void montrer(Lus lus);
   // What is shown now, as given.
   const std::vector<Dessin>& dessins() const { return dessins_; }
 
@@ -29,7 +37,7 @@ protected:
 
 private:
   std::vector<Dessin> dessins_;
-  std::vector<std::unique_ptr<QSvgRenderer>> rendus_;
+  std::vector<std::shared_ptr<QSvgRenderer>> rendus_;
 };
 
 } // namespace bilobe::ui

@@ -8,11 +8,10 @@
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
 #include "serie/fuselage_3d.h"
-#include "serie/planches.h"
-#include "serie/profil_svg.h"
 #include "serie/resume_serie.h"
 #include "ui/modeles/formulaire_serie.h"
 #include "ui/modeles/scene_3d.h"
+#include "ui/modeles/vues_serie.h"
 #include "web/valeurs_js.h"
 
 #include <emscripten/bind.h>
@@ -147,19 +146,20 @@ val vues(const val& v) {
   if (!lu.description) return r;
   try {
     r.set("texte", texte_fuselage(*lu.description));
-    const SerieTracee s = apercu_serie(*lu.description);
+    const auto vues = vues_serie(*lu.description);
+    const SerieTracee& s = vues->serie;
     r.set("resume", texte_resume_serie(s));
-    r.set("profil", contenu_profil_svg(s));
+    r.set("profil", vues->profil);
     val planches = val::array();
-    for (int k = 0; k < s.imbrication.planches; ++k) {
+    for (const VuesSerie::Planche& planche : vues->planches) {
       val p = val::object();
-      p.set("legende", ligne_planche(s, k));
-      p.set("svg", contenu_planche_svg(s, k));
+      p.set("legende", planche.legende);
+      p.set("svg", planche.svg);
       planches.call<void>("push", p);
     }
     r.set("planches", planches);
     val couples = val::array();
-    const std::vector<LigneListe> liste = liste_des_couples(s);
+    const std::vector<LigneListe>& liste = vues->liste;
     for (std::size_t i = 0; i < liste.size(); ++i) {
       const CoupleSerie& c = s.tous[i];
       val couple = val::object();

@@ -141,6 +141,7 @@ private slots:
   void fenetrePrincipaleRemontree() {
     ui::Frm_Serie* s = serie();
     s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    s->attendre_les_vues();
     f->close();
     QVERIFY(!f->isVisible());
     auto* liste = controle<QListWidget>(s, "lst_couples");
@@ -189,6 +190,7 @@ private slots:
   void vuesGardeesGriseesSurUneFaute() {
     ui::Frm_Serie* s = serie();
     s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    s->attendre_les_vues();
     auto* profil = controle<ui::VueSvg>(s, "vue_profil");
     const std::string avant = profil->dessins().at(0).svg;
     controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("abc");
@@ -197,6 +199,7 @@ private slots:
     QCOMPARE(controle<QListWidget>(s, "lst_couples")->count(), 10);
     QVERIFY(!controle<QLabel>(s, "lbl_echecs")->text().isEmpty());
     controle<QTableWidget>(s, "tab_stations")->item(1, 1)->setText("33");
+    s->attendre_les_vues();
     QVERIFY(profil->isEnabled());
     QVERIFY(profil->dessins().at(0).svg != avant);
   }
@@ -206,6 +209,7 @@ private slots:
   void stationInseree() {
     ui::Frm_Serie* s = serie();
     s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    s->attendre_les_vues();
     const auto avant = s->serie()->tous;
     s->demander_position = [](double premiere, double derniere) -> std::optional<double> {
       return premiere < 100 && derniere > 100 ? std::optional<double>(100) : std::nullopt;
@@ -214,6 +218,7 @@ private slots:
     auto* table = controle<QTableWidget>(s, "tab_stations");
     QCOMPARE(table->rowCount(), 5);
     QCOMPARE(table->item(1, 0)->text(), QStringLiteral("100"));
+    s->attendre_les_vues();
     const auto apres = s->serie()->tous;
     QCOMPARE(apres.size(), avant.size());
     QCOMPARE(apres.back().position, avant.back().position);

@@ -29,6 +29,7 @@ const std::pair<std::string_view, std::string_view> BULLES[] = {
     {"Bt_Recents", "Les fichiers de fuselage ouverts ou enregistrés dernièrement"},
     {"Bt_Enregistrer", "Enregistrer la série dans un fichier de fuselage (.toml)"},
     {"Bt_Exporter", "Écrire dans un dossier les fichiers cochés à côté, comme bilobe-serie"},
+    {"Bt_AnnulerExport", "Arrêter l'export : aucun fichier n'est écrit"},
     {"chk_format_dat", "F1.dat … FN.dat : les points de chaque couple"},
     {"chk_format_svg", "Planche 1.svg … : les couples imbriqués sur chaque planche"},
     {"chk_format_dxf", "Planches.dxf : toutes les planches pour la découpe"},

@@ -1,5 +1,6 @@
 #include "serie/fichier_fuselage.h"
 #include "ui/modeles/formulaire_serie.h"
+#include "ui/modeles/vues_serie.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,27 @@ TEST(FormulaireSerie, ChaqueDefautDitOuIlEst) {
     EXPECT_FALSE(lu.description.has_value()) << c.nom;
     EXPECT_EQ(lu.defauts, c.defauts) << c.nom;
   }
+}
+
+// A new name is drawn without tracing a former again (the tracing is stopped
+// before it starts, yet the views come); any other change traces anew.
+TEST(VuesSerie, UnNouveauNomNeRetraceRien) {
+  const auto avant = vues_serie(exemple());
+  ASSERT_EQ(avant->liste.size(), avant->serie.tous.size());
+  ASSERT_EQ(avant->planches.size(), static_cast<std::size_t>(avant->serie.imbrication.planches));
+  Interruption arret;
+  arret.demander();
+  DescriptionSerie renomme = exemple();
+  renomme.nom = "Autre <nom>";
+  const auto apres = vues_serie(renomme, avant, &arret);
+  EXPECT_EQ(apres->serie.description.nom, "Autre <nom>");
+  EXPECT_NE(apres->profil.find("Autre &lt;nom&gt;"), std::string::npos);
+  EXPECT_NE(apres->profil, avant->profil);
+  EXPECT_EQ(apres->serie.couples.size(), avant->serie.couples.size());
+  DescriptionSerie autre = renomme;
+  autre.stations[1].cotes[0] += 1;
+  EXPECT_THROW(vues_serie(autre, apres, &arret), TravailInterrompu);
+  EXPECT_NE(vues_serie(autre, apres)->profil, apres->profil);
 }
 
 } // namespace
