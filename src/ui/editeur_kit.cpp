@@ -43,9 +43,9 @@ EditeurKit::EditeurKit(Mode mode, Qt::Orientation sens, QWidget* parent) : QWidg
                                           "niveau ; entre 0 et 1, une encoche de chaque côté"));
   colonne->addWidget(tab_encoches);
   auto* boutons = new QHBoxLayout;
-  Bt_AjouterEncoche = new QPushButton(QStringLiteral("Ajouter une encoche"));
+  Bt_AjouterEncoche = new QPushButton(QStringLiteral("Ajouter une en&coche"));
   Bt_AjouterEncoche->setObjectName("Bt_AjouterEncoche");
-  Bt_SupprimerEncoche = new QPushButton(QStringLiteral("Supprimer l'encoche"));
+  Bt_SupprimerEncoche = new QPushButton(QStringLiteral("Supprimer l'enc&oche"));
   Bt_SupprimerEncoche->setObjectName("Bt_SupprimerEncoche");
   for (QPushButton* b : {Bt_AjouterEncoche, Bt_SupprimerEncoche}) {
     b->setAutoDefault(false);

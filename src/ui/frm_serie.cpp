@@ -11,6 +11,7 @@
 #include "ui/boite_mm.h"
 #include "ui/boites.h"
 #include "ui/bulles.h"
+#include "ui/choix_dossier.h"
 #include "ui/gestion_erreurs.h"
 #include "ui/reglages.h"
 
@@ -61,11 +62,18 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   en_remplissage_ = false;
   mettre_a_jour();
   setWindowModified(false); // nothing typed yet
-  etat_enregistre_ = etat();
+  etat_enregistre_ = etat_neuf_ = etat();
   titre();
   brancher_edition();
   dossier_ = reglages::dossier("serie");
   poser_bulles(this);
+  // The window's own keys, said where the buttons are.
+  const std::pair<QPushButton*, const char*> touches[] = {
+      {Bt_Ouvrir, " (Ctrl+O)"},
+      {Bt_Enregistrer, ", le sien une fois enregistrée (Ctrl+S)"},
+      {Bt_EnregistrerSous, " (Ctrl+Maj+S)"},
+  };
+  for (const auto& [bouton, texte] : touches) bouton->setToolTip(bouton->toolTip() + QString::fromUtf8(texte));
 
   demander_fichier_a_ouvrir = [this] {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir une série"), dossier_,
@@ -76,7 +84,8 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
                                         QStringLiteral("Fuselage (*.toml)"));
   };
   demander_dossier = [this] {
-    return QFileDialog::getExistingDirectory(this, QStringLiteral("Exporter les couples dans le dossier"), dossier_);
+    const QString dernier = reglages::dossier("export");
+    return choisir_dossier_d_export(this, dernier.isEmpty() ? dossier_ : dernier);
   };
   demander_position = [this](double premiere, double derniere) {
     return demander_mm(this, {QStringLiteral("Insérer une station"),
@@ -87,8 +96,8 @@ Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   demander_enregistrement = [this](const QString& question) {
     QMessageBox boite(QMessageBox::Question, windowTitle().remove(QStringLiteral("[*]")), question,
                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    boite.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
-    boite.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
+    boite.button(QMessageBox::Save)->setText(QStringLiteral("&Enregistrer"));
+    boite.button(QMessageBox::Discard)->setText(QStringLiteral("&Ne pas enregistrer"));
     boite.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
     boite.setDefaultButton(QMessageBox::Save);
     return static_cast<QMessageBox::StandardButton>(boite.exec());
@@ -111,7 +120,7 @@ bool Frm_Serie::modifications_reglees() {
                                                    : QStringLiteral("la série");
   switch (demander_enregistrement(QStringLiteral("Enregistrer les modifications de « %1 » ?").arg(nom))) {
   case QMessageBox::Save:
-    return enregistrer_sous();
+    return enregistrer_ici();
   case QMessageBox::Discard:
     return true;
   default:
@@ -140,6 +149,14 @@ void Frm_Serie::closeEvent(QCloseEvent* evenement) {
   }
   reglages::garder_geometrie_serie(saveGeometry());
   evenement->accept();
+}
+
+// In its file, or where the user says when it has none yet: false when
+// cancelled or failed.
+bool Frm_Serie::enregistrer_ici() {
+  if (fichier_.isEmpty()) return enregistrer_sous();
+  enregistrer(fichier_);
+  return !isWindowModified();
 }
 
 // Asks where, then saves: false when cancelled or failed.

@@ -109,6 +109,10 @@ public slots:
   void Bt_Supprimer_Click();
   void Bt_Trier_Click();
   void ouvrir(const QString& chemin);
+  // Asks for a file to open, asking first about the edits.
+  void demander_ouverture();
+  // A new series from the main window's former, asking first about the edits.
+  void nouvelle_serie();
   void enregistrer(const QString& chemin);
   void exporter(const QString& dossier);
   void lst_couples_DblClick(QListWidgetItem* item);
@@ -143,7 +147,7 @@ private:
   Vue3d* vue_3d;
   QLabel* lbl_echecs; // what cannot be made, in red
   QListWidget* lst_couples;
-  QPushButton *Bt_Ouvrir, *Bt_Recents, *Bt_Enregistrer, *Bt_Exporter;
+  QPushButton *Bt_Ouvrir, *Bt_Recents, *Bt_Enregistrer, *Bt_EnregistrerSous, *Bt_Exporter;
   // What "Exporter…" writes, as bilobe-serie's --format: one box a format,
   // named chk_format_dat, chk_format_svg…
   std::array<QCheckBox*, FORMATS_SERIE.size()> chk_formats{};
@@ -160,6 +164,7 @@ private:
   QWidget* construire_vues();
   void brancher();
   void ajouter_ligne(const LigneStation& ligne);
+  bool ligne_vide(int r) const;
   std::vector<LigneStation> lignes() const;
   void montrer_defauts(const std::vector<DefautCellule>& defauts);
   std::optional<DescriptionSerie> lire(QStringList& defauts);
@@ -187,6 +192,7 @@ private:
   void retenir();
   friend class ChangementSerie;
   bool enregistrer_sous();
+  bool enregistrer_ici();
   void retenir_fichier(const QString& chemin);
   void titre();
 
@@ -197,6 +203,7 @@ private:
   QUndoStack historique_;
   QStringList etat_retenu_;     // as the last change left it
   QStringList etat_enregistre_; // as last opened, saved or started: what "Ne pas enregistrer" goes back to
+  QStringList etat_neuf_;       // as the window first opened: the settings of a new series
   bool en_retour_ = false;      // undone or redone: not a change of its own
 };
 

@@ -3,6 +3,7 @@
 
 #include "ui/boite_mm.h"
 #include "ui/reglages.h"
+#include "ui/table_stations.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -66,7 +67,7 @@ void Frm_Serie::construire() {
   barre_progression = new QProgressBar;
   barre_progression->setFormat(QStringLiteral("Export : %p %"));
   barre_progression->hide();
-  Bt_AnnulerExport = bouton(QStringLiteral("Annuler"), "Bt_AnnulerExport");
+  Bt_AnnulerExport = bouton(QStringLiteral("Annu&ler"), "Bt_AnnulerExport");
   Bt_AnnulerExport->hide();
   barre_etat->addPermanentWidget(barre_progression);
   barre_etat->addPermanentWidget(Bt_AnnulerExport);
@@ -74,8 +75,8 @@ void Frm_Serie::construire() {
   auto* principal = new QVBoxLayout(contenu);
   auto* fichiers = new QHBoxLayout;
   creer_champs();
-  Bt_Ouvrir = bouton(QStringLiteral("Ouvrir…"), "Bt_Ouvrir");
-  Bt_Recents = bouton(QStringLiteral("Récents"), "Bt_Recents");
+  Bt_Ouvrir = bouton(QStringLiteral("&Ouvrir…"), "Bt_Ouvrir");
+  Bt_Recents = bouton(QStringLiteral("&Récents"), "Bt_Recents");
   // The files opened lately, read when the menu opens.
   auto* recents = new QMenu(Bt_Recents);
   recents->setObjectName("menu_recents");
@@ -88,13 +89,15 @@ void Frm_Serie::construire() {
       });
     if (recents->isEmpty()) recents->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
   });
-  Bt_Enregistrer = bouton(QStringLiteral("Enregistrer…"), "Bt_Enregistrer");
-  Bt_Exporter = bouton(QStringLiteral("Exporter…"), "Bt_Exporter");
+  Bt_Enregistrer = bouton(QStringLiteral("&Enregistrer"), "Bt_Enregistrer");
+  Bt_EnregistrerSous = bouton(QStringLiteral("Enregistrer &sous…"), "Bt_EnregistrerSous");
+  Bt_Exporter = bouton(QStringLiteral("E&xporter…"), "Bt_Exporter");
   fichiers->addWidget(new QLabel(QStringLiteral("Nom :")));
   fichiers->addWidget(txt_nom(), 1);
   fichiers->addWidget(Bt_Ouvrir);
   fichiers->addWidget(Bt_Recents);
   fichiers->addWidget(Bt_Enregistrer);
+  fichiers->addWidget(Bt_EnregistrerSous);
   fichiers->addWidget(Bt_Exporter);
   for (std::size_t k = 0; k < FORMATS_SERIE.size(); ++k) {
     const DefinitionFormat& f = FORMATS_SERIE[k];
@@ -136,7 +139,7 @@ void Frm_Serie::construire() {
 QWidget* Frm_Serie::construire_stations() {
   auto* cadre = new QWidget; // in the tab "Stations"
   auto* disposition = new QVBoxLayout(cadre);
-  tab_stations = new QTableWidget(0, static_cast<int>(COLONNES_STATION));
+  tab_stations = new TableStations(0, static_cast<int>(COLONNES_STATION));
   tab_stations->setObjectName("tab_stations");
   QStringList titres{QStringLiteral("Position")};
   for (const Cote& c : COTES) titres << QString::fromUtf8(c.libelle);
@@ -145,10 +148,10 @@ QWidget* Frm_Serie::construire_stations() {
   tab_stations->setSelectionBehavior(QAbstractItemView::SelectRows);
   disposition->addWidget(tab_stations);
   auto* boutons = new QHBoxLayout;
-  Bt_Ajouter = bouton(QStringLiteral("Ajouter une station"), "Bt_Ajouter");
-  Bt_Supprimer = bouton(QStringLiteral("Supprimer la station"), "Bt_Supprimer");
-  Bt_Trier = bouton(QStringLiteral("Trier par position"), "Bt_Trier");
-  Bt_Inserer = bouton(QStringLiteral("Insérer une station…"), "Bt_Inserer");
+  Bt_Ajouter = bouton(QStringLiteral("&Ajouter une station"), "Bt_Ajouter");
+  Bt_Supprimer = bouton(QStringLiteral("Su&pprimer la station"), "Bt_Supprimer");
+  Bt_Trier = bouton(QStringLiteral("&Trier par position"), "Bt_Trier");
+  Bt_Inserer = bouton(QStringLiteral("&Insérer une station…"), "Bt_Inserer");
   boutons->addWidget(Bt_Ajouter);
   boutons->addWidget(Bt_Inserer);
   boutons->addWidget(Bt_Supprimer);
@@ -181,8 +184,8 @@ QWidget* Frm_Serie::construire_reglages() {
   // The formers: how many or where, how they follow the stations, the fields they share.
   auto* couples = new QGroupBox(QStringLiteral("Couples"));
   auto* formulaire = new QFormLayout(couples);
-  opt_nombre = new QRadioButton(QStringLiteral("Nombre :"));
-  opt_positions = new QRadioButton(QStringLiteral("Positions (mm) :"));
+  opt_nombre = new QRadioButton(QStringLiteral("&Nombre :"));
+  opt_positions = new QRadioButton(QStringLiteral("Positions (&mm) :"));
   opt_nombre->setChecked(true);
   txt_nombre = new QSpinBox;
   txt_nombre->setRange(2, NOMBRE_MAX);
@@ -271,11 +274,9 @@ void Frm_Serie::brancher() {
   connect(Bt_Supprimer, &QPushButton::clicked, this, &Frm_Serie::Bt_Supprimer_Click);
   connect(Bt_Trier, &QPushButton::clicked, this, &Frm_Serie::Bt_Trier_Click);
   connect(lst_couples, &QListWidget::itemDoubleClicked, this, &Frm_Serie::lst_couples_DblClick);
-  connect(Bt_Ouvrir, &QPushButton::clicked, this, [this] {
-    if (!modifications_reglees()) return;
-    if (const QString chemin = demander_fichier_a_ouvrir(); !chemin.isEmpty()) ouvrir(chemin);
-  });
-  connect(Bt_Enregistrer, &QPushButton::clicked, this, &Frm_Serie::enregistrer_sous);
+  connect(Bt_Ouvrir, &QPushButton::clicked, this, &Frm_Serie::demander_ouverture);
+  connect(Bt_Enregistrer, &QPushButton::clicked, this, &Frm_Serie::enregistrer_ici);
+  connect(Bt_EnregistrerSous, &QPushButton::clicked, this, &Frm_Serie::enregistrer_sous);
   connect(Bt_Exporter, &QPushButton::clicked, this, [this] {
     if (const QString dossier = demander_dossier(); !dossier.isEmpty()) exporter(dossier);
   });

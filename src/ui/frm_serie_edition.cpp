@@ -44,6 +44,10 @@ void Frm_Serie::brancher_edition() {
   raccourci(this, QKeySequence::Undo, [this] { historique_.undo(); });
   raccourci(this, QKeySequence(QStringLiteral("Ctrl+Y")), [this] { historique_.redo(); });
   raccourci(this, QKeySequence(QStringLiteral("Ctrl+Shift+Z")), [this] { historique_.redo(); });
+  raccourci(this, QKeySequence::Save, [this] { enregistrer_ici(); });
+  raccourci(this, QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { enregistrer_sous(); });
+  raccourci(this, QKeySequence::Open, [this] { demander_ouverture(); });
+  raccourci(this, QKeySequence::New, [this] { nouvelle_serie(); });
 }
 
 // After each change by the user: one step of the history.
@@ -55,10 +59,22 @@ void Frm_Serie::retenir() {
   etat_retenu_ = std::move(maintenant);
 }
 
+bool Frm_Serie::ligne_vide(int r) const {
+  for (int c = 0; c < tab_stations->columnCount(); ++c)
+    if (tab_stations->item(r, c) && !tab_stations->item(r, c)->text().trimmed().isEmpty()) return false;
+  return true;
+}
+
 void Frm_Serie::coller() {
   const auto lignes = cellules_collees(QApplication::clipboard()->text().toStdString());
   if (lignes.empty()) return;
-  const int r0 = std::max(0, tab_stations->currentRow()), c0 = std::max(0, tab_stations->currentColumn());
+  // Below the last row (nothing selected) the rows come as new stations; on
+  // an empty row, from its first cell; else from the current cell.
+  int r0 = tab_stations->currentRow(), c0 = tab_stations->currentColumn();
+  if (r0 < 0 || tab_stations->selectedRanges().isEmpty())
+    r0 = tab_stations->rowCount(), c0 = 0;
+  else if (ligne_vide(r0) || c0 < 0)
+    c0 = 0;
   en_remplissage_ = true;
   for (std::size_t i = 0; i < lignes.size(); ++i) {
     const int r = r0 + static_cast<int>(i);

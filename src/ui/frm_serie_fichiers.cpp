@@ -36,6 +36,31 @@ void Frm_Serie::ouvrir(const QString& chemin) {
   titre();
 }
 
+void Frm_Serie::demander_ouverture() {
+  if (!modifications_reglees()) return;
+  if (const QString chemin = demander_fichier_a_ouvrir(); !chemin.isEmpty()) ouvrir(chemin);
+}
+
+// The settings as the window first opened, the main window's former as the
+// only station, no file: a history of its own.
+void Frm_Serie::nouvelle_serie() {
+  if (!modifications_reglees()) return;
+  en_retour_ = true;
+  restaurer(etat_neuf_);
+  en_remplissage_ = true;
+  tab_stations->setRowCount(0);
+  en_remplissage_ = false;
+  emit stationDeLaFenetreDemandee();
+  if (tab_stations->rowCount() == 0) restaurer(etat_neuf_); // no main window to ask
+  en_retour_ = false;
+  fichier_.clear();
+  historique_.clear();
+  setWindowModified(false);
+  etat_retenu_ = etat_enregistre_ = etat();
+  titre();
+  dire(QStringLiteral("Nouvelle série"));
+}
+
 void Frm_Serie::enregistrer(const QString& chemin) {
   if (!description_) {
     erreur(QStringLiteral("La série ne peut pas être enregistrée : ") + lbl_echecs->text().section('\n', 0, 0));
@@ -127,8 +152,7 @@ void Frm_Serie::exporter(const QString& dossier) {
   const ExportFini fin = travail.result();
   if (!fin.erreur.isEmpty()) return erreur(fin.erreur);
   if (!fin.exportee) return dire(QStringLiteral("Export annulé : aucun fichier écrit"));
-  dossier_ = dossier;
-  reglages::garder_dossier("serie", dossier_);
+  reglages::garder_dossier("export", dossier);
   montrer(QMessageBox::NoIcon, dossier,
           QStringLiteral("%1 fichiers écrits dans %2").arg(fin.exportee->chemins.size()).arg(dossier),
           QString::fromStdString(fin.exportee->resume));

@@ -91,7 +91,8 @@ private slots:
   // everything, Enregistrer saves, Ne pas enregistrer lets it go.
   void questionAvantDePerdreLeTravail() {
     ui::Frm_Serie* s = serie();
-    s->ouvrir(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"));
+    QVERIFY(QFile::copy(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"), chemin("planeur.toml")));
+    s->ouvrir(chemin("planeur.toml"));
     QCOMPARE(s->windowTitle(), QStringLiteral("planeur.toml[*] - Série de couples"));
     QVERIFY(!s->isWindowModified());
     QStringList questions;
@@ -117,11 +118,15 @@ private slots:
     QCOMPARE(ouvertures, 0);
     QCOMPARE(controle<QTableWidget>(s, "tab_stations")->item(1, 1)->text(), QStringLiteral("33"));
 
+    // Enregistrer saves in place, in the file the series came from.
     reponse = QMessageBox::Save;
-    s->demander_fichier_a_enregistrer = [&](const QString&) { return chemin("planeur.toml"); };
-    FermeBoites boites;
+    s->demander_fichier_a_enregistrer = [&](const QString&) {
+      questions << QStringLiteral("où ?");
+      return QString();
+    };
     QVERIFY(s->close());
-    QVERIFY(QFile::exists(chemin("planeur.toml")));
+    QVERIFY(lire(chemin("planeur.toml")).contains("position = 250\nxtot = 33\n"));
+    QCOMPARE(questions.size(), 3);
     QVERIFY(!s->isWindowModified());
 
     // Discarded means discarded: the window comes back as it was saved.

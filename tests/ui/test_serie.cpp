@@ -217,7 +217,7 @@ private slots:
     const QString fichier = chemin("fuselage.toml");
     s->demander_fichier_a_enregistrer = [&](const QString&) { return fichier; };
     FermeBoites boites;
-    controle<QPushButton>(s, "Bt_Enregistrer")->click();
+    controle<QPushButton>(s, "Bt_EnregistrerSous")->click(); // not over the example: in the test's folder
     QCOMPARE(controle<QStatusBar>(s, "barre_etat")->currentMessage(), "Série enregistrée : " + fichier);
     QVERIFY(boites.textes.isEmpty());
 
