@@ -20,16 +20,17 @@ struct Cote {
   const char* cle;
   std::string ChampsCouple::*champ;
   const char* libelle; // the caption of its field in the main window
+  const char* titre;   // in what the program adds (the series' columns, their faults), accented
 };
 inline const std::array<Cote, NB_COTES> COTES{{
-    {"xtot", &ChampsCouple::xtot, "Largeur totale"},
-    {"ytot", &ChampsCouple::ytot, "Hauteur totale dos"},
-    {"xa", &ChampsCouple::xa, "Larg. point de jonction"},
-    {"ya", &ChampsCouple::ya, "Haut. point de jonction"},
-    {"yinf", &ChampsCouple::yinf, "Hauteur partie inférieure"},
-    {"segh", &ChampsCouple::segh, "Segment horizontal"},
-    {"segv", &ChampsCouple::segv, "Segment vertical"},
-    {"ep", &ChampsCouple::ep, "Epaisseur de paroi"},
+    {"xtot", &ChampsCouple::xtot, "Largeur totale", "Largeur totale"},
+    {"ytot", &ChampsCouple::ytot, "Hauteur totale dos", "Hauteur totale dos"},
+    {"xa", &ChampsCouple::xa, "Larg. point de jonction", "Larg. point de jonction"},
+    {"ya", &ChampsCouple::ya, "Haut. point de jonction", "Haut. point de jonction"},
+    {"yinf", &ChampsCouple::yinf, "Hauteur partie inférieure", "Hauteur partie inférieure"},
+    {"segh", &ChampsCouple::segh, "Segment horizontal", "Segment horizontal"},
+    {"segv", &ChampsCouple::segv, "Segment vertical", "Segment vertical"},
+    {"ep", &ChampsCouple::ep, "Epaisseur de paroi", "Épaisseur de paroi"},
 }};
 
 // A cross-section the builder knows: where it stands (mm from the nose) and

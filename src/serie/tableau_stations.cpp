@@ -17,12 +17,13 @@ std::optional<double> lire_cellule(const std::string& texte, std::string& defaut
     defaut = "cellule vide";
     return std::nullopt;
   }
-  if (!est_un_nombre(texte)) {
-    defaut = "« " + texte_affichable(texte, 40) + " » n'est pas un nombre (le séparateur décimal est le point)";
+  const std::string nombre = avec_le_point(texte);
+  if (!est_un_nombre(nombre)) {
+    defaut = "« " + texte_affichable(texte, 40) + " » n'est pas un nombre";
     return std::nullopt;
   }
   try {
-    return lire_nombre(texte);
+    return lire_nombre(nombre);
   } catch (const ErreurExecution& e) {
     defaut = e.what();
     return std::nullopt;
@@ -30,6 +31,16 @@ std::optional<double> lire_cellule(const std::string& texte, std::string& defaut
 }
 
 } // namespace
+
+std::string avec_le_point(const std::string& texte) {
+  const std::size_t virgule = texte.find(',');
+  if (virgule == std::string::npos || texte.find_first_of(".,", virgule + 1) != std::string::npos ||
+      texte.find('.') != std::string::npos)
+    return texte;
+  std::string avec = texte;
+  avec[virgule] = '.';
+  return est_un_nombre(avec) ? avec : texte;
+}
 
 StationsLues lire_stations(const std::vector<LigneStation>& lignes) {
   StationsLues lues;
@@ -119,35 +130,37 @@ namespace {
 
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
 
-// With semicolons between positions, a comma between two digits is a
-// decimal comma ("0; 62,5; 125"): its number, or nothing.
-std::optional<std::string_view> virgule_decimale(std::string_view texte) {
-  if (texte.find(';') == std::string_view::npos) return std::nullopt;
-  for (std::size_t k = 1; k + 1 < texte.size(); ++k)
-    if (texte[k] == ',' && chiffre(texte[k - 1]) && chiffre(texte[k + 1])) {
-      const std::size_t debut = texte.find_last_of("; \t\n", k) + 1; // npos + 1 is 0
-      const std::size_t fin = std::min(texte.find_first_of("; \t\n", k), texte.size());
-      return texte.substr(debut, fin - debut);
-    }
-  return std::nullopt;
+// Commas separate the positions ("0, 40, 95" or "0,40,95") unless they
+// are separated otherwise: by semicolons ("0; 62,5; 125"), or by spaces
+// alone with every comma between two digits ("0 62,5 125"). Then a comma
+// is a decimal comma.
+bool virgules_decimales(std::string_view texte) {
+  if (texte.find(';') != std::string_view::npos) return true;
+  if (texte.find_first_of(" \t\n") == std::string_view::npos) return false;
+  const std::size_t debut = texte.find_first_not_of(" \t\n");
+  const std::size_t fin = texte.find_last_not_of(" \t\n");
+  if (debut == std::string_view::npos ||
+      texte.substr(debut, fin - debut).find_first_of(" \t\n") == std::string_view::npos)
+    return false; // one number alone: "2,5" is 2 and 5, as always
+  for (std::size_t k = 0; k < texte.size(); ++k)
+    if (texte[k] == ',' && (k == 0 || k + 1 == texte.size() || !chiffre(texte[k - 1]) || !chiffre(texte[k + 1])))
+      return false;
+  return true;
 }
 
 } // namespace
 
 std::optional<std::vector<double>> lire_positions(std::string_view texte, std::string& defaut) {
-  if (const auto nombre = virgule_decimale(texte)) {
-    defaut = "« " + texte_affichable(std::string(*nombre), 40) +
-             " » : le séparateur décimal est le point (les positions se séparent par des virgules, des "
-             "points-virgules ou des espaces)";
-    return std::nullopt;
-  }
+  const bool decimales = virgules_decimales(texte);
+  const char* separateurs = decimales ? "; \t\n" : ",; \t\n";
   std::vector<double> positions;
   std::size_t debut = 0;
   while (debut < texte.size()) {
-    const std::size_t fin = std::min(texte.find_first_of(",; \t\n", debut), texte.size());
-    const std::string morceau(texte.substr(debut, fin - debut));
+    const std::size_t fin = std::min(texte.find_first_of(separateurs, debut), texte.size());
+    std::string morceau(texte.substr(debut, fin - debut));
     debut = fin + 1;
     if (morceau.empty()) continue;
+    if (decimales) morceau = avec_le_point(morceau);
     if (!est_un_nombre(morceau)) {
       defaut = "« " + texte_affichable(morceau, 40) + " » n'est pas une position";
       return std::nullopt;

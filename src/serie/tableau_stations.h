@@ -48,8 +48,13 @@ std::vector<std::vector<std::string>> cellules_collees(std::string_view texte);
 // first whose position reads larger.
 std::size_t rang_pour(const std::vector<LigneStation>& lignes, double position);
 
+// "2,5" written "2.5": a number with one decimal comma, with a point; any
+// other text as it is.
+std::string avec_le_point(const std::string& texte);
+
 // "0, 40, 95.5": positions of formers, separated by commas, semicolons or
-// blanks. Nothing when a piece is not a number; `defaut` then says which.
+// blanks; with semicolons or blanks between them, "62,5" is 62.5. Nothing
+// when a piece is not a number; `defaut` then says which.
 std::optional<std::vector<double>> lire_positions(std::string_view texte, std::string& defaut);
 std::string texte_positions(const std::vector<double>& positions);
 

@@ -1,9 +1,12 @@
 #include "ui/boite_mm.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace bilobe::ui {
 
@@ -36,6 +39,9 @@ std::optional<double> demander_mm(QWidget* parent, const QuestionMm& q) {
   QObject::connect(boutons, &QDialogButtonBox::accepted, &boite, &QDialog::accept);
   QObject::connect(boutons, &QDialogButtonBox::rejected, &boite, &QDialog::reject);
   disposition->addWidget(boutons);
+  // Wide enough for its whole title beside the title bar's buttons, whatever the scale.
+  const QFontMetrics lettres(QApplication::font("QMdiSubWindowTitleBar"));
+  boite.setMinimumWidth(std::max(boite.sizeHint().width(), lettres.horizontalAdvance(q.titre) * 6 / 5 + 140));
   if (boite.exec() != QDialog::Accepted) return std::nullopt;
   return mm->value();
 }

@@ -40,6 +40,9 @@ void SurfaceDessin::rendre(qreal rapport_pixels) {
   image_.fill(FOND);
   if (!apercu_) return;
   QPainter p(&image_);
+  // Shrunk only when the notches and tabs reach beyond the window.
+  const Cadrage c = cadrage(*apercu_);
+  p.setTransform(QTransform(c.echelle, 0, 0, c.echelle, c.dx, c.dy));
   p.setPen(QPen(Qt::black, 0)); // thin solid lines, clipped at the edges
   p.drawLine(en_pixels(CENTRE_BAS), en_pixels(CENTRE_HAUT));
   p.drawLine(en_pixels({NIVEAU_GAUCHE, apercu_->niveau}), en_pixels({NIVEAU_DROITE, apercu_->niveau}));
@@ -50,6 +53,8 @@ void SurfaceDessin::rendre(qreal rapport_pixels) {
   p.setPen(QPen(COULEUR_KIT, 0));
   for (const auto& trait : apercu_->kit)
     for (std::size_t k = 1; k < trait.size(); ++k) p.drawLine(en_pixels(trait[k - 1]), en_pixels(trait[k]));
+  p.resetTransform();
+  if (!apercu_->mention_kit.empty()) mentionner_kit(p);
   if (apercu_->alerte.empty()) return;
 
   // A shape that cannot be cut: its crossings ringed in red, and what is
@@ -64,6 +69,23 @@ void SurfaceDessin::rendre(qreal rapport_pixels) {
   const QRect milieu(2, HAUTEUR / 2, LARGEUR - 4, 2 * fontMetrics().height());
   p.drawText(milieu, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
              QStringLiteral("Forme impossible à découper :\n") + QString::fromStdString(apercu_->alerte));
+}
+
+// What the templates add, in the top right corner, one item a line, over
+// a pale ground that keeps it readable across a line.
+void SurfaceDessin::mentionner_kit(QPainter& p) {
+  QFont petite = font();
+  petite.setPointSizeF(petite.pointSizeF() * 0.85);
+  p.setFont(petite);
+  const QString texte =
+      QString::fromStdString(apercu_->mention_kit).replace(QStringLiteral(" · "), QStringLiteral("\n"));
+  const QRect zone = QFontMetrics(petite)
+                         .boundingRect(QRect(0, 0, LARGEUR, HAUTEUR), Qt::AlignRight | Qt::AlignTop, texte)
+                         .adjusted(-3, -1, 3, 1)
+                         .translated(-3, 3);
+  p.fillRect(zone, QColor(255, 255, 255, 200));
+  p.setPen(COULEUR_KIT);
+  p.drawText(zone, Qt::AlignRight | Qt::AlignVCenter, texte);
 }
 
 void SurfaceDessin::paintEvent(QPaintEvent* event) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QPainter>
 
 #include <optional>
 
@@ -34,6 +35,7 @@ protected:
 
 private:
   void rendre(qreal rapport_pixels);
+  void mentionner_kit(QPainter& p);
 
   std::optional<Apercu> apercu_;
   QImage image_;

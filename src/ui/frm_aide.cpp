@@ -3,10 +3,16 @@
 #include "geometry/lignes.h"
 #include "geometry/trace.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace bilobe::ui {
 
@@ -84,27 +90,47 @@ const char* const TEXTE =
     "<b>Segments</b> : un flanc droit (vertical) et un fond plat (horizontal), chacun de sa longueur.<br>"
     "<b>Épaisseur de paroi</b> (ep) : l'anneau entre le contour et le creux.</p>"
     "<p>Les nombres s'écrivent avec un <b>point</b> décimal (45.5) ; un champ qui n'est pas entièrement un "
-    "nombre devient rouge et sa bulle dit ce qui est lu. Dans les boîtes en mm, la virgule est acceptée.</p>"
+    "nombre devient rouge et sa bulle dit ce qui est lu. Dans les boîtes en mm et les cellules de la série, la "
+    "virgule est acceptée (2,5 se lit 2.5).</p>"
     "<h3>Encoches et pattes</h3>"
     "<p>Une <b>encoche</b> reçoit une lisse, une quille ou un longeron : sa place va de 0 (dos) à 1 (ventre), "
     "ou « niveau » ; une place entre les deux donne une paire. Les <b>pattes</b> tiennent le couple debout sur "
     "le chantier, sa ligne de niveau sur une même droite pour tout le fuselage ; on les coupe après collage.</p>"
     "<h3>Touches</h3>"
     "<p>Entrée : tracer. F1 : cette aide. Ctrl+Maj+S, D, P : exporter SVG, DXF, PDF. Ctrl+Maj+C : paroi "
-    "constante. Ctrl+Maj+G : saignée. Ctrl+Maj+E : encoches et pattes. Ctrl+Maj+R : série de couples.</p>";
+    "constante. Ctrl+Maj+G : saignée. Ctrl+Maj+E : encoches et pattes. Ctrl+Maj+R : série de couples.</p>"
+    "<p>Dans la série : Ctrl+S enregistrer, Ctrl+Maj+S enregistrer sous, Ctrl+O ouvrir, Ctrl+N nouvelle série, "
+    "Ctrl+Z et Ctrl+Y annuler et rétablir, Ctrl+V coller des lignes d'un tableur (sous la dernière ligne : de "
+    "nouvelles stations). Tab sur la dernière cellule ou Ctrl+Tab : sortir du tableau. Alt et la lettre "
+    "soulignée : le bouton.</p>";
 
 } // namespace
 
 Frm_Aide::Frm_Aide(QWidget* parent) : QDialog(parent) {
   setObjectName("Frm_Aide");
   setWindowTitle(QStringLiteral("Aide - Couple bi-lobé"));
-  auto* disposition = new QHBoxLayout(this);
-  disposition->addWidget(new DessinCotes);
+  // In a scroll area: at a large scale or on a small screen the text goes on below.
+  auto* contenu = new QWidget;
+  auto* disposition = new QHBoxLayout(contenu);
+  disposition->addWidget(new DessinCotes, 0, Qt::AlignTop);
   auto* texte = new QLabel(QString::fromUtf8(TEXTE));
   texte->setObjectName("texte_aide");
   texte->setWordWrap(true);
   texte->setMinimumWidth(360);
+  texte->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   disposition->addWidget(texte, 1);
+  auto* defilement = new QScrollArea;
+  defilement->setObjectName("defilement_aide");
+  defilement->setWidgetResizable(true);
+  defilement->setFrameShape(QFrame::NoFrame);
+  defilement->setWidget(contenu);
+  auto* racine = new QVBoxLayout(this);
+  racine->setContentsMargins(0, 0, 0, 0);
+  racine->addWidget(defilement);
+  // As large as its text asks, within the screen's free area.
+  const QSize voulue = contenu->sizeHint() + QSize(defilement->verticalScrollBar()->sizeHint().width(), 0);
+  const QRect libre = (parent ? parent->screen() : screen())->availableGeometry();
+  resize(std::min(voulue.width(), libre.width() * 9 / 10), std::min(voulue.height(), libre.height() * 9 / 10));
 }
 
 QString texte_a_propos() {

@@ -6,6 +6,7 @@
 #include "ui/controles.h"
 #include "ui/frm_aide.h"
 #include "ui/gestion_erreurs.h"
+#include "ui/modeles/lecture_champ.h"
 #include "ui/modeles/placement.h"
 #include "ui/reglages.h"
 
@@ -162,14 +163,23 @@ void Frm_Bi_Lobe::Bt_Trace_Click() { tracer(); }
 
 bool Frm_Bi_Lobe::tracer() {
   emit traceLancee();
+  const ChampsCouple champs = lire_champs();
+  std::string cause; // which field's value it came from, and what it was read as
   return sans_exception(
-      [this] {
-        // Published only when the whole trace succeeded.
-        const ResultatTrace& r = couple_.retracer(lire_champs());
-        lbl_nbpts->setText(QString::fromStdString(r.legende));
-        Dessin->dessiner(apercu_de(r, menu_gabarit->options()));
+      [&] {
+        try {
+          // Published only when the whole trace succeeded.
+          const ResultatTrace& r = couple_.retracer(champs);
+          lbl_nbpts->setText(QString::fromStdString(r.legende));
+          Dessin->dessiner(apercu_de(r, menu_gabarit->options()));
+        } catch (const ErreurExecution& e) {
+          cause = champs_en_cause(e.lieu(), champs);
+          throw;
+        }
       },
-      [this](const QString& texte) { montrer_erreur(texte); });
+      [&](const QString& texte) {
+        montrer_erreur(cause.empty() ? texte : texte + '\n' + QString::fromStdString(cause));
+      });
 }
 
 // The hand-off. The comment and the name come from the fields as they are
@@ -242,6 +252,8 @@ void Frm_Bi_Lobe::construire_menu_gabarit() {
   // The menu's keys work anywhere in the window, not only while it is open.
   addActions(menu_gabarit->actions());
   Dessin->setContextMenuPolicy(Qt::CustomContextMenu);
+  // Most of what the program does is behind this menu: say so where the mouse is.
+  Dessin->setToolTip(QStringLiteral("Clic droit : gabarits, saignée, encoches et pattes, série de couples, aide"));
   connect(Dessin, &QWidget::customContextMenuRequested, this, &Frm_Bi_Lobe::Dessin_ContextMenu);
   demander_chemin = [this](const QString& titre, const QString& propose, const QString& filtre) {
     return dialogue_enregistrer(this, titre, propose, filtre);

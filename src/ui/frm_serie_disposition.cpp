@@ -142,7 +142,7 @@ QWidget* Frm_Serie::construire_stations() {
   tab_stations = new TableStations(0, static_cast<int>(COLONNES_STATION));
   tab_stations->setObjectName("tab_stations");
   QStringList titres{QStringLiteral("Position")};
-  for (const Cote& c : COTES) titres << QString::fromUtf8(c.libelle);
+  for (const Cote& c : COTES) titres << QString::fromUtf8(c.titre);
   tab_stations->setHorizontalHeaderLabels(titres);
   tab_stations->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   tab_stations->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -259,7 +259,12 @@ QWidget* Frm_Serie::construire_vues() {
 
 void Frm_Serie::brancher() {
   const auto maj = [this] { mettre_a_jour(); };
-  connect(tab_stations, &QTableWidget::cellChanged, this, maj);
+  connect(tab_stations, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    // "18,5" shown "18.5", as the files write it (the text changes again: one update)
+    const QString point = QString::fromStdString(avec_le_point(item->text().toStdString()));
+    if (point != item->text()) return item->setText(point);
+    mettre_a_jour();
+  });
   connect(txt_positions, &QLineEdit::textChanged, this, maj);
   for (QLineEdit* e : textes_) connect(e, &QLineEdit::textChanged, this, maj);
   connect(opt_nombre, &QAbstractButton::toggled, this, maj);

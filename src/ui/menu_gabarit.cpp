@@ -57,6 +57,7 @@ MenuGabarit::MenuGabarit(QWidget* parent) : QMenu(parent) {
     if (const auto mm = demander_saignee(options_.saignee)) {
       options_.saignee = *mm;
       reglages::garder(options_);
+      emit kitChange(); // the preview says it
     }
   });
   demander_saignee = [this](double actuelle) {

@@ -64,8 +64,9 @@ OptionsGabarit options_de(const val& o) {
 
 // The preview after a trace: what the main window draws.
 val apercu(const val& c, const val& o) {
+  const ChampsCouple champs = champs_de(c);
   try {
-    const ResultatTrace trace = tracer(champs_de(c));
+    const ResultatTrace trace = tracer(champs);
     const Apercu a = apercu_de(trace, options_de(o));
     val r = val::object();
     r.set("legende", trace.legende);
@@ -76,6 +77,12 @@ val apercu(const val& c, const val& o) {
     val kit = val::array();
     for (const auto& trait : a.kit) kit.call<void>("push", points(trait));
     r.set("kit", kit);
+    return r;
+  } catch (const ErreurExecution& e) {
+    // Which field's value it came from, and what it was read as.
+    const std::string cause = champs_en_cause(e.lieu(), champs);
+    val r = erreur(e);
+    if (!cause.empty()) r.set("erreur", texte_erreur(e) + "\n" + cause);
     return r;
   } catch (const std::exception& e) {
     return erreur(e);

@@ -84,6 +84,49 @@ TEST(Forme, VerificationEtRefusDuGabarit) {
   }
 }
 
+// The preview says what the templates add, and shrinks to show the whole
+// template only when its tabs or notches reach beyond the window.
+TEST(Forme, ApercuDuKit) {
+  const ResultatTrace trace = tracer(champs({}));
+  OptionsGabarit encoches;
+  encoches.encoches = {{0.5, false, 3, 2}};
+  OptionsGabarit pattes = encoches;
+  pattes.saignee = 0.25;
+  pattes.pattes = Pattes{false, 6, 15, 60}; // 60 mm below the level line: under the former's bottom
+  OptionsGabarit dessus = pattes;
+  dessus.pattes->dessus = true;
+  dessus.pattes->distance = 150; // above its back
+  const struct {
+    const char* nom;
+    OptionsGabarit kit;
+    const char* mention;
+    bool reduit;
+  } cas[] = {
+      {"rien", {}, "", false},
+      {"une paire d'encoches", encoches, "1 encoche", false},
+      {"pattes dessous", pattes, "saignée 0,25 mm · 1 encoche · pattes", true},
+      {"pattes dessus", dessus, "saignée 0,25 mm · 1 encoche · pattes", true},
+  };
+  using namespace fenetre_apercu;
+  const double largeur = en_pixels(LARGEUR_TWIPS), hauteur = en_pixels(HAUTEUR_TWIPS);
+  for (const auto& k : cas) {
+    const Apercu a = apercu_de(trace, k.kit);
+    EXPECT_EQ(a.mention_kit, k.mention) << k.nom;
+    const Cadrage c = cadrage(a);
+    EXPECT_EQ(c.echelle < 1, k.reduit) << k.nom;
+    if (!k.reduit) {
+      EXPECT_TRUE(c.echelle == 1 && c.dx == 0 && c.dy == 0) << k.nom;
+    }
+    for (const auto& trait : a.kit)
+      for (const PointApercu& p : trait) {
+        if (p.x < 0) continue; // the left half is not drawn
+        const PositionPixel px = vers_pixels(p);
+        const double x = px.x * c.echelle + c.dx, y = px.y * c.echelle + c.dy;
+        EXPECT_TRUE(x >= 0 && x <= largeur && y >= 0 && y <= hauteur) << k.nom << " " << x << ", " << y;
+      }
+  }
+}
+
 // The preview rings the crossings of the half it draws, in its coordinates.
 TEST(Forme, ApercuDesCroisements) {
   const Apercu sain = apercu_de(tracer(champs({})));

@@ -33,7 +33,8 @@ TEST(TableauStations, CellulesFautives) {
   const Cas cas[] = {
       {"tout va bien", {a, b}, {}, ""},
       {"texte", {a, avec(b, 3, "abc")}, {{1, 3}}, "« abc » n'est pas un nombre"},
-      {"virgule décimale", {avec(a, 8, "2,5"), b}, {{0, 8}}, "le séparateur décimal est le point"},
+      {"deux virgules", {avec(a, 8, "2,5,1"), b}, {{0, 8}}, "« 2,5,1 » n'est pas un nombre"},
+      {"virgule et point", {avec(a, 8, "1.2,5"), b}, {{0, 8}}, "« 1.2,5 » n'est pas un nombre"},
       {"cellule vide", {a, avec(b, 1, " ")}, {{1, 1}}, "cellule vide"},
       {"dépassement", {a, avec(b, 2, "1e400")}, {{1, 2}}, "Dépassement de capacité"},
       {"position en arrière", {a, avec(b, 0, "-5")}, {{1, 0}}, "pas après celle de la station précédente (0)"},
@@ -51,6 +52,9 @@ TEST(TableauStations, CellulesFautives) {
       EXPECT_NE(lues.defauts[0].message.find(k.message), std::string::npos) << k.nom;
     }
   }
+  // A decimal comma reads as the point does.
+  EXPECT_EQ(lire_stations({avec(a, 8, "2,5"), avec(b, 0, "420,75")}).stations[1].position, 420.75);
+  EXPECT_EQ(lire_stations({avec(a, 8, "2,5"), b}).stations[0].cotes[7], 2.5);
   const StationsLues bonnes = lire_stations({a, b});
   EXPECT_EQ(bonnes.stations[1].position, 420);
   EXPECT_EQ(bonnes.stations[1].cotes[0], 20.5);
@@ -63,9 +67,22 @@ TEST(TableauStations, Positions) {
   EXPECT_EQ(lire_positions("", defaut), std::vector<double>{});
   EXPECT_FALSE(lire_positions("0, 4O", defaut));
   EXPECT_NE(defaut.find("« 4O »"), std::string::npos) << defaut;
-  EXPECT_FALSE(lire_positions("0; 62,5; 125", defaut));
-  EXPECT_NE(defaut.find("« 62,5 » : le séparateur décimal est le point"), std::string::npos) << defaut;
-  EXPECT_EQ(lire_positions("0,62,125", defaut), (std::vector<double>{0, 62, 125}));
+  // Commas separate, unless semicolons or blanks alone do: then "62,5" is 62.5.
+  const struct {
+    const char* texte;
+    std::vector<double> positions;
+  } cas[] = {
+      {"0; 62,5; 125", {0, 62.5, 125}},
+      {"0 62,5 125", {0, 62.5, 125}},
+      {"0,62,125", {0, 62, 125}},
+      {"0, 62,5, 125", {0, 62, 5, 125}},
+      {"2,5", {2, 5}},
+      {"0;62,5", {0, 62.5}},
+      {" 2,5 ", {2, 5}},
+  };
+  for (const auto& k : cas) EXPECT_EQ(lire_positions(k.texte, defaut), k.positions) << k.texte;
+  EXPECT_FALSE(lire_positions("0; 62,5,1", defaut));
+  EXPECT_NE(defaut.find("« 62,5,1 » n'est pas une position"), std::string::npos) << defaut;
   EXPECT_EQ(texte_positions({0, 40, 95.5, 1e-5}), "0, 40, 95.5, 1e-05");
 }
 

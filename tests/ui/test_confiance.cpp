@@ -83,8 +83,15 @@ private slots:
 
     ui::Frm_Serie* s = serie();
     controle<QRadioButton>(s, "opt_positions")->setChecked(true);
-    controle<QLineEdit>(s, "txt_positions")->setText(QStringLiteral("0; 62,5; 125"));
-    QVERIFY(controle<QLineEdit>(s, "txt_positions")->toolTip().contains(QStringLiteral("séparateur décimal")));
+    // The series' own boxes take the decimal comma, cells and positions.
+    s->Bt_Ajouter_Click(); // a second station, 100 mm behind
+    controle<QLineEdit>(s, "txt_positions")->setText(QStringLiteral("0; 62,5; 100"));
+    QVERIFY(s->description());
+    QCOMPARE(*s->description()->positions, (std::vector<double>{0, 62.5, 100}));
+    auto* cellule = controle<QTableWidget>(s, "tab_stations")->item(0, 1);
+    cellule->setText(QStringLiteral("18,5"));
+    QCOMPARE(cellule->text(), QStringLiteral("18.5")); // shown as the files write it
+    QCOMPARE(s->description()->stations.front().cotes[0], 18.5);
   }
 
   // Closing or opening another file after an edit asks first; Annuler keeps

@@ -87,7 +87,7 @@ private slots:
     QCOMPARE(controle<QTableWidget>(s, "tab_stations")->horizontalHeaderItem(1)->text(),
              QStringLiteral("Largeur totale"));
     QCOMPARE(controle<QTableWidget>(s, "tab_stations")->horizontalHeaderItem(8)->text(),
-             QStringLiteral("Epaisseur de paroi"));
+             QStringLiteral("Épaisseur de paroi"));
     QCOMPARE(controle<QLineEdit>(s, "txt_nbptel")->text(), QStringLiteral("60"));
     QVERIFY(controle<QCheckBox>(s, "chk_segh")->isChecked());
     // One station is not a series yet: said in red, not in a box.
@@ -107,8 +107,9 @@ private slots:
       const char* texte;
       const char* faute;
     };
-    for (const Cas& k : {Cas{1, 3, "abc", "« abc » n'est pas un nombre"}, Cas{0, 8, "2,5", "séparateur décimal"},
-                         Cas{1, 0, "-5", "pas après celle de la station précédente"}}) {
+    for (const Cas& k :
+         {Cas{1, 3, "abc", "« abc » n'est pas un nombre"}, Cas{0, 8, "2,5,1", "« 2,5,1 » n'est pas un nombre"},
+          Cas{1, 0, "-5", "pas après celle de la station précédente"}}) {
       QTableWidgetItem* item = controle<QTableWidget>(s, "tab_stations")->item(k.ligne, k.colonne);
       const QString avant = item->text();
       item->setText(QString::fromUtf8(k.texte));

@@ -26,7 +26,13 @@ struct Apercu {
   std::vector<PointApercu> croisements;
   // The notches and tabs of the template, over the outline.
   std::vector<std::vector<PointApercu>> kit;
+  // What the templates add, said in the preview's corner (a setting kept
+  // from the last run is seen): "saignée 0,2 mm · 2 encoches · pattes".
+  std::string mention_kit;
 };
+
+// "saignée 0,2 mm · 2 encoches · pattes", what is on; empty when nothing is.
+std::string mention_kit(const OptionsGabarit& kit);
 
 // The preview of a trace: its relative outline, x passed in single
 // precision, and the outcome of the shape check.
@@ -60,5 +66,13 @@ struct PositionPixel {
   double y = 0;
 };
 PositionPixel vers_pixels(PointApercu p);
+
+// How the preview's window is drawn into its area, in pixels: p' = p ×
+// echelle + (dx, dy). As it always was, unless the notches and tabs reach
+// beyond it: then it is shrunk and centred so that the whole template shows.
+struct Cadrage {
+  double echelle = 1, dx = 0, dy = 0;
+};
+Cadrage cadrage(const Apercu& apercu);
 
 } // namespace bilobe

@@ -50,7 +50,7 @@ const std::pair<std::string_view, std::string_view> BULLES[] = {
     {"txt_nombre", "Nombre de couples, de la première à la dernière station"},
     {"opt_positions", "Les couples exactement aux positions données"},
     {"txt_positions", "Positions des couples depuis le nez (mm), séparées par des virgules, des points-virgules "
-                      "ou des espaces ; le séparateur décimal est le point"},
+                      "ou des espaces ; entre points-virgules ou espaces, « 62,5 » se lit 62.5"},
     {"cmb_interpolation", "Entre deux stations : en ligne droite (linéaire) ou par une courbe sans cassure (lisse)"},
     {"txt_largeur", "Largeur de la planche de matériau (mm)"},
     {"txt_hauteur", "Hauteur de la planche de matériau (mm)"},

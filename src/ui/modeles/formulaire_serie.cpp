@@ -9,7 +9,7 @@ namespace bilobe {
 namespace {
 
 std::string texte_defaut_cellule(const DefautCellule& d) {
-  const std::string colonne = d.colonne == 0 ? "Position" : COTES[d.colonne - 1].libelle;
+  const std::string colonne = d.colonne == 0 ? "Position" : COTES[d.colonne - 1].titre;
   return "Station " + std::to_string(d.ligne + 1) + ", " + colonne + " : " + d.message;
 }
 

@@ -31,7 +31,7 @@ TEST(FormulaireSerie, ChaqueDefautDitOuIlEst) {
   } cas[] = {
       {"cellule",
        [](FormulaireSerie& f) { f.stations[1][1] = "6,5x"; },
-       {"Station 2, Largeur totale : « 6,5x » n'est pas un nombre (le séparateur décimal est le point)"}},
+       {"Station 2, Largeur totale : « 6,5x » n'est pas un nombre"}},
       {"positions",
        [](FormulaireSerie& f) { f.par_nombre = false, f.positions = "0, a"; },
        {"Positions : « a » n'est pas une position"}},

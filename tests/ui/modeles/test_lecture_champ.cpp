@@ -25,5 +25,30 @@ TEST(LectureChamp, CeQuiEstLuEtPourquoi) {
   }
 }
 
+// The fields an error's place names, the faulty ones alone when there are.
+TEST(LectureChamp, ChampsEnCause) {
+  ChampsCouple abc;
+  abc.xtot = "abc";
+  ChampsCouple zero;
+  zero.xtot = "0";
+  ChampsCouple vides;
+  vides.ep = "";
+  vides.nbptel = "9x";
+  const struct {
+    const char* lieu;
+    ChampsCouple champs;
+    const char* attendu;
+  } cas[] = {
+      {"xa / xtot", abc, "« Largeur totale » se lit 0"},
+      {"xa / xtot", zero, "« Larg. point de jonction » se lit 30 ; « Largeur totale » se lit 0"},
+      {"ArcCos", abc, ""},
+      {"xtot - ep", vides, "« Epaisseur de paroi » se lit 0"},
+      {"nbptel · xtot", vides, "« Nb pts arcs d'ellipses » se lit 9"},
+      {"xtot / xtot", zero, "« Largeur totale » se lit 0"},
+      {"xtota", zero, ""},
+  };
+  for (const auto& k : cas) EXPECT_EQ(champs_en_cause(k.lieu, k.champs), k.attendu) << k.lieu;
+}
+
 } // namespace
 } // namespace bilobe

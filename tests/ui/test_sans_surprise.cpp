@@ -1,0 +1,101 @@
+// What the windows say and show, without a surprise: the field an error
+// came from, the settings the templates add, the help and the dialogs whole
+// on the screen, Qt's own words in French.
+#include "controle.h"
+#include "fenetre_dans_dossier.h"
+#include "ferme_boites.h"
+#include "ui/dessin.h"
+#include "ui/menu_gabarit.h"
+#include "ui/traduction_qt.h"
+
+#include <QDialogButtonBox>
+#include <QFileIconProvider>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+using namespace bilobe;
+
+class TestSansSurprise : public QObject, FenetreDansDossier {
+  Q_OBJECT
+
+  ui::MenuGabarit* menu() const { return controle<ui::MenuGabarit>(f, "menu_gabarit"); }
+
+private slots:
+  void init() { QVERIFY(ouvrir()); }
+  void cleanup() { fermer(); }
+
+  // The error's kind, then the field it came from and what was read.
+  void erreurNommeLeChamp() {
+    controle<QLineEdit>(f, "txt_xtot")->setText(QStringLiteral("abc"));
+    FermeBoites boites;
+    controle<QPushButton>(f, "Bt_Trace")->click();
+    QTRY_COMPARE(boites.textes.size(), 1);
+    QCOMPARE(boites.textes.front(), QStringLiteral("Division par zéro (xa / xtot)\n« Largeur totale » se lit 0"));
+  }
+
+  // A kerf kept from the last run is said in the preview's top right corner.
+  void apercuMentionneLaSaignee() {
+    auto* dessin = controle<ui::SurfaceDessin>(f, "Dessin");
+    const auto pixels_du_kit = [&] {
+      const QImage image = dessin->image().convertToFormat(QImage::Format_RGB32);
+      int n = 0;
+      for (int y = 0; y < image.height() / 6; ++y)
+        for (int x = image.width() / 2; x < image.width(); ++x)
+          n += qRed(image.pixel(x, y)) > 120 && qBlue(image.pixel(x, y)) > 80 && qGreen(image.pixel(x, y)) < 110;
+      return n;
+    };
+    QCOMPARE(pixels_du_kit(), 0);
+    menu()->demander_saignee = [](double) -> std::optional<double> { return 0.4; };
+    menu()->findChild<QAction*>("action_saignee")->trigger();
+    QVERIFY(pixels_du_kit() > 20);
+    QVERIFY(dessin->toolTip().startsWith(QStringLiteral("Clic droit : gabarits")));
+  }
+
+  // The help opens within the screen and scrolls to its last line.
+  void aideDansLEcranEtDefilante() {
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QTest::keyClick(f.get(), Qt::Key_F1);
+    auto* aide = f->findChild<QDialog*>("Frm_Aide");
+    QVERIFY(aide && aide->isVisible());
+    const QRect libre = aide->screen()->availableGeometry();
+    QVERIFY(aide->width() <= libre.width() && aide->height() <= libre.height());
+    auto* defilement = controle<QScrollArea>(aide, "defilement_aide");
+    auto* texte = controle<QLabel>(aide, "texte_aide");
+    QVERIFY(texte->text().contains(QStringLiteral("Touches")));
+    QTest::qWait(50); // laid out
+    defilement->verticalScrollBar()->setValue(defilement->verticalScrollBar()->maximum());
+    const QPoint bas = texte->mapTo(defilement->viewport(), QPoint(0, texte->height()));
+    QVERIFY2(bas.y() <= defilement->viewport()->height() + 1, qPrintable(QString::number(bas.y())));
+  }
+
+  // The kerf's dialog is wide enough for its title.
+  void titreDeLaSaigneeEntier() {
+    int largeur = 0, titre = 0;
+    QTimer::singleShot(0, [&] {
+      QWidget* boite = QApplication::activeModalWidget();
+      QVERIFY(boite);
+      largeur = boite->width();
+      titre = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(boite->windowTitle());
+      boite->close();
+    });
+    menu()->findChild<QAction*>("action_saignee")->trigger();
+    QVERIFY2(largeur > titre + 100, qPrintable(QStringLiteral("%1 pour %2").arg(largeur).arg(titre)));
+  }
+
+  // Qt's own words in French, those its catalogue lacks too.
+  void motsDeQtEnFrancais() {
+    auto* traduction = new ui::TraductionQt(qApp);
+    QApplication::installTranslator(traduction);
+    const auto retirer = qScopeGuard([&] { QApplication::removeTranslator(traduction); });
+    QCOMPARE(QFileIconProvider().type(QFileInfo(dossier->path())), QStringLiteral("Dossier"));
+    if (!traduction->catalogue_charge()) QSKIP("le catalogue français de Qt n'est pas installé");
+    QDialogButtonBox boutons(QDialogButtonBox::Cancel);
+    QVERIFY2(boutons.button(QDialogButtonBox::Cancel)->text().contains(QStringLiteral("Annuler")),
+             qPrintable(boutons.button(QDialogButtonBox::Cancel)->text()));
+  }
+};
+
+QTEST_MAIN(TestSansSurprise)
+#include "test_sans_surprise.moc"
