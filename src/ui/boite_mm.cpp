@@ -23,6 +23,16 @@ QValidator::State BoiteMm::validate(QString& texte, int& position) const {
   return QDoubleSpinBox::validate(texte, position);
 }
 
+// "600 mm", not "600.000 mm": the decimals it needs, no more.
+QString BoiteMm::textFromValue(double valeur) const {
+  QString texte = QString::number(valeur, 'f', decimals());
+  if (texte.contains(QLatin1Char('.'))) {
+    while (texte.endsWith(QLatin1Char('0'))) texte.chop(1);
+    if (texte.endsWith(QLatin1Char('.'))) texte.chop(1);
+  }
+  return texte;
+}
+
 double BoiteMm::valueFromText(const QString& texte) const {
   return QDoubleSpinBox::valueFromText(QString(texte).replace(QLatin1Char(','), QLatin1Char('.')));
 }

@@ -14,6 +14,7 @@ public:
 
   QValidator::State validate(QString& texte, int& position) const override;
   double valueFromText(const QString& texte) const override;
+  QString textFromValue(double valeur) const override;
 };
 
 // A length asked in a small dialog of its own (OK, Annuler): nothing when

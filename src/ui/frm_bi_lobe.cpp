@@ -7,6 +7,7 @@
 #include "ui/frm_aide.h"
 #include "ui/gestion_erreurs.h"
 #include "ui/modeles/lecture_champ.h"
+#include "ui/modeles/nombres_francais.h"
 #include "ui/modeles/placement.h"
 #include "ui/reglages.h"
 
@@ -281,7 +282,7 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
         dossier_gabarits_ = QFileInfo(chemin).absolutePath();
         reglages::garder_dossier("gabarits", dossier_gabarits_);
         montrer_boite(this, QMessageBox::NoIcon, QString::fromStdString(ecrit.chemin),
-                      QString::fromStdString(ecrit.resume));
+                      QString::fromStdString(a_la_francaise(ecrit.resume)));
       },
       [this](const QString& texte) { montrer_erreur(texte); });
 }

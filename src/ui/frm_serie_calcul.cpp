@@ -5,6 +5,7 @@
 
 #include "serie/fuselage_3d.h"
 #include "ui/gestion_erreurs.h"
+#include "ui/modeles/nombres_francais.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -25,7 +26,7 @@ Frm_Serie::Calcul calculer(const DescriptionSerie& description, const std::share
         c.vues = vues_serie(description, avant, arret);
         c.profil = VueSvg::lire({{QString(), c.vues->profil}});
         std::vector<VueSvg::Dessin> planches;
-        for (const VuesSerie::Planche& p : c.vues->planches) planches.push_back({qs(p.legende), p.svg});
+        for (const VuesSerie::Planche& p : c.vues->planches) planches.push_back({qs(a_la_francaise(p.legende)), p.svg});
         c.planches = VueSvg::lire(std::move(planches));
       },
       [&](const QString& texte) { c.erreur = texte; });
@@ -134,7 +135,7 @@ void Frm_Serie::montrer_serie(const QStringList& defauts) {
   lst_couples->clear();
   int largeur = 0;
   for (std::size_t i = 0; i < v.liste.size(); ++i) {
-    auto* item = new QListWidgetItem(qs(v.liste[i].texte));
+    auto* item = new QListWidgetItem(qs(a_la_francaise(v.liste[i].texte)));
     item->setData(Qt::UserRole, static_cast<int>(i));
     if (v.liste[i].echec) {
       item->setForeground(QColor(0xc0, 0, 0));

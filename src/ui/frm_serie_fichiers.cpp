@@ -5,6 +5,7 @@
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
 #include "ui/gestion_erreurs.h"
+#include "ui/modeles/nombres_francais.h"
 #include "ui/reglages.h"
 
 #include <QElapsedTimer>
@@ -155,7 +156,7 @@ void Frm_Serie::exporter(const QString& dossier) {
   reglages::garder_dossier("export", dossier);
   montrer(QMessageBox::NoIcon, dossier,
           QStringLiteral("%1 fichiers écrits dans %2").arg(fin.exportee->chemins.size()).arg(dossier),
-          QString::fromStdString(fin.exportee->resume));
+          QString::fromStdString(a_la_francaise(fin.exportee->resume)));
 }
 
 // A line in the status bar: what was done, nothing to click away.

@@ -1,6 +1,7 @@
 #include "controle.h"
 #include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
+#include "ui/modeles/nombres_francais.h"
 
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
@@ -105,7 +106,9 @@ private slots:
     champs.xtot = "60";
     const auto resume = bilobe::texte_resume(bilobe::construire_gabarit(bilobe::tracer(champs)), FormatGabarit(format));
     QVERIFY(resume.find(" : 120 x 140 mm, surface ") != std::string::npos);
-    QCOMPARE(boites.textes, QStringList{QString::fromStdString(resume)});
+    // The command's summary, its numbers as a person reads them in French.
+    QCOMPARE(boites.textes, QStringList{QString::fromStdString(bilobe::a_la_francaise(resume))});
+    QVERIFY(boites.textes.front().contains(QString::fromUtf8("surface 3\u202f568,6924 mm²")));
     QCOMPARE(boites.icones, QList<QMessageBox::Icon>{QMessageBox::NoIcon});
     const QByteArray octets = lire(reponse.chemin);
     QVERIFY(octets.startsWith(debut));
@@ -139,7 +142,7 @@ private slots:
       QCOMPARE(lire(reponse.chemin),
                octets_de_la_commande({"--paroi-constante", "--saignee", "1.5", "--format", "dxf"}));
     }
-    QVERIFY(boites.textes.last().endsWith(QStringLiteral("paroi 10.00 mm, saignée 1.5 mm")));
+    QVERIFY(boites.textes.last().endsWith(QStringLiteral("paroi 10,00 mm, saignée 1,5 mm")));
   }
 
   // Notches and tabs from their dialog: a wrong cell keeps it open, OK

@@ -180,7 +180,7 @@ private slots:
     QTest::qWait(2 * s->pause_ms);
     QCOMPARE(redessins.size(), 1);
     QVERIFY(controle<bilobe::ui::VueSvg>(s, "vue_profil")->dessins().at(0).svg != profil);
-    QVERIFY(controle<QListWidget>(s, "lst_couples")->item(2)->text().startsWith("F3 à 222.22 mm : "));
+    QVERIFY(controle<QListWidget>(s, "lst_couples")->item(2)->text().startsWith("F3 à 222,22 mm : "));
     // A former that cannot be traced: red in the views and named under them.
     controle<QTableWidget>(s, "tab_stations")->item(3, 1)->setText("2"); // narrower than its junction point
     s->attendre_les_vues();
