@@ -11,7 +11,7 @@
 
 namespace bilobe::ui {
 
-std::unique_ptr<Frm_Bi_Lobe> demarrer() {
+std::unique_ptr<Frm_Bi_Lobe> demarrer(const QStringList& arguments) {
   // The program speaks French: so do Qt's own dialogs (file dialog, buttons).
   QApplication::installTranslator(new TraductionQt(qApp));
   QApplication::setWindowIcon(QIcon(QPixmap(couple_bilobe)));
@@ -19,6 +19,11 @@ std::unique_ptr<Frm_Bi_Lobe> demarrer() {
   QApplication::setQuitOnLastWindowClosed(true);
   auto fenetre = std::make_unique<Frm_Bi_Lobe>();
   fenetre->show();
+  for (const QString& argument : arguments)
+    if (argument.endsWith(QStringLiteral(".toml"), Qt::CaseInsensitive)) {
+      fenetre->ouvrir_fichier_serie(argument);
+      break;
+    }
   return fenetre;
 }
 

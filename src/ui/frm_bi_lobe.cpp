@@ -4,6 +4,7 @@
 #include "ui/boites.h"
 #include "ui/bulles.h"
 #include "ui/controles.h"
+#include "ui/depot_fichier.h"
 #include "ui/frm_aide.h"
 #include "ui/gestion_erreurs.h"
 #include "ui/modeles/lecture_champ.h"
@@ -13,6 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -46,6 +49,7 @@ Frm_Bi_Lobe::Frm_Bi_Lobe(QWidget* parent) : QWidget(parent, DRAPEAUX_FENETRE_FIX
   construire();
   construire_menu_gabarit();
   ordre_tabulation();
+  setAcceptDrops(true); // a fuselage file opens the series window
   dossier_gabarits_ = reglages::dossier("gabarits");
   poser_bulles(this);
 
@@ -298,6 +302,22 @@ void Frm_Bi_Lobe::placer_a_cote_de_moi(QWidget* fenetre, QSize voulue) const {
                                     voulue.height() + cadre.height(), en_rectangle(ecran->availableGeometry()));
   fenetre->resize(r.largeur - cadre.width(), r.hauteur - cadre.height());
   fenetre->move(r.x, r.y);
+}
+
+void Frm_Bi_Lobe::ouvrir_fichier_serie(const QString& chemin) {
+  ouvrir_serie();
+  if (serie_ && serie_->modifications_reglees()) serie_->ouvrir(chemin);
+}
+
+void Frm_Bi_Lobe::dragEnterEvent(QDragEnterEvent* evenement) {
+  if (!fuselage_depose(evenement->mimeData()).isEmpty()) evenement->acceptProposedAction();
+}
+
+void Frm_Bi_Lobe::dropEvent(QDropEvent* evenement) {
+  const QString chemin = fuselage_depose(evenement->mimeData());
+  if (chemin.isEmpty()) return;
+  evenement->acceptProposedAction();
+  ouvrir_fichier_serie(chemin);
 }
 
 void Frm_Bi_Lobe::ouvrir_serie() {

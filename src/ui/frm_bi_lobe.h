@@ -61,10 +61,15 @@ public:
   void exporter_gabarit(FormatGabarit format);
   // Opens "Série de couples", created on first use and kept.
   void ouvrir_serie();
+  // Opens it with a fuselage file (dropped here, or named on the command
+  // line), after the question about its edits.
+  void ouvrir_fichier_serie(const QString& chemin);
   // Puts a former's texts and ticks in the fields, then traces it.
   void appliquer_champs(const ChampsCouple& champs);
 
 protected:
+  void dragEnterEvent(QDragEnterEvent* evenement) override;
+  void dropEvent(QDropEvent* evenement) override;
   bool event(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
 

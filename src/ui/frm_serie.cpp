@@ -48,6 +48,7 @@ LigneStation station_de_la_fenetre(const ChampsCouple& champs) {
 Frm_Serie::Frm_Serie(const ChampsCouple& fenetre) {
   construire();
   brancher();
+  setAcceptDrops(true);
   minuterie_.setSingleShot(true);
   connect(&minuterie_, &QTimer::timeout, this, &Frm_Serie::lancer_calcul);
   connect(&calcul_, &QFutureWatcherBase::finished, this, &Frm_Serie::calcul_fini);

@@ -126,6 +126,9 @@ public slots:
 
 protected:
   void closeEvent(QCloseEvent* evenement) override;
+  // A .toml dropped on the window opens, after the question about the edits.
+  void dragEnterEvent(QDragEnterEvent* evenement) override;
+  void dropEvent(QDropEvent* evenement) override;
   void montrer(QMessageBox::Icon icone, const QString& titre, const QString& texte, const QString& details = {});
 
 private:

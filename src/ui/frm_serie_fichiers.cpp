@@ -4,10 +4,13 @@
 #include "fichiers/fichiers.h"
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
+#include "ui/depot_fichier.h"
 #include "ui/gestion_erreurs.h"
 #include "ui/modeles/nombres_francais.h"
 #include "ui/reglages.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -35,6 +38,17 @@ void Frm_Serie::ouvrir(const QString& chemin) {
   retenir_fichier(chemin);
   remplir(*lue);
   titre();
+}
+
+void Frm_Serie::dragEnterEvent(QDragEnterEvent* evenement) {
+  if (!fuselage_depose(evenement->mimeData()).isEmpty()) evenement->acceptProposedAction();
+}
+
+void Frm_Serie::dropEvent(QDropEvent* evenement) {
+  const QString chemin = fuselage_depose(evenement->mimeData());
+  if (chemin.isEmpty()) return;
+  evenement->acceptProposedAction();
+  if (modifications_reglees()) ouvrir(chemin);
 }
 
 void Frm_Serie::demander_ouverture() {

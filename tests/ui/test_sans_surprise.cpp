@@ -4,12 +4,16 @@
 #include "controle.h"
 #include "fenetre_dans_dossier.h"
 #include "ferme_boites.h"
+#include "ui/demarrage.h"
+#include "ui/depot_fichier.h"
 #include "ui/dessin.h"
 #include "ui/menu_gabarit.h"
 #include "ui/traduction_qt.h"
 
 #include <QDialogButtonBox>
+#include <QDropEvent>
 #include <QFileIconProvider>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -20,6 +24,23 @@ class TestSansSurprise : public QObject, FenetreDansDossier {
   Q_OBJECT
 
   ui::MenuGabarit* menu() const { return controle<ui::MenuGabarit>(f, "menu_gabarit"); }
+
+  static std::unique_ptr<QMimeData> urls(const QStringList& adresses) {
+    auto donnees = std::make_unique<QMimeData>();
+    QList<QUrl> liste;
+    for (const QString& a : adresses) liste << (a.contains(QStringLiteral("://")) ? QUrl(a) : QUrl::fromLocalFile(a));
+    donnees->setUrls(liste);
+    return donnees;
+  }
+  // A drag over the widget then dropped there; true when the drag was taken.
+  static bool deposer(QWidget* sur, const QMimeData* donnees) {
+    QDragEnterEvent entree(QPoint(10, 10), Qt::CopyAction, donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(sur, &entree);
+    if (!entree.isAccepted()) return false;
+    QDropEvent depot(QPointF(10, 10), Qt::CopyAction, donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(sur, &depot);
+    return true;
+  }
 
 private slots:
   void init() { QVERIFY(ouvrir()); }
@@ -82,6 +103,56 @@ private slots:
     });
     menu()->findChild<QAction*>("action_saignee")->trigger();
     QVERIFY2(largeur > titre + 100, qPrintable(QStringLiteral("%1 pour %2").arg(largeur).arg(titre)));
+  }
+
+  // One local .toml is taken; anything else is refused.
+  void fichiersDeposes() {
+    const QString toml = chemin("planeur.toml");
+    const struct {
+      QStringList adresses;
+      QString attendu;
+    } cas[] = {
+        {{toml}, toml},
+        {{chemin("Planeur.TOML")}, chemin("Planeur.TOML")},
+        {{chemin("notes.txt")}, {}},
+        {{toml, chemin("autre.toml")}, {}},
+        {{QStringLiteral("https://exemple.fr/planeur.toml")}, {}},
+        {{}, {}},
+    };
+    for (const auto& k : cas) QCOMPARE(ui::fuselage_depose(urls(k.adresses).get()), k.attendu);
+  }
+
+  // Dropped on the main window, a fuselage file opens the series window
+  // with it; dropped on an edited series, it asks first.
+  void fuselageDeposeOuvreLaSerie() {
+    QVERIFY(QFile::copy(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"), chemin("planeur.toml")));
+    QVERIFY(deposer(f.get(), urls({chemin("planeur.toml")}).get()));
+    ui::Frm_Serie* s = f->fenetre_serie();
+    QVERIFY(s && s->isVisible());
+    QVERIFY(s->windowTitle().startsWith(QStringLiteral("planeur.toml")));
+    QVERIFY(!deposer(f.get(), urls({chemin("notes.txt")}).get()));
+
+    int questions = 0;
+    s->demander_enregistrement = [&](const QString&) {
+      ++questions;
+      return QMessageBox::Cancel;
+    };
+    controle<QLineEdit>(s, "txt_nom")->setText(QStringLiteral("en cours"));
+    QVERIFY(QFile::copy(chemin("planeur.toml"), chemin("autre.toml")));
+    QVERIFY(deposer(s, urls({chemin("autre.toml")}).get()));
+    QCOMPARE(questions, 1);
+    QVERIFY(s->windowTitle().startsWith(QStringLiteral("planeur.toml"))); // cancelled: kept
+  }
+
+  // "couple-bilobe Planeur.toml": the series window opens with it.
+  void fuselageEnArgument() {
+    QVERIFY(QFile::copy(QStringLiteral(BILOBE_EXEMPLES "/planeur.toml"), chemin("planeur.toml")));
+    const auto fenetre = ui::demarrer({QStringLiteral("--inconnu"), chemin("planeur.toml")});
+    QVERIFY(fenetre->isVisible());
+    QVERIFY(fenetre->fenetre_serie() && fenetre->fenetre_serie()->isVisible());
+    QCOMPARE(controle<QLineEdit>(fenetre->fenetre_serie(), "txt_nom")->text(), QStringLiteral("Planeur"));
+    const auto sans = ui::demarrer({});
+    QVERIFY(sans->fenetre_serie() == nullptr);
   }
 
   // Qt's own words in French, those its catalogue lacks too.
