@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QScreen>
 
 namespace bilobe::ui {
 
@@ -18,6 +19,12 @@ std::unique_ptr<Frm_Bi_Lobe> demarrer(const QStringList& arguments) {
   // The program ends when none of its windows is on screen.
   QApplication::setQuitOnLastWindowClosed(true);
   auto fenetre = std::make_unique<Frm_Bi_Lobe>();
+  // Centred by the program rather than by the window manager: its place is
+  // known at once, for the series window opened beside it.
+  if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
+    const QRect libre = ecran->availableGeometry();
+    fenetre->move(libre.center() - QPoint(fenetre->width() / 2, fenetre->height() / 2));
+  }
   fenetre->show();
   for (const QString& argument : arguments)
     if (argument.endsWith(QStringLiteral(".toml"), Qt::CaseInsensitive)) {

@@ -292,16 +292,21 @@ void Frm_Bi_Lobe::exporter_gabarit(FormatGabarit format) {
 }
 
 // Within the screen's free area, beside this window where there is room.
-void Frm_Bi_Lobe::placer_a_cote_de_moi(QWidget* fenetre, QSize voulue) const {
+void Frm_Bi_Lobe::placer_a_cote_de_moi(QWidget* fenetre, QSize voulue) {
   const QScreen* ecran = screen();
   if (!ecran) return;
   // Room for a window manager's frame and title bar, which Qt only knows once shown.
   const QSize cadre(16, 48);
   const auto en_rectangle = [](const QRect& r) { return Rectangle{r.x(), r.y(), r.width(), r.height()}; };
-  const Rectangle r = placer_a_cote(en_rectangle(frameGeometry()), voulue.width() + cadre.width(),
-                                    voulue.height() + cadre.height(), en_rectangle(ecran->availableGeometry()));
-  fenetre->resize(r.largeur - cadre.width(), r.hauteur - cadre.height());
-  fenetre->move(r.x, r.y);
+  // The fields, from this window's left edge to the right of its frames: what must stay in sight.
+  const int champs = Frame1->mapTo(this, QPoint(Frame1->width(), 0)).x() + (geometry().x() - frameGeometry().x()) + 4;
+  const Placement p =
+      placer_a_cote(en_rectangle(frameGeometry()), voulue.width() + cadre.width(), voulue.height() + cadre.height(),
+                    en_rectangle(ecran->availableGeometry()),
+                    std::max(fenetre->minimumWidth(), fenetre->minimumSizeHint().width()) + cadre.width(), champs);
+  if (p.voisine_x) move(*p.voisine_x, y());
+  fenetre->resize(p.fenetre.largeur - cadre.width(), p.fenetre.hauteur - cadre.height());
+  fenetre->move(p.fenetre.x, p.fenetre.y);
 }
 
 void Frm_Bi_Lobe::ouvrir_fichier_serie(const QString& chemin) {

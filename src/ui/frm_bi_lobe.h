@@ -77,7 +77,7 @@ protected:
   void montrer_erreur(const QString& texte);
 
 private:
-  void placer_a_cote_de_moi(QWidget* fenetre, QSize voulue) const;
+  void placer_a_cote_de_moi(QWidget* fenetre, QSize voulue);
   // The ten fields, in the order of the frames.
   std::array<QLineEdit*, 10> champs() const;
 

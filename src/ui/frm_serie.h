@@ -82,6 +82,8 @@ public:
   };
   // Its size when there is room for it.
   static constexpr QSize TAILLE_VOULUE{1280, 860};
+  // Each view at least this tall, whatever the screen.
+  static constexpr int VUE_MIN = 200;
   // Every edit of the table and the series' settings, to undo and redo.
   QUndoStack& historique() { return historique_; }
   // The progress shows when an export takes longer than this.
@@ -150,7 +152,7 @@ private:
   Vue3d* vue_3d;
   QLabel* lbl_echecs; // what cannot be made, in red
   QListWidget* lst_couples;
-  QPushButton *Bt_Ouvrir, *Bt_Recents, *Bt_Enregistrer, *Bt_EnregistrerSous, *Bt_Exporter;
+  QPushButton *Bt_Ouvrir, *Bt_Recents, *Bt_Enregistrer, *Bt_EnregistrerSous, *Bt_Exporter, *Bt_Formats;
   // What "Exporter…" writes, as bilobe-serie's --format: one box a format,
   // named chk_format_dat, chk_format_svg…
   std::array<QCheckBox*, FORMATS_SERIE.size()> chk_formats{};

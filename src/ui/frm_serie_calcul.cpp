@@ -145,7 +145,7 @@ void Frm_Serie::montrer_serie(const QStringList& defauts) {
     lst_couples->addItem(item);
   }
   // Wide enough for its longest line, within reason: nothing cut off on the right.
-  lst_couples->setMinimumWidth(std::min(largeur + 2 * lst_couples->frameWidth() + 24, 520));
+  lst_couples->setMinimumWidth(std::min(largeur + 2 * lst_couples->frameWidth() + 24, 300));
   lbl_echecs->setText(rouges.join('\n'));
 }
 

@@ -13,8 +13,11 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 
 #include <utility>
 
@@ -56,6 +59,7 @@ void Frm_Serie::construire() {
   defilement->setWidgetResizable(true);
   defilement->setFrameShape(QFrame::NoFrame);
   defilement->setWidget(contenu);
+  defilement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // laid out to the window's width
   auto* racine = new QVBoxLayout(this);
   racine->setContentsMargins(0, 0, 0, 0);
   racine->setSpacing(0);
@@ -99,25 +103,43 @@ void Frm_Serie::construire() {
   fichiers->addWidget(Bt_Enregistrer);
   fichiers->addWidget(Bt_EnregistrerSous);
   fichiers->addWidget(Bt_Exporter);
+  // What "Exporter…" writes, ticked in a menu beside it: the row stays short.
+  Bt_Formats = bouton(QStringLiteral("&Formats"), "Bt_Formats");
+  auto* menu_formats = new QMenu(Bt_Formats);
+  menu_formats->setObjectName("menu_formats");
+  auto* cases_formats = new QWidget;
+  auto* liste_formats = new QVBoxLayout(cases_formats);
   for (std::size_t k = 0; k < FORMATS_SERIE.size(); ++k) {
     const DefinitionFormat& f = FORMATS_SERIE[k];
     QCheckBox* c = chk_formats[k] = new QCheckBox(QString::fromUtf8(f.libelle));
     c->setObjectName(QStringLiteral("chk_format_") + QString::fromUtf8(f.nom));
     c->setChecked(f.par_defaut); // as the command: the fuselage in 3D only when asked for
-    fichiers->addWidget(c);
+    liste_formats->addWidget(c);
   }
+  auto* action_formats = new QWidgetAction(menu_formats);
+  action_formats->setDefaultWidget(cases_formats);
+  menu_formats->addAction(action_formats);
+  Bt_Formats->setMenu(menu_formats);
+  fichiers->addWidget(Bt_Formats);
   principal->addLayout(fichiers);
-  auto* haut = new QHBoxLayout;
-  // The stations, and in a tab beside them the notches and tabs every former shares.
+  // The stations, the settings of the series and the sheet, the notches and
+  // tabs in tabs above; the views below; a splitter between them.
   auto* donnees = new QTabWidget;
   donnees->setObjectName("onglets_donnees");
   donnees->addTab(construire_stations(), QStringLiteral("Stations"));
+  donnees->addTab(construire_reglages(), QStringLiteral("Couples et planche"));
   editeur_kit = new EditeurKit(EditeurKit::Mode::Garde, Qt::Horizontal);
   donnees->addTab(editeur_kit, QStringLiteral("Encoches et pattes"));
-  haut->addWidget(donnees, 1);
-  haut->addWidget(construire_reglages());
-  principal->addLayout(haut, 2);
-  principal->addWidget(construire_vues(), 3);
+  auto* separation = new QSplitter(Qt::Vertical);
+  separation->setObjectName("separation");
+  separation->setChildrenCollapsible(false);
+  separation->addWidget(donnees);
+  separation->addWidget(construire_vues());
+  separation->setStretchFactor(0, 1);
+  separation->setStretchFactor(1, 2);
+  principal->addWidget(separation, 1);
+  // Never narrower than its content: it scrolls up and down, never sideways.
+  setMinimumWidth(contenu->minimumSizeHint().width() + defilement->verticalScrollBar()->sizeHint().width());
   resize(TAILLE_VOULUE);
   // Each control named as in the code, for the tests to find it.
   const std::pair<QObject*, const char*> noms[] = {
@@ -179,7 +201,9 @@ void Frm_Serie::creer_champs() {
 }
 
 QWidget* Frm_Serie::construire_reglages() {
-  const auto [conteneur, disposition] = conteneur_a_fleur<QVBoxLayout>();
+  auto* conteneur = new QWidget; // in the tab "Couples et planche": the formers, then the sheet and the print
+  auto* disposition = new QHBoxLayout(conteneur);
+  auto* materiaux = new QVBoxLayout;
 
   // The formers: how many or where, how they follow the stations, the fields they share.
   auto* couples = new QGroupBox(QStringLiteral("Couples"));
@@ -201,7 +225,7 @@ QWidget* Frm_Serie::construire_reglages() {
   formulaire->addRow(cases_[SEGH], cases_[SEGV]);
   formulaire->addRow(QStringLiteral("Nb pts arcs d'ellipses :"), textes_[NBPTEL]);
   formulaire->addRow(QStringLiteral("Nb pts segments :"), textes_[NBPTSEG]);
-  disposition->addWidget(couples);
+  disposition->addWidget(couples, 0, Qt::AlignTop);
 
   // The material sheet the templates are nested on, then the whole fuselage
   // printed in 3D: its sections' step, its wall, its pieces.
@@ -218,8 +242,10 @@ QWidget* Frm_Serie::construire_reglages() {
       ++rang;
     }
     if (groupe == Groupe::Planche) grille->addWidget(cases_[PAROI_CONSTANTE], rang / 2, (rang % 2) * 2, 1, 2);
-    disposition->addWidget(cadre);
+    materiaux->addWidget(cadre);
   }
+  materiaux->addStretch();
+  disposition->addLayout(materiaux);
   disposition->addStretch();
   return conteneur;
 }
@@ -227,8 +253,7 @@ QWidget* Frm_Serie::construire_reglages() {
 // The views in tabs with, under them, what cannot be made; beside them
 // the list of the formers.
 QWidget* Frm_Serie::construire_vues() {
-  const auto [conteneur, disposition] = conteneur_a_fleur<QHBoxLayout>();
-  auto* gauche = new QVBoxLayout;
+  const auto [gauche_w, gauche] = conteneur_a_fleur<QVBoxLayout>();
   onglets = new QTabWidget;
   vue_profil = new VueSvg;
   vue_planches = new VueSvg;
@@ -236,6 +261,7 @@ QWidget* Frm_Serie::construire_vues() {
   onglets->addTab(vue_planches, QStringLiteral("Planches"));
   vue_3d = new Vue3d;
   onglets->addTab(vue_3d, QStringLiteral("3D"));
+  onglets->setMinimumHeight(VUE_MIN);
   gauche->addWidget(onglets, 1);
   lbl_echecs = new QLabel;
   lbl_echecs->setObjectName("lbl_echecs");
@@ -247,14 +273,22 @@ QWidget* Frm_Serie::construire_vues() {
   lbl_calcul->setObjectName("lbl_calcul");
   lbl_calcul->hide();
   gauche->addWidget(lbl_calcul);
-  disposition->addLayout(gauche, 5);
-  auto* droite = new QVBoxLayout;
-  droite->addWidget(new QLabel(QStringLiteral("Couples (double-clic : dans la fenêtre principale) :")));
+  const auto [droite_w, droite] = conteneur_a_fleur<QVBoxLayout>();
+  auto* titre_liste = new QLabel(QStringLiteral("Couples (double-clic : dans la fenêtre principale) :"));
+  titre_liste->setWordWrap(true);
+  droite->addWidget(titre_liste);
   lst_couples = new QListWidget;
   lst_couples->setObjectName("lst_couples");
   droite->addWidget(lst_couples, 1);
-  disposition->addLayout(droite, 2);
-  return conteneur;
+  // The list beside the views, as wide as the user wants it.
+  auto* cote_a_cote = new QSplitter(Qt::Horizontal);
+  cote_a_cote->setObjectName("separation_liste");
+  cote_a_cote->setChildrenCollapsible(false);
+  cote_a_cote->addWidget(gauche_w);
+  cote_a_cote->addWidget(droite_w);
+  cote_a_cote->setStretchFactor(0, 5);
+  cote_a_cote->setStretchFactor(1, 2);
+  return cote_a_cote;
 }
 
 void Frm_Serie::brancher() {

@@ -30,6 +30,7 @@ const std::pair<std::string_view, std::string_view> BULLES[] = {
     {"Bt_Enregistrer", "Enregistrer la série dans un fichier de fuselage (.toml)"},
     {"Bt_EnregistrerSous", "Enregistrer la série dans un autre fichier de fuselage (.toml)"},
     {"Bt_Exporter", "Écrire dans un dossier les fichiers cochés à côté, comme bilobe-serie"},
+    {"Bt_Formats", "Les fichiers qu'« Exporter… » écrit : cocher chaque format voulu"},
     {"Bt_AnnulerExport", "Arrêter l'export : aucun fichier n'est écrit"},
     {"chk_format_dat", "F1.dat … FN.dat : les points de chaque couple"},
     {"chk_format_svg", "Planche 1.svg … : les couples imbriqués sur chaque planche"},
