@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QWidgetAction>
 
+#include <algorithm>
 #include <utility>
 
 namespace bilobe::ui {
@@ -59,7 +61,6 @@ void Frm_Serie::construire() {
   defilement->setWidgetResizable(true);
   defilement->setFrameShape(QFrame::NoFrame);
   defilement->setWidget(contenu);
-  defilement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // laid out to the window's width
   auto* racine = new QVBoxLayout(this);
   racine->setContentsMargins(0, 0, 0, 0);
   racine->setSpacing(0);
@@ -138,8 +139,10 @@ void Frm_Serie::construire() {
   separation->setStretchFactor(0, 1);
   separation->setStretchFactor(1, 2);
   principal->addWidget(separation, 1);
-  // Never narrower than its content: it scrolls up and down, never sideways.
-  setMinimumWidth(contenu->minimumSizeHint().width() + defilement->verticalScrollBar()->sizeHint().width());
+  // Never narrower than its content, so that it scrolls up and down but not
+  // sideways; on a screen narrower than that, as wide as the screen.
+  setMinimumWidth(std::min(contenu->minimumSizeHint().width() + defilement->verticalScrollBar()->sizeHint().width(),
+                           screen()->availableGeometry().width() - 16));
   resize(TAILLE_VOULUE);
   // Each control named as in the code, for the tests to find it.
   const std::pair<QObject*, const char*> noms[] = {
