@@ -12,7 +12,10 @@ namespace bilobe::ui {
 
 namespace {
 
-constexpr double RADIANS_PAR_PIXEL = 0.01;
+// A drag across the whole view turns the fuselage half a turn: gently, whatever its size.
+double radians_par_pixel(int largeur) { return std::numbers::pi / std::max(largeur, 100); }
+// Zoomed in or out, the fuselage stays in sight, never a dot.
+constexpr double ZOOM_MIN = 0.5, ZOOM_MAX = 6;
 constexpr double TANGAGE_MAX = std::numbers::pi / 2 * 0.98; // never quite from straight above
 constexpr double ZOOM_PAR_CRAN = 1.15;
 
@@ -62,8 +65,9 @@ void Vue3d::mouseMoveEvent(QMouseEvent* evenement) {
   if (!(evenement->buttons() & Qt::LeftButton)) return;
   const QPoint ici = evenement->position().toPoint(), ecart = ici - souris_;
   souris_ = ici;
-  orientation_.lacet += ecart.x() * RADIANS_PAR_PIXEL;
-  orientation_.tangage = std::clamp(orientation_.tangage + ecart.y() * RADIANS_PAR_PIXEL, -TANGAGE_MAX, TANGAGE_MAX);
+  orientation_.lacet += ecart.x() * radians_par_pixel(width());
+  orientation_.tangage =
+      std::clamp(orientation_.tangage + ecart.y() * radians_par_pixel(width()), -TANGAGE_MAX, TANGAGE_MAX);
   update();
 }
 
@@ -74,7 +78,7 @@ void Vue3d::mouseDoubleClickEvent(QMouseEvent*) {
 
 void Vue3d::wheelEvent(QWheelEvent* evenement) {
   const double crans = evenement->angleDelta().y() / 120.0;
-  orientation_.zoom = std::clamp(orientation_.zoom * std::pow(ZOOM_PAR_CRAN, crans), 0.1, 50.0);
+  orientation_.zoom = std::clamp(orientation_.zoom * std::pow(ZOOM_PAR_CRAN, crans), ZOOM_MIN, ZOOM_MAX);
   update();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/dessin.h"
 #include "ui/menu_gabarit.h"
 #include "ui/traduction_qt.h"
+#include "ui/vue_svg.h"
 
 #include <QDialogButtonBox>
 #include <QDropEvent>
@@ -17,6 +18,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
+#include <QWheelEvent>
 
 using namespace bilobe;
 
@@ -153,6 +156,46 @@ private slots:
     QCOMPARE(controle<QLineEdit>(fenetre->fenetre_serie(), "txt_nom")->text(), QStringLiteral("Planeur"));
     const auto sans = ui::demarrer({});
     QVERIFY(sans->fenetre_serie() == nullptr);
+  }
+
+  // The sheets zoom about the pointer, pan by a drag, keep their zoom while
+  // redrawn, and "Ajuster" shows them whole again.
+  void planchesZoomEtDeplacement() {
+    ui::VueSvg vue;
+    vue.resize(400, 300);
+    vue.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&vue));
+    const std::string svg =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 50"><path d="M0 0L100 50" stroke="red"/></svg>)";
+    vue.montrer({{QStringLiteral("Planche 1"), svg}});
+    auto* ajuster = controle<QToolButton>(&vue, "Bt_Ajuster");
+    QVERIFY(ajuster->isHidden());
+    const QPointF ici(300, 200);
+    const auto molette = [&](int crans) {
+      QWheelEvent e(ici, vue.mapToGlobal(ici), {}, QPoint(0, 120 * crans), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+      QApplication::sendEvent(&vue, &e);
+    };
+    const auto sous_le_pointeur = [&] { return (ici - vue.decalage()) / vue.zoom(); };
+    const QPointF avant = sous_le_pointeur();
+    molette(3);
+    QVERIFY(vue.zoom() > 1.9);
+    QVERIFY((sous_le_pointeur() - avant).manhattanLength() < 1e-9);
+    QVERIFY(ajuster->isVisible());
+    QTest::mousePress(&vue, Qt::LeftButton, {}, QPoint(100, 100));
+    QMouseEvent glisse(QEvent::MouseMove, QPointF(130, 90), vue.mapToGlobal(QPointF(130, 90)), Qt::NoButton,
+                       Qt::LeftButton, {});
+    QApplication::sendEvent(&vue, &glisse);
+    QCOMPARE(vue.decalage() - (ici - avant * vue.zoom()), QPointF(30, -10));
+    vue.montrer({{QStringLiteral("Planche 1"), svg}});
+    QVERIFY(vue.zoom() > 1.9); // kept while redrawn
+    molette(-100);
+    QCOMPARE(vue.zoom(), 1.0); // never smaller than whole
+    molette(2);
+    ajuster->click();
+    QCOMPARE(vue.zoom(), 1.0);
+    QCOMPARE(vue.decalage(), QPointF());
+    QVERIFY(ajuster->isHidden());
   }
 
   // Qt's own words in French, those its catalogue lacks too.
