@@ -34,19 +34,19 @@ private slots:
     QVERIFY(QThreadPool::globalInstance()->waitForDone(10000)); // nothing left running
   }
 
-  // Typing "100" in the count draws once, for 100: never for 1 or 10 on the way.
+  // Typing "30" in the count draws once, for 30: never for 3 on the way.
   void uneSaisieUnSeulCalcul() {
     Frm_Serie* s = serie();
     QSignalSpy redessins(s, &Frm_Serie::vuesRedessinees);
     auto* nombre = controle<QSpinBox>(s, "txt_nombre");
     nombre->setFocus();
     nombre->selectAll();
-    QTest::keyClicks(nombre, "100", Qt::NoModifier, 20);
+    QTest::keyClicks(nombre, "30", Qt::NoModifier, 20);
     QCOMPARE(redessins.size(), 0);
-    QVERIFY(redessins.wait(10000));
+    QVERIFY(redessins.wait(60000)); // generous: the sanitizers' build is slow
     QTest::qWait(2 * s->pause_ms);
     QCOMPARE(redessins.size(), 1);
-    QCOMPARE(controle<QListWidget>(s, "lst_couples")->count(), 100);
+    QCOMPARE(controle<QListWidget>(s, "lst_couples")->count(), 30);
   }
 
   // The name draws again with its new title, the formers the same.
@@ -69,7 +69,7 @@ private slots:
     controle<QSpinBox>(s, "txt_nombre")->setValue(1000);
     QTRY_COMPARE(travaux(), 1); // started
     controle<QSpinBox>(s, "txt_nombre")->setValue(12);
-    QVERIFY(redessins.wait(10000));
+    QVERIFY(redessins.wait(60000));
     QCOMPARE(controle<QListWidget>(s, "lst_couples")->count(), 12);
     QTRY_COMPARE_WITH_TIMEOUT(travaux(), 0, 3000);
     QCOMPARE(redessins.size(), 1);
