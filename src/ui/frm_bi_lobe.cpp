@@ -14,8 +14,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -314,15 +312,10 @@ void Frm_Bi_Lobe::ouvrir_fichier_serie(const QString& chemin) {
   if (serie_ && serie_->modifications_reglees()) serie_->ouvrir(chemin);
 }
 
-void Frm_Bi_Lobe::dragEnterEvent(QDragEnterEvent* evenement) {
-  if (!fuselage_depose(evenement->mimeData()).isEmpty()) evenement->acceptProposedAction();
-}
+void Frm_Bi_Lobe::dragEnterEvent(QDragEnterEvent* evenement) { accepter_si_fuselage(evenement); }
 
 void Frm_Bi_Lobe::dropEvent(QDropEvent* evenement) {
-  const QString chemin = fuselage_depose(evenement->mimeData());
-  if (chemin.isEmpty()) return;
-  evenement->acceptProposedAction();
-  ouvrir_fichier_serie(chemin);
+  if (const QString chemin = prendre_fuselage(evenement); !chemin.isEmpty()) ouvrir_fichier_serie(chemin);
 }
 
 void Frm_Bi_Lobe::ouvrir_serie() {

@@ -83,7 +83,7 @@ void Frm_Serie::calcul_fini() {
   vues_valides_ = c.vues != nullptr;
   if (!c.erreur.isEmpty()) defauts << c.erreur;
   trois_d_.reset();
-  if (c.trois_d) trois_d_ = std::make_shared<Apercu3d>(*c.trois_d);
+  if (c.trois_d) trois_d_ = std::make_shared<Apercu3d>(std::move(*c.trois_d));
   erreur_3d_ = c.erreur_3d;
   a_refaire_3d_ = !c.trois_d && c.erreur_3d.isEmpty();
   montrer_serie(defauts);

@@ -9,8 +9,6 @@
 #include "ui/modeles/nombres_francais.h"
 #include "ui/reglages.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -40,15 +38,10 @@ void Frm_Serie::ouvrir(const QString& chemin) {
   titre();
 }
 
-void Frm_Serie::dragEnterEvent(QDragEnterEvent* evenement) {
-  if (!fuselage_depose(evenement->mimeData()).isEmpty()) evenement->acceptProposedAction();
-}
+void Frm_Serie::dragEnterEvent(QDragEnterEvent* evenement) { accepter_si_fuselage(evenement); }
 
 void Frm_Serie::dropEvent(QDropEvent* evenement) {
-  const QString chemin = fuselage_depose(evenement->mimeData());
-  if (chemin.isEmpty()) return;
-  evenement->acceptProposedAction();
-  if (modifications_reglees()) ouvrir(chemin);
+  if (const QString chemin = prendre_fuselage(evenement); !chemin.isEmpty() && modifications_reglees()) ouvrir(chemin);
 }
 
 void Frm_Serie::demander_ouverture() {
