@@ -21,6 +21,7 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
        [](OptionsSerie& o, const std::string& nom, const std::optional<std::string>& dossier) -> Resultat {
          if (!dossier || dossier->empty()) return "l'option " + nom + " attend un dossier";
          o.dossier = *dossier;
+         o.sortie_donnee = true;
          return std::nullopt;
        }},
       {{"--format"},
@@ -30,6 +31,14 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
          if (!formats)
            return "l'option --format attend une liste parmi " + noms_des_formats() + ", séparés par des virgules";
          o.formats = *formats;
+         o.formats_donnes = true;
+         return std::nullopt;
+       }},
+      {{"--depuis-lignes"},
+       Valeur::Requise,
+       [](OptionsSerie& o, const std::string& nom, const std::optional<std::string>& fichier) -> Resultat {
+         if (!fichier || fichier->empty()) return "l'option " + nom + " attend un fichier de lignes";
+         o.lignes = *fichier;
          return std::nullopt;
        }},
   };
@@ -48,6 +57,16 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
     erreur = *e;
     return std::nullopt;
   }
+  if (options.lignes && !options.aide) {
+    if (fichier)
+      erreur = "--depuis-lignes écrit un fichier de fuselage : il n'en lit pas";
+    else if (!options.sortie_donnee)
+      erreur = "--depuis-lignes attend -o FICHIER.toml";
+    else if (options.formats_donnes)
+      erreur = "--depuis-lignes n'écrit que le fichier de fuselage : pas de --format";
+    if (!erreur.empty()) return std::nullopt;
+    return options;
+  }
   if (!fichier && !options.aide) {
     erreur = "il manque le fichier de fuselage";
     return std::nullopt;
@@ -58,6 +77,7 @@ std::optional<OptionsSerie> analyser_serie(const std::vector<std::string>& argum
 
 std::string texte_usage_serie() {
   return "Usage : bilobe-serie FICHIER.toml [-o DOSSIER] [--format dat,svg,dxf,pdf,plan,stl]\n"
+         "        bilobe-serie --depuis-lignes LIGNES.toml -o FICHIER.toml\n"
          "Essayez « bilobe-serie --help » pour plus d'informations.\n";
 }
 
@@ -83,7 +103,18 @@ std::string texte_aide_serie() {
          "  --format LISTE dat, svg, dxf, pdf, plan, stl séparés par des virgules\n"
          "                 [tous sauf stl] ; pdf donne Planches.pdf et Couples.pdf ;\n"
          "                 Profil.svg accompagne tout format de couples\n"
+         "  --depuis-lignes LIGNES.toml\n"
+         "                 écrit dans -o FICHIER.toml le fichier de fuselage dont les\n"
+         "                 stations suivent à 0,2 mm près les lignes relevées sur un plan\n"
+         "                 (voir plus bas)\n"
          "  --help         affiche cette aide\n\n"
+         "Fichier de lignes : « nom », « nombre » ou « positions » comme dans un fichier\n"
+         "de fuselage, puis en mm, x depuis le nez :\n"
+         "  [lignes]  dos, ventre (vue de côté), niveau (facultatif : la ligne où le\n"
+         "            fuselage est le plus large, sinon y = 0), demi_largeur (vue de\n"
+         "            dessus), chacune une liste de points [[x, y], ...]\n"
+         "  [section] xa, ya (rapports de la jonction, 0.6 par défaut), ep (paroi, 3 mm)\n"
+         "  [planche] facultative, comme dans un fichier de fuselage [600 x 300 mm]\n\n"
          "Rien n'est écrit si un couple échoue : tous sont tracés et imbriqués avant.\n"
          "Codes de sortie : 0 réussite, 1 erreur d'exécution ou de fichier, 2 mauvais usage\n"
          "ou fichier de fuselage invalide.\n";

@@ -13,6 +13,10 @@ struct OptionsSerie {
   std::string dossier = "."; // where the files go
   FormatsSerie formats;
   bool aide = false;
+  // --depuis-lignes: a lines file becomes the fuselage file `dossier` names.
+  std::optional<std::string> lignes;
+  bool sortie_donnee = false;
+  bool formats_donnes = false;
 };
 
 // Parses the arguments of bilobe-serie (without the program name). A usage

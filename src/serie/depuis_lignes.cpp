@@ -38,14 +38,15 @@ struct Verite {
   std::array<double, 3> cotes(double x) const { return {demi(x), dos(x) - niveau(x), niveau(x) - ventre(x)}; }
 };
 
-double arrondi(double v, double pas) { return std::round(v / pas) * pas; }
+// To the 1/n of a mm, as the nearest double to the decimal a person would write.
+double arrondi(double v, double n) { return std::round(v * n) / n; }
 
 Station station_a(const Verite& v, const SectionReference& s, double x) {
   const auto [demi, haut, bas] = v.cotes(x);
   Station st;
-  st.position = arrondi(x, 0.1);
-  const double xtot = arrondi(demi, 0.01), ytot = arrondi(haut, 0.01);
-  st.cotes = {xtot, ytot, arrondi(s.xa * xtot, 0.01), arrondi(s.ya * ytot, 0.01), arrondi(bas, 0.01), 0, 0, s.ep};
+  st.position = arrondi(x, 10);
+  const double xtot = arrondi(demi, 100), ytot = arrondi(haut, 100);
+  st.cotes = {xtot, ytot, arrondi(s.xa * xtot, 100), arrondi(s.ya * ytot, 100), arrondi(bas, 100), 0, 0, s.ep};
   return st;
 }
 

@@ -1,31 +1,11 @@
 #pragma once
 
-#include "geometry/boucle.h"
 #include "serie/description.h"
+#include "serie/plan_trace.h"
 
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace bilobe {
-
-// The lines a builder traces over a plan, in mm, x from the nose along the
-// fuselage: each a line of points, x strictly increasing, read between them
-// by the series' smooth interpolation (it never overshoots the points).
-struct LignesTracees {
-  std::vector<PointMm> dos;                   // side view: the top line
-  std::vector<PointMm> ventre;                // side view: the bottom line
-  std::optional<std::vector<PointMm>> niveau; // side view: the widest level; the datum (y = 0) when absent
-  std::vector<PointMm> demi_largeur;          // top view: from the centre line to the side
-};
-
-// What the lines do not say, set once for the whole fuselage: the junction
-// point and the wall of the reference section.
-struct SectionReference {
-  double xa = 0.6; // the junction's width over the half-width
-  double ya = 0.6; // its height over the height above the level
-  double ep = 3;   // the wall, mm
-};
 
 // The greatest distance, in mm, between what the series gives and the
 // lines: its half-width, its height above and below the level.

@@ -5,6 +5,7 @@
 #include "geometry/parametres.h"
 #include "geometry/trace.h"
 #include "serie/interpolation.h"
+#include "serie/plan_trace.h"
 
 #include <array>
 #include <optional>
@@ -76,6 +77,9 @@ struct DescriptionSerie {
   std::optional<Pattes> pattes;
   Impression3d impression_3d;
   std::vector<Station> stations;
+  // The plan and the lines the stations were drawn from, kept for the next
+  // session; nothing else reads them.
+  std::optional<PlanTrace> plan;
 };
 
 inline constexpr int NOMBRE_MAX = 1000; // formers in one series

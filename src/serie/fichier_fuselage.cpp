@@ -4,90 +4,17 @@
 #include "common/texte_nombre.h"
 #include "formats/texte_kit.h"
 #include "serie/bornes_toml.h"
+#include "serie/fichier_plan.h"
 #include "serie/tableau_stations.h"
-
-#include <toml++/toml.h>
+#include "serie/tables_fuselage.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <initializer_list>
-#include <map>
 
 namespace bilobe {
 
 namespace {
-
-// Reads one table of the file and remembers where each key stands, so that
-// every fault names its line.
-class Lecteur {
-public:
-  explicit Lecteur(std::string nom_fichier) : fichier_(std::move(nom_fichier)) {}
-
-  [[noreturn]] void echouer(const toml::source_region& ou, const std::string& message, bool colonne = false) const {
-    std::string texte = texte_affichable(fichier_);
-    if (ou.begin.line > 0) texte += ", ligne " + std::to_string(ou.begin.line);
-    if (ou.begin.line > 0 && colonne) texte += ", colonne " + std::to_string(ou.begin.column);
-    throw DescriptionInvalide(texte + " : " + message);
-  }
-
-  // A key the file may not hold is most likely a typing error.
-  void seulement(const toml::table& table, std::initializer_list<std::string_view> cles,
-                 const std::string& prefixe) const {
-    for (auto&& [cle, valeur] : table)
-      if (std::find(cles.begin(), cles.end(), cle.str()) == cles.end())
-        echouer(cle.source(), "clé inconnue « " + texte_affichable(prefixe + std::string(cle.str()), 60) + " »");
-  }
-
-  // `nom` is the key as messages write it, followed for a station's key by
-  // "#" and the station's index, so that each station's line is kept.
-  static std::string sans_indice(const std::string& nom) { return nom.substr(0, nom.find('#')); }
-
-  const toml::node* noeud(const toml::table& table, std::string_view cle, const std::string& nom, bool requis) const {
-    const toml::node* n = table.get(cle);
-    if (!n && requis) echouer(table.source(), "clé « " + sans_indice(nom) + " » manquante");
-    if (n) lignes_[nom] = n->source();
-    return n;
-  }
-
-  std::optional<double> nombre(const toml::table& table, std::string_view cle, const std::string& nom,
-                               bool requis) const {
-    const toml::node* n = noeud(table, cle, nom, requis);
-    if (!n) return std::nullopt;
-    if (const auto* entier = n->as_integer()) return static_cast<double>(entier->get());
-    if (const auto* flottant = n->as_floating_point()) {
-      if (!std::isfinite(flottant->get()))
-        echouer(n->source(), "« " + sans_indice(nom) + " » doit être un nombre fini");
-      return flottant->get();
-    }
-    echouer(n->source(), "« " + sans_indice(nom) + " » doit être un nombre");
-  }
-
-  std::optional<bool> booleen(const toml::table& table, std::string_view cle) const {
-    const toml::node* n = noeud(table, cle, std::string(cle), false);
-    if (!n) return std::nullopt;
-    if (const auto* b = n->as_boolean()) return b->get();
-    echouer(n->source(), "« " + std::string(cle) + " » doit valoir true ou false");
-  }
-
-  std::optional<std::string> texte(const toml::table& table, std::string_view cle, bool entier_permis) const {
-    const toml::node* n = noeud(table, cle, std::string(cle), false);
-    if (!n) return std::nullopt;
-    if (const auto* s = n->as_string()) return s->get();
-    if (const auto* entier = n->as_integer(); entier && entier_permis) return std::to_string(entier->get());
-    echouer(n->source(), "« " + std::string(cle) + " » doit être un texte entre guillemets");
-  }
-
-  // Where a key that a later check names was read; line 0 when it was not.
-  toml::source_region ou(const std::string& nom) const {
-    const auto it = lignes_.find(nom);
-    return it == lignes_.end() ? toml::source_region{} : it->second;
-  }
-
-private:
-  std::string fichier_;
-  mutable std::map<std::string, toml::source_region> lignes_;
-};
 
 // "#2": a station's index after its key.
 std::string indice(std::size_t station) { return "#" + std::to_string(station); }
@@ -138,6 +65,8 @@ void lire_kit(const Lecteur& lecteur, const toml::table& racine, DescriptionSeri
   }
 }
 
+} // namespace
+
 void lire_planche(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
   const toml::node* n = lecteur.noeud(racine, "planche", "planche", true);
   const toml::table* planche = n->as_table();
@@ -151,6 +80,8 @@ void lire_planche(const Lecteur& lecteur, const toml::table& racine, Description
   d.gabarit.saignee = lecteur.nombre(*planche, "saignee", "planche.saignee", false).value_or(0);
   d.gabarit.paroi_constante = lecteur.booleen(*planche, "paroi_constante").value_or(false);
 }
+
+namespace {
 
 void lire_impression_3d(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
   const toml::node* n = lecteur.noeud(racine, "impression", "impression", false);
@@ -181,6 +112,8 @@ void lire_stations(const Lecteur& lecteur, const toml::table& racine, Descriptio
   }
 }
 
+} // namespace
+
 void lire_positions(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d) {
   if (const auto nombre = lecteur.nombre(racine, "nombre", "nombre", false)) {
     if (*nombre != std::floor(*nombre) || racine.get("nombre")->is_floating_point())
@@ -201,6 +134,8 @@ void lire_positions(const Lecteur& lecteur, const toml::table& racine, Descripti
     }
   }
 }
+
+namespace {
 
 // The fault a whole-description check found, at the line of its key.
 void verifier(const Lecteur& lecteur, const DescriptionSerie& d, bool avec_impression) {
@@ -231,7 +166,7 @@ DescriptionSerie lire_description(std::string_view texte, const std::string& nom
   }
   lecteur.seulement(racine,
                     {"nom", "interpolation", "nombre", "positions", "nbptel", "nbptseg", "ch", "cv", "planche",
-                     "encoche", "pattes", "impression", "station"},
+                     "encoche", "pattes", "impression", "station", "plan"},
                     "");
   DescriptionSerie d;
   d.nom = lecteur.texte(racine, "nom", false).value_or("");
@@ -246,30 +181,12 @@ DescriptionSerie lire_description(std::string_view texte, const std::string& nom
   lire_kit(lecteur, racine, d);
   lire_impression_3d(lecteur, racine, d);
   lire_stations(lecteur, racine, d);
+  d.plan = lire_plan(lecteur, racine);
   verifier(lecteur, d, racine.contains("impression"));
   return d;
 }
 
 namespace {
-
-// A TOML basic string: quotes, backslashes and control characters escaped.
-std::string chaine_toml(const std::string& texte) {
-  std::string toml = "\"";
-  for (const char c : texte) {
-    const auto octet = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      toml += '\\';
-      toml += c;
-    } else if (octet < 0x20 || octet == 0x7f) {
-      char echappe[8];
-      std::snprintf(echappe, sizeof echappe, "\\u%04X", static_cast<unsigned>(octet));
-      toml += echappe;
-    } else {
-      toml += c;
-    }
-  }
-  return toml + "\"";
-}
 
 std::string ligne(const char* cle, const std::string& valeur) { return std::string(cle) + " = " + valeur + "\n"; }
 std::string booleen_toml(bool b) { return b ? "true" : "false"; }
@@ -311,6 +228,7 @@ std::string texte_fuselage(const DescriptionSerie& d) {
     toml += "\n[[station]]\n" + ligne("position", texte_exact(s.position));
     for (std::size_t c = 0; c < NB_COTES; ++c) toml += ligne(COTES[c].cle, texte_exact(s.cotes[c]));
   }
+  if (d.plan) toml += texte_plan(*d.plan);
   return toml;
 }
 

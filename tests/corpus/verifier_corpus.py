@@ -77,6 +77,21 @@ FUSELAGES = {
     "coque": lambda t: t.replace("[[station]]", "[impression]\npas = 7\nparoi = 1.5\ntroncon = 200\n\n[[station]]", 1),
 }
 
+# Lines traced on a plan, in mm: one good file, one whose bottom crosses the top.
+LIGNES = """nom = "Planeur"
+nombre = 10
+[lignes]
+dos = [[0, 20], [300, 40], [1000, 8]]
+ventre = [[0, -16], [300, -30], [1000, -6]]
+niveau = [[0, 0], [1000, 0]]
+demi_largeur = [[0, 18], [300, 32], [1000, 9]]
+[section]
+xa = 0.55
+ya = 0.65
+ep = 2.5
+"""
+ENTREES = {"lignes.toml": LIGNES, "croisees.toml": LIGNES.replace("[300, -30]", "[300, 50]")}
+
 
 def cas():
     for champs, fmt in itertools.product(CHAMPS, ["dat", "svg", "dxf", "pdf"]):
@@ -106,6 +121,9 @@ def cas():
     yield "serie", ["absent.toml"]
     yield "serie", ["casse.toml", "-o", "x"]
     yield "serie", ["--help"]
+    yield "serie", ["--depuis-lignes", "lignes.toml", "-o", "genere.toml"]
+    yield "serie", ["--depuis-lignes", "croisees.toml", "-o", "genere.toml"]
+    yield "serie", ["--depuis-lignes", "lignes.toml"]
 
 
 def empreinte(chemin):
@@ -122,11 +140,15 @@ def ecrire_fuselages(dossier):
             f.write(changer(exemple))
     with open(os.path.join(dossier, "casse.toml"), "w", encoding="utf-8") as f:
         f.write(exemple.replace("hauteur = 150", "hauteur = 60"))
+    for nom, texte in ENTREES.items():
+        with open(os.path.join(dossier, nom), "w", encoding="utf-8") as f:
+            f.write(texte)
 
 
 def executer(commande, arguments):
     with tempfile.TemporaryDirectory() as dossier:
         ecrire_fuselages(dossier)
+        entrees = set(os.listdir(dossier))
         env = dict(os.environ, SOURCE_DATE_EPOCH="1700000000", TZ="UTC", QT_QPA_PLATFORM="offscreen")
         binaire = BILOBE_DAT if commande == "dat" else BILOBE_SERIE
         if EMULATEUR:
@@ -137,7 +159,7 @@ def executer(commande, arguments):
             for nom in noms:
                 chemin = os.path.join(racine, nom)
                 relatif = os.path.relpath(chemin, dossier)
-                if not relatif.endswith(".toml"):
+                if relatif not in entrees:
                     fichiers[relatif] = empreinte(chemin)
         windows = "Z:" + dossier.replace("/", "\\")
 

@@ -1,0 +1,144 @@
+#include "serie/fichier_plan.h"
+
+#include "common/texte_nombre.h"
+#include "serie/bornes_toml.h"
+#include "serie/depuis_lignes.h"
+#include "serie/fichier_fuselage.h"
+#include "serie/tables_fuselage.h"
+
+namespace bilobe {
+
+namespace {
+
+const toml::table* table_de(const Lecteur& lecteur, const toml::table& parent, std::string_view cle,
+                            const std::string& nom, bool requise) {
+  const toml::node* n = lecteur.noeud(parent, cle, nom, requise);
+  if (!n) return nullptr;
+  if (!n->as_table()) lecteur.echouer(n->source(), "« " + nom + " » doit être une table [" + nom + "]");
+  return n->as_table();
+}
+
+LignesTracees lire_lignes(const Lecteur& lecteur, const toml::table& t, const std::string& prefixe) {
+  lecteur.seulement(t, {"dos", "ventre", "niveau", "demi_largeur"}, prefixe);
+  const auto points = [&](std::string_view cle, bool requis) {
+    return lecteur.points(t, cle, prefixe + std::string(cle), requis, POINTS_MAX_LIGNE);
+  };
+  LignesTracees l;
+  l.dos = *points("dos", true);
+  l.ventre = *points("ventre", true);
+  l.niveau = points("niveau", false);
+  l.demi_largeur = *points("demi_largeur", true);
+  return l;
+}
+
+SectionReference lire_section(const Lecteur& lecteur, const toml::table& t, const std::string& prefixe) {
+  lecteur.seulement(t, {"xa", "ya", "ep"}, prefixe);
+  SectionReference s;
+  s.xa = lecteur.nombre(t, "xa", prefixe + "xa", false).value_or(s.xa);
+  s.ya = lecteur.nombre(t, "ya", prefixe + "ya", false).value_or(s.ya);
+  s.ep = lecteur.nombre(t, "ep", prefixe + "ep", false).value_or(s.ep);
+  return s;
+}
+
+PointMm point(const Lecteur& lecteur, const toml::table& t, std::string_view cle, const std::string& nom) {
+  const toml::node* n = lecteur.noeud(t, cle, nom, false);
+  return n ? lecteur.point(*n, "« " + nom + " » doit être un point [x, y]") : PointMm{};
+}
+
+std::string texte_point(PointMm p) { return "[" + texte_exact(p.x) + ", " + texte_exact(p.y) + "]"; }
+
+std::string texte_points(const std::vector<PointMm>& points) {
+  std::string texte;
+  for (const PointMm& p : points) texte += (texte.empty() ? "" : ", ") + texte_point(p);
+  return "[" + texte + "]";
+}
+
+std::string ligne(const char* cle, const std::string& valeur) { return std::string(cle) + " = " + valeur + "\n"; }
+
+} // namespace
+
+std::optional<PlanTrace> lire_plan(const Lecteur& lecteur, const toml::table& racine) {
+  const toml::table* t = table_de(lecteur, racine, "plan", "plan", false);
+  if (!t) return std::nullopt;
+  lecteur.seulement(*t, {"fichier", "page", "mm_par_unite", "angle", "nez_cote", "nez_dessus", "lignes", "section"},
+                    "plan.");
+  PlanTrace p;
+  p.fichier = lecteur.texte(*t, "fichier", false).value_or("");
+  const double page = lecteur.nombre(*t, "page", "plan.page", false).value_or(1);
+  if (!(page >= 1 && page <= 100000 && page == static_cast<int>(page)))
+    lecteur.echouer(lecteur.ou("plan.page"), "« plan.page » doit être un entier à partir de 1");
+  p.page = static_cast<int>(page);
+  p.calage.mm_par_unite = lecteur.nombre(*t, "mm_par_unite", "plan.mm_par_unite", false).value_or(1);
+  if (!(p.calage.mm_par_unite > 0 && p.calage.mm_par_unite <= 1e6))
+    lecteur.echouer(lecteur.ou("plan.mm_par_unite"), "« plan.mm_par_unite » doit être positif");
+  p.calage.angle = lecteur.nombre(*t, "angle", "plan.angle", false).value_or(0);
+  if (!(std::abs(p.calage.angle) <= 2))
+    lecteur.echouer(lecteur.ou("plan.angle"), "« plan.angle » va de -2 à 2 radians");
+  p.calage.nez_cote = point(lecteur, *t, "nez_cote", "plan.nez_cote");
+  p.calage.nez_dessus = point(lecteur, *t, "nez_dessus", "plan.nez_dessus");
+  p.lignes = lire_lignes(lecteur, *table_de(lecteur, *t, "lignes", "plan.lignes", true), "plan.lignes.");
+  if (const toml::table* s = table_de(lecteur, *t, "section", "plan.section", false))
+    p.section = lire_section(lecteur, *s, "plan.section.");
+  return p;
+}
+
+std::string texte_plan(const PlanTrace& p) {
+  std::string toml = "\n[plan]\n";
+  if (!p.fichier.empty()) toml += ligne("fichier", chaine_toml(p.fichier));
+  toml += ligne("page", std::to_string(p.page)) + ligne("mm_par_unite", texte_exact(p.calage.mm_par_unite));
+  toml += ligne("angle", texte_exact(p.calage.angle));
+  toml += ligne("nez_cote", texte_point(p.calage.nez_cote));
+  toml += ligne("nez_dessus", texte_point(p.calage.nez_dessus));
+  toml += "\n[plan.section]\n" + ligne("xa", texte_exact(p.section.xa)) + ligne("ya", texte_exact(p.section.ya));
+  toml += ligne("ep", texte_exact(p.section.ep));
+  toml +=
+      "\n[plan.lignes]\n" + ligne("dos", texte_points(p.lignes.dos)) + ligne("ventre", texte_points(p.lignes.ventre));
+  if (p.lignes.niveau) toml += ligne("niveau", texte_points(*p.lignes.niveau));
+  return toml + ligne("demi_largeur", texte_points(p.lignes.demi_largeur));
+}
+
+DescriptionSerie fuselage_depuis_lignes(std::string_view texte, const std::string& nom_fichier) {
+  const Lecteur lecteur(nom_fichier);
+  if (const auto depassement = depassement_toml(texte)) {
+    toml::source_region ou{};
+    ou.begin.line = static_cast<toml::source_index>(depassement->ligne);
+    lecteur.echouer(ou, depassement->message);
+  }
+  toml::table racine;
+  try {
+    racine = toml::parse(texte, nom_fichier);
+  } catch (const toml::parse_error& e) {
+    lecteur.echouer(e.source(), "TOML invalide (" + texte_affichable(std::string(e.description()), 120) + ")", true);
+  }
+  lecteur.seulement(racine, {"nom", "nombre", "positions", "lignes", "section", "planche"}, "");
+  DescriptionSerie d;
+  d.nom = lecteur.texte(racine, "nom", false).value_or("");
+  d.interpolation = Interpolation::Lisse; // the stations are chosen for it
+  lire_positions(lecteur, racine, d);
+  if (racine.contains("planche")) {
+    lire_planche(lecteur, racine, d);
+  } else { // the series window's own sheet
+    d.planche.largeur = 600;
+    d.planche.hauteur = 300;
+  }
+  PlanTrace plan;
+  plan.lignes = lire_lignes(lecteur, *table_de(lecteur, racine, "lignes", "lignes", true), "lignes.");
+  if (const toml::table* s = table_de(lecteur, racine, "section", "section", false))
+    plan.section = lire_section(lecteur, *s, "section.");
+  try {
+    d.stations = stations_depuis_lignes(plan.lignes, plan.section);
+  } catch (const DescriptionInvalide& e) {
+    // Its message starts with the key at fault: "lignes.dos : …".
+    const std::string message = e.what();
+    lecteur.echouer(lecteur.ou(message.substr(0, message.find(' '))), message);
+  }
+  d.plan = plan;
+  if (const auto defaut = defaut_description(d)) lecteur.echouer(lecteur.ou(defaut->cle), defaut->message);
+  return d;
+}
+
+DescriptionSerie lire_fichier_lignes(const std::string& chemin, const Fichiers& fichiers) {
+  return fuselage_depuis_lignes(fichiers.lire(chemin, TAILLE_MAX_FUSELAGE), chemin);
+}
+
+} // namespace bilobe
