@@ -6,7 +6,7 @@ set -euo pipefail
 paquets=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev googletest libbenchmark-dev libtomlplusplus-dev libboost-dev libfmt-dev libfast-float-dev pkgconf
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation fonts-wine locales-all
+  qt6-base-dev qt6-svg-dev qt6-pdf-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation fonts-wine locales-all
   python3-ezdxf python3-shapely python3-fonttools librsvg2-bin poppler-utils admesh qpdf ghostscript
   g++-mingw-w64-x86-64-posix wine64 zip
   emscripten chromium nodejs

@@ -97,6 +97,16 @@ std::string texte_plan(const PlanTrace& p) {
   return toml + ligne("demi_largeur", texte_points(p.lignes.demi_largeur));
 }
 
+std::optional<PlanTrace> plan_du_texte(std::string_view texte) {
+  if (texte.empty()) return std::nullopt;
+  const Lecteur lecteur("plan");
+  try {
+    return lire_plan(lecteur, toml::parse(texte));
+  } catch (const toml::parse_error& e) {
+    lecteur.echouer(e.source(), "TOML invalide (" + texte_affichable(std::string(e.description()), 120) + ")", true);
+  }
+}
+
 DescriptionSerie fuselage_depuis_lignes(std::string_view texte, const std::string& nom_fichier) {
   const Lecteur lecteur(nom_fichier);
   if (const auto depassement = depassement_toml(texte)) {

@@ -18,8 +18,9 @@ inline constexpr std::size_t POINTS_MAX_LIGNE = 10000; // clicks on one line
 // The [plan] table, when the file has one: the plan's file and page, how it
 // lies, [plan.lignes] and [plan.section].
 std::optional<PlanTrace> lire_plan(const Lecteur& lecteur, const toml::table& racine);
-// The same as text, to follow the rest of a fuselage file.
+// The same as text, to follow the rest of a fuselage file, and back.
 std::string texte_plan(const PlanTrace& plan);
+std::optional<PlanTrace> plan_du_texte(std::string_view texte);
 
 // A lines file: "nom", "nombre" or "positions", [lignes] (dos, ventre, the
 // optional niveau, demi_largeur: points in mm), [section] (xa, ya, ep) and

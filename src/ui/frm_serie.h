@@ -4,6 +4,7 @@
 #include "serie/serie_imbriquee.h"
 #include "serie/tableau_stations.h"
 #include "ui/editeur_kit.h"
+#include "ui/frm_plan.h"
 #include "ui/modeles/champs_serie.h"
 #include "ui/modeles/vues_serie.h"
 #include "ui/vue_3d.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +37,10 @@
 #include <string>
 
 namespace bilobe::ui {
+
+// A plan's path as the fuselage file at `fuselage` keeps it, and back.
+std::optional<PlanTrace> plan_relatif(const std::optional<PlanTrace>& plan, const QString& fuselage);
+std::optional<PlanTrace> plan_absolu(const std::optional<PlanTrace>& plan, const QString& fuselage);
 
 // "Série de couples": a fuselage designed by looking at it. The stations in
 // a table, the settings of the series and of the sheet, the profile and the
@@ -118,6 +124,10 @@ public slots:
   void enregistrer(const QString& chemin);
   void exporter(const QString& dossier);
   void lst_couples_DblClick(QListWidgetItem* item);
+  // "Depuis un plan…": the plan's window, beside this one.
+  void ouvrir_plan();
+  // Stations made from a plan replace the table, in one step of the history.
+  void prendre_stations(const std::vector<bilobe::Station>& stations, const bilobe::PlanTrace& plan);
   // Reads everything again; the views and the list follow after a pause.
   void mettre_a_jour();
   // The stations table's clipboard: rows from a spreadsheet pasted at the
@@ -136,7 +146,7 @@ protected:
 private:
   // The controls; each carries its name as its objectName, for the tests.
   QTableWidget* tab_stations; // position, then the eight dimensions
-  QPushButton *Bt_Ajouter, *Bt_Inserer, *Bt_Supprimer, *Bt_Trier;
+  QPushButton *Bt_Ajouter, *Bt_Inserer, *Bt_Supprimer, *Bt_Trier, *Bt_DepuisPlan;
   QRadioButton *opt_nombre, *opt_positions;
   QSpinBox* txt_nombre;
   QLineEdit* txt_positions;
@@ -202,6 +212,9 @@ private:
   void titre();
 
   std::optional<DescriptionSerie> description_;
+  std::optional<PlanTrace> plan_; // its file's path absolute
+  QPointer<Frm_Plan> frm_plan_;
+  void oublier_plan();
   bool en_remplissage_ = false; // the widgets change by the program: one update at the end
   QString dossier_;             // of the last file opened, saved or exported
   QString fichier_;             // the file the series was opened from or saved to

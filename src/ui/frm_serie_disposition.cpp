@@ -177,11 +177,15 @@ QWidget* Frm_Serie::construire_stations() {
   Bt_Supprimer = bouton(QStringLiteral("Su&pprimer la station"), "Bt_Supprimer");
   Bt_Trier = bouton(QStringLiteral("&Trier par position"), "Bt_Trier");
   Bt_Inserer = bouton(QStringLiteral("&Insérer une station…"), "Bt_Inserer");
+  Bt_DepuisPlan = bouton(QStringLiteral("&Depuis un plan…"), "Bt_DepuisPlan");
+  Bt_DepuisPlan->setToolTip(
+      QStringLiteral("Tracer le fuselage sur un plan (image, PDF, DXF) et en tirer les stations"));
   boutons->addWidget(Bt_Ajouter);
   boutons->addWidget(Bt_Inserer);
   boutons->addWidget(Bt_Supprimer);
   boutons->addWidget(Bt_Trier);
   boutons->addStretch();
+  boutons->addWidget(Bt_DepuisPlan);
   disposition->addLayout(boutons);
   return cadre;
 }
@@ -315,6 +319,7 @@ void Frm_Serie::brancher() {
   connect(Bt_Inserer, &QPushButton::clicked, this, &Frm_Serie::Bt_Inserer_Click);
   connect(Bt_Supprimer, &QPushButton::clicked, this, &Frm_Serie::Bt_Supprimer_Click);
   connect(Bt_Trier, &QPushButton::clicked, this, &Frm_Serie::Bt_Trier_Click);
+  connect(Bt_DepuisPlan, &QPushButton::clicked, this, &Frm_Serie::ouvrir_plan);
   connect(lst_couples, &QListWidget::itemDoubleClicked, this, &Frm_Serie::lst_couples_DblClick);
   connect(Bt_Ouvrir, &QPushButton::clicked, this, &Frm_Serie::demander_ouverture);
   connect(Bt_Enregistrer, &QPushButton::clicked, this, &Frm_Serie::enregistrer_ici);

@@ -34,6 +34,8 @@ void Frm_Serie::ouvrir(const QString& chemin) {
                       [this](const QString& texte) { erreur(texte); }))
     return;
   retenir_fichier(chemin);
+  oublier_plan(); // its lines were the other series'
+  lue->plan = plan_absolu(lue->plan, chemin);
   remplir(*lue);
   titre();
 }
@@ -53,6 +55,7 @@ void Frm_Serie::demander_ouverture() {
 // only station, no file: a history of its own.
 void Frm_Serie::nouvelle_serie() {
   if (!modifications_reglees()) return;
+  oublier_plan();
   en_retour_ = true;
   restaurer(etat_neuf_);
   en_remplissage_ = true;
@@ -76,7 +79,9 @@ void Frm_Serie::enregistrer(const QString& chemin) {
   }
   sans_exception(
       [&] {
-        const std::string ecrit = fichiers_du_systeme().ecrire(chemin.toStdString(), texte_fuselage(*description_));
+        DescriptionSerie d = *description_;
+        d.plan = plan_relatif(d.plan, chemin);
+        const std::string ecrit = fichiers_du_systeme().ecrire(chemin.toStdString(), texte_fuselage(d));
         retenir_fichier(chemin);
         setWindowModified(false);
         etat_enregistre_ = etat();

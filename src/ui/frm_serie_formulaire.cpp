@@ -3,6 +3,7 @@
 #include "ui/frm_serie.h"
 
 #include "serie/fichier_fuselage.h"
+#include "serie/fichier_plan.h"
 #include "ui/modeles/formulaire_serie.h"
 
 namespace bilobe::ui {
@@ -33,12 +34,13 @@ std::optional<DescriptionSerie> Frm_Serie::lire(QStringList& defauts) {
   }
   for (const QString& faute : fautes_kit) f.kit.fautes.push_back(faute.toStdString());
 
-  const FormulaireLu lu = lire_formulaire(f);
+  FormulaireLu lu = lire_formulaire(f);
   montrer_defauts(lu.cellules);
   const bool positions_fausses = !f.par_nombre && lu.defaut_positions;
   txt_positions->setStyleSheet(positions_fausses ? QStringLiteral("background: #ffc8c8") : QString());
   txt_positions->setToolTip(positions_fausses ? qs(*lu.defaut_positions) : QString());
   for (const std::string& defaut : lu.defauts) defauts << qs(defaut);
+  if (lu.description) lu.description->plan = plan_;
   return lu.description;
 }
 
@@ -59,6 +61,7 @@ void Frm_Serie::remplir(const DescriptionSerie& d) {
   EditeurKit::Kit kit{d.gabarit.encoches, std::nullopt};
   kit.pattes = d.pattes;
   editeur_kit->remplir(kit);
+  plan_ = d.plan;
   en_remplissage_ = false;
   mettre_a_jour();
   setWindowModified(false);
@@ -79,6 +82,7 @@ QStringList Frm_Serie::etat() const {
   // The notches and tabs, their count first so that the table's rows follow.
   const QStringList kit = editeur_kit->etat();
   e << QString::number(kit.size()) << kit;
+  e << (plan_ ? qs(texte_plan(*plan_)) : QString());
   for (const LigneStation& ligne : lignes())
     for (const std::string& cellule : ligne) e << QString::fromStdString(cellule);
   return e;
@@ -99,6 +103,7 @@ void Frm_Serie::restaurer(const QStringList& e) {
   const int taille_kit = e[k++].toInt();
   editeur_kit->restaurer(e.mid(k, taille_kit));
   k += taille_kit;
+  plan_ = plan_du_texte(e[k++].toStdString());
   tab_stations->setRowCount(0);
   for (; k + static_cast<int>(COLONNES_STATION) <= e.size(); k += static_cast<int>(COLONNES_STATION)) {
     LigneStation ligne;

@@ -1,0 +1,325 @@
+#include "ui/frm_plan.h"
+
+#include "common/erreurs.h"
+#include "common/lecture_nombre.h"
+#include "serie/depuis_lignes.h"
+#include "serie/tableau_stations.h"
+#include "ui/modeles/nombres_francais.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <numbers>
+
+namespace bilobe::ui {
+
+namespace {
+
+QPushButton* bouton(const QString& texte, const char* nom, bool a_cocher = false) {
+  auto* b = new QPushButton(texte);
+  b->setObjectName(nom);
+  b->setCheckable(a_cocher);
+  return b;
+}
+
+QDoubleSpinBox* boite(const char* nom, double min, double max, double valeur, const QString& suffixe) {
+  auto* b = new QDoubleSpinBox;
+  b->setObjectName(nom);
+  b->setRange(min, max);
+  b->setDecimals(2);
+  b->setSingleStep(0.05);
+  b->setValue(valeur);
+  b->setSuffix(suffixe);
+  return b;
+}
+
+// The core names the lines by their keys; the window by its buttons.
+QString en_mots(std::string texte) {
+  static const std::pair<const char*, const char*> mots[] = {{"lignes.demi_largeur", "« Demi-largeur »"},
+                                                             {"lignes.dos", "« Dos »"},
+                                                             {"lignes.ventre", "« Ventre »"},
+                                                             {"lignes.niveau", "« Niveau »"},
+                                                             {"section.xa", "« xa / xtot »"},
+                                                             {"section.ya", "« ya / ytot »"},
+                                                             {"section.ep", "« Paroi »"},
+                                                             {"lignes : le ", "Le "},
+                                                             {"lignes : elles ", "Les lignes "}};
+  for (const auto& [cle, mot] : mots)
+    for (std::size_t k; (k = texte.find(cle)) != std::string::npos;) texte.replace(k, std::string(cle).size(), mot);
+  return QString::fromStdString(texte);
+}
+
+} // namespace
+
+Frm_Plan::Frm_Plan(const std::optional<PlanTrace>& plan, QWidget* parent) : QDialog(parent) {
+  setObjectName("Frm_Plan");
+  setWindowTitle(QStringLiteral("Depuis un plan"));
+  setWindowFlag(Qt::WindowMaximizeButtonHint);
+  if (plan) lignes_ = lignes_plan(*plan);
+  construire();
+  demander_plan = [this] {
+    return QFileDialog::getOpenFileName(
+        this, QStringLiteral("Ouvrir un plan"), QFileInfo(QString::fromStdString(lignes_.fichier)).absolutePath(),
+        QStringLiteral("Plans (*.png *.jpg *.jpeg *.tif *.tiff *.bmp *.pdf *.dxf);;Tous les fichiers (*)"));
+  };
+  demander_distance = [this]() -> std::optional<double> {
+    bool ok = false;
+    const double d =
+        QInputDialog::getDouble(this, QStringLiteral("Échelle"),
+                                QStringLiteral("Distance entre les deux points (mm) :"), 100, 0.01, 1e6, 2, &ok);
+    return ok ? std::optional(d) : std::nullopt;
+  };
+  if (plan && !plan->fichier.empty()) ouvrir_plan(QString::fromStdString(plan->fichier), plan->page);
+  actualiser();
+}
+
+void Frm_Plan::construire() {
+  auto* racine = new QHBoxLayout(this);
+  calque_ = new Calque(lignes_);
+  calque_->setObjectName("calque");
+  racine->addWidget(calque_, 1);
+  racine->addWidget(construire_outils());
+  connect(calque_, &Calque::deuxPoints, this, &Frm_Plan::deux_points);
+  connect(calque_, &Calque::unPoint, this, &Frm_Plan::un_point);
+  auto* attente = new QTimer(this); // the section follows the lines after a pause
+  attente->setSingleShot(true);
+  attente->setInterval(150);
+  connect(attente, &QTimer::timeout, this, &Frm_Plan::montrer_section);
+  connect(calque_, &Calque::lignesChangees, attente, qOverload<>(&QTimer::start));
+  for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep})
+    connect(b, &QDoubleSpinBox::valueChanged, this, [this, attente] {
+      lignes_.section = {txt_xa->value(), txt_ya->value(), txt_ep->value()};
+      attente->start();
+    });
+  connect(Bt_OuvrirPlan, &QPushButton::clicked, this, [this] {
+    if (const QString chemin = demander_plan(); !chemin.isEmpty()) ouvrir_plan(chemin);
+  });
+  const auto nouvelle_page = [this] {
+    if (source_ && source_->pages > 1) ouvrir_plan(QString::fromStdString(lignes_.fichier), txt_page->value());
+  };
+  connect(txt_page, &QSpinBox::editingFinished, this, nouvelle_page);
+  connect(txt_dpi, &QSpinBox::editingFinished, this, nouvelle_page);
+  connect(txt_echelle, &QLineEdit::editingFinished, this, [this] {
+    const std::string texte = avec_le_point(txt_echelle->text().toStdString());
+    const double v = est_un_nombre(texte) ? lire_nombre(texte) : 0;
+    if (v > 0 && v <= 1e6) {
+      lignes_.calage.mm_par_unite = v;
+      actualiser();
+    } else {
+      dire(QStringLiteral("L'échelle doit être un nombre de mm positif : « %1 »").arg(txt_echelle->text()), true);
+      txt_echelle->setText(QString::number(lignes_.calage.mm_par_unite, 'g', 6));
+    }
+  });
+  connect(outils_, &QButtonGroup::idClicked, this, [this](int id) { calque_->choisir_outil(static_cast<Outil>(id)); });
+  connect(Bt_Effacer, &QPushButton::clicked, this, [this] {
+    if (const auto l = ligne_de(calque_->outil())) {
+      lignes_.lignes[*l].clear();
+      actualiser();
+    }
+  });
+  connect(Bt_Creer, &QPushButton::clicked, this, &Frm_Plan::creer_stations);
+  connect(Bt_Fermer, &QPushButton::clicked, this, &QDialog::close);
+}
+
+QWidget* Frm_Plan::construire_outils() {
+  auto* panneau = new QWidget;
+  panneau->setFixedWidth(330);
+  auto* colonne = new QVBoxLayout(panneau);
+  auto* plan = new QGroupBox(QStringLiteral("Plan"));
+  auto* f_plan = new QFormLayout(plan);
+  Bt_OuvrirPlan = bouton(QStringLiteral("&Ouvrir le plan…"), "Bt_OuvrirPlan");
+  lbl_fichier = new QLabel(QStringLiteral("Image, PDF ou DXF"));
+  lbl_fichier->setWordWrap(true);
+  txt_page = new QSpinBox;
+  txt_page->setObjectName("txt_page");
+  txt_page->setRange(1, 1);
+  txt_dpi = new QSpinBox;
+  txt_dpi->setObjectName("txt_dpi");
+  txt_dpi->setRange(36, 1200);
+  txt_dpi->setValue(DPI_PDF);
+  txt_dpi->setSuffix(QStringLiteral(" ppp"));
+  f_plan->addRow(Bt_OuvrirPlan);
+  f_plan->addRow(lbl_fichier);
+  f_plan->addRow(QStringLiteral("Page du PDF :"), txt_page);
+  f_plan->addRow(QStringLiteral("Résolution :"), txt_dpi);
+  colonne->addWidget(plan);
+
+  outils_ = new QButtonGroup(this);
+  const auto outil = [this](QLayout* l, const QString& texte, const char* nom, Outil o) {
+    QPushButton* b = bouton(texte, nom, true);
+    outils_->addButton(b, static_cast<int>(o));
+    l->addWidget(b);
+    return b;
+  };
+  auto* calage = new QGroupBox(QStringLiteral("Calage"));
+  auto* g_calage = new QGridLayout(calage);
+  outil(g_calage, QStringLiteral("É&chelle : 2 clics"), "Bt_Echelle", Outil::Echelle)->setChecked(true);
+  outil(g_calage, QStringLiteral("&Horizontale : 2 clics"), "Bt_Horizontale", Outil::Horizontale);
+  outil(g_calage, QStringLiteral("Nez, vue de &côté"), "Bt_NezCote", Outil::NezCote);
+  outil(g_calage, QStringLiteral("Nez, vue de dess&us"), "Bt_NezDessus", Outil::NezDessus);
+  txt_echelle = new QLineEdit;
+  txt_echelle->setObjectName("txt_echelle");
+  txt_echelle->setToolTip(QStringLiteral("mm du fuselage par pixel du plan (par unité d'un DXF)"));
+  auto* f_echelle = new QFormLayout;
+  f_echelle->addRow(QStringLiteral("mm par pixel :"), txt_echelle);
+  g_calage->addLayout(f_echelle, g_calage->rowCount(), 0);
+  colonne->addWidget(calage);
+
+  auto* lignes = new QGroupBox(QStringLiteral("Lignes"));
+  auto* g_lignes = new QGridLayout(lignes);
+  const char* noms[] = {"Bt_Dos", "Bt_Ventre", "Bt_Niveau", "Bt_DemiLargeur"};
+  const QString textes[] = {QStringLiteral("&Dos (côté)"), QStringLiteral("&Ventre (côté)"),
+                            QStringLiteral("Ni&veau (côté)"), QStringLiteral("Demi-&largeur (dessus)")};
+  const Outil o[] = {Outil::Dos, Outil::Ventre, Outil::Niveau, Outil::DemiLargeur};
+  for (std::size_t k = 0; k < NB_LIGNES_PLAN; ++k) {
+    QPushButton* b = bouton(textes[k], noms[k], true);
+    outils_->addButton(b, static_cast<int>(o[k]));
+    g_lignes->addWidget(b, static_cast<int>(k / 2), static_cast<int>(k % 2));
+  }
+  Bt_Effacer = bouton(QStringLiteral("&Effacer la ligne"), "Bt_Effacer");
+  g_lignes->addWidget(Bt_Effacer, 2, 0, 1, 2);
+  auto* aide = new QLabel(QStringLiteral("Clic : ajouter ou tirer un point · clic droit : le supprimer · molette : "
+                                         "zoom · bouton du milieu : déplacer le plan"));
+  aide->setWordWrap(true);
+  g_lignes->addWidget(aide, 3, 0, 1, 2);
+  colonne->addWidget(lignes);
+
+  auto* section = new QGroupBox(QStringLiteral("Section de référence"));
+  auto* f_section = new QFormLayout(section);
+  txt_xa = boite("txt_xa_rapport", 0.05, 0.95, lignes_.section.xa, {});
+  txt_ya = boite("txt_ya_rapport", 0.05, 0.95, lignes_.section.ya, {});
+  txt_ep = boite("txt_ep_section", 0.1, 100, lignes_.section.ep, QStringLiteral(" mm"));
+  f_section->addRow(QStringLiteral("Jonction, xa / xtot :"), txt_xa);
+  f_section->addRow(QStringLiteral("Jonction, ya / ytot :"), txt_ya);
+  f_section->addRow(QStringLiteral("Paroi :"), txt_ep);
+  lbl_section = new QLabel;
+  vue_section = new VueSvg;
+  vue_section->setObjectName("vue_section");
+  vue_section->setMinimumHeight(170);
+  f_section->addRow(lbl_section);
+  f_section->addRow(vue_section);
+  colonne->addWidget(section, 1);
+
+  lbl_message = new QLabel;
+  lbl_message->setObjectName("lbl_message");
+  lbl_message->setWordWrap(true);
+  colonne->addWidget(lbl_message);
+  auto* boutons = new QHBoxLayout;
+  Bt_Creer = bouton(QStringLiteral("Créer les &stations"), "Bt_Creer");
+  Bt_Creer->setDefault(true);
+  Bt_Fermer = bouton(QStringLiteral("&Fermer"), "Bt_Fermer");
+  boutons->addWidget(Bt_Creer);
+  boutons->addWidget(Bt_Fermer);
+  colonne->addLayout(boutons);
+  return panneau;
+}
+
+bool Frm_Plan::ouvrir_plan(const QString& chemin, int page) {
+  try {
+    SourcePlan lu = charger_plan(chemin, page, txt_dpi->value());
+    // A new plan takes the scale its file says; the series' own plan keeps its calage.
+    if (lu.mm_par_unite && QString::fromStdString(lignes_.fichier) != chemin)
+      lignes_.calage.mm_par_unite = *lu.mm_par_unite;
+    source_ = std::move(lu);
+  } catch (const std::exception& e) {
+    dire(QString::fromStdString(texte_erreur(e)), true);
+    return false;
+  }
+  lignes_.fichier = chemin.toStdString();
+  lignes_.page = page;
+  txt_page->setRange(1, source_->pages);
+  txt_page->setValue(page);
+  txt_page->setEnabled(source_->pages > 1);
+  txt_dpi->setEnabled(chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
+  lbl_fichier->setText(QFileInfo(chemin).fileName());
+  calque_->montrer(&*source_);
+  dire(QStringLiteral("Plan ouvert. Réglez l'échelle par deux clics sur une longueur connue."), false);
+  actualiser();
+  return true;
+}
+
+void Frm_Plan::actualiser() {
+  txt_echelle->setText(QString::number(lignes_.calage.mm_par_unite, 'g', 6));
+  for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep}) b->blockSignals(true);
+  txt_xa->setValue(lignes_.section.xa);
+  txt_ya->setValue(lignes_.section.ya);
+  txt_ep->setValue(lignes_.section.ep);
+  for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep}) b->blockSignals(false);
+  calque_->update();
+  montrer_section();
+}
+
+void Frm_Plan::deux_points(Outil outil, PointMm a, PointMm b) {
+  try {
+    if (outil == Outil::Echelle) {
+      const auto distance = demander_distance();
+      if (!distance) return;
+      lignes_.calage.mm_par_unite = echelle_par_deux_points(a, b, *distance);
+      dire(QStringLiteral("Échelle : 1 pixel = %1 mm")
+               .arg(QString::fromStdString(
+                   a_la_francaise(QString::number(lignes_.calage.mm_par_unite, 'g', 4).toStdString()))),
+           false);
+    } else {
+      lignes_.calage.angle = angle_par_deux_points(a, b);
+      dire(QStringLiteral("Plan redressé de %1°")
+               .arg(QString::fromStdString(a_la_francaise(
+                   QString::number(lignes_.calage.angle * 180 / std::numbers::pi, 'f', 2).toStdString()))),
+           false);
+    }
+  } catch (const std::exception& e) {
+    dire(en_mots(texte_erreur(e)), true);
+  }
+  actualiser();
+}
+
+void Frm_Plan::un_point(Outil outil, PointMm p) {
+  (outil == Outil::NezCote ? lignes_.calage.nez_cote : lignes_.calage.nez_dessus) = p;
+  actualiser();
+}
+
+void Frm_Plan::dire(const QString& texte, bool faute) {
+  lbl_message->setText(texte);
+  lbl_message->setStyleSheet(faute ? QStringLiteral("color: #b00000") : QString());
+}
+
+void Frm_Plan::montrer_section() {
+  try {
+    const SectionLaPlusLarge s = section_la_plus_large(lignes_);
+    lbl_section->setText(QStringLiteral("Le couple le plus large, à x = %1 mm :")
+                             .arg(QString::fromStdString(a_la_francaise(QString::number(s.position).toStdString()))));
+    vue_section->montrer({{QString(), s.svg}});
+  } catch (const std::exception& e) {
+    lbl_section->setText(en_mots(texte_erreur(e)));
+    vue_section->montrer(std::vector<VueSvg::Dessin>{});
+  }
+}
+
+void Frm_Plan::creer_stations() {
+  try {
+    const std::vector<Station> stations = stations_depuis_lignes(en_mm(lignes_), lignes_.section);
+    emit stationsCreees(stations, plan_trace(lignes_));
+    dire(QStringLiteral("%1 stations créées : la série suit les lignes à 0,2 mm près. Les couples sont dessinés "
+                        "sur le plan.")
+             .arg(stations.size()),
+         false);
+  } catch (const std::exception& e) {
+    dire(en_mots(texte_erreur(e)), true);
+  }
+}
+
+void Frm_Plan::montrer_couples(const DescriptionSerie& serie) {
+  try {
+    calque_->montrer_couples(couples_sur_plan(lignes_, serie));
+  } catch (const std::exception&) {
+    calque_->montrer_couples({}); // a series that cannot be drawn shows its fault in its own window
+  }
+}
+
+} // namespace bilobe::ui

@@ -1,0 +1,156 @@
+#include "ui/modeles/lignes_plan.h"
+
+#include "formats/gabarit_svg.h"
+#include "serie/depuis_lignes.h"
+#include "serie/interpolation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace bilobe {
+
+std::optional<std::size_t> ligne_de(Outil outil) {
+  switch (outil) {
+  case Outil::Dos:
+    return 0;
+  case Outil::Ventre:
+    return 1;
+  case Outil::Niveau:
+    return 2;
+  case Outil::DemiLargeur:
+    return 3;
+  default:
+    return std::nullopt;
+  }
+}
+
+VuePlan vue_de_ligne(std::size_t ligne) { return ligne == 3 ? VuePlan::Dessus : VuePlan::Cote; }
+
+const char* nom_de_ligne(std::size_t ligne) {
+  static const char* const noms[] = {"Dos", "Ventre", "Niveau", "Demi-largeur"};
+  return noms[ligne];
+}
+
+std::optional<std::size_t> point_proche(const std::vector<PointMm>& ligne, PointMm p, double rayon) {
+  std::optional<std::size_t> proche;
+  double meilleure = rayon;
+  for (std::size_t k = 0; k < ligne.size(); ++k)
+    if (const double d = std::hypot(ligne[k].x - p.x, ligne[k].y - p.y); d <= meilleure) meilleure = d, proche = k;
+  return proche;
+}
+
+namespace {
+
+double x_mm(const LignesPlan& plan, std::size_t ligne, PointMm p) {
+  return vers_mm(plan.calage, vue_de_ligne(ligne), p).x;
+}
+
+std::size_t ranger(LignesPlan& plan, std::size_t ligne, PointMm p) {
+  auto& points = plan.lignes[ligne];
+  const double x = x_mm(plan, ligne, p);
+  const auto place =
+      std::find_if(points.begin(), points.end(), [&](const PointMm& q) { return x_mm(plan, ligne, q) > x; });
+  return static_cast<std::size_t>(points.insert(place, p) - points.begin());
+}
+
+} // namespace
+
+std::size_t ajouter_point(LignesPlan& plan, std::size_t ligne, PointMm p) { return ranger(plan, ligne, p); }
+
+std::size_t deplacer_point(LignesPlan& plan, std::size_t ligne, std::size_t indice, PointMm p) {
+  auto& points = plan.lignes[ligne];
+  points.erase(points.begin() + static_cast<std::ptrdiff_t>(indice));
+  return ranger(plan, ligne, p);
+}
+
+LignesTracees en_mm(const LignesPlan& plan) {
+  std::array<std::vector<PointMm>, NB_LIGNES_PLAN> mm;
+  for (std::size_t l = 0; l < NB_LIGNES_PLAN; ++l)
+    for (const PointMm& p : plan.lignes[l]) {
+      PointMm q = vers_mm(plan.calage, vue_de_ligne(l), p);
+      if (l == 3) q.y = std::abs(q.y); // either side of the centre line
+      mm[l].push_back(q);
+    }
+  // A turn of the plan after the clicks may swap two close points.
+  for (auto& ligne : mm)
+    std::stable_sort(ligne.begin(), ligne.end(), [](const PointMm& a, const PointMm& b) { return a.x < b.x; });
+  LignesTracees t;
+  t.dos = mm[0];
+  t.ventre = mm[1];
+  if (!mm[2].empty()) t.niveau = mm[2];
+  t.demi_largeur = mm[3];
+  return t;
+}
+
+PlanTrace plan_trace(const LignesPlan& plan) {
+  return {plan.fichier, plan.page, plan.calage, en_mm(plan), plan.section};
+}
+
+LignesPlan lignes_plan(const PlanTrace& p) {
+  LignesPlan plan;
+  plan.fichier = p.fichier;
+  plan.page = p.page;
+  plan.calage = p.calage;
+  plan.section = p.section;
+  const std::vector<PointMm>* mm[] = {&p.lignes.dos, &p.lignes.ventre, p.lignes.niveau ? &*p.lignes.niveau : nullptr,
+                                      &p.lignes.demi_largeur};
+  for (std::size_t l = 0; l < NB_LIGNES_PLAN; ++l)
+    if (mm[l])
+      for (const PointMm& q : *mm[l]) plan.lignes[l].push_back(vers_plan(plan.calage, vue_de_ligne(l), q));
+  return plan;
+}
+
+std::vector<PointMm> courbe_sur_plan(const LignesPlan& plan, std::size_t ligne, int echantillons) {
+  const auto& points = plan.lignes[ligne];
+  if (points.size() < 2) return {};
+  std::vector<double> x, y;
+  for (const PointMm& p : points) {
+    const PointMm q = vers_mm(plan.calage, vue_de_ligne(ligne), p);
+    if (!x.empty() && !(q.x > x.back())) return {};
+    x.push_back(q.x);
+    y.push_back(q.y);
+  }
+  const Courbe courbe(x, y, Interpolation::Lisse);
+  std::vector<PointMm> trace;
+  for (int k = 0; k <= echantillons; ++k) {
+    const double xk = x.front() + (x.back() - x.front()) * k / echantillons;
+    trace.push_back(vers_plan(plan.calage, vue_de_ligne(ligne), {xk, courbe(xk)}));
+  }
+  return trace;
+}
+
+std::vector<TraitCouple> couples_sur_plan(const LignesPlan& plan, const DescriptionSerie& d) {
+  const LignesTracees mm = en_mm(plan);
+  std::vector<double> nx, ny;
+  for (const PointMm& p : mm.niveau.value_or(std::vector<PointMm>{}))
+    if (nx.empty() || p.x > nx.back()) nx.push_back(p.x), ny.push_back(p.y);
+  const auto niveau = [&](double x) {
+    return nx.size() < 2 ? 0.0 : Courbe(nx, ny, Interpolation::Lisse)(std::clamp(x, nx.front(), nx.back()));
+  };
+  std::vector<TraitCouple> traits;
+  for (const CoupleSerie& c : couples_de(d)) {
+    const double x = c.position, n = niveau(x);
+    traits.push_back({vers_plan(plan.calage, VuePlan::Cote, {x, n + c.cotes[1]}),
+                      vers_plan(plan.calage, VuePlan::Cote, {x, n - c.cotes[4]})});
+    traits.push_back({vers_plan(plan.calage, VuePlan::Dessus, {x, c.cotes[0]}),
+                      vers_plan(plan.calage, VuePlan::Dessus, {x, -c.cotes[0]})});
+  }
+  return traits;
+}
+
+SectionLaPlusLarge section_la_plus_large(const LignesPlan& plan) {
+  const LignesTracees mm = en_mm(plan);
+  // The stations are where the lines are checked: the widest of them.
+  const std::vector<Station> stations = stations_depuis_lignes(mm, plan.section);
+  const Station large = *std::max_element(stations.begin(), stations.end(),
+                                          [](const Station& a, const Station& b) { return a.cotes[0] < b.cotes[0]; });
+  DescriptionSerie d;
+  d.planche.largeur = 600, d.planche.hauteur = 300;
+  d.stations = {large, large};
+  d.stations[1].position += 1;
+  d.positions = std::vector<double>{large.position};
+  const CoupleTrace couple = tracer_couple(couples_de(d).front(), d.gabarit);
+  return {contenu_svg(couple.gabarit), large.position};
+}
+
+} // namespace bilobe
