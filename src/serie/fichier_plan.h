@@ -4,7 +4,6 @@
 // lines file that bilobe-serie turns into a fuselage file.
 #include "fichiers/fichiers.h"
 #include "serie/description.h"
-#include "serie/lecteur_toml.h"
 #include "serie/plan_trace.h"
 
 #include <optional>
@@ -15,10 +14,7 @@ namespace bilobe {
 
 inline constexpr std::size_t POINTS_MAX_LIGNE = 10000; // clicks on one line
 
-// The [plan] table, when the file has one: the plan's file and page, how it
-// lies, [plan.lignes] and [plan.section].
-std::optional<PlanTrace> lire_plan(const Lecteur& lecteur, const toml::table& racine);
-// The same as text, to follow the rest of a fuselage file, and back.
+// The [plan] table as text, to follow the rest of a fuselage file, and back.
 std::string texte_plan(const PlanTrace& plan);
 std::optional<PlanTrace> plan_du_texte(std::string_view texte);
 

@@ -11,4 +11,8 @@ void lire_positions(const Lecteur& lecteur, const toml::table& racine, Descripti
 // [planche], the kerf and the constant wall with it.
 void lire_planche(const Lecteur& lecteur, const toml::table& racine, DescriptionSerie& d);
 
+// The [plan] table, when the file has one: the plan's file and page, how it
+// lies, [plan.lignes] and [plan.section].
+std::optional<PlanTrace> lire_plan(const Lecteur& lecteur, const toml::table& racine);
+
 } // namespace bilobe
