@@ -86,3 +86,22 @@ done
 # Cropped to the main window and its menu.
 convert /tmp/premier-couple.png -crop 730x390+428+335 +repage docs/premier-couple.png
 convert /tmp/premier-couple-15x.png -crop 1090x570+485+235 +repage docs/premier-couple-15x.png
+
+# "Depuis un plan", step by step, on the plan the tests trace (kept in
+# data/exemples for whoever wants to try): the windows grabbed by the program
+# itself, under the same X server and window manager.
+plan=$(mktemp -d)
+export DISPLAY=:$((50 + RANDOM % 40))
+Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+x=$!
+sleep 1
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+HOME=$plan LANG=fr_FR.UTF-8 "$PWD/build/default/tests/ui/captures-plan" "$plan" >/dev/null 2>&1
+kill $wm $x 2>/dev/null || true
+wait 2>/dev/null || true
+cp "$plan"/plan-[0-9]-*.png docs/
+cp "$plan"/plan-planeur.png "$plan"/plan-planeur.dxf data/exemples/
+rm -rf "$plan"
+ls docs/plan-[0-9]-*.png

@@ -5,7 +5,6 @@
 #include "formats/texte_kit.h"
 #include "serie/bornes_toml.h"
 #include "serie/fichier_plan.h"
-#include "serie/tables_fuselage.h"
 #include "serie/tableau_stations.h"
 #include "serie/tables_fuselage.h"
 

@@ -71,6 +71,7 @@ void Calque::paintEvent(QPaintEvent*) {
   p.save();
   p.translate(decalage_);
   p.scale(zoom_, zoom_);
+  p.setRenderHint(QPainter::SmoothPixmapTransform); // a scan shrunk keeps its thin lines
   if (source_ && !source_->image.isNull()) p.drawImage(QPointF(0, 0), source_->image);
   if (source_) {
     p.setPen(QPen(Qt::black, 0));

@@ -102,7 +102,8 @@ const char* const TEXTE =
     "<p>Dans la série : Ctrl+S enregistrer, Ctrl+Maj+S enregistrer sous, Ctrl+O ouvrir, Ctrl+N nouvelle série, "
     "Ctrl+Z et Ctrl+Y annuler et rétablir, Ctrl+V coller des lignes d'un tableur (sous la dernière ligne : de "
     "nouvelles stations). Tab sur la dernière cellule ou Ctrl+Tab : sortir du tableau. Alt et la lettre "
-    "soulignée : le bouton.</p>";
+    "soulignée : le bouton. « Depuis un plan… » (Alt+D) : suivre le fuselage sur un plan (image, PDF, DXF) "
+    "et en tirer les stations ; sur le plan, clic : ajouter ou tirer un point, clic droit : le supprimer.</p>";
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "common/lecture_nombre.h"
 #include "serie/depuis_lignes.h"
 #include "serie/tableau_stations.h"
+#include "ui/boite_mm.h"
 #include "ui/modeles/nombres_francais.h"
 
 #include <QFileDialog>
@@ -11,7 +12,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -30,12 +30,9 @@ QPushButton* bouton(const QString& texte, const char* nom, bool a_cocher = false
 }
 
 QDoubleSpinBox* boite(const char* nom, double min, double max, double valeur, const QString& suffixe) {
-  auto* b = new QDoubleSpinBox;
+  auto* b = new BoiteMm(min, max, 2, valeur);
   b->setObjectName(nom);
-  b->setRange(min, max);
-  b->setDecimals(2);
   b->setSingleStep(0.05);
-  b->setValue(valeur);
   b->setSuffix(suffixe);
   return b;
 }
@@ -69,12 +66,9 @@ Frm_Plan::Frm_Plan(const std::optional<PlanTrace>& plan, QWidget* parent) : QDia
         this, QStringLiteral("Ouvrir un plan"), QFileInfo(QString::fromStdString(lignes_.fichier)).absolutePath(),
         QStringLiteral("Plans (*.png *.jpg *.jpeg *.tif *.tiff *.bmp *.pdf *.dxf);;Tous les fichiers (*)"));
   };
-  demander_distance = [this]() -> std::optional<double> {
-    bool ok = false;
-    const double d =
-        QInputDialog::getDouble(this, QStringLiteral("Échelle"),
-                                QStringLiteral("Distance entre les deux points (mm) :"), 100, 0.01, 1e6, 2, &ok);
-    return ok ? std::optional(d) : std::nullopt;
+  demander_distance = [this] {
+    return demander_mm(this, {QStringLiteral("Échelle"), QStringLiteral("Distance entre les deux points (mm) :"),
+                              "txt_distance", 0.01, 1e6, 100});
   };
   if (plan && !plan->fichier.empty()) ouvrir_plan(QString::fromStdString(plan->fichier), plan->page);
   actualiser();
@@ -202,7 +196,7 @@ QWidget* Frm_Plan::construire_outils() {
   lbl_section = new QLabel;
   vue_section = new VueSvg;
   vue_section->setObjectName("vue_section");
-  vue_section->setMinimumHeight(170);
+  vue_section->setMinimumHeight(220);
   f_section->addRow(lbl_section);
   f_section->addRow(vue_section);
   colonne->addWidget(section, 1);
