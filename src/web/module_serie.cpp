@@ -72,6 +72,7 @@ val formulaire_js(const FormulaireSerie& f) {
     r.set("pattes", val::null());
   }
   r.set("stations", lignes_js(f.stations));
+  r.set("plan", f.plan);
   return r;
 }
 
@@ -89,6 +90,7 @@ FormulaireSerie formulaire_de_js(const val& v) {
   f.lisse = v["lisse"].as<bool>();
   f.kit = kit_de(v, "garde");
   f.stations = lignes_de_js(v["stations"]);
+  if (v["plan"].isString()) f.plan = v["plan"].as<std::string>(); // a form kept before plans has none
   return f;
 }
 

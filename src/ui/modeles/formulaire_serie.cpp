@@ -1,6 +1,7 @@
 #include "ui/modeles/formulaire_serie.h"
 
 #include "common/texte_mm.h"
+#include "serie/fichier_plan.h"
 
 #include <cctype>
 
@@ -63,6 +64,7 @@ FormulaireLu lire_formulaire(const FormulaireSerie& f) {
   d.pattes = f.kit.pattes;
   if (!lu.defauts.empty()) return lu;
   d.stations = stations.stations;
+  d.plan = plan_du_texte(f.plan); // written by texte_plan: a fault here is the program's
   if (const auto defaut = defaut_description(d)) {
     lu.defauts.push_back(texte_defaut(*defaut));
     return lu;
@@ -85,6 +87,7 @@ FormulaireSerie formulaire_de(const DescriptionSerie& d) {
   f.lisse = d.interpolation == Interpolation::Lisse;
   f.kit.encoches = d.gabarit.encoches;
   f.kit.pattes = d.pattes;
+  if (d.plan) f.plan = texte_plan(*d.plan);
   return f;
 }
 

@@ -24,6 +24,7 @@ struct FormulaireSerie {
   bool lisse = false;
   KitLu kit; // the notches and tabs, read by their dialog's rule
   std::vector<LigneStation> stations;
+  std::string plan; // the [plan] table as the file writes it, carried along; empty: none
 
   FormulaireSerie();
 };

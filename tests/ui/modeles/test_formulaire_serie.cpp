@@ -20,6 +20,13 @@ TEST(FormulaireSerie, UneDescriptionRevientTelleQuelle) {
   ASSERT_TRUE(lu.description.has_value());
   EXPECT_EQ(texte_fuselage(*lu.description), texte_fuselage(exemple()));
   EXPECT_TRUE(lu.defauts.empty());
+  // A plan's lines go through the form untouched (the browser's page saves from it).
+  DescriptionSerie avec_plan = exemple();
+  avec_plan.plan = PlanTrace{
+      "plan.pdf", 2, {0.5, 0.01, {1, 2}, {3, 4}}, {{{0, 1}, {9, 2}}, {{0, -1}, {9, -2}}, {}, {{0, 1}, {9, 1}}}, {}};
+  const FormulaireLu relu = lire_formulaire(formulaire_de(avec_plan));
+  ASSERT_TRUE(relu.description.has_value());
+  EXPECT_EQ(texte_fuselage(*relu.description), texte_fuselage(avec_plan));
 }
 
 // Each fault said where it is, in the order of the form, and no description.
