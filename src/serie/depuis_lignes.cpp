@@ -32,6 +32,28 @@ Courbe courbe_de(const std::vector<PointMm>& points, const char* nom) {
   return Courbe(std::move(x), std::move(y), Interpolation::Lisse);
 }
 
+// The top view's line: one side of the centre line, or both, averaged where
+// both are traced (a plan drawn a little askew, a scan not quite square).
+std::vector<PointMm> demi_largeur_de(const std::vector<PointMm>& points) {
+  std::vector<PointMm> gauche, droite;
+  for (const PointMm& p : points) (p.y >= 0 ? gauche : droite).push_back({p.x, std::abs(p.y)});
+  // One side: either.
+  if (gauche.empty() || droite.empty()) return gauche.empty() ? droite : gauche;
+  const Courbe g = courbe_de(gauche, "demi_largeur (au-dessus de l'axe)"),
+               d = courbe_de(droite, "demi_largeur (au-dessous de l'axe)");
+  const double debut = std::max(gauche.front().x, droite.front().x), fin = std::min(gauche.back().x, droite.back().x);
+  if (!(fin > debut)) refuser("lignes.demi_largeur : les deux côtés de l'axe n'ont pas de tronçon commun");
+  std::vector<double> x{debut, fin};
+  for (const auto* cote : {&gauche, &droite})
+    for (const PointMm& p : *cote)
+      if (p.x > debut && p.x < fin) x.push_back(p.x);
+  std::sort(x.begin(), x.end());
+  x.erase(std::unique(x.begin(), x.end()), x.end());
+  std::vector<PointMm> moyenne;
+  for (const double xk : x) moyenne.push_back({xk, (g(xk) + d(xk)) / 2});
+  return moyenne;
+}
+
 struct Verite {
   Courbe dos, ventre, niveau, demi;
   // The three dimensions the lines give at x: half-width, height above and below the level.
@@ -57,12 +79,13 @@ std::vector<Station> stations_depuis_lignes(const LignesTracees& l, const Sectio
   if (!(s.ya > 0 && s.ya < 1)) refuser("section.ya : doit être entre 0 et 1 (exclus)");
   if (!(s.ep > 0 && s.ep <= 1000)) refuser("section.ep : doit être positive (mm)");
   const std::vector<PointMm> datum{{l.dos.empty() ? 0 : l.dos.front().x, 0}, {l.dos.empty() ? 1 : l.dos.back().x, 0}};
+  const std::vector<PointMm> demi_largeur = demi_largeur_de(l.demi_largeur);
   const Verite v{courbe_de(l.dos, "dos"), courbe_de(l.ventre, "ventre"),
                  l.niveau ? courbe_de(*l.niveau, "niveau") : courbe_de(datum, "niveau"),
-                 courbe_de(l.demi_largeur, "demi_largeur")};
+                 courbe_de(demi_largeur, "demi_largeur")};
   // From the nose to the tail: where every line is.
-  double nez = std::max({l.dos.front().x, l.ventre.front().x, l.demi_largeur.front().x});
-  double queue = std::min({l.dos.back().x, l.ventre.back().x, l.demi_largeur.back().x});
+  double nez = std::max({l.dos.front().x, l.ventre.front().x, demi_largeur.front().x});
+  double queue = std::min({l.dos.back().x, l.ventre.back().x, demi_largeur.back().x});
   if (l.niveau) nez = std::max(nez, l.niveau->front().x), queue = std::min(queue, l.niveau->back().x);
   if (!(queue - nez >= 1)) refuser("lignes : elles n'ont pas en commun un tronçon d'au moins 1 mm");
 
@@ -70,7 +93,7 @@ std::vector<Station> stations_depuis_lignes(const LignesTracees& l, const Sectio
   constexpr int DENTS = 4000;
   std::vector<double> peigne;
   for (int k = 0; k <= DENTS; ++k) peigne.push_back(nez + (queue - nez) * k / DENTS);
-  for (const auto* ligne : {&l.dos, &l.ventre, &l.demi_largeur})
+  for (const auto* ligne : {&l.dos, &l.ventre, &demi_largeur})
     for (const PointMm& p : *ligne)
       if (p.x > nez && p.x < queue) peigne.push_back(p.x);
   std::sort(peigne.begin(), peigne.end());

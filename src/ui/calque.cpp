@@ -96,10 +96,12 @@ void Calque::dessiner_lignes(QPainter& p) const {
   p.setPen(QPen(QColor(180, 0, 180), 1.5));
   for (const TraitCouple& t : couples_) p.drawLine(vers_ecran(t.a), vers_ecran(t.b));
   for (std::size_t l = 0; l < NB_LIGNES_PLAN; ++l) {
-    QPolygonF courbe;
-    for (const PointMm& q : courbe_sur_plan(lignes_, l)) courbe << vers_ecran(q);
     p.setPen(QPen(COULEURS[l], ligne_de(outil_) == l ? 2.5 : 1.5));
-    p.drawPolyline(courbe);
+    for (const auto& trace : courbes_sur_plan(lignes_, l)) {
+      QPolygonF courbe;
+      for (const PointMm& q : trace) courbe << vers_ecran(q);
+      p.drawPolyline(courbe);
+    }
     p.setBrush(COULEURS[l]);
     for (const PointMm& q : lignes_.lignes[l]) p.drawRect(QRectF(vers_ecran(q) - QPointF(3, 3), QSizeF(6, 6)));
     p.setBrush(Qt::NoBrush);

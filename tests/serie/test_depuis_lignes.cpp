@@ -72,6 +72,24 @@ TEST(DepuisLignes, LaSerieSuitLesLignesAu2DixiemesPres) {
   EXPECT_LE(pire, ECART_MAX_LIGNES);
 }
 
+// Both sides of the centre line traced, one a little wider than the other
+// (a scan not quite square): the series follows their mean.
+TEST(DepuisLignes, LesDeuxCotesDeLAxeSontMoyennes) {
+  LignesTracees lignes;
+  lignes.dos = {{0, 30}, {500, 40}, {1000, 10}};
+  lignes.ventre = {{0, -20}, {1000, -8}};
+  lignes.demi_largeur = {{0, 20.5}, {500, 30.5}, {1000, 8.5}};
+  for (const PointMm p : {PointMm{0, -19.5}, PointMm{250, -27}, PointMm{500, -29.5}, PointMm{1000, -7.5}})
+    lignes.demi_largeur.push_back(p);
+  const auto stations = stations_depuis_lignes(lignes, {});
+  std::vector<double> x, demi;
+  for (const Station& s : stations) x.push_back(s.position), demi.push_back(s.cotes[0]);
+  const Courbe serie(x, demi, Interpolation::Lisse);
+  const Courbe dessus({0, 500, 1000}, {20.5, 30.5, 8.5}, Interpolation::Lisse),
+      dessous({0, 250, 500, 1000}, {19.5, 27, 29.5, 7.5}, Interpolation::Lisse);
+  for (int k = 0; k <= 1000; ++k) EXPECT_NEAR(serie(k), (dessus(k) + dessous(k)) / 2, ECART_MAX_LIGNES) << k;
+}
+
 // Straight lines need only the nose and the tail.
 TEST(DepuisLignes, DesLignesDroitesDeuxStations) {
   LignesTracees lignes;
@@ -125,6 +143,16 @@ TEST(DepuisLignes, LignesRefusees) {
          l.ventre = {{2000, -1}, {3000, -1}};
        },
        "lignes : elles n'ont pas en commun"},
+      {"côtés de l'axe sans tronçon commun",
+       [](LignesTracees& l, SectionReference&) {
+         l.demi_largeur = {{0, 20}, {400, 30}, {600, -30}, {1000, -8}};
+       },
+       "lignes.demi_largeur : les deux côtés de l'axe n'ont pas de tronçon commun"},
+      {"un côté de l'axe d'un seul point",
+       [](LignesTracees& l, SectionReference&) {
+         l.demi_largeur = {{0, 20}, {400, -30}, {1000, 8}};
+       },
+       "lignes.demi_largeur (au-dessous de l'axe) : il faut au moins deux points"},
       {"xa de 1", [](LignesTracees&, SectionReference& s) { s.xa = 1; }, "section.xa : doit être entre 0 et 1"},
       {"paroi nulle", [](LignesTracees&, SectionReference& s) { s.ep = 0; }, "section.ep : doit être positive"},
       {"trop de stations",

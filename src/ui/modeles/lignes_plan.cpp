@@ -67,9 +67,7 @@ LignesTracees en_mm(const LignesPlan& plan) {
   std::array<std::vector<PointMm>, NB_LIGNES_PLAN> mm;
   for (std::size_t l = 0; l < NB_LIGNES_PLAN; ++l)
     for (const PointMm& p : plan.lignes[l]) {
-      PointMm q = vers_mm(plan.calage, vue_de_ligne(l), p);
-      if (l == 3) q.y = std::abs(q.y); // either side of the centre line
-      mm[l].push_back(q);
+      mm[l].push_back(vers_mm(plan.calage, vue_de_ligne(l), p));
     }
   // A turn of the plan after the clicks may swap two close points.
   for (auto& ligne : mm)
@@ -100,23 +98,28 @@ LignesPlan lignes_plan(const PlanTrace& p) {
   return plan;
 }
 
-std::vector<PointMm> courbe_sur_plan(const LignesPlan& plan, std::size_t ligne, int echantillons) {
-  const auto& points = plan.lignes[ligne];
-  if (points.size() < 2) return {};
-  std::vector<double> x, y;
-  for (const PointMm& p : points) {
+std::vector<std::vector<PointMm>> courbes_sur_plan(const LignesPlan& plan, std::size_t ligne, int echantillons) {
+  std::array<std::vector<double>, 2> x, y; // above the centre line (or the side view's line), below it
+  for (const PointMm& p : plan.lignes[ligne]) {
     const PointMm q = vers_mm(plan.calage, vue_de_ligne(ligne), p);
-    if (!x.empty() && !(q.x > x.back())) return {};
-    x.push_back(q.x);
-    y.push_back(q.y);
+    const std::size_t cote = ligne == 3 && q.y < 0 ? 1 : 0;
+    if (!x[cote].empty() && !(q.x > x[cote].back())) return {};
+    x[cote].push_back(q.x);
+    y[cote].push_back(q.y);
   }
-  const Courbe courbe(x, y, Interpolation::Lisse);
-  std::vector<PointMm> trace;
-  for (int k = 0; k <= echantillons; ++k) {
-    const double xk = x.front() + (x.back() - x.front()) * k / echantillons;
-    trace.push_back(vers_plan(plan.calage, vue_de_ligne(ligne), {xk, courbe(xk)}));
+  std::vector<std::vector<PointMm>> traces;
+  for (std::size_t cote = 0; cote < 2; ++cote) {
+    if (x[cote].size() < 2) continue;
+    const Courbe courbe(x[cote], y[cote], Interpolation::Lisse);
+    const double debut = x[cote].front(), fin = x[cote].back();
+    std::vector<PointMm> trace;
+    for (int k = 0; k <= echantillons; ++k) {
+      const double xk = debut + (fin - debut) * k / echantillons;
+      trace.push_back(vers_plan(plan.calage, vue_de_ligne(ligne), {xk, courbe(xk)}));
+    }
+    traces.push_back(std::move(trace));
   }
-  return trace;
+  return traces;
 }
 
 std::vector<TraitCouple> couples_sur_plan(const LignesPlan& plan, const DescriptionSerie& d) {

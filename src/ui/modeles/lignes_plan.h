@@ -37,15 +37,16 @@ std::size_t ajouter_point(LignesPlan& plan, std::size_t ligne, PointMm p);
 std::size_t deplacer_point(LignesPlan& plan, std::size_t ligne, std::size_t indice, PointMm p);
 
 // In mm, for the stations and the file; the level line only when traced
-// (the datum otherwise), the half-width on either side of the centre line.
+// (the datum otherwise), the half-width on one side of the centre line or
+// both (then averaged).
 LignesTracees en_mm(const LignesPlan& plan);
 PlanTrace plan_trace(const LignesPlan& plan); // its `fichier` as it is
 LignesPlan lignes_plan(const PlanTrace& plan);
 
-// The smooth curve through a line, in plan units, for drawing: the series'
-// own interpolation, sampled; empty below two points or while x does not
-// grow.
-std::vector<PointMm> courbe_sur_plan(const LignesPlan& plan, std::size_t ligne, int echantillons = 200);
+// The smooth curves through a line, in plan units, for drawing: the series'
+// own interpolation, sampled; one for each side of the centre line the
+// half-width is traced on; none below two points or while x does not grow.
+std::vector<std::vector<PointMm>> courbes_sur_plan(const LignesPlan& plan, std::size_t ligne, int echantillons = 200);
 
 // The formers over the plan: for each former of `d`, its section line on
 // the side view (from the bottom to the top) and on the top view (from side
