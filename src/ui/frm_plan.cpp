@@ -9,8 +9,6 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,21 +19,6 @@
 namespace bilobe::ui {
 
 namespace {
-
-QPushButton* bouton(const QString& texte, const char* nom, bool a_cocher = false) {
-  auto* b = new QPushButton(texte);
-  b->setObjectName(nom);
-  b->setCheckable(a_cocher);
-  return b;
-}
-
-QDoubleSpinBox* boite(const char* nom, double min, double max, double valeur, const QString& suffixe) {
-  auto* b = new BoiteMm(min, max, 2, valeur);
-  b->setObjectName(nom);
-  b->setSingleStep(0.05);
-  b->setSuffix(suffixe);
-  return b;
-}
 
 // The core names the lines by their keys; the window by its buttons.
 QString en_mots(std::string texte) {
@@ -79,7 +62,7 @@ void Frm_Plan::construire() {
   calque_ = new Calque(lignes_);
   calque_->setObjectName("calque");
   racine->addWidget(calque_, 1);
-  racine->addWidget(construire_outils());
+  racine->addWidget(construire_colonne());
   connect(calque_, &Calque::deuxPoints, this, &Frm_Plan::deux_points);
   connect(calque_, &Calque::unPoint, this, &Frm_Plan::un_point);
   auto* attente = new QTimer(this); // the section follows the lines after a pause
@@ -120,99 +103,6 @@ void Frm_Plan::construire() {
   });
   connect(Bt_Creer, &QPushButton::clicked, this, &Frm_Plan::creer_stations);
   connect(Bt_Fermer, &QPushButton::clicked, this, &QDialog::close);
-}
-
-QWidget* Frm_Plan::construire_outils() {
-  auto* panneau = new QWidget;
-  panneau->setFixedWidth(330);
-  auto* colonne = new QVBoxLayout(panneau);
-  auto* plan = new QGroupBox(QStringLiteral("Plan"));
-  auto* f_plan = new QFormLayout(plan);
-  Bt_OuvrirPlan = bouton(QStringLiteral("&Ouvrir le plan…"), "Bt_OuvrirPlan");
-  lbl_fichier = new QLabel(QStringLiteral("Image, PDF ou DXF"));
-  lbl_fichier->setWordWrap(true);
-  txt_page = new QSpinBox;
-  txt_page->setObjectName("txt_page");
-  txt_page->setRange(1, 1);
-  txt_dpi = new QSpinBox;
-  txt_dpi->setObjectName("txt_dpi");
-  txt_dpi->setRange(36, 1200);
-  txt_dpi->setValue(DPI_PDF);
-  txt_dpi->setSuffix(QStringLiteral(" ppp"));
-  f_plan->addRow(Bt_OuvrirPlan);
-  f_plan->addRow(lbl_fichier);
-  f_plan->addRow(QStringLiteral("Page du PDF :"), txt_page);
-  f_plan->addRow(QStringLiteral("Résolution :"), txt_dpi);
-  colonne->addWidget(plan);
-
-  outils_ = new QButtonGroup(this);
-  const auto outil = [this](QLayout* l, const QString& texte, const char* nom, Outil o) {
-    QPushButton* b = bouton(texte, nom, true);
-    outils_->addButton(b, static_cast<int>(o));
-    l->addWidget(b);
-    return b;
-  };
-  auto* calage = new QGroupBox(QStringLiteral("Calage"));
-  auto* g_calage = new QGridLayout(calage);
-  outil(g_calage, QStringLiteral("É&chelle : 2 clics"), "Bt_Echelle", Outil::Echelle)->setChecked(true);
-  outil(g_calage, QStringLiteral("&Horizontale : 2 clics"), "Bt_Horizontale", Outil::Horizontale);
-  outil(g_calage, QStringLiteral("Nez, vue de &côté"), "Bt_NezCote", Outil::NezCote);
-  outil(g_calage, QStringLiteral("Nez, vue de dess&us"), "Bt_NezDessus", Outil::NezDessus);
-  txt_echelle = new QLineEdit;
-  txt_echelle->setObjectName("txt_echelle");
-  txt_echelle->setToolTip(QStringLiteral("mm du fuselage par pixel du plan (par unité d'un DXF)"));
-  auto* f_echelle = new QFormLayout;
-  f_echelle->addRow(QStringLiteral("mm par pixel :"), txt_echelle);
-  g_calage->addLayout(f_echelle, g_calage->rowCount(), 0);
-  colonne->addWidget(calage);
-
-  auto* lignes = new QGroupBox(QStringLiteral("Lignes"));
-  auto* g_lignes = new QGridLayout(lignes);
-  const char* noms[] = {"Bt_Dos", "Bt_Ventre", "Bt_Niveau", "Bt_DemiLargeur"};
-  const QString textes[] = {QStringLiteral("&Dos (côté)"), QStringLiteral("&Ventre (côté)"),
-                            QStringLiteral("Ni&veau (côté)"), QStringLiteral("Demi-&largeur (dessus)")};
-  const Outil o[] = {Outil::Dos, Outil::Ventre, Outil::Niveau, Outil::DemiLargeur};
-  for (std::size_t k = 0; k < NB_LIGNES_PLAN; ++k) {
-    QPushButton* b = bouton(textes[k], noms[k], true);
-    outils_->addButton(b, static_cast<int>(o[k]));
-    g_lignes->addWidget(b, static_cast<int>(k / 2), static_cast<int>(k % 2));
-  }
-  Bt_Effacer = bouton(QStringLiteral("&Effacer la ligne"), "Bt_Effacer");
-  g_lignes->addWidget(Bt_Effacer, 2, 0, 1, 2);
-  auto* aide = new QLabel(QStringLiteral("Clic : ajouter ou tirer un point · clic droit : le supprimer · molette : "
-                                         "zoom · bouton du milieu : déplacer le plan"));
-  aide->setWordWrap(true);
-  g_lignes->addWidget(aide, 3, 0, 1, 2);
-  colonne->addWidget(lignes);
-
-  auto* section = new QGroupBox(QStringLiteral("Section de référence"));
-  auto* f_section = new QFormLayout(section);
-  txt_xa = boite("txt_xa_rapport", 0.05, 0.95, lignes_.section.xa, {});
-  txt_ya = boite("txt_ya_rapport", 0.05, 0.95, lignes_.section.ya, {});
-  txt_ep = boite("txt_ep_section", 0.1, 100, lignes_.section.ep, QStringLiteral(" mm"));
-  f_section->addRow(QStringLiteral("Jonction, xa / xtot :"), txt_xa);
-  f_section->addRow(QStringLiteral("Jonction, ya / ytot :"), txt_ya);
-  f_section->addRow(QStringLiteral("Paroi :"), txt_ep);
-  lbl_section = new QLabel;
-  vue_section = new VueSvg;
-  vue_section->setObjectName("vue_section");
-  vue_section->setMinimumHeight(220);
-  f_section->addRow(lbl_section);
-  f_section->addRow(vue_section);
-  colonne->addWidget(section, 1);
-
-  lbl_message = new QLabel;
-  lbl_message->setObjectName("lbl_message");
-  lbl_message->setWordWrap(true);
-  colonne->addWidget(lbl_message);
-  auto* boutons = new QHBoxLayout;
-  Bt_Creer = bouton(QStringLiteral("Créer les &stations"), "Bt_Creer");
-  Bt_Creer->setDefault(true);
-  Bt_Fermer = bouton(QStringLiteral("&Fermer"), "Bt_Fermer");
-  boutons->addWidget(Bt_Creer);
-  boutons->addWidget(Bt_Fermer);
-  colonne->addLayout(boutons);
-  return panneau;
 }
 
 bool Frm_Plan::ouvrir_plan(const QString& chemin, int page) {

@@ -53,6 +53,7 @@ public slots:
 private:
   void construire();
   QWidget* construire_outils();
+  QWidget* construire_colonne();
   void deux_points(Outil outil, PointMm a, PointMm b);
   void un_point(Outil outil, PointMm p);
   void dire(const QString& texte, bool faute);

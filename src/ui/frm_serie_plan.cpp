@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 
 namespace bilobe::ui {
 
@@ -16,7 +17,11 @@ void Frm_Serie::ouvrir_plan() {
     connect(this, &Frm_Serie::vuesRedessinees, frm_plan_, [this] {
       if (description_) frm_plan_->montrer_couples(*description_);
     });
-    frm_plan_->resize(1200, 800);
+    // As large as the plan deserves, within the screen.
+    const QRect libre = screen()->availableGeometry();
+    const QSize taille = QSize(1400, 900).boundedTo(libre.size() * 0.9);
+    frm_plan_->resize(taille);
+    frm_plan_->move(libre.center() - QPoint(taille.width() / 2, taille.height() / 2));
   }
   frm_plan_->show();
   frm_plan_->raise();

@@ -66,6 +66,7 @@ private slots:
     Frm_Serie* s = serie();
     const int stations_avant = controle<QTableWidget>(s, "tab_stations")->rowCount();
     Frm_Plan* p = plan(s);
+    QVERIFY(p->screen()->availableGeometry().contains(p->frameGeometry()));
     QVERIFY(p->ouvrir_plan(chemin("plan.png")));
     // The scale from the bar, the turn from two points of the datum.
     caler_le_scan(p);
