@@ -105,7 +105,7 @@ QWidget* Frm_Plan::construire_outils() {
   lbl_section = new QLabel;
   vue_section = new VueSvg;
   vue_section->setObjectName("vue_section");
-  vue_section->setMinimumHeight(220);
+  vue_section->setMinimumHeight(190);
   f_section->addRow(lbl_section);
   f_section->addRow(vue_section);
   colonne->addWidget(section, 1);

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   serie.show();
   serie.ouvrir_plan();
   auto* plan = serie.findChild<ui::Frm_Plan*>("Frm_Plan");
-  plan->resize(1400, 860);
+  plan->resize(1400, 900); // as the program opens it on a 1920 x 1080 screen
   plan->demander_distance = [] { return std::optional(plan_synthetique::BARRE_MM); };
   const auto photo = [&](QWidget* w, const char* nom) {
     QTest::qWait(300);
