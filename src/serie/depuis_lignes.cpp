@@ -74,7 +74,8 @@ Station station_a(const Verite& v, const SectionReference& s, double x) {
 
 } // namespace
 
-std::vector<Station> stations_depuis_lignes(const LignesTracees& l, const SectionReference& s) {
+std::vector<Station> stations_depuis_lignes(const LignesTracees& l, const SectionReference& s,
+                                            const Interruption* arret) {
   if (!(s.xa > 0 && s.xa < 1)) refuser("section.xa : doit être entre 0 et 1 (exclus)");
   if (!(s.ya > 0 && s.ya < 1)) refuser("section.ya : doit être entre 0 et 1 (exclus)");
   if (!(s.ep > 0 && s.ep <= 1000)) refuser("section.ep : doit être positive (mm)");
@@ -107,6 +108,7 @@ std::vector<Station> stations_depuis_lignes(const LignesTracees& l, const Sectio
   // Stations at the nose and the tail, then one where the series strays most, until it strays no more.
   std::vector<Station> stations{station_a(v, s, nez), station_a(v, s, queue)};
   while (true) {
+    verifier(arret);
     std::array<std::vector<double>, 3> valeurs;
     std::vector<double> positions;
     for (const Station& st : stations) {

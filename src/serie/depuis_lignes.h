@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/interruption.h"
 #include "serie/description.h"
 #include "serie/plan_trace.h"
 
@@ -20,6 +21,9 @@ inline constexpr std::size_t STATIONS_MAX_LIGNES = 200;
 // naming the line and the place, for lines that cannot make a fuselage: too
 // few points, x not increasing, the bottom above the top or the level
 // outside them, a half-width that reaches zero, a section out of range.
-std::vector<Station> stations_depuis_lignes(const LignesTracees& lignes, const SectionReference& section);
+// Lines of many points that no series follows take long (0.8 s): `arret`
+// stops it between two stations (TravailInterrompu).
+std::vector<Station> stations_depuis_lignes(const LignesTracees& lignes, const SectionReference& section,
+                                            const Interruption* arret = nullptr);
 
 } // namespace bilobe

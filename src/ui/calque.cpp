@@ -24,7 +24,7 @@ QPolygonF polygone(const std::vector<PointMm>& points) {
 } // namespace
 
 Calque::Calque(LignesPlan& lignes, QWidget* parent) : QWidget(parent), lignes_(lignes) {
-  setMinimumSize(400, 300);
+  setMinimumSize(300, 200); // the window fits a small screen
   setMouseTracking(false);
   setFocusPolicy(Qt::StrongFocus);
 }

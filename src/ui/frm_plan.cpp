@@ -2,6 +2,7 @@
 
 #include "common/erreurs.h"
 #include "common/lecture_nombre.h"
+#include "common/texte_nombre.h"
 #include "serie/depuis_lignes.h"
 #include "serie/tableau_stations.h"
 #include "ui/boite_mm.h"
@@ -10,8 +11,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cmath>
 #include <numbers>
@@ -65,15 +66,16 @@ void Frm_Plan::construire() {
   racine->addWidget(construire_colonne());
   connect(calque_, &Calque::deuxPoints, this, &Frm_Plan::deux_points);
   connect(calque_, &Calque::unPoint, this, &Frm_Plan::un_point);
-  auto* attente = new QTimer(this); // the section follows the lines after a pause
-  attente->setSingleShot(true);
-  attente->setInterval(150);
-  connect(attente, &QTimer::timeout, this, &Frm_Plan::montrer_section);
-  connect(calque_, &Calque::lignesChangees, attente, qOverload<>(&QTimer::start));
+  pause_ = new QTimer(this);
+  pause_->setSingleShot(true);
+  pause_->setInterval(150);
+  connect(pause_, &QTimer::timeout, this, &Frm_Plan::lancer_calcul);
+  connect(&calcul_, &QFutureWatcherBase::finished, this, &Frm_Plan::calcul_fini);
+  connect(calque_, &Calque::lignesChangees, pause_, qOverload<>(&QTimer::start));
   for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep})
-    connect(b, &QDoubleSpinBox::valueChanged, this, [this, attente] {
+    connect(b, &QDoubleSpinBox::valueChanged, this, [this] {
       lignes_.section = {txt_xa->value(), txt_ya->value(), txt_ep->value()};
-      attente->start();
+      pause_->start();
     });
   connect(Bt_OuvrirPlan, &QPushButton::clicked, this, [this] {
     if (const QString chemin = demander_plan(); !chemin.isEmpty()) ouvrir_plan(chemin);
@@ -137,7 +139,7 @@ void Frm_Plan::actualiser() {
   txt_ep->setValue(lignes_.section.ep);
   for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep}) b->blockSignals(false);
   calque_->update();
-  montrer_section();
+  lancer_calcul();
 }
 
 void Frm_Plan::deux_points(Outil outil, PointMm a, PointMm b) {
@@ -173,29 +175,60 @@ void Frm_Plan::dire(const QString& texte, bool faute) {
   lbl_message->setStyleSheet(faute ? QStringLiteral("color: #b00000") : QString());
 }
 
-void Frm_Plan::montrer_section() {
-  try {
-    const SectionLaPlusLarge s = section_la_plus_large(lignes_);
-    lbl_section->setText(QStringLiteral("Le couple le plus large, à x = %1 mm :")
-                             .arg(QString::fromStdString(a_la_francaise(QString::number(s.position).toStdString()))));
-    vue_section->montrer({{QString(), s.svg}});
-  } catch (const std::exception& e) {
-    lbl_section->setText(en_mots(texte_erreur(e)));
-    vue_section->montrer(std::vector<VueSvg::Dessin>{});
-  }
+// In a worker, on a copy of the lines: a newer change stops the older
+// computation between two stations.
+void Frm_Plan::lancer_calcul() {
+  pause_->stop();
+  if (arret_) arret_->demander();
+  arret_ = std::make_shared<Interruption>();
+  lbl_section->setText(QStringLiteral("Calcul en cours…"));
+  calcul_.setFuture(QtConcurrent::run([lignes = lignes_, arret = arret_] {
+    Calcul c;
+    try {
+      c.stations = stations_depuis_lignes(en_mm(lignes), lignes.section, arret.get());
+      c.section = section_la_plus_large(c.stations);
+      c.dessin = VueSvg::lire({{QString(), c.section->svg}});
+    } catch (const TravailInterrompu&) {
+    } catch (const std::exception& e) {
+      c.erreur = en_mots(texte_erreur(e));
+    }
+    return c;
+  }));
 }
 
-void Frm_Plan::creer_stations() {
-  try {
-    const std::vector<Station> stations = stations_depuis_lignes(en_mm(lignes_), lignes_.section);
-    emit stationsCreees(stations, plan_trace(lignes_));
-    dire(QStringLiteral("%1 stations créées : la série suit les lignes à 0,2 mm près. Les couples sont dessinés "
-                        "sur le plan.")
-             .arg(stations.size()),
-         false);
-  } catch (const std::exception& e) {
-    dire(en_mots(texte_erreur(e)), true);
+void Frm_Plan::calcul_fini() {
+  if (!arret_ || arret_->demandee() || !calcul_.isFinished()) return; // an older one
+  arret_.reset();
+  Calcul c = calcul_.result();
+  if (c.section) {
+    lbl_section->setText(QStringLiteral("Le couple le plus large, à x = %1 mm :")
+                             .arg(QString::fromStdString(a_la_francaise(texte_exact(c.section->position)))));
+    vue_section->montrer(std::move(c.dessin));
+  } else {
+    lbl_section->setText(c.erreur);
+    vue_section->montrer(std::vector<VueSvg::Dessin>{});
   }
+  if (!std::exchange(creation_demandee_, false)) return;
+  if (c.stations.empty()) return dire(c.erreur, true);
+  emit stationsCreees(c.stations, plan_trace(lignes_));
+  dire(QStringLiteral("%1 stations créées : la série suit les lignes à 0,2 mm près. Les couples sont dessinés "
+                      "sur le plan.")
+           .arg(c.stations.size()),
+       false);
+}
+
+// The stations of the lines as they are now, when they are computed.
+void Frm_Plan::creer_stations() {
+  creation_demandee_ = true;
+  dire(QStringLiteral("Calcul des stations…"), false);
+  lancer_calcul();
+}
+
+void Frm_Plan::attendre() {
+  if (pause_->isActive()) lancer_calcul();
+  if (!arret_) return;
+  calcul_.waitForFinished();
+  calcul_fini();
 }
 
 void Frm_Plan::montrer_couples(const DescriptionSerie& serie) {

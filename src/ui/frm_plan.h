@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/interruption.h"
 #include "serie/plan_trace.h"
 #include "ui/calque.h"
 #include "ui/modeles/lignes_plan.h"
@@ -9,12 +10,15 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QDoubleSpinBox>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -42,6 +46,16 @@ public:
   void montrer_couples(const DescriptionSerie& serie);
   // The lines and the calage changed elsewhere (a test, a file): shown again.
   void actualiser();
+  // The stations are computed away from the window, after a pause in the
+  // clicks: this waits for them (a test, a picture).
+  void attendre();
+  // What a worker makes of the lines.
+  struct Calcul {
+    std::vector<Station> stations;
+    std::optional<SectionLaPlusLarge> section;
+    VueSvg::Lus dessin;
+    QString erreur;
+  };
 
 signals:
   // "Créer les stations": the stations, and the plan to keep with the series.
@@ -57,7 +71,8 @@ private:
   void deux_points(Outil outil, PointMm a, PointMm b);
   void un_point(Outil outil, PointMm p);
   void dire(const QString& texte, bool faute);
-  void montrer_section();
+  void lancer_calcul();
+  void calcul_fini();
 
   LignesPlan lignes_;
   std::optional<SourcePlan> source_;
@@ -68,6 +83,10 @@ private:
   QLineEdit* txt_echelle; // mm per unit of the plan
   QDoubleSpinBox *txt_xa, *txt_ya, *txt_ep;
   VueSvg* vue_section;
+  QTimer* pause_; // the stations follow the lines after it
+  QFutureWatcher<Calcul> calcul_;
+  std::shared_ptr<Interruption> arret_; // of the computation awaited
+  bool creation_demandee_ = false;      // "Créer les stations" waits for it
   QPushButton *Bt_OuvrirPlan, *Bt_Effacer, *Bt_Creer, *Bt_Fermer;
 };
 

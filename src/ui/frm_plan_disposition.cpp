@@ -50,8 +50,8 @@ QWidget* Frm_Plan::construire_outils() {
   txt_dpi->setSuffix(QStringLiteral(" ppp"));
   f_plan->addRow(Bt_OuvrirPlan);
   f_plan->addRow(lbl_fichier);
-  f_plan->addRow(QStringLiteral("Page du PDF :"), txt_page);
-  f_plan->addRow(QStringLiteral("Résolution :"), txt_dpi);
+  f_plan->addRow(QStringLiteral("&Page du PDF :"), txt_page);
+  f_plan->addRow(QStringLiteral("&Résolution :"), txt_dpi);
   colonne->addWidget(plan);
 
   outils_ = new QButtonGroup(this);
@@ -65,13 +65,13 @@ QWidget* Frm_Plan::construire_outils() {
   auto* g_calage = new QGridLayout(calage);
   outil(g_calage, QStringLiteral("É&chelle : 2 clics"), "Bt_Echelle", Outil::Echelle)->setChecked(true);
   outil(g_calage, QStringLiteral("&Horizontale : 2 clics"), "Bt_Horizontale", Outil::Horizontale);
-  outil(g_calage, QStringLiteral("Nez, vue de &côté"), "Bt_NezCote", Outil::NezCote);
+  outil(g_calage, QStringLiteral("&Nez, vue de côté"), "Bt_NezCote", Outil::NezCote);
   outil(g_calage, QStringLiteral("Nez, vue de dess&us"), "Bt_NezDessus", Outil::NezDessus);
   txt_echelle = new QLineEdit;
   txt_echelle->setObjectName("txt_echelle");
   txt_echelle->setToolTip(QStringLiteral("mm du fuselage par pixel du plan (par unité d'un DXF)"));
   auto* f_echelle = new QFormLayout;
-  f_echelle->addRow(QStringLiteral("mm par pixel :"), txt_echelle);
+  f_echelle->addRow(QStringLiteral("&mm par pixel :"), txt_echelle);
   g_calage->addLayout(f_echelle, g_calage->rowCount(), 0);
   colonne->addWidget(calage);
 
@@ -79,7 +79,7 @@ QWidget* Frm_Plan::construire_outils() {
   auto* g_lignes = new QGridLayout(lignes);
   const char* noms[] = {"Bt_Dos", "Bt_Ventre", "Bt_Niveau", "Bt_DemiLargeur"};
   const QString textes[] = {QStringLiteral("&Dos (côté)"), QStringLiteral("&Ventre (côté)"),
-                            QStringLiteral("Ni&veau (côté)"), QStringLiteral("Demi-&largeur (dessus)")};
+                            QStringLiteral("N&iveau (côté)"), QStringLiteral("Demi-&largeur (dessus)")};
   const Outil o[] = {Outil::Dos, Outil::Ventre, Outil::Niveau, Outil::DemiLargeur};
   for (std::size_t k = 0; k < NB_LIGNES_PLAN; ++k) {
     QPushButton* b = bouton(textes[k], noms[k], true);
@@ -99,9 +99,9 @@ QWidget* Frm_Plan::construire_outils() {
   txt_xa = boite("txt_xa_rapport", 0.05, 0.95, lignes_.section.xa, {});
   txt_ya = boite("txt_ya_rapport", 0.05, 0.95, lignes_.section.ya, {});
   txt_ep = boite("txt_ep_section", 0.1, 100, lignes_.section.ep, QStringLiteral(" mm"));
-  f_section->addRow(QStringLiteral("Jonction, xa / xtot :"), txt_xa);
-  f_section->addRow(QStringLiteral("Jonction, ya / ytot :"), txt_ya);
-  f_section->addRow(QStringLiteral("Paroi :"), txt_ep);
+  f_section->addRow(QStringLiteral("Jonction, &xa / xtot :"), txt_xa);
+  f_section->addRow(QStringLiteral("Jonction, &ya / ytot :"), txt_ya);
+  f_section->addRow(QStringLiteral("P&aroi :"), txt_ep);
   lbl_section = new QLabel;
   vue_section = new VueSvg;
   vue_section->setObjectName("vue_section");

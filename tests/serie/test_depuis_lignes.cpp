@@ -99,6 +99,10 @@ TEST(DepuisLignes, DesLignesDroitesDeuxStations) {
   const auto stations = stations_depuis_lignes(lignes, {});
   ASSERT_EQ(stations.size(), 2u);
   EXPECT_EQ(stations[1].cotes, (std::array<double, NB_COTES>{45, 90, 27, 54, 40, 0, 0, 3}));
+  // Stopped from another thread (a newer click), nothing comes out.
+  Interruption arret;
+  arret.demander();
+  EXPECT_THROW(stations_depuis_lignes(lignes, {}, &arret), TravailInterrompu);
 }
 
 TEST(DepuisLignes, LignesRefusees) {

@@ -32,10 +32,13 @@ int main(int argc, char** argv) {
   if (!plan->ouvrir_plan(scan)) return 1;
   photo(plan, "plan-1-ouvert.png");
   clics_plan::caler_le_scan(plan);
+  plan->attendre();
   photo(plan, "plan-2-cale.png");
   clics_plan::tracer(plan, plan_synthetique::CALAGE, false);
+  plan->attendre();
   photo(plan, "plan-3-trace.png");
   clics_plan::outil(plan, "Bt_Creer");
+  plan->attendre();
   serie.attendre_les_vues();
   photo(plan, "plan-4-couples.png");
   photo(&serie, "plan-5-serie.png");

@@ -77,6 +77,7 @@ private slots:
     QCOMPARE(p->lignes().lignes[0].size(), 25u);
 
     QTest::mouseClick(controle<QPushButton>(p, "Bt_Creer"), Qt::LeftButton);
+    p->attendre();
     s->attendre_les_vues();
     QVERIFY2(p->message().contains("stations créées"), qPrintable(p->message()));
     const QTableWidget* table = controle<QTableWidget>(s, "tab_stations");
@@ -125,6 +126,7 @@ private slots:
     // y up in the DXF, down on the plan.
     tracer(p, CalagePlan{1, 0, {0, 0}, {0, 200}}, true);
     QTest::mouseClick(controle<QPushButton>(p, "Bt_Creer"), Qt::LeftButton);
+    p->attendre();
     s->attendre_les_vues();
     QVERIFY(s->description());
     suit_les_lignes(*s->description());
@@ -138,6 +140,27 @@ private slots:
     QTest::mouseClick(controle<QPushButton>(p, "Bt_Fermer"), Qt::LeftButton);
     QVERIFY(!p->isVisible());
     QCOMPARE(plan(s)->lignes().lignes[0].size(), points - 1);
+  }
+
+  // Every button and field of the plan window by its own Alt letter.
+  void lettresAlt() {
+    Frm_Plan* p = plan(serie());
+    QSet<QChar> lettres;
+    for (const QPushButton* b : p->findChildren<QPushButton*>()) {
+      if (!b->objectName().startsWith("Bt_")) continue;
+      QVERIFY2(b->text().contains('&'), qPrintable(b->objectName()));
+      const QChar lettre = b->text().at(b->text().indexOf('&') + 1).toLower();
+      QVERIFY2(!lettres.contains(lettre), qPrintable(b->objectName()));
+      lettres.insert(lettre);
+    }
+    for (const QLabel* l : p->findChildren<QLabel*>())
+      if (l->buddy()) {
+        QVERIFY2(l->text().contains('&'), qPrintable(l->text()));
+        const QChar lettre = l->text().at(l->text().indexOf('&') + 1).toLower();
+        QVERIFY2(!lettres.contains(lettre), qPrintable(l->text()));
+        lettres.insert(lettre);
+      }
+    QCOMPARE(lettres.size(), 18);
   }
 
   void mauvaisPlansEtMauvaisesLignes() {
@@ -205,9 +228,20 @@ private slots:
       for (const PointMm& q : k.ventre) p->lignes().lignes[1].push_back({q.x, -q.y});
       for (const PointMm& q : k.demi) p->lignes().lignes[3].push_back({q.x, -q.y});
       QTest::mouseClick(controle<QPushButton>(p, "Bt_Creer"), Qt::LeftButton);
+      p->attendre();
       QVERIFY2(p->message().contains(QString::fromUtf8(k.message)), qPrintable(p->message()));
       QCOMPARE(table->rowCount(), lignes_table);
     }
+    // Lines no series can follow take long: the click returns at once, the
+    // stations come from a worker (here: the refusal at 200 stations).
+    p->lignes().lignes[1] = {{0, 10}, {1000, 10}};
+    p->lignes().lignes[3].clear();
+    for (int k = 0; k <= 1000; ++k) p->lignes().lignes[3].push_back({double(k), k % 2 ? -30.0 : -10.0});
+    QTest::mouseClick(controle<QPushButton>(p, "Bt_Creer"), Qt::LeftButton);
+    QCOMPARE(p->message(), QStringLiteral("Calcul des stations…"));
+    p->attendre();
+    QVERIFY2(p->message().contains("plus de 200 stations"), qPrintable(p->message()));
+    QCOMPARE(table->rowCount(), lignes_table);
   }
 };
 

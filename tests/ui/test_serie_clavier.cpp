@@ -156,8 +156,9 @@ private slots:
     for (const QPushButton* b : s->findChildren<QPushButton*>())
       if (b->objectName().startsWith("Bt_")) QVERIFY2(b->text().contains('&'), qPrintable(b->objectName()));
     QSet<QChar> lettres;
-    for (const char* nom : {"Bt_Ouvrir", "Bt_Recents", "Bt_Enregistrer", "Bt_EnregistrerSous", "Bt_Exporter",
-                            "Bt_Ajouter", "Bt_Inserer", "Bt_Supprimer", "Bt_Trier", "opt_nombre", "opt_positions"}) {
+    for (const char* nom :
+         {"Bt_Ouvrir", "Bt_Recents", "Bt_Enregistrer", "Bt_EnregistrerSous", "Bt_Exporter", "Bt_Ajouter", "Bt_Inserer",
+          "Bt_Supprimer", "Bt_Trier", "Bt_DepuisPlan", "opt_nombre", "opt_positions"}) {
       const QString texte = controle<QAbstractButton>(s, nom)->text();
       const QChar lettre = texte.at(texte.indexOf('&') + 1).toLower();
       QVERIFY2(!lettres.contains(lettre), nom);

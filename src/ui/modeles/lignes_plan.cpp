@@ -1,7 +1,6 @@
 #include "ui/modeles/lignes_plan.h"
 
 #include "formats/gabarit_svg.h"
-#include "serie/depuis_lignes.h"
 #include "serie/interpolation.h"
 
 #include <algorithm>
@@ -141,10 +140,7 @@ std::vector<TraitCouple> couples_sur_plan(const LignesPlan& plan, const Descript
   return traits;
 }
 
-SectionLaPlusLarge section_la_plus_large(const LignesPlan& plan) {
-  const LignesTracees mm = en_mm(plan);
-  // The stations are where the lines are checked: the widest of them.
-  const std::vector<Station> stations = stations_depuis_lignes(mm, plan.section);
+SectionLaPlusLarge section_la_plus_large(const std::vector<Station>& stations) {
   const Station large = *std::max_element(stations.begin(), stations.end(),
                                           [](const Station& a, const Station& b) { return a.cotes[0] < b.cotes[0]; });
   DescriptionSerie d;

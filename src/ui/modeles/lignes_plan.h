@@ -56,13 +56,12 @@ struct TraitCouple {
 };
 std::vector<TraitCouple> couples_sur_plan(const LignesPlan& plan, const DescriptionSerie& d);
 
-// The reference section's former where the lines are widest, as an SVG
-// template, and its caption ("à x = 300 mm"). Raises what the stations
-// would raise for lines that cannot make a fuselage.
+// The reference section's former at the widest of the stations, as an SVG
+// template, and where it stands.
 struct SectionLaPlusLarge {
   std::string svg;
   double position = 0;
 };
-SectionLaPlusLarge section_la_plus_large(const LignesPlan& plan);
+SectionLaPlusLarge section_la_plus_large(const std::vector<Station>& stations);
 
 } // namespace bilobe
