@@ -4,7 +4,7 @@
 #include "cli/options_serie.h"
 #include "serie/ecriture_serie.h"
 #include "serie/fichier_fuselage.h"
-#include "serie/fichier_plan.h"
+#include "serie/fichier_lignes.h"
 
 namespace bilobe::cli {
 

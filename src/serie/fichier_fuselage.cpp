@@ -151,19 +151,22 @@ void verifier(const Lecteur& lecteur, const DescriptionSerie& d, bool avec_impre
 
 } // namespace
 
-DescriptionSerie lire_description(std::string_view texte, const std::string& nom_fichier) {
-  const Lecteur lecteur(nom_fichier);
+toml::table racine_toml(const Lecteur& lecteur, std::string_view texte, const std::string& nom_fichier) {
   if (const auto depassement = depassement_toml(texte)) {
     toml::source_region ou{};
     ou.begin.line = static_cast<toml::source_index>(depassement->ligne);
     lecteur.echouer(ou, depassement->message);
   }
-  toml::table racine;
   try {
-    racine = toml::parse(texte, nom_fichier);
+    return toml::parse(texte, nom_fichier);
   } catch (const toml::parse_error& e) {
     lecteur.echouer(e.source(), "TOML invalide (" + texte_affichable(std::string(e.description()), 120) + ")", true);
   }
+}
+
+DescriptionSerie lire_description(std::string_view texte, const std::string& nom_fichier) {
+  const Lecteur lecteur(nom_fichier);
+  const toml::table racine = racine_toml(lecteur, texte, nom_fichier);
   lecteur.seulement(racine,
                     {"nom", "interpolation", "nombre", "positions", "nbptel", "nbptseg", "ch", "cv", "planche",
                      "encoche", "pattes", "impression", "station", "plan"},

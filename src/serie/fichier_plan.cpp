@@ -1,14 +1,9 @@
 #include "serie/fichier_plan.h"
 
 #include "common/texte_nombre.h"
-#include "serie/bornes_toml.h"
-#include "serie/depuis_lignes.h"
-#include "serie/fichier_fuselage.h"
 #include "serie/tables_fuselage.h"
 
 namespace bilobe {
-
-namespace {
 
 const toml::table* table_de(const Lecteur& lecteur, const toml::table& parent, std::string_view cle,
                             const std::string& nom, bool requise) {
@@ -39,6 +34,8 @@ SectionReference lire_section(const Lecteur& lecteur, const toml::table& t, cons
   s.ep = lecteur.nombre(t, "ep", prefixe + "ep", false).value_or(s.ep);
   return s;
 }
+
+namespace {
 
 PointMm point(const Lecteur& lecteur, const toml::table& t, std::string_view cle, const std::string& nom) {
   const toml::node* n = lecteur.noeud(t, cle, nom, false);
@@ -100,55 +97,7 @@ std::string texte_plan(const PlanTrace& p) {
 std::optional<PlanTrace> plan_du_texte(std::string_view texte) {
   if (texte.empty()) return std::nullopt;
   const Lecteur lecteur("plan");
-  try {
-    return lire_plan(lecteur, toml::parse(texte));
-  } catch (const toml::parse_error& e) {
-    lecteur.echouer(e.source(), "TOML invalide (" + texte_affichable(std::string(e.description()), 120) + ")", true);
-  }
-}
-
-DescriptionSerie fuselage_depuis_lignes(std::string_view texte, const std::string& nom_fichier) {
-  const Lecteur lecteur(nom_fichier);
-  if (const auto depassement = depassement_toml(texte)) {
-    toml::source_region ou{};
-    ou.begin.line = static_cast<toml::source_index>(depassement->ligne);
-    lecteur.echouer(ou, depassement->message);
-  }
-  toml::table racine;
-  try {
-    racine = toml::parse(texte, nom_fichier);
-  } catch (const toml::parse_error& e) {
-    lecteur.echouer(e.source(), "TOML invalide (" + texte_affichable(std::string(e.description()), 120) + ")", true);
-  }
-  lecteur.seulement(racine, {"nom", "nombre", "positions", "lignes", "section", "planche"}, "");
-  DescriptionSerie d;
-  d.nom = lecteur.texte(racine, "nom", false).value_or("");
-  d.interpolation = Interpolation::Lisse; // the stations are chosen for it
-  lire_positions(lecteur, racine, d);
-  if (racine.contains("planche")) {
-    lire_planche(lecteur, racine, d);
-  } else { // the series window's own sheet
-    d.planche.largeur = 600;
-    d.planche.hauteur = 300;
-  }
-  PlanTrace plan;
-  plan.lignes = lire_lignes(lecteur, *table_de(lecteur, racine, "lignes", "lignes", true), "lignes.");
-  if (const toml::table* s = table_de(lecteur, racine, "section", "section", false))
-    plan.section = lire_section(lecteur, *s, "section.");
-  try {
-    d.stations = stations_depuis_lignes(plan.lignes, plan.section);
-  } catch (const DescriptionInvalide& e) {
-    // Its message starts with the key at fault: "lignes.dos : …".
-    const std::string message = e.what();
-    lecteur.echouer(lecteur.ou(message.substr(0, message.find(' '))), message);
-  }
-  d.plan = plan;
-  if (const auto defaut = defaut_description(d)) lecteur.echouer(lecteur.ou(defaut->cle), defaut->message);
-  return d;
-}
-
-DescriptionSerie lire_fichier_lignes(const std::string& chemin, const Fichiers& fichiers) {
-  return fuselage_depuis_lignes(fichiers.lire(chemin, TAILLE_MAX_FUSELAGE), chemin);
+  return lire_plan(lecteur, racine_toml(lecteur, texte, "plan"));
 }
 
 } // namespace bilobe

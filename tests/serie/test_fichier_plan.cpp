@@ -4,6 +4,7 @@
 #include "common/erreurs.h"
 #include "serie/depuis_lignes.h"
 #include "serie/fichier_fuselage.h"
+#include "serie/fichier_lignes.h"
 #include "serie/fichier_plan.h"
 #include "serie/interpolation.h"
 
