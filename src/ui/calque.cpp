@@ -72,7 +72,12 @@ void Calque::paintEvent(QPaintEvent*) {
   p.translate(decalage_);
   p.scale(zoom_, zoom_);
   p.setRenderHint(QPainter::SmoothPixmapTransform); // a scan shrunk keeps its thin lines
-  if (source_ && !source_->image.isNull()) p.drawImage(QPointF(0, 0), source_->image);
+  if (source_ && !source_->image.isNull()) {
+    p.save();
+    p.scale(source_->unites_par_pixel, source_->unites_par_pixel);
+    p.drawImage(QPointF(0, 0), source_->image);
+    p.restore();
+  }
   if (source_) {
     p.setPen(QPen(Qt::black, 0));
     for (const auto& trait : source_->traits) p.drawPolyline(polygone(trait));

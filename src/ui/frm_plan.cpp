@@ -125,6 +125,7 @@ bool Frm_Plan::ouvrir_plan(const QString& chemin, int page) {
   txt_page->setEnabled(source_->pages > 1);
   txt_dpi->setEnabled(chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
   lbl_fichier->setText(QFileInfo(chemin).fileName());
+  lbl_unite->setText(QStringLiteral("&mm par %1 :").arg(unite()));
   calque_->montrer(&*source_);
   dire(QStringLiteral("Plan ouvert. Réglez l'échelle par deux clics sur une longueur connue."), false);
   actualiser();
@@ -148,7 +149,8 @@ void Frm_Plan::deux_points(Outil outil, PointMm a, PointMm b) {
       const auto distance = demander_distance();
       if (!distance) return;
       lignes_.calage.mm_par_unite = echelle_par_deux_points(a, b, *distance);
-      dire(QStringLiteral("Échelle : 1 pixel = %1 mm")
+      dire(QStringLiteral("Échelle : 1 %1 = %2 mm")
+               .arg(unite())
                .arg(QString::fromStdString(
                    a_la_francaise(QString::number(lignes_.calage.mm_par_unite, 'g', 4).toStdString()))),
            false);
@@ -163,6 +165,11 @@ void Frm_Plan::deux_points(Outil outil, PointMm a, PointMm b) {
     dire(en_mots(texte_erreur(e)), true);
   }
   actualiser();
+}
+
+QString Frm_Plan::unite() const {
+  if (!source_ || !source_->traits.empty()) return source_ ? QStringLiteral("unité") : QStringLiteral("pixel");
+  return source_->unites_par_pixel != 1 ? QStringLiteral("point") : QStringLiteral("pixel");
 }
 
 void Frm_Plan::un_point(Outil outil, PointMm p) {

@@ -78,7 +78,8 @@ private:
   std::optional<SourcePlan> source_;
   Calque* calque_;
   QButtonGroup* outils_;
-  QLabel *lbl_fichier, *lbl_message, *lbl_section;
+  QLabel *lbl_fichier, *lbl_message, *lbl_section, *lbl_unite;
+  QString unite() const; // "pixel", "point" or "unité": what the plan is measured in
   QSpinBox *txt_page, *txt_dpi;
   QLineEdit* txt_echelle; // mm per unit of the plan
   QDoubleSpinBox *txt_xa, *txt_ya, *txt_ep;

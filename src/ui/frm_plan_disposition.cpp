@@ -69,9 +69,12 @@ QWidget* Frm_Plan::construire_outils() {
   outil(g_calage, QStringLiteral("Nez, vue de dess&us"), "Bt_NezDessus", Outil::NezDessus);
   txt_echelle = new QLineEdit;
   txt_echelle->setObjectName("txt_echelle");
-  txt_echelle->setToolTip(QStringLiteral("mm du fuselage par pixel du plan (par unité d'un DXF)"));
+  txt_echelle->setToolTip(QStringLiteral("mm du fuselage par pixel d'une image, par point (1/72 de pouce) d'un "
+                                         "PDF, par unité d'un DXF"));
   auto* f_echelle = new QFormLayout;
-  f_echelle->addRow(QStringLiteral("&mm par pixel :"), txt_echelle);
+  lbl_unite = new QLabel(QStringLiteral("&mm par pixel :"));
+  lbl_unite->setBuddy(txt_echelle);
+  f_echelle->addRow(lbl_unite, txt_echelle);
   g_calage->addLayout(f_echelle, g_calage->rowCount(), 0);
   colonne->addWidget(calage);
 

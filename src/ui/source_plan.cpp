@@ -43,7 +43,8 @@ SourcePlan pdf(const QString& chemin, int page, int dpi) {
     refuser(chemin, QStringLiteral("page %1 trop grande à %2 ppp").arg(page).arg(dpi));
   s.image = document.render(page - 1, pixels);
   if (s.image.isNull()) refuser(chemin, QStringLiteral("la page %1 ne se dessine pas").arg(page));
-  s.mm_par_unite = 25.4 / dpi; // printed at 1:1
+  s.unites_par_pixel = 72.0 / dpi;
+  s.mm_par_unite = 25.4 / 72; // printed at 1:1
   return s;
 }
 
@@ -65,7 +66,7 @@ SourcePlan image(const QString& chemin) {
 } // namespace
 
 QRectF SourcePlan::cadre() const {
-  if (!image.isNull()) return QRectF(QPointF(0, 0), image.size());
+  if (!image.isNull()) return QRectF(QPointF(0, 0), QSizeF(image.size()) * unites_par_pixel);
   QRectF cadre;
   for (const auto& trait : traits)
     for (const PointMm& p : trait) cadre |= QRectF(p.x, p.y, 1e-9, 1e-9);

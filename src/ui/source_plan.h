@@ -15,6 +15,7 @@ namespace bilobe::ui {
 
 struct SourcePlan {
   QImage image;                             // a scan or a PDF page
+  double unites_par_pixel = 1;              // a PDF's units are its points, whatever it is drawn at
   std::vector<std::vector<PointMm>> traits; // a DXF's lines, y down like an image
   std::optional<double> mm_par_unite;       // when the file says it (a DXF's units, a PDF at 1:1, a scan's dpi)
   int pages = 1;                            // of a PDF

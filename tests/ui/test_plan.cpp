@@ -178,6 +178,8 @@ private slots:
       peintre.drawLine(0, 0, 1000, 1000);
     }
     QVERIFY(p->ouvrir_plan(chemin("une_page.pdf")));
+    // A PDF is measured in its points, whatever it is drawn at: 1:1 unless told.
+    QCOMPARE(p->lignes().calage.mm_par_unite, 25.4 / 72);
     const LignesPlan avant = p->lignes();
     const struct {
       QString chemin;
