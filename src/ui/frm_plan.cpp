@@ -58,6 +58,11 @@ Frm_Plan::Frm_Plan(const std::optional<PlanTrace>& plan, QWidget* parent) : QDia
   actualiser();
 }
 
+// A computation still running has nothing left to show.
+Frm_Plan::~Frm_Plan() {
+  if (arret_) arret_->demander();
+}
+
 void Frm_Plan::construire() {
   auto* racine = new QHBoxLayout(this);
   calque_ = new Calque(lignes_);

@@ -31,6 +31,7 @@ class Frm_Plan : public QDialog {
 public:
   // The plan of the series, if it has one (its file's path absolute).
   explicit Frm_Plan(const std::optional<PlanTrace>& plan, QWidget* parent = nullptr);
+  ~Frm_Plan() override;
 
   // The questions, Qt's dialogs unless replaced; nothing when cancelled.
   std::function<QString()> demander_plan;
