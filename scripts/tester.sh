@@ -44,13 +44,17 @@ cmake --preset fuzz
 cmake --build --preset fuzz
 nouveaux=$(mktemp -d)
 nouveaux_fuselage=$(mktemp -d)
+nouveaux_plan=$(mktemp -d)
 brouillon=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d) # the writer's targets, in memory
-trap 'rm -f "$journal"; rm -rf "$nouveaux" "$nouveaux_fuselage" "$brouillon"' EXIT
+trap 'rm -f "$journal"; rm -rf "$nouveaux" "$nouveaux_fuselage" "$nouveaux_plan" "$brouillon"' EXIT
 BILOBE_FUZZ_BROUILLON=$brouillon ./build/fuzz/fuzz/fuzz_couple -max_total_time=30 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   "$nouveaux" fuzz/corpus 2>&1 | tail -n 12
 echo "== Fuzzing des fichiers de fuselage (20 s) =="
 ./build/fuzz/fuzz/fuzz_fuselage -max_total_time=20 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -dict=fuzz/fuselage.dict \
   "$nouveaux_fuselage" fuzz/corpus_fuselage 2>&1 | tail -n 12
+echo "== Fuzzing des plans DXF et des fichiers de lignes (15 s) =="
+./build/fuzz/fuzz/fuzz_plan -max_total_time=15 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$nouveaux_plan" fuzz/corpus_plan 2>&1 | tail -n 12
 echo "Fuzzing terminé sans plantage."
 
 # One closing line for the whole run: ctest's counts of every build.
