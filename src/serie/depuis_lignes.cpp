@@ -67,8 +67,15 @@ Station station_a(const Verite& v, const SectionReference& s, double x) {
   const auto [demi, haut, bas] = v.cotes(x);
   Station st;
   st.position = arrondi(x, 10);
-  const double xtot = arrondi(demi, 100), ytot = arrondi(haut, 100);
-  st.cotes = {xtot, ytot, arrondi(s.xa * xtot, 100), arrondi(s.ya * ytot, 100), arrondi(bas, 100), 0, 0, s.ep};
+  const double xtot = arrondi(demi, 100), ytot = arrondi(haut, 100), yinf = arrondi(bas, 100);
+  st.cotes = {xtot,
+              ytot,
+              arrondi(s.xa * xtot, 100),
+              arrondi(s.ya * ytot, 100),
+              yinf,
+              arrondi(s.segh * xtot, 100),
+              arrondi(s.segv * yinf, 100),
+              s.ep};
   return st;
 }
 
@@ -79,6 +86,8 @@ std::vector<Station> stations_depuis_lignes(const LignesTracees& l, const Sectio
   if (!(s.xa > 0 && s.xa < 1)) refuser("section.xa : doit être entre 0 et 1 (exclus)");
   if (!(s.ya > 0 && s.ya < 1)) refuser("section.ya : doit être entre 0 et 1 (exclus)");
   if (!(s.ep > 0 && s.ep <= 1000)) refuser("section.ep : doit être positive (mm)");
+  if (!(s.segh >= 0 && s.segh < 1)) refuser("section.segh : doit être de 0 à 1 (exclu)");
+  if (!(s.segv >= 0 && s.segv < 1)) refuser("section.segv : doit être de 0 à 1 (exclu)");
   const std::vector<PointMm> datum{{l.dos.empty() ? 0 : l.dos.front().x, 0}, {l.dos.empty() ? 1 : l.dos.back().x, 0}};
   const std::vector<PointMm> demi_largeur = demi_largeur_de(l.demi_largeur);
   const Verite v{courbe_de(l.dos, "dos"), courbe_de(l.ventre, "ventre"),

@@ -31,6 +31,8 @@ DescriptionSerie fuselage_depuis_lignes(std::string_view texte, const std::strin
     const std::string message = e.what();
     lecteur.echouer(lecteur.ou(message.substr(0, message.find(' '))), message);
   }
+  d.ch = plan.section.segh > 0 ? 1 : 0; // the segments the section asks for
+  d.cv = plan.section.segv > 0 ? 1 : 0;
   d.plan = plan;
   if (const auto defaut = defaut_description(d)) lecteur.echouer(lecteur.ou(defaut->cle), defaut->message);
   return d;

@@ -27,11 +27,11 @@ LignesTracees lire_lignes(const Lecteur& lecteur, const toml::table& t, const st
 }
 
 SectionReference lire_section(const Lecteur& lecteur, const toml::table& t, const std::string& prefixe) {
-  lecteur.seulement(t, {"xa", "ya", "ep"}, prefixe);
+  lecteur.seulement(t, {"xa", "ya", "ep", "segh", "segv"}, prefixe);
   SectionReference s;
-  s.xa = lecteur.nombre(t, "xa", prefixe + "xa", false).value_or(s.xa);
-  s.ya = lecteur.nombre(t, "ya", prefixe + "ya", false).value_or(s.ya);
-  s.ep = lecteur.nombre(t, "ep", prefixe + "ep", false).value_or(s.ep);
+  for (auto [cle, valeur] :
+       {std::pair{"xa", &s.xa}, {"ya", &s.ya}, {"ep", &s.ep}, {"segh", &s.segh}, {"segv", &s.segv}})
+    *valeur = lecteur.nombre(t, cle, prefixe + cle, false).value_or(*valeur);
   return s;
 }
 
@@ -88,6 +88,8 @@ std::string texte_plan(const PlanTrace& p) {
   toml += ligne("nez_dessus", texte_point(p.calage.nez_dessus));
   toml += "\n[plan.section]\n" + ligne("xa", texte_exact(p.section.xa)) + ligne("ya", texte_exact(p.section.ya));
   toml += ligne("ep", texte_exact(p.section.ep));
+  if (p.section.segh != 0) toml += ligne("segh", texte_exact(p.section.segh));
+  if (p.section.segv != 0) toml += ligne("segv", texte_exact(p.section.segv));
   toml +=
       "\n[plan.lignes]\n" + ligne("dos", texte_points(p.lignes.dos)) + ligne("ventre", texte_points(p.lignes.ventre));
   if (p.lignes.niveau) toml += ligne("niveau", texte_points(*p.lignes.niveau));

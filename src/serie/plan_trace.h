@@ -19,11 +19,13 @@ struct LignesTracees {
 };
 
 // What the lines do not say, set once for the whole fuselage: the junction
-// point and the wall of the reference section.
+// point, the segments and the wall of the reference section.
 struct SectionReference {
   double xa = 0.6; // the junction's width over the half-width
   double ya = 0.6; // its height over the height above the level
   double ep = 3;   // the wall, mm
+  double segh = 0; // the flat bottom over the half-width: none when 0
+  double segv = 0; // the straight side below the level over the height below it: none when 0
 };
 
 // The two views of a plan the lines are traced on.

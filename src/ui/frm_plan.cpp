@@ -30,6 +30,8 @@ QString en_mots(std::string texte) {
                                                              {"section.xa", "« xa / xtot »"},
                                                              {"section.ya", "« ya / ytot »"},
                                                              {"section.ep", "« Paroi »"},
+                                                             {"section.segh", "« segh / xtot »"},
+                                                             {"section.segv", "« segv / yinf »"},
                                                              {"lignes : le ", "Le "},
                                                              {"lignes : elles ", "Les lignes "}};
   for (const auto& [cle, mot] : mots)
@@ -77,9 +79,9 @@ void Frm_Plan::construire() {
   connect(pause_, &QTimer::timeout, this, &Frm_Plan::lancer_calcul);
   connect(&calcul_, &QFutureWatcherBase::finished, this, &Frm_Plan::calcul_fini);
   connect(calque_, &Calque::lignesChangees, pause_, qOverload<>(&QTimer::start));
-  for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep})
+  for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep, txt_segh, txt_segv})
     connect(b, &QDoubleSpinBox::valueChanged, this, [this] {
-      lignes_.section = {txt_xa->value(), txt_ya->value(), txt_ep->value()};
+      lignes_.section = {txt_xa->value(), txt_ya->value(), txt_ep->value(), txt_segh->value(), txt_segv->value()};
       pause_->start();
     });
   connect(Bt_OuvrirPlan, &QPushButton::clicked, this, [this] {
@@ -139,11 +141,15 @@ bool Frm_Plan::ouvrir_plan(const QString& chemin, int page) {
 
 void Frm_Plan::actualiser() {
   txt_echelle->setText(QString::number(lignes_.calage.mm_par_unite, 'g', 6));
-  for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep}) b->blockSignals(true);
-  txt_xa->setValue(lignes_.section.xa);
-  txt_ya->setValue(lignes_.section.ya);
-  txt_ep->setValue(lignes_.section.ep);
-  for (QDoubleSpinBox* b : {txt_xa, txt_ya, txt_ep}) b->blockSignals(false);
+  const std::pair<QDoubleSpinBox*, double> boites[] = {{txt_xa, lignes_.section.xa},
+                                                       {txt_ya, lignes_.section.ya},
+                                                       {txt_ep, lignes_.section.ep},
+                                                       {txt_segh, lignes_.section.segh},
+                                                       {txt_segv, lignes_.section.segv}};
+  for (const auto& [boite, valeur] : boites) {
+    const QSignalBlocker muet(boite);
+    boite->setValue(valeur);
+  }
   calque_->update();
   lancer_calcul();
 }

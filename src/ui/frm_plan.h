@@ -83,7 +83,7 @@ private:
   QString unite() const; // "pixel", "point" or "unité": what the plan is measured in
   QSpinBox *txt_page, *txt_dpi;
   QLineEdit* txt_echelle; // mm per unit of the plan
-  QDoubleSpinBox *txt_xa, *txt_ya, *txt_ep;
+  QDoubleSpinBox *txt_xa, *txt_ya, *txt_ep, *txt_segh, *txt_segv;
   VueSvg* vue_section;
   QTimer* pause_; // the stations follow the lines after it
   QFutureWatcher<Calcul> calcul_;

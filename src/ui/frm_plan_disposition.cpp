@@ -105,6 +105,12 @@ QWidget* Frm_Plan::construire_outils() {
   f_section->addRow(QStringLiteral("Jonction, &xa / xtot :"), txt_xa);
   f_section->addRow(QStringLiteral("Jonction, &ya / ytot :"), txt_ya);
   f_section->addRow(QStringLiteral("P&aroi :"), txt_ep);
+  txt_segh = boite("txt_segh_rapport", 0, 0.95, lignes_.section.segh, {});
+  txt_segv = boite("txt_segv_rapport", 0, 0.95, lignes_.section.segv, {});
+  txt_segh->setToolTip(QStringLiteral("Le fond plat sur la demi-largeur ; 0 : aucun"));
+  txt_segv->setToolTip(QStringLiteral("Le flanc droit sous le niveau sur la hauteur sous le niveau ; 0 : aucun"));
+  f_section->addRow(QStringLiteral("Fond pla&t, segh / xtot :"), txt_segh);
+  f_section->addRow(QStringLiteral("Flanc droit, se&gv / yinf :"), txt_segv);
   lbl_section = new QLabel;
   vue_section = new VueSvg;
   vue_section->setObjectName("vue_section");

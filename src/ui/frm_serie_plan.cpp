@@ -42,6 +42,9 @@ void Frm_Serie::prendre_stations(const std::vector<Station>& stations, const Pla
   tab_stations->setRowCount(0);
   for (const LigneStation& ligne : lignes_de(stations)) ajouter_ligne(ligne);
   cmb_interpolation->setCurrentIndex(1); // the stations are chosen for the smooth series
+  // The segments of the reference section, when it has them.
+  if (plan.section.segh > 0) cases_[champs_serie::SEGH]->setChecked(true);
+  if (plan.section.segv > 0) cases_[champs_serie::SEGV]->setChecked(true);
   plan_ = plan;
   en_remplissage_ = false;
   mettre_a_jour();

@@ -27,6 +27,8 @@ demi_largeur = [[0, 18], [300, 32], [1000, 9]]
 xa = 0.55
 ya = 0.65
 ep = 2.5
+segh = 0.3
+segv = 0.2
 )";
 
 Courbe courbe(const std::vector<PointMm>& points) {
@@ -51,6 +53,9 @@ TEST(FichierLignes, ChaqueCoupleSuitLesLignesEtLeFichierSeRelit) {
     EXPECT_NEAR(c.cotes[2], 0.55 * c.cotes[0], 0.011) << x;
     EXPECT_NEAR(c.cotes[3], 0.65 * c.cotes[1], 0.011) << x;
     EXPECT_EQ(c.cotes[7], 2.5);
+    EXPECT_NEAR(c.cotes[5], 0.3 * c.cotes[0], 0.011) << x; // the flat bottom…
+    EXPECT_NEAR(c.cotes[6], 0.2 * c.cotes[4], 0.011) << x; // …and the straight side, both ticked
+    EXPECT_TRUE(c.champs.ch && c.champs.cv) << x;
   }
 
   // Written and read back: the same stations, and the plan as it was, its turn and noses included.
@@ -88,6 +93,7 @@ TEST(FichierLignes, LesFautesSontNommeesParLigneEtCle) {
       {remplacer(LIGNES, "[300, -30]", "[300, 50]"), "ligne 3 : lignes : le ventre n'est pas sous le niveau"},
       {remplacer(LIGNES, "[300, 32]", "[300, 0]"), "ligne 7 : lignes.demi_largeur : la demi-largeur s'annule à x = "},
       {remplacer(LIGNES, "xa = 0.55", "xa = 1"), "ligne 9 : section.xa : doit être entre 0 et 1"},
+      {remplacer(LIGNES, "segv = 0.2", "segv = 1"), "ligne 13 : section.segv : doit être de 0 à 1"},
       {remplacer(LIGNES, "nombre = 25", "positions = [0, 2000]"), "ligne 2 : "},
       {remplacer(LIGNES, "dos = [", "dos = 3 #"), "ligne 4 : « lignes.dos » doit être une liste"},
   };

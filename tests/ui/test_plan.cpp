@@ -160,7 +160,7 @@ private slots:
         QVERIFY2(!lettres.contains(lettre), qPrintable(l->text()));
         lettres.insert(lettre);
       }
-    QCOMPARE(lettres.size(), 18);
+    QCOMPARE(lettres.size(), 20);
   }
 
   void mauvaisPlansEtMauvaisesLignes() {

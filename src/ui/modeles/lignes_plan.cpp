@@ -148,6 +148,8 @@ SectionLaPlusLarge section_la_plus_large(const std::vector<Station>& stations) {
   d.stations = {large, large};
   d.stations[1].position += 1;
   d.positions = std::vector<double>{large.position};
+  d.ch = large.cotes[5] > 0 ? 1 : 0; // the segments the section asks for
+  d.cv = large.cotes[6] > 0 ? 1 : 0;
   const CoupleTrace couple = tracer_couple(couples_de(d).front(), d.gabarit);
   return {contenu_svg(couple.gabarit), large.position};
 }
