@@ -10,6 +10,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -130,7 +131,9 @@ bool Frm_Plan::ouvrir_plan(const QString& chemin, int page) {
   txt_page->setRange(1, source_->pages);
   txt_page->setValue(page);
   txt_page->setEnabled(source_->pages > 1);
-  txt_dpi->setEnabled(chemin.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
+  // A PDF's page and resolution only: the column stays short for the others.
+  auto* rangs = static_cast<QFormLayout*>(txt_page->parentWidget()->layout());
+  for (QSpinBox* b : {txt_page, txt_dpi}) rangs->setRowVisible(b, source_->unites_par_pixel != 1);
   lbl_fichier->setText(QFileInfo(chemin).fileName());
   lbl_unite->setText(QStringLiteral("&mm par %1 :").arg(unite()));
   calque_->montrer(&*source_);

@@ -52,6 +52,7 @@ QWidget* Frm_Plan::construire_outils() {
   f_plan->addRow(lbl_fichier);
   f_plan->addRow(QStringLiteral("&Page du PDF :"), txt_page);
   f_plan->addRow(QStringLiteral("&Résolution :"), txt_dpi);
+  for (QSpinBox* b : {txt_page, txt_dpi}) f_plan->setRowVisible(b, false); // until a PDF comes
   colonne->addWidget(plan);
 
   outils_ = new QButtonGroup(this);
