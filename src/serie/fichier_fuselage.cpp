@@ -191,7 +191,6 @@ DescriptionSerie lire_description(std::string_view texte, const std::string& nom
 
 namespace {
 
-std::string ligne(const char* cle, const std::string& valeur) { return std::string(cle) + " = " + valeur + "\n"; }
 std::string booleen_toml(bool b) { return b ? "true" : "false"; }
 
 } // namespace
@@ -202,34 +201,36 @@ DescriptionSerie lire_fichier_fuselage(const std::string& chemin, const Fichiers
 
 std::string texte_fuselage(const DescriptionSerie& d) {
   std::string toml;
-  if (!d.nom.empty()) toml += ligne("nom", chaine_toml(d.nom));
-  toml += ligne("interpolation", d.interpolation == Interpolation::Lisse ? "\"lisse\"" : "\"lineaire\"");
-  if (d.nombre) toml += ligne("nombre", std::to_string(*d.nombre));
-  if (d.positions) toml += ligne("positions", std::string("[").append(texte_positions(*d.positions)).append("]"));
-  toml += ligne("nbptel", chaine_toml(d.nbptel)) + ligne("nbptseg", chaine_toml(d.nbptseg));
-  toml += ligne("ch", booleen_toml(d.ch != 0)) + ligne("cv", booleen_toml(d.cv != 0));
+  if (!d.nom.empty()) toml += ligne_toml("nom", chaine_toml(d.nom));
+  toml += ligne_toml("interpolation", d.interpolation == Interpolation::Lisse ? "\"lisse\"" : "\"lineaire\"");
+  if (d.nombre) toml += ligne_toml("nombre", std::to_string(*d.nombre));
+  if (d.positions) toml += ligne_toml("positions", std::string("[").append(texte_positions(*d.positions)).append("]"));
+  toml += ligne_toml("nbptel", chaine_toml(d.nbptel)) + ligne_toml("nbptseg", chaine_toml(d.nbptseg));
+  toml += ligne_toml("ch", booleen_toml(d.ch != 0)) + ligne_toml("cv", booleen_toml(d.cv != 0));
   toml += "\n[planche]\n";
-  toml += ligne("largeur", texte_exact(d.planche.largeur)) + ligne("hauteur", texte_exact(d.planche.hauteur));
-  toml += ligne("marge", texte_exact(d.planche.marge)) + ligne("espacement", texte_exact(d.planche.espacement));
-  toml += ligne("saignee", texte_exact(d.gabarit.saignee));
-  toml += ligne("paroi_constante", booleen_toml(d.gabarit.paroi_constante));
+  toml += ligne_toml("largeur", texte_exact(d.planche.largeur)) + ligne_toml("hauteur", texte_exact(d.planche.hauteur));
+  toml +=
+      ligne_toml("marge", texte_exact(d.planche.marge)) + ligne_toml("espacement", texte_exact(d.planche.espacement));
+  toml += ligne_toml("saignee", texte_exact(d.gabarit.saignee));
+  toml += ligne_toml("paroi_constante", booleen_toml(d.gabarit.paroi_constante));
   for (const Encoche& e : d.gabarit.encoches) {
     const std::string place = texte_place(e);
-    toml += "\n[[encoche]]\n" + ligne("place", place == texte_exact(e.place) ? place : chaine_toml(place));
-    toml += ligne("largeur", texte_exact(e.largeur)) + ligne("profondeur", texte_exact(e.profondeur));
+    toml += "\n[[encoche]]\n" + ligne_toml("place", place == texte_exact(e.place) ? place : chaine_toml(place));
+    toml += ligne_toml("largeur", texte_exact(e.largeur)) + ligne_toml("profondeur", texte_exact(e.profondeur));
   }
   if (d.pattes) {
-    toml += "\n[pattes]\n" + ligne("cote", chaine_toml(d.pattes->dessus ? "dessus" : "dessous"));
-    toml += ligne("largeur", texte_exact(d.pattes->largeur)) + ligne("ecart", texte_exact(d.pattes->ecart));
-    toml += ligne("garde", texte_exact(d.pattes->distance));
+    toml += "\n[pattes]\n" + ligne_toml("cote", chaine_toml(d.pattes->dessus ? "dessus" : "dessous"));
+    toml += ligne_toml("largeur", texte_exact(d.pattes->largeur)) + ligne_toml("ecart", texte_exact(d.pattes->ecart));
+    toml += ligne_toml("garde", texte_exact(d.pattes->distance));
   }
   if (d.impression_3d != Impression3d{}) {
-    toml += "\n[impression]\n" + ligne("pas", texte_exact(d.impression_3d.pas));
-    toml += ligne("paroi", texte_exact(d.impression_3d.paroi)) + ligne("troncon", texte_exact(d.impression_3d.troncon));
+    toml += "\n[impression]\n" + ligne_toml("pas", texte_exact(d.impression_3d.pas));
+    toml += ligne_toml("paroi", texte_exact(d.impression_3d.paroi)) +
+            ligne_toml("troncon", texte_exact(d.impression_3d.troncon));
   }
   for (const Station& s : d.stations) {
-    toml += "\n[[station]]\n" + ligne("position", texte_exact(s.position));
-    for (std::size_t c = 0; c < NB_COTES; ++c) toml += ligne(COTES[c].cle, texte_exact(s.cotes[c]));
+    toml += "\n[[station]]\n" + ligne_toml("position", texte_exact(s.position));
+    for (std::size_t c = 0; c < NB_COTES; ++c) toml += ligne_toml(COTES[c].cle, texte_exact(s.cotes[c]));
   }
   if (d.plan) toml += texte_plan(*d.plan);
   return toml;

@@ -50,8 +50,6 @@ std::string texte_points(const std::vector<PointMm>& points) {
   return "[" + texte + "]";
 }
 
-std::string ligne(const char* cle, const std::string& valeur) { return std::string(cle) + " = " + valeur + "\n"; }
-
 } // namespace
 
 std::optional<PlanTrace> lire_plan(const Lecteur& lecteur, const toml::table& racine) {
@@ -81,19 +79,20 @@ std::optional<PlanTrace> lire_plan(const Lecteur& lecteur, const toml::table& ra
 
 std::string texte_plan(const PlanTrace& p) {
   std::string toml = "\n[plan]\n";
-  if (!p.fichier.empty()) toml += ligne("fichier", chaine_toml(p.fichier));
-  toml += ligne("page", std::to_string(p.page)) + ligne("mm_par_unite", texte_exact(p.calage.mm_par_unite));
-  toml += ligne("angle", texte_exact(p.calage.angle));
-  toml += ligne("nez_cote", texte_point(p.calage.nez_cote));
-  toml += ligne("nez_dessus", texte_point(p.calage.nez_dessus));
-  toml += "\n[plan.section]\n" + ligne("xa", texte_exact(p.section.xa)) + ligne("ya", texte_exact(p.section.ya));
-  toml += ligne("ep", texte_exact(p.section.ep));
-  if (p.section.segh != 0) toml += ligne("segh", texte_exact(p.section.segh));
-  if (p.section.segv != 0) toml += ligne("segv", texte_exact(p.section.segv));
+  if (!p.fichier.empty()) toml += ligne_toml("fichier", chaine_toml(p.fichier));
+  toml += ligne_toml("page", std::to_string(p.page)) + ligne_toml("mm_par_unite", texte_exact(p.calage.mm_par_unite));
+  toml += ligne_toml("angle", texte_exact(p.calage.angle));
+  toml += ligne_toml("nez_cote", texte_point(p.calage.nez_cote));
+  toml += ligne_toml("nez_dessus", texte_point(p.calage.nez_dessus));
   toml +=
-      "\n[plan.lignes]\n" + ligne("dos", texte_points(p.lignes.dos)) + ligne("ventre", texte_points(p.lignes.ventre));
-  if (p.lignes.niveau) toml += ligne("niveau", texte_points(*p.lignes.niveau));
-  return toml + ligne("demi_largeur", texte_points(p.lignes.demi_largeur));
+      "\n[plan.section]\n" + ligne_toml("xa", texte_exact(p.section.xa)) + ligne_toml("ya", texte_exact(p.section.ya));
+  toml += ligne_toml("ep", texte_exact(p.section.ep));
+  if (p.section.segh != 0) toml += ligne_toml("segh", texte_exact(p.section.segh));
+  if (p.section.segv != 0) toml += ligne_toml("segv", texte_exact(p.section.segv));
+  toml += "\n[plan.lignes]\n" + ligne_toml("dos", texte_points(p.lignes.dos)) +
+          ligne_toml("ventre", texte_points(p.lignes.ventre));
+  if (p.lignes.niveau) toml += ligne_toml("niveau", texte_points(*p.lignes.niveau));
+  return toml + ligne_toml("demi_largeur", texte_points(p.lignes.demi_largeur));
 }
 
 std::optional<PlanTrace> plan_du_texte(std::string_view texte) {

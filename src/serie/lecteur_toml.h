@@ -124,6 +124,11 @@ private:
   mutable std::map<std::string, toml::source_region> lignes_;
 };
 
+// "cle = valeur" and its line end.
+inline std::string ligne_toml(const char* cle, const std::string& valeur) {
+  return std::string(cle) + " = " + valeur + "\n";
+}
+
 // A TOML basic string: quotes, backslashes and control characters escaped.
 inline std::string chaine_toml(const std::string& texte) {
   std::string toml = "\"";

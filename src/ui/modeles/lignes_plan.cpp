@@ -25,11 +25,6 @@ std::optional<std::size_t> ligne_de(Outil outil) {
 
 VuePlan vue_de_ligne(std::size_t ligne) { return ligne == 3 ? VuePlan::Dessus : VuePlan::Cote; }
 
-const char* nom_de_ligne(std::size_t ligne) {
-  static const char* const noms[] = {"Dos", "Ventre", "Niveau", "Demi-largeur"};
-  return noms[ligne];
-}
-
 std::optional<std::size_t> point_proche(const std::vector<PointMm>& ligne, PointMm p, double rayon) {
   std::optional<std::size_t> proche;
   double meilleure = rayon;
@@ -126,8 +121,10 @@ std::vector<TraitCouple> couples_sur_plan(const LignesPlan& plan, const Descript
   std::vector<double> nx, ny;
   for (const PointMm& p : mm.niveau.value_or(std::vector<PointMm>{}))
     if (nx.empty() || p.x > nx.back()) nx.push_back(p.x), ny.push_back(p.y);
+  const std::optional<Courbe> courbe_niveau =
+      nx.size() < 2 ? std::nullopt : std::optional(Courbe(nx, ny, Interpolation::Lisse));
   const auto niveau = [&](double x) {
-    return nx.size() < 2 ? 0.0 : Courbe(nx, ny, Interpolation::Lisse)(std::clamp(x, nx.front(), nx.back()));
+    return courbe_niveau ? (*courbe_niveau)(std::clamp(x, nx.front(), nx.back())) : 0.0;
   };
   std::vector<TraitCouple> traits;
   for (const CoupleSerie& c : couples_de(d)) {

@@ -19,7 +19,6 @@ inline constexpr std::size_t NB_LIGNES_PLAN = 4; // Dos, Ventre, Niveau, DemiLar
 // The line an outil traces (0 to 3), none for the others.
 std::optional<std::size_t> ligne_de(Outil outil);
 VuePlan vue_de_ligne(std::size_t ligne);
-const char* nom_de_ligne(std::size_t ligne); // "Dos"…, as the buttons say
 
 struct LignesPlan {
   std::string fichier; // absolute while in the window
